@@ -1,0 +1,89 @@
+// The board, the pieces, the square geometry and names, the move record and
+// the per-ply move lists: the vocabulary every other part of the engine uses.
+#pragma once
+
+#include <cstdint>
+
+// ---- constants ------------------------------------------------------------
+
+using Case = std::uint8_t;   // square 1..32; 0 is the off-board sentinel
+using Piece = std::uint8_t;  // piece code
+using Camp = std::uint8_t;   // 0 = white (moves first, drawn black), 1 = black
+using Score = std::int16_t;  // 1/200 of a man
+
+constexpr Piece VIDE = 0;
+constexpr Piece PION_BLANC = 1;
+constexpr Piece DAME_BLANCHE = 2;
+constexpr Piece PION_NOIR = 3;
+constexpr Piece DAME_NOIRE = 4;
+constexpr Piece HORS_DAMIER = 10;  // only ever in damier[0]
+constexpr Piece PIECE_PRISE = 15;  // a piece already jumped by the capture being built
+
+constexpr Camp BLANCS = 0;
+constexpr Camp NOIRS = 1;
+
+constexpr int HAUT_GAUCHE = 0;  // toward row 0, toward file a
+constexpr int HAUT_DROITE = 1;  // toward row 0, toward file h
+constexpr int BAS_GAUCHE = 2;   // toward row 7, toward file a
+constexpr int BAS_DROITE = 3;   // toward row 7, toward file h
+
+constexpr int NB_CASES = 32;
+constexpr int MAX_COUPS = 70;   // records per move list
+constexpr int MAX_PLY = 34;     // move lists 1..MAX_PLY are used
+constexpr int NB_LISTES = 35;   // list 0 exists but is never used
+constexpr int MAX_PRISES = 15;  // entries of Coup::prises (index 0 unused)
+
+constexpr bool est_blanc(Piece p) { return p == PION_BLANC || p == DAME_BLANCHE; }
+constexpr bool est_noir(Piece p) { return p == PION_NOIR || p == DAME_NOIRE; }
+constexpr bool est_dame(Piece p) { return p == DAME_BLANCHE || p == DAME_NOIRE; }
+constexpr int rangee(Case k) { return (k - 1) / 4; }
+constexpr int colonne(Case k) { return rangee(k) % 2 == 0 ? 2 * ((k - 1) % 4) + 1 : 2 * ((k - 1) % 4); }
+
+// ---- types ----------------------------------------------------------------
+
+// A move: origin, final square and the captured squares in jump order
+// (prises[1..nb_prises]); note is the ordering score, larger first.
+struct Coup {
+  std::uint8_t depart;
+  std::uint8_t arrivee;
+  std::uint8_t nb_prises;
+  std::uint8_t prises[MAX_PRISES];
+  std::int16_t note;
+};
+
+// Same move: origin, destination and the captured squares in order.
+bool meme_coup(const Coup& a, const Coup& b);
+
+// ---- state ----------------------------------------------------------------
+
+extern std::uint8_t damier[33];  // piece code per square; damier[0] == HORS_DAMIER
+extern Camp trait;               // side to move in the game position
+
+extern const std::uint8_t voisins[4][33];         // neighbour by direction, 0 off the board
+extern const std::uint16_t ordre_cases[33];       // scan order: entry i = 33 - i
+extern const char noms_numeriques[33][3];         // "32".."01"
+extern const char noms_alphabetiques[33][3];      // "b8".."g1"
+extern char noms_cases[33][3];                    // active names, numeric at start-up
+
+extern Coup (*listes_coups)[MAX_COUPS];  // NB_LISTES lists, allocated on first use
+extern std::uint8_t nb_coups[NB_LISTES];
+extern std::int8_t prof_courante;        // ply whose list is being generated or searched
+
+extern std::uint8_t nb_pieces[5];  // per piece code 1..4; valid during a search
+extern Case derniere_arrivee;      // destination of the last move applied by faire_coup
+
+// ---- functions ------------------------------------------------------------
+
+// Numeric (false) or algebraic (true) square names in noms_cases.
+void choisir_noms_cases(bool algebriques);
+
+// Allocates the move lists on first use, clears every count and the capture
+// scratch. Allocation failure ends the program (status 1).
+void preparer_listes();
+
+// Prints the message on standard output and ends the program with status 1.
+[[noreturn]] void echec_allocation(const char* message);
+
+void compter_pieces();         // recount nb_pieces from damier
+void vider_damier();           // every square empty, sentinel set, white to move
+void position_initiale();      // 12 men a side, white to move

@@ -1,0 +1,32 @@
+// Positions as text, in the FEN of Portable Draughts Notation as the user
+// sees the board: camp 0 is "B" (it is drawn with the black pieces) and the
+// displayed square n is internal square 33 - n.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "rules/board.h"
+
+// ---- types ----------------------------------------------------------------
+
+struct Position {
+  std::uint8_t cases[33];  // piece codes, cases[0] unused
+  Camp trait;
+};
+
+// ---- constants ------------------------------------------------------------
+
+inline constexpr const char* FEN_DEPART = "B:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12";
+
+// ---- functions ------------------------------------------------------------
+
+// Reads "B:W21,22,K30:B1-12". On a fault returns false with `erreur` naming it
+// and leaves `pos` unspecified.
+bool lire_fen(std::string_view texte, Position& pos, std::string& erreur);
+
+// The FEN of a position, squares in increasing displayed order.
+std::string ecrire_fen(const Position& pos);
+
+Position position_courante();            // damier and trait
+void placer_position(const Position& pos);  // onto damier and trait, sentinel set

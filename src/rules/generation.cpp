@@ -1,0 +1,313 @@
+#include "rules/generation.h"
+
+#include <cstring>
+
+#include "search/search.h"
+
+std::uint8_t chemin_prises[TAILLE_CHEMIN];
+std::uint8_t suite_trouvee[TAILLE_CHEMIN];
+std::uint8_t nb_prises_courant = 0;
+Case conseil_depart = 0, conseil_arrivee = 0;
+bool liste_debordee = false;
+
+std::uint8_t escales[LIGNES_ESCALES][15];
+std::uint8_t cases_sautees[LIGNES_ESCALES][15];
+
+namespace {
+
+// Scratch of the capture being built.
+Case origine = 0;
+Piece ennemi_pion = PION_NOIR;
+Piece ennemi_dame = DAME_NOIRE;
+std::uint8_t chemin_escales[TAILLE_CHEMIN];  // landing square after each jump
+
+inline bool est_ennemi(Piece p) { return p == ennemi_pion || p == ennemi_dame; }
+
+inline void choisir_ennemis(Camp camp) {
+  if (camp == NOIRS) {
+    ennemi_pion = PION_BLANC;
+    ennemi_dame = DAME_BLANCHE;
+  } else {
+    ennemi_pion = PION_NOIR;
+    ennemi_dame = DAME_NOIRE;
+  }
+}
+
+// Entry `e` is an unfinished stop that the sequence now being recorded
+// continues: same origin, fewer captures, and the same captures so far.
+inline bool arret_continue(const Coup& e, int k) {
+  if (e.depart != origine || e.nb_prises >= k) return false;
+  for (int j = 1; j <= e.nb_prises; ++j)
+    if (e.prises[j] != chemin_prises[j]) return false;
+  return true;
+}
+
+template <bool ESCALES>
+void ajouter(Case destination) {
+  const int p = prof_courante;
+  Coup* liste = listes_coups[p];
+  int n = nb_coups[p];
+  const int k = nb_prises_courant;
+  if (k > 0) {
+    // Drop the stops this sequence continues. They are the newest entries of
+    // this origin; the scan stops at the first move of another piece.
+    for (int i = n - 1; i >= 0 && liste[i].depart == origine; --i) {
+      if (!arret_continue(liste[i], k)) continue;
+      for (int j = i; j + 1 < n; ++j) {
+        liste[j] = liste[j + 1];
+        if constexpr (ESCALES) {
+          std::memcpy(escales[j + 1], escales[j + 2], 15);
+          std::memcpy(cases_sautees[j + 1], cases_sautees[j + 2], 15);
+        }
+      }
+      --n;
+    }
+  }
+  nb_coups[p] = static_cast<std::uint8_t>(n);
+  if (n >= MAX_COUPS || k >= MAX_PRISES) {
+    liste_debordee = true;
+    return;
+  }
+  Coup& c = liste[n];
+  c.depart = origine;
+  c.arrivee = destination;
+  c.nb_prises = static_cast<std::uint8_t>(k);
+  for (int j = 1; j <= k; ++j) c.prises[j] = chemin_prises[j];
+  c.note = 0;
+  if constexpr (ESCALES) {
+    for (int j = 1; j <= k; ++j) {
+      escales[n + 1][j] = chemin_escales[j];
+      cases_sautees[n + 1][j] = chemin_prises[j];
+    }
+  }
+  nb_coups[p] = static_cast<std::uint8_t>(n + 1);
+}
+
+// A man jumps an adjacent enemy onto the empty square behind it, forward or
+// backward. Crossing the crowning row it stays a man and goes on.
+template <bool ESCALES>
+void prises_pion(Case s, int etape) {
+  for (int d = 0; d < 4; ++d) {
+    const Case a = voisins[d][s];
+    const Piece pa = damier[a];
+    if (!est_ennemi(pa)) continue;
+    const Case b = voisins[d][a];
+    if (damier[b] != VIDE) continue;
+    damier[a] = PIECE_PRISE;
+    damier[s] = VIDE;
+    chemin_prises[etape] = a;
+    chemin_prises[etape + 1] = 0;
+    chemin_prises[etape + 2] = 0;
+    if constexpr (ESCALES) chemin_escales[etape] = b;
+    prises_pion<ESCALES>(b, etape + 1);
+    damier[a] = pa;
+    if (chemin_prises[etape + 1] == 0) {  // nothing more from b: the sequence ends
+      nb_prises_courant = static_cast<std::uint8_t>(etape);
+      ajouter<ESCALES>(b);
+    }
+  }
+}
+
+// A king flies along a line, jumps one enemy and lands on any empty square
+// beyond it; where some landing square lets the capture go on, it must land
+// on such a square. It never turns straight back along its arrival line.
+template <bool ESCALES>
+bool prises_dame(Case s, int entree, int etape) {
+  bool trouve = false;
+  for (int d = 0; d < 4; ++d) {
+    if (d == 3 - entree) continue;
+    damier[s] = VIDE;
+    Case n = voisins[d][s];
+    if (d == entree) {
+      // Straight on along the arrival line only the adjacent piece can be
+      // taken: farther ones are reached from a farther landing square.
+      if (damier[n] == VIDE) continue;
+    } else {
+      while (damier[n] == VIDE) n = voisins[d][n];
+    }
+    const Piece pn = damier[n];
+    if (!est_ennemi(pn)) continue;
+    const Case b = voisins[d][n];
+    if (damier[b] != VIDE) continue;
+    damier[n] = PIECE_PRISE;
+    chemin_prises[etape] = n;
+    chemin_prises[etape + 2] = 0;
+    suite_trouvee[etape] = 0;
+    suite_trouvee[etape + 1] = 0;
+    trouve = true;
+    for (Case l = b; damier[l] == VIDE; l = voisins[d][l]) {
+      chemin_prises[etape + 1] = l;
+      if constexpr (ESCALES) chemin_escales[etape] = l;
+      const bool suite = prises_dame<ESCALES>(l, d, etape + 1);
+      if (!suite && suite_trouvee[etape + 1] == 0) {
+        nb_prises_courant = static_cast<std::uint8_t>(etape);
+        ajouter<ESCALES>(l);
+        std::memset(suite_trouvee, 1, etape + 1);
+      }
+      damier[l] = VIDE;
+      nb_prises_courant = static_cast<std::uint8_t>(etape);
+    }
+    damier[n] = pn;
+  }
+  return trouve;
+}
+
+// Quick test before the recursive search: can the man on s jump at all?
+inline bool pion_peut_prendre(Case s) {
+  for (int d = 0; d < 4; ++d) {
+    const Case a = voisins[d][s];
+    if (est_ennemi(damier[a]) && damier[voisins[d][a]] == VIDE) return true;
+  }
+  return false;
+}
+
+void ordonner_prises(int n) {
+  const int p = prof_courante;
+  Coup* liste = listes_coups[p];
+  if (suivre_variante && n > 1) {
+    const Coup& v = variante[1][p];
+    for (int i = 0; i < n; ++i) {
+      Coup& c = liste[i];
+      c.note = static_cast<std::int16_t>(80 - i);
+      bool meme = c.depart == v.depart && c.arrivee == v.arrivee;
+      for (int j = 1; meme && j < c.nb_prises; ++j) meme = c.prises[j] == v.prises[j];
+      if (meme) c.note = 100;
+    }
+    trier_coups(n);
+  } else if (n > 1 && p < prof_max - 2) {
+    ordonner_par_tueurs(n, true);
+  }
+}
+
+void ordonner_calmes(int n) {
+  const int p = prof_courante;
+  Coup* liste = listes_coups[p];
+  const bool loin_horizon = p < prof_max - 2;
+  if (conseil_depart != 0 && loin_horizon)
+    for (int i = 0; i < n; ++i)
+      if (liste[i].depart == conseil_depart && liste[i].arrivee == conseil_arrivee) liste[i].note = 255;
+  if (p > 1 && n > 1 && loin_horizon) {
+    ordonner_par_tueurs(n, false);
+    return;
+  }
+  if (p != 1) return;
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < nb_coups_racine; ++j)
+      if (coups_racine[j].depart == liste[i].depart && coups_racine[j].arrivee == liste[i].arrivee)
+        liste[i].note = static_cast<std::int16_t>(coups_racine[j].score - i);
+  trier_coups(n);
+}
+
+}  // namespace
+
+void effacer_brouillon_prises() {
+  std::memset(chemin_prises, 0, sizeof chemin_prises);
+  std::memset(suite_trouvee, 0, sizeof suite_trouvee);
+  nb_prises_courant = 0;
+  liste_debordee = false;
+}
+
+void chercher_prises_pion(Case s, int /*direction*/, int etape) { prises_pion<false>(s, etape); }
+
+bool chercher_prises_dame(Case s, int direction, int etape) { return prises_dame<false>(s, direction, etape); }
+
+void ajouter_coup(Case o, Case destination) {
+  origine = o;
+  ajouter<false>(destination);
+}
+
+void trier_coups(int nombre) {
+  Coup* liste = listes_coups[prof_courante];
+  for (int i = 1; i < nombre; ++i) {
+    const Coup c = liste[i];
+    int j = i;
+    while (j > 0 && liste[j - 1].note < c.note) {
+      liste[j] = liste[j - 1];
+      --j;
+    }
+    liste[j] = c;
+  }
+}
+
+std::uint8_t generer_coups(Camp camp) {
+  const int p = prof_courante;
+  nb_coups[p] = 0;
+  nb_prises_courant = 0;
+  chemin_prises[1] = 0;
+  liste_debordee = false;
+  choisir_ennemis(camp);
+  const bool noir = camp == NOIRS;
+  const Piece pion = noir ? PION_NOIR : PION_BLANC;
+  const Piece dame = noir ? DAME_NOIRE : DAME_BLANCHE;
+
+  // Capture pass, each side from its own back row forward.
+  Case propres[NB_CASES];
+  int nb_propres = 0;
+  for (int i = 1; i <= NB_CASES; ++i) {
+    const Case s = static_cast<Case>(ordre_cases[noir ? NB_CASES + 1 - i : i]);
+    const Piece c = damier[s];
+    if (c == pion) {
+      propres[nb_propres++] = s;
+      if (!pion_peut_prendre(s)) continue;
+      origine = s;
+      prises_pion<false>(s, 1);
+      damier[s] = c;
+    } else if (c == dame) {
+      propres[nb_propres++] = s;
+      origine = s;
+      chemin_prises[1] = 0;
+      nb_prises_courant = 0;
+      prises_dame<false>(s, ENTREE_LIBRE, 1);
+      damier[s] = c;
+    }
+  }
+  int n = nb_coups[p];
+  if (n > 0) {
+    ordonner_prises(n);
+    return static_cast<std::uint8_t>(n);
+  }
+
+  // No capture anywhere: quiet moves in the same piece order.
+  nb_prises_courant = 0;
+  Coup* liste = listes_coups[p];
+  const int d0 = noir ? BAS_GAUCHE : HAUT_GAUCHE;
+  auto calme = [&](Case s, Case arrivee) {
+    if (n >= MAX_COUPS) {
+      liste_debordee = true;
+      return;
+    }
+    Coup& m = liste[n++];
+    m.depart = s;
+    m.arrivee = arrivee;
+    m.nb_prises = 0;
+    m.note = 0;
+  };
+  for (int i = 0; i < nb_propres; ++i) {
+    const Case s = propres[i];
+    if (damier[s] == pion) {
+      const Case a = voisins[d0][s];
+      if (damier[a] == VIDE) calme(s, a);
+      const Case b = voisins[d0 + 1][s];
+      if (damier[b] == VIDE) calme(s, b);
+    } else {
+      for (int d = 0; d < 4; ++d)
+        for (Case a = voisins[d][s]; damier[a] == VIDE; a = voisins[d][a]) calme(s, a);
+    }
+  }
+  nb_coups[p] = static_cast<std::uint8_t>(n);
+  ordonner_calmes(n);
+  return static_cast<std::uint8_t>(n);
+}
+
+void chercher_prises_avec_escales(Case s) {
+  const Piece c = damier[s];
+  choisir_ennemis(c >= PION_NOIR ? NOIRS : BLANCS);
+  origine = s;
+  chemin_prises[1] = 0;
+  nb_prises_courant = 0;
+  if (est_dame(c))
+    prises_dame<true>(s, ENTREE_LIBRE, 1);
+  else
+    prises_pion<true>(s, 1);
+  damier[s] = c;
+}

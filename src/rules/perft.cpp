@@ -1,0 +1,78 @@
+#include "rules/perft.h"
+
+#include <cstring>
+
+#include "rules/generation.h"
+#include "search/search.h"
+
+namespace {
+
+std::uint32_t masque_prises(const Coup& m) {
+  std::uint32_t masque = 0;
+  for (int k = 1; k <= m.nb_prises; ++k) masque |= 1u << (m.prises[k] - 1);
+  return masque;
+}
+
+// Index of an earlier move of the list that reaches the same position, or -1:
+// a capture can take the same pieces in another order.
+int doublon(const Coup* liste, const std::uint32_t* masques, int i) {
+  for (int j = 0; j < i; ++j)
+    if (liste[j].depart == liste[i].depart && liste[j].arrivee == liste[i].arrivee && masques[j] == masques[i])
+      return j;
+  return -1;
+}
+
+ComptePerft compter(Camp camp, int profondeur, int ply) {
+  prof_courante = static_cast<std::int8_t>(ply);
+  const int n = generer_coups(camp);
+  const Coup* liste = listes_coups[ply];
+  const bool prises = n > 0 && liste[0].nb_prises > 0;
+  std::uint32_t masques[MAX_COUPS];
+  if (prises)
+    for (int i = 0; i < n; ++i) masques[i] = masque_prises(liste[i]);
+
+  if (profondeur == 1) {
+    ComptePerft c{static_cast<std::uint64_t>(n), static_cast<std::uint64_t>(n)};
+    if (prises)
+      for (int i = 0; i < n; ++i)
+        if (doublon(liste, masques, i) >= 0) --c.uniques;
+    return c;
+  }
+
+  ComptePerft total{0, 0};
+  std::uint64_t sous_arbre[MAX_COUPS];
+  std::uint8_t sauvegarde[33];
+  std::memcpy(sauvegarde, damier, sizeof sauvegarde);
+  for (int i = 0; i < n; ++i) {
+    const int j = prises ? doublon(liste, masques, i) : -1;
+    if (j >= 0) {  // same position as move j: same subtree, counted once as unique
+      sous_arbre[i] = sous_arbre[j];
+      total.coups += sous_arbre[i];
+      continue;
+    }
+    const Coup& m = liste[i];
+    Piece p = damier[m.depart];
+    damier[m.depart] = VIDE;
+    for (int k = 1; k <= m.nb_prises; ++k) damier[m.prises[k]] = VIDE;
+    if ((p == PION_BLANC && m.arrivee < 5) || (p == PION_NOIR && m.arrivee > 28)) ++p;
+    damier[m.arrivee] = p;
+    const ComptePerft c = compter(static_cast<Camp>(1 - camp), profondeur - 1, ply + 1);
+    std::memcpy(damier, sauvegarde, sizeof sauvegarde);
+    sous_arbre[i] = c.coups;
+    total.coups += c.coups;
+    total.uniques += c.uniques;
+  }
+  return total;
+}
+
+}  // namespace
+
+ComptePerft perft(Camp camp, int profondeur) {
+  preparer_listes();
+  const std::int32_t prof_sauvee = prof_max;
+  prof_max = 0;  // no search runs: the generator orders nothing beyond the root
+  damier[0] = HORS_DAMIER;
+  ComptePerft c = profondeur < 1 ? ComptePerft{1, 1} : compter(camp, profondeur, 1);
+  prof_max = prof_sauvee;
+  return c;
+}

@@ -1,0 +1,70 @@
+#include <cstring>
+
+#include "rules/generation.h"
+#include "search/search.h"
+
+Camp camp_racine = BLANCS;
+Camp camp_adverse = NOIRS;
+std::int32_t prof_max = 0;
+
+CoupTueur tueurs[NB_LISTES][2];
+CoupBref derniers_meilleurs[NB_LISTES];
+Coup variante[NB_LISTES][NB_LISTES];
+CoupRacine coups_racine[MAX_COUPS];
+std::uint8_t nb_coups_racine = 0;
+std::uint8_t suivre_variante = 0;
+
+std::int32_t bilan_materiel = 0;
+std::uint8_t prises_forcees[NB_LISTES];
+std::int32_t ajustement_prof = 0;
+std::int16_t extension_promotion = 0;
+
+void effacer_tueurs() {
+  for (int p = 0; p < NB_LISTES; ++p) {
+    Score vide = (p % 2 == 1) ? -32000 : 32000;
+    tueurs[p][0] = {0, 0, vide};
+    tueurs[p][1] = {0, 0, vide};
+    derniers_meilleurs[p] = {0, 0};
+  }
+}
+
+namespace {
+bool correspond(const Coup& c, Case depart, Case arrivee) {
+  return depart != 0 && c.depart == depart && c.arrivee == arrivee;
+}
+}  // namespace
+
+void ordonner_par_tueurs(int nombre, bool liste_prises) {
+  const int p = prof_courante;
+  Coup* liste = listes_coups[p];
+  bool apparie = false;
+  bool conseil_vu = false;
+  for (int o = 0; o <= 6 && !apparie && !conseil_vu; o += 2) {
+    if (p - o <= 0 || p + o >= NB_LISTES) break;
+    const CoupTueur& t1 = tueurs[p - o][0];
+    if (t1.depart == 0) continue;
+    const CoupTueur& t2 = tueurs[p - o][1];
+    const CoupBref& mb = derniers_meilleurs[p + o];
+    bool t1_pris = false, t2_pris = false;
+    for (int i = 0; i < nombre; ++i) {
+      Coup& c = liste[i];
+      if (c.note == 255) {  // the table's hint move keeps its place
+        conseil_vu = true;
+        continue;
+      }
+      c.note = static_cast<std::int16_t>(80 - i);
+      if (!liste_prises && !t1_pris && correspond(c, t1.depart, t1.arrivee)) {
+        c.note = 250;
+        t1_pris = apparie = true;
+      } else if (!t2_pris && correspond(c, t2.depart, t2.arrivee)) {
+        c.note = 200;
+        t2_pris = apparie = true;
+      } else if (correspond(c, mb.depart, mb.arrivee)) {
+        c.note = static_cast<std::int16_t>(150 - i);
+        apparie = true;
+      }
+    }
+  }
+  trier_coups(nombre);
+  for (int i = 0; i < nombre; ++i) liste[i].note = 0;
+}

@@ -1,0 +1,28 @@
+#include "game/hooks.h"
+
+#include <chrono>
+
+std::function<void()> crochet_pompe_messages;
+std::function<void(const std::string&, const std::string&)> crochet_erreur;
+std::function<void(int, int, const std::string&)> crochet_affichage_recherche;
+std::function<std::int64_t()> crochet_horloge_ms;
+
+void pomper_messages() {
+  if (crochet_pompe_messages) crochet_pompe_messages();
+}
+
+void signaler_erreur(const std::string& texte, const std::string& titre) {
+  if (crochet_erreur) crochet_erreur(texte, titre);
+}
+
+void afficher_ligne_recherche(int liste, int ligne, const std::string& texte) {
+  if (crochet_affichage_recherche) crochet_affichage_recherche(liste, ligne, texte);
+}
+
+std::int64_t horloge_ms() {
+  if (crochet_horloge_ms) return crochet_horloge_ms();
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::int32_t heure_en_secondes() { return static_cast<std::int32_t>(horloge_ms() / 1000); }

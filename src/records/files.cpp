@@ -1,0 +1,79 @@
+#include "records/files.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+std::filesystem::path repertoire_depart = ".";
+
+void fixer_repertoire_depart() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  repertoire_depart = ec ? std::filesystem::current_path(ec) : exe.parent_path();
+}
+
+std::optional<std::vector<std::uint8_t>> lire_fichier(const std::filesystem::path& chemin, std::size_t maximum,
+                                                      bool* trop_long) {
+  std::FILE* f = std::fopen(chemin.c_str(), "rb");
+  if (f == nullptr) return std::nullopt;
+  std::vector<std::uint8_t> octets;
+  std::uint8_t tampon[65536];
+  bool coupe = false;
+  for (;;) {
+    const std::size_t n = std::fread(tampon, 1, sizeof tampon, f);
+    if (n == 0) break;
+    const std::size_t place = maximum - octets.size();
+    octets.insert(octets.end(), tampon, tampon + std::min(n, place));
+    if (n > place) {
+      coupe = true;
+      break;
+    }
+  }
+  std::fclose(f);
+  if (trop_long != nullptr) *trop_long = coupe;
+  return octets;
+}
+
+bool ecrire_fichier_sur(const std::filesystem::path& chemin, const void* donnees, std::size_t taille) {
+  std::filesystem::path temporaire = chemin;
+  temporaire += ".tmp";
+  const int fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0) return false;
+  const auto* p = static_cast<const std::uint8_t*>(donnees);
+  std::size_t reste = taille;
+  bool ok = true;
+  while (ok && reste > 0) {
+    const ssize_t n = ::write(fd, p, reste);
+    if (n <= 0) {
+      ok = false;
+      break;
+    }
+    p += n;
+    reste -= static_cast<std::size_t>(n);
+  }
+  ok = ok && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (ok) ok = std::rename(temporaire.c_str(), chemin.c_str()) == 0;
+  if (!ok) std::remove(temporaire.c_str());
+  return ok;
+}
+
+bool ecrire_fichier_sur(const std::filesystem::path& chemin, const std::string& texte) {
+  return ecrire_fichier_sur(chemin, texte.data(), texte.size());
+}
+
+std::filesystem::path chemin_sans_casse(const std::filesystem::path& dossier, const std::string& nom) {
+  auto minuscules = [](std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  };
+  std::error_code ec;
+  if (std::filesystem::exists(dossier / nom, ec)) return dossier / nom;
+  const std::string cherche = minuscules(nom);
+  for (const auto& entree : std::filesystem::directory_iterator(dossier, ec))
+    if (minuscules(entree.path().filename().string()) == cherche) return entree.path();
+  return dossier / nom;
+}

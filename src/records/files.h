@@ -1,0 +1,35 @@
+// Reading and writing the program's files: whole-file reads that never trust
+// a file's size, writes that go to a temporary file first and are renamed
+// over the target, and the program's directory.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+// ---- state ----------------------------------------------------------------
+
+// The program's directory: where its data files live and where it writes its own.
+extern std::filesystem::path repertoire_depart;
+
+// ---- functions ------------------------------------------------------------
+
+// Sets repertoire_depart to the folder of the running executable.
+void fixer_repertoire_depart();
+
+// Whole file, at most `maximum` bytes read (a longer file is cut there and
+// `trop_long` set); nullopt when it cannot be opened.
+std::optional<std::vector<std::uint8_t>> lire_fichier(const std::filesystem::path& chemin,
+                                                      std::size_t maximum = 64u << 20,
+                                                      bool* trop_long = nullptr);
+
+// Writes to "<target>.tmp" in the same folder, flushes it to disk, then
+// renames it over the target: a crash leaves the old file or the new one.
+bool ecrire_fichier_sur(const std::filesystem::path& chemin, const void* donnees, std::size_t taille);
+bool ecrire_fichier_sur(const std::filesystem::path& chemin, const std::string& texte);
+
+// The entry `nom` of folder `dossier`, its name matched without regard to
+// case ("parametres" finds "Parametres"); dossier / nom when none exists.
+std::filesystem::path chemin_sans_casse(const std::filesystem::path& dossier, const std::string& nom);

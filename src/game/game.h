@@ -1,0 +1,40 @@
+// The game record and the game's ply counters.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "rules/board.h"
+
+// ---- constants ------------------------------------------------------------
+
+constexpr int TAILLE_PARTIE = 255;  // entries 0..254; entry 0 is the starting position
+
+// ---- types ----------------------------------------------------------------
+
+// One ply of the game record, stored byte for byte in game files (88 bytes).
+struct EntreePartie {
+  std::uint8_t position[33];  // board after the ply, laid out like damier
+  std::uint8_t nb_prises;     // pieces captured by the ply
+  std::uint8_t depart;        // origin square (0 in entry 0)
+  std::uint8_t arrivee;       // destination square (0 in entry 0)
+  std::int32_t temps_blancs;  // seconds used by camp 0 up to this ply
+  std::int32_t temps_noirs;   // seconds used by camp 1 up to this ply
+  char nom_blancs[20];        // camp 0 player's name, zero-terminated
+  char nom_noirs[20];         // camp 1 player's name, zero-terminated
+  std::uint8_t couleur_ordi;  // the computer's colour when the ply was recorded
+  std::uint8_t inutilise[3];
+};
+static_assert(sizeof(EntreePartie) == 88, "a game record entry is 88 bytes in game files");
+static_assert(offsetof(EntreePartie, nb_prises) == 33);
+static_assert(offsetof(EntreePartie, temps_blancs) == 36);
+static_assert(offsetof(EntreePartie, temps_noirs) == 40);
+static_assert(offsetof(EntreePartie, nom_blancs) == 44);
+static_assert(offsetof(EntreePartie, nom_noirs) == 64);
+static_assert(offsetof(EntreePartie, couleur_ordi) == 84);
+
+// ---- state ----------------------------------------------------------------
+
+extern EntreePartie partie[TAILLE_PARTIE];
+extern std::uint8_t nb_demi_coups;      // plies played; index of the current entry
+extern std::int32_t dernier_demi_coup;  // highest ply recorded (more after take-backs)

@@ -84,14 +84,17 @@ void faire_coup(int index) {
   Piece p = damier[m.depart];
   const bool racine_blanche = camp_racine != NOIRS;
 
-  // Position keys: remove p from m.depart (added with the keys).
+  cle_index ^= cles_index[p * 32 + m.depart];
+  cle_verif ^= cles_verif[p * 32 + m.depart];
   // Evaluation: p leaves m.depart for m.arrivee (added with the evaluation).
   damier[m.depart] = VIDE;
 
   for (int k = 1; k <= m.nb_prises; ++k) {
     const Case s = m.prises[k];
     const Piece q = damier[s];
-    // Position keys: remove q from s. Evaluation: q is captured on s.
+    cle_index ^= cles_index[q * 32 + s];
+    cle_verif ^= cles_verif[q * 32 + s];
+    // Evaluation: q is captured on s.
     const int valeur = est_dame(q) ? 3 : 1;
     bilan_materiel += (est_blanc(q) != racine_blanche) ? valeur : -valeur;
     --nb_pieces[q];
@@ -119,6 +122,7 @@ void faire_coup(int index) {
       extension_promotion = 2;
   }
 
-  // Position keys: add p on m.arrivee.
+  cle_index ^= cles_index[p * 32 + m.arrivee];
+  cle_verif ^= cles_verif[p * 32 + m.arrivee];
   derniere_arrivee = m.arrivee;
 }

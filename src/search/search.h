@@ -54,3 +54,20 @@ void effacer_tueurs();
 // last-best moves of this ply and of plies 2, 4 and 6 away; a hint move noted
 // 255 stays first. Notes are 0 again afterwards.
 void ordonner_par_tueurs(int nombre, bool liste_prises);
+
+// ===========================================================================
+// Transposition table and position keys (functions in search/table.h)
+// ===========================================================================
+
+constexpr int NB_MOTS_CLES = 165;  // words per key table, addressed piece code * 32 + square
+
+struct EntreeTable;
+
+extern std::uint32_t cles_index[NB_MOTS_CLES];  // key words choosing the slot
+extern std::uint32_t cles_verif[NB_MOTS_CLES];  // key words checked in the slot
+extern std::uint32_t cle_index;  // xor of cles_index over the pieces of damier, kept by faire_coup
+extern std::uint32_t cle_verif;  // xor of cles_verif likewise
+extern std::int16_t taille_tables;   // menu setting: 1310 slots per unit (0 read as 100)
+extern std::int8_t decalage_tables;  // table depth offset: probes while ply - offset < 18 (17)
+extern EntreeTable* table_transposition;  // nb_entrees_table slots, allocated by allouer_tables
+extern std::uint32_t nb_entrees_table;

@@ -1,0 +1,105 @@
+// Learnt positions: a fixed table of scores addressed by the position keys,
+// loaded from "pool.dat" or a lesson file and saved whole as a lesson.
+#include <cstdlib>
+#include <cstring>
+
+#include "game/hooks.h"
+#include "knowledge/knowledge.h"
+#include "records/files.h"
+#include "search/search.h"
+
+EntreeApprise* table_apprise = nullptr;
+std::uint8_t session_apprentissage = 0;
+
+namespace {
+
+constexpr const char* IMPOSSIBLE_OUVRIR = "Impossible d'ouvrir ce fichier";
+
+// The file's bytes as the table (records little-endian, like memory here).
+void copier_image(const std::vector<std::uint8_t>& octets) {
+  for (std::uint32_t i = 0; i < NB_APPRISES; ++i) {
+    const std::uint8_t* r = octets.data() + 8 * std::size_t{i};
+    EntreeApprise& e = table_apprise[i];
+    e.verif = std::uint32_t{r[0]} | std::uint32_t{r[1]} << 8 | std::uint32_t{r[2]} << 16 | std::uint32_t{r[3]} << 24;
+    e.score = static_cast<std::int16_t>(r[4] | r[5] << 8);
+    e.libre[0] = r[6];
+    e.libre[1] = r[7];
+  }
+}
+
+std::vector<std::uint8_t> image_table() {
+  std::vector<std::uint8_t> octets(TAILLE_FICHIER_APPRIS);
+  for (std::uint32_t i = 0; i < NB_APPRISES; ++i) {
+    std::uint8_t* r = octets.data() + 8 * std::size_t{i};
+    const EntreeApprise& e = table_apprise[i];
+    for (int b = 0; b < 4; ++b) r[b] = static_cast<std::uint8_t>(e.verif >> (8 * b));
+    r[4] = static_cast<std::uint8_t>(e.score);
+    r[5] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(e.score) >> 8);
+    r[6] = e.libre[0];
+    r[7] = e.libre[1];
+  }
+  return octets;
+}
+
+// The whole image, or nothing when the file is not exactly one.
+std::optional<std::vector<std::uint8_t>> lire_image(const std::filesystem::path& fichier) {
+  auto octets = lire_fichier(fichier, TAILLE_FICHIER_APPRIS + 1);
+  if (!octets || octets->size() != TAILLE_FICHIER_APPRIS) return std::nullopt;
+  return octets;
+}
+
+}  // namespace
+
+bool allouer_table_apprise() {
+  liberer_table_apprise();
+  table_apprise = static_cast<EntreeApprise*>(std::calloc(NB_APPRISES, sizeof(EntreeApprise)));
+  return table_apprise != nullptr;
+}
+
+void liberer_table_apprise() {
+  std::free(table_apprise);
+  table_apprise = nullptr;
+}
+
+bool charger_pool(const std::filesystem::path& dossier) {
+  if (table_apprise == nullptr) return false;
+  const auto octets = lire_image(dossier / FICHIER_POOL);
+  if (!octets) {
+    std::memset(table_apprise, 0, TAILLE_FICHIER_APPRIS);  // the program ships none: nothing learnt
+    return false;
+  }
+  copier_image(*octets);
+  return true;
+}
+
+bool charger_lecons(const std::filesystem::path& fichier) {
+  const auto octets = lire_image(fichier);
+  if (!octets || table_apprise == nullptr) {
+    signaler_erreur(IMPOSSIBLE_OUVRIR, "Erreur");
+    return false;
+  }
+  copier_image(*octets);
+  return true;
+}
+
+const EntreeApprise* sonder_apprises(std::uint32_t cle, std::uint32_t verif) {
+  if (table_apprise == nullptr) return nullptr;
+  const EntreeApprise& e = table_apprise[case_apprise(cle)];
+  return e.verif == verif ? &e : nullptr;
+}
+
+bool apprendre_position(const std::filesystem::path& fichier, Score score) {
+  if (table_apprise == nullptr) return false;
+  EntreeApprise& e = table_apprise[case_apprise(cle_index)];
+  // A decided verdict stays: learning never overwrites it.
+  if (e.score > -SCORE_PROTEGE && e.score < SCORE_PROTEGE) {
+    e.verif = cle_verif;
+    e.score = score;
+  }
+  const std::vector<std::uint8_t> octets = image_table();
+  if (!ecrire_fichier_sur(fichier, octets.data(), octets.size())) {
+    signaler_erreur(IMPOSSIBLE_OUVRIR, "Erreur");
+    return false;
+  }
+  return true;
+}

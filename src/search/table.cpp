@@ -1,0 +1,201 @@
+// The transposition table: one slot per position, chosen by cle_index and
+// checked by cle_verif, with a replacement rule that keeps deep, decisive
+// and recent results.
+#include "search/table.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "game/game.h"
+#include "knowledge/knowledge.h"
+#include "records/files.h"
+#include "rules/generation.h"
+
+std::int16_t taille_tables = TAILLE_TABLES_DEFAUT;
+std::int8_t decalage_tables = DECALAGE_TABLES_DEFAUT;
+EntreeTable* table_transposition = nullptr;
+std::uint32_t nb_entrees_table = 0;
+
+namespace {
+
+constexpr const char* ERREUR_ALLOCATION = "Erreur allocation Hash tables";
+
+// Successive resizes draw their index words from one generator.
+std::uint64_t etat_aleatoire = 0x5DEECE66Dull;
+
+std::uint32_t tirage() {
+  etat_aleatoire ^= etat_aleatoire << 13;
+  etat_aleatoire ^= etat_aleatoire >> 7;
+  etat_aleatoire ^= etat_aleatoire << 17;
+  return static_cast<std::uint32_t>(etat_aleatoire >> 32);
+}
+
+std::int16_t taille_effective() { return taille_tables == 0 ? TAILLE_TABLES_DEFAUT : taille_tables; }
+
+// The block is sized by the menu's byte figure, which covers the slots.
+void allouer_table_transposition() {
+  const std::int16_t t = taille_effective();
+  const std::uint32_t n = entrees_pour(t);
+  const std::size_t octets = static_cast<std::size_t>(std::int64_t{t} * OCTETS_PAR_CENT / 100);
+  static_assert(ENTREES_PAR_UNITE * sizeof(EntreeTable) * 100 <= OCTETS_PAR_CENT);
+  auto* bloc = t > 0 ? static_cast<EntreeTable*>(std::malloc(octets)) : nullptr;
+  if (bloc == nullptr) echec_allocation(ERREUR_ALLOCATION);
+  table_transposition = bloc;
+  nb_entrees_table = n;
+}
+
+inline bool exact(std::uint8_t type) { return type < 3 || type == 51 || type == 52; }
+
+inline std::uint8_t ply_absolu(int ply) { return static_cast<std::uint8_t>(nb_demi_coups + ply); }
+
+}  // namespace
+
+std::uint32_t entrees_pour(std::int16_t taille) {
+  const std::int16_t t = taille == 0 ? TAILLE_TABLES_DEFAUT : taille;
+  return t > 0 ? static_cast<std::uint32_t>(t) * ENTREES_PAR_UNITE : 0;
+}
+
+void allouer_tables() {
+  liberer_tables();
+  allouer_table_transposition();
+  if (!allouer_table_apprise()) echec_allocation(ERREUR_ALLOCATION);
+  vider_tables();
+  charger_cles(repertoire_depart / FICHIER_CLES);
+}
+
+void vider_tables() {
+  if (table_transposition != nullptr)
+    std::memset(table_transposition, 0, std::size_t{nb_entrees_table} * sizeof(EntreeTable));
+}
+
+void liberer_tables() {
+  std::free(table_transposition);
+  table_transposition = nullptr;
+  nb_entrees_table = 0;
+  liberer_table_apprise();
+}
+
+void redimensionner_tables() {
+  std::free(table_transposition);
+  table_transposition = nullptr;
+  allouer_table_transposition();
+  vider_tables();
+  // New index words spread the positions over the new number of slots.
+  for (int c = PION_BLANC; c <= DAME_NOIRE; ++c)
+    for (int s = 0; s <= NB_CASES; ++s) cles_index[c * 32 + s] = tirage() % nb_entrees_table;
+}
+
+void choisir_taille_tables(int choix) {
+  if (choix < 0 || choix >= 8) return;
+  taille_tables = CHOIX_TAILLES[choix].taille;
+  decalage_tables = CHOIX_TAILLES[choix].decalage;
+  redimensionner_tables();
+}
+
+const EntreeTable* sonder_table(int ply) {
+  if (table_transposition == nullptr) return nullptr;
+  const EntreeTable& e = table_transposition[cle_index % nb_entrees_table];
+  if (e.type == TYPE_VIDE || e.verif != cle_verif || e.ply_absolu != ply_absolu(ply)) return nullptr;
+  if (e.horizon < nb_demi_coups + prof_max) return nullptr;  // searched less deep than now
+  return &e;
+}
+
+void stocker_table(Score score, int ply, std::uint8_t type, Case depart, Case arrivee) {
+  if (table_transposition == nullptr) return;
+  EntreeTable& e = table_transposition[cle_index % nb_entrees_table];
+  const int h = nb_demi_coups + prof_max;
+  const std::uint8_t p = ply_absolu(ply);
+  const bool e_decisif = e.type >= TYPE_MAX_DECISIF;
+  bool ecrire;
+  if (e.type == TYPE_VIDE)
+    ecrire = true;
+  else if (type >= TYPE_MAX_DECISIF && !e_decisif)
+    ecrire = true;
+  else if (type == e.type && p < e.ply_absolu)  // the same kind nearer the root
+    ecrire = true;
+  else if (!e_decisif && h > e.horizon)  // searched deeper
+    ecrire = true;
+  else if (!e_decisif && !exact(e.type) && (h >= e.horizon || (h == e.horizon - 1 && exact(type))))
+    ecrire = true;  // a bound gives way to as deep a result, or to an exact one a ply shallower
+  else
+    ecrire = std::abs(h - e.horizon) > 16;  // left from far earlier or later in the game
+  if (!ecrire || h >= 255) return;
+  if (nb_pieces[PION_BLANC] + nb_pieces[DAME_BLANCHE] + nb_pieces[PION_NOIR] + nb_pieces[DAME_NOIRE] <= 3) return;
+  e.verif = cle_verif;
+  e.score = score;
+  e.depart = depart;
+  e.arrivee = arrivee;
+  e.ply_absolu = p;
+  e.type = type;
+  e.horizon = static_cast<std::uint8_t>(h);
+}
+
+bool table_active_max(int ply) { return ply >= 4 && ply - decalage_tables < 18; }
+bool table_active_min(int ply) { return ply >= 3 && ply - decalage_tables < 17; }
+
+namespace {
+
+// Narrows the window with a bound: `minorant` raises alpha, else beta falls.
+UsageTable borne(const EntreeTable& e, Score v, bool minorant, Score& alpha, Score& beta, Score& score) {
+  if (minorant ? v >= beta : v <= alpha) {
+    score = v;
+    return UsageTable::SCORE;
+  }
+  conseil_depart = e.depart;
+  conseil_arrivee = e.arrivee;
+  (minorant ? alpha : beta) = v;
+  return UsageTable::FENETRE;
+}
+
+}  // namespace
+
+// A search for the other colour stored its scores from the other side's
+// view, and its node kinds are ours exchanged: its min-node types are read
+// here negated.
+UsageTable consulter_table_max(int ply, Score& alpha, Score& beta, Score& score) {
+  if (!table_active_max(ply)) return UsageTable::RIEN;
+  conseil_depart = conseil_arrivee = 0;
+  const EntreeTable* e = sonder_table(ply);
+  if (e == nullptr) return UsageTable::RIEN;
+  const int c = camp_racine;
+  const int t = e->type;
+  const Score s = e->score;
+  const Score moins_s = static_cast<Score>(-s);
+  if (t == c + 100 || t == c + 1) {
+    score = s;
+    return UsageTable::SCORE;
+  }
+  if (t == 151 - c || t == 52 - c) {
+    score = moins_s;
+    return UsageTable::SCORE;
+  }
+  if (t == c + 3) return borne(*e, s, true, alpha, beta, score);
+  if (t == 54 - c) return borne(*e, moins_s, true, alpha, beta, score);
+  if (t == 56 - c) return borne(*e, moins_s, false, alpha, beta, score);
+  if (t == c + 5) return borne(*e, s, false, alpha, beta, score);
+  return UsageTable::RIEN;
+}
+
+UsageTable consulter_table_min(int ply, Score& alpha, Score& beta, Score& score) {
+  if (!table_active_min(ply)) return UsageTable::RIEN;
+  conseil_depart = conseil_arrivee = 0;
+  const EntreeTable* e = sonder_table(ply);
+  if (e == nullptr) return UsageTable::RIEN;
+  const int c = camp_racine;
+  const int t = e->type;
+  const Score s = e->score;
+  const Score moins_s = static_cast<Score>(-s);
+  if (t == c + 150 || t == c + 51) {
+    score = s;
+    return UsageTable::SCORE;
+  }
+  if (t == 101 - c || t == 2 - c) {
+    score = moins_s;
+    return UsageTable::SCORE;
+  }
+  if (t == c + 53) return borne(*e, s, false, alpha, beta, score);
+  if (t == 4 - c) return borne(*e, moins_s, false, alpha, beta, score);
+  if (t == c + 55) return borne(*e, s, true, alpha, beta, score);
+  if (t == 6 - c) return borne(*e, moins_s, true, alpha, beta, score);
+  return UsageTable::RIEN;
+}

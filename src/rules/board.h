@@ -39,6 +39,16 @@ constexpr bool est_dame(Piece p) { return p == DAME_BLANCHE || p == DAME_NOIRE; 
 constexpr int rangee(Case k) { return (k - 1) / 4; }
 constexpr int colonne(Case k) { return rangee(k) % 2 == 0 ? 2 * ((k - 1) % 4) + 1 : 2 * ((k - 1) % 4); }
 
+// Neighbour of square k in direction d (HAUT_GAUCHE..BAS_DROITE).
+// Squares are numbered 1..32 row by row from black's back row (b8 d8 f8 h8);
+// a step that leaves the board leads to 0, where damier[0] stops every walk.
+inline constexpr std::uint8_t voisins[4][33] = {
+    {0, 0, 0, 0, 0, 0, 1, 2, 3, 5, 6, 7, 8, 0, 9, 10, 11, 13, 14, 15, 16, 0, 17, 18, 19, 21, 22, 23, 24, 0, 25, 26, 27},
+    {0, 0, 0, 0, 0, 1, 2, 3, 4, 6, 7, 8, 0, 9, 10, 11, 12, 14, 15, 16, 0, 17, 18, 19, 20, 22, 23, 24, 0, 25, 26, 27, 28},
+    {0, 5, 6, 7, 8, 0, 9, 10, 11, 13, 14, 15, 16, 0, 17, 18, 19, 21, 22, 23, 24, 0, 25, 26, 27, 29, 30, 31, 32, 0, 0, 0, 0},
+    {0, 6, 7, 8, 0, 9, 10, 11, 12, 14, 15, 16, 0, 17, 18, 19, 20, 22, 23, 24, 0, 25, 26, 27, 28, 30, 31, 32, 0, 0, 0, 0, 0},
+};
+
 // ---- types ----------------------------------------------------------------
 
 // A move: origin, final square and the captured squares in jump order
@@ -59,7 +69,6 @@ bool meme_coup(const Coup& a, const Coup& b);
 extern std::uint8_t damier[33];  // piece code per square; damier[0] == HORS_DAMIER
 extern Camp trait;               // side to move in the game position
 
-extern const std::uint8_t voisins[4][33];         // neighbour by direction, 0 off the board
 extern const std::uint16_t ordre_cases[33];       // scan order: entry i = 33 - i
 extern const char noms_numeriques[33][3];         // "32".."01"
 extern const char noms_alphabetiques[33][3];      // "b8".."g1"

@@ -1,6 +1,9 @@
 #include "rules/generation.h"
 
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "search/search.h"
 
@@ -42,6 +45,46 @@ inline bool arret_continue(const Coup& e, int k) {
   return true;
 }
 
+bool memes_prises(const Coup& a, const Coup& b) {
+  if (a.depart != b.depart || a.arrivee != b.arrivee || a.nb_prises != b.nb_prises || a.nb_prises == 0) return false;
+  int communes = 0;
+  for (int i = 1; i <= a.nb_prises; ++i)
+    for (int j = 1; j <= b.nb_prises; ++j) communes += a.prises[i] == b.prises[j];
+  return communes == a.nb_prises;
+}
+
+// Removes every capture that takes the same pieces as an earlier one of the
+// list; returns the new count. Order is kept.
+template <bool ESCALES>
+int retirer_jumelles(Coup* liste, int n) {
+  int garde = 0;
+  for (int i = 0; i < n; ++i) {
+    bool jumelle = false;
+    for (int j = 0; j < garde && !jumelle; ++j) jumelle = memes_prises(liste[j], liste[i]);
+    if (jumelle) continue;
+    if (garde != i) {
+      liste[garde] = liste[i];
+      if constexpr (ESCALES) {
+        std::memcpy(escales[garde + 1], escales[i + 1], 15);
+        std::memcpy(cases_sautees[garde + 1], cases_sautees[i + 1], 15);
+      }
+    }
+    ++garde;
+  }
+  return garde;
+}
+
+// Some move of the list reaches the position of the capture being recorded:
+// same origin, `destination`, and the k pieces of chemin_prises in any order.
+bool position_deja_listee(const Coup* liste, int n, Case destination, int k) {
+  if (k == 0 || k >= MAX_PRISES) return false;
+  Coup nouveau{origine, destination, static_cast<std::uint8_t>(k), {}, 0};
+  for (int j = 1; j <= k; ++j) nouveau.prises[j] = chemin_prises[j];
+  for (int i = 0; i < n; ++i)
+    if (memes_prises(liste[i], nouveau)) return true;
+  return false;
+}
+
 template <bool ESCALES>
 void ajouter(Case destination) {
   const int p = prof_courante;
@@ -62,6 +105,14 @@ void ajouter(Case destination) {
       }
       --n;
     }
+  }
+  if (n >= MAX_COUPS) {
+    // The list is full. A capture taking the same pieces as a listed one in
+    // another order reaches the same position: drop it, or make room by
+    // dropping such twins already listed. Only when neither helps is a move
+    // lost, and the flag says so.
+    if (position_deja_listee(liste, n, destination, k)) return;
+    n = retirer_jumelles<ESCALES>(liste, n);
   }
   nb_coups[p] = static_cast<std::uint8_t>(n);
   if (n >= MAX_COUPS || k >= MAX_PRISES) {
@@ -152,13 +203,52 @@ bool prises_dame(Case s, int entree, int etape) {
   return trouve;
 }
 
+// Square two steps away in each direction (0 off the board).
+struct TableSauts {
+  std::uint8_t cases[4][33];
+  constexpr TableSauts() : cases{} {
+    for (int d = 0; d < 4; ++d)
+      for (int k = 0; k <= NB_CASES; ++k) cases[d][k] = voisins[d][voisins[d][k]];
+  }
+};
+constexpr TableSauts sauts;
+
 // Quick test before the recursive search: can the man on s jump at all?
 inline bool pion_peut_prendre(Case s) {
-  for (int d = 0; d < 4; ++d) {
-    const Case a = voisins[d][s];
-    if (est_ennemi(damier[a]) && damier[voisins[d][a]] == VIDE) return true;
-  }
+  for (int d = 0; d < 4; ++d)
+    if (est_ennemi(damier[voisins[d][s]]) && damier[sauts.cases[d][s]] == VIDE) return true;
   return false;
+}
+
+// Bit k-1 set for every square k holding code a or code b.
+inline std::uint32_t masque_pieces(Piece a, Piece b) {
+#ifdef __SSE2__
+  const __m128i bas = _mm_loadu_si128(reinterpret_cast<const __m128i*>(damier + 1));
+  const __m128i haut = _mm_loadu_si128(reinterpret_cast<const __m128i*>(damier + 17));
+  const __m128i ca = _mm_set1_epi8(static_cast<char>(a)), cb = _mm_set1_epi8(static_cast<char>(b));
+  const auto m16 = [&](__m128i v) {
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, ca), _mm_cmpeq_epi8(v, cb))));
+  };
+  return m16(bas) | (m16(haut) << 16);
+#else
+  std::uint32_t m = 0;
+  for (int k = 1; k <= NB_CASES; ++k)
+    if (damier[k] == a || damier[k] == b) m |= 1u << (k - 1);
+  return m;
+#endif
+}
+
+// Next own square in scan order: white from square 32 down, black from 1 up.
+inline Case extraire_suivante(std::uint32_t& m, bool noir) {
+  Case s;
+  if (noir) {
+    s = static_cast<Case>(__builtin_ctz(m) + 1);
+    m &= m - 1;
+  } else {
+    s = static_cast<Case>(32 - __builtin_clz(m));
+    m &= ~(1u << (s - 1));
+  }
+  return s;
 }
 
 void ordonner_prises(int n) {
@@ -240,20 +330,18 @@ std::uint8_t generer_coups(Camp camp) {
   const Piece pion = noir ? PION_NOIR : PION_BLANC;
   const Piece dame = noir ? DAME_NOIRE : DAME_BLANCHE;
 
-  // Capture pass, each side from its own back row forward.
-  Case propres[NB_CASES];
-  int nb_propres = 0;
-  for (int i = 1; i <= NB_CASES; ++i) {
-    const Case s = static_cast<Case>(ordre_cases[noir ? NB_CASES + 1 - i : i]);
+  // Capture pass over the own pieces in scan order (ordre_cases): each side
+  // from its own back row forward.
+  const std::uint32_t propres = masque_pieces(pion, dame);
+  for (std::uint32_t m = propres; m != 0;) {
+    const Case s = extraire_suivante(m, noir);
     const Piece c = damier[s];
     if (c == pion) {
-      propres[nb_propres++] = s;
       if (!pion_peut_prendre(s)) continue;
       origine = s;
       prises_pion<false>(s, 1);
       damier[s] = c;
-    } else if (c == dame) {
-      propres[nb_propres++] = s;
+    } else {
       origine = s;
       chemin_prises[1] = 0;
       nb_prises_courant = 0;
@@ -282,8 +370,8 @@ std::uint8_t generer_coups(Camp camp) {
     m.nb_prises = 0;
     m.note = 0;
   };
-  for (int i = 0; i < nb_propres; ++i) {
-    const Case s = propres[i];
+  for (std::uint32_t m = propres; m != 0;) {
+    const Case s = extraire_suivante(m, noir);
     if (damier[s] == pion) {
       const Case a = voisins[d0][s];
       if (damier[a] == VIDE) calme(s, a);

@@ -14,7 +14,10 @@ int executer(const std::vector<std::string>& args) {
   for (int i = 0; i < n; ++i) {
     const Coup& m = listes_coups[1][i];
     std::string internes = std::to_string(m.depart) + "-" + std::to_string(m.arrivee) + ":";
-    for (int k = 1; k <= m.nb_prises; ++k) internes += (k > 1 ? "," : "") + std::to_string(m.prises[k]);
+    for (int k = 1; k <= m.nb_prises; ++k) {
+      if (k > 1) internes += ',';
+      internes += std::to_string(m.prises[k]);
+    }
     std::printf("%-7s %s\n", notation_coup(m).c_str(), internes.c_str());
   }
   return SORTIE_OK;

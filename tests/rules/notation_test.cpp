@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "rules/notation.h"
+#include "support/positions.h"
+
+class Notation : public testing::Test {
+ protected:
+  void TearDown() override { choisir_noms_cases(false); }
+};
+
+TEST_F(Notation, MovesUseTheActiveSquareNames) {
+  EXPECT_EQ(notation_coup(22, 18, false), "11-15");
+  EXPECT_EQ(notation_coup(Coup{18, 9, 1, {0, 14}, 0}), "15x24");
+  choisir_noms_cases(true);
+  EXPECT_EQ(notation_coup(22, 18, false), "c3-d4");
+  EXPECT_EQ(notation_coup(Coup{29, 24, 2, {0, 22, 19}, 0}), "a1xg3");
+}
+
+TEST_F(Notation, WhiteMoveOpensALineAndBlackReplyCompletesIt) {
+  const DemiCoup blanc{22, 18, false}, noir{9, 14, false};
+  const LigneListe l1 = ligne_liste_coups(1, 1, blanc, {});
+  EXPECT_TRUE(l1.vider_avant);
+  EXPECT_EQ(l1.index, 0);
+  EXPECT_EQ(l1.texte, " 1.11-15 ");
+  const LigneListe l2 = ligne_liste_coups(2, 2, noir, blanc);
+  EXPECT_FALSE(l2.vider_avant);
+  EXPECT_EQ(l2.index, 0);
+  EXPECT_EQ(l2.texte, " 1.11-15 24-19");
+}
+
+TEST_F(Notation, LaterLinesCarryCaptureMarksAndTwoDigitNumbers) {
+  const LigneListe l = ligne_liste_coups(24, 30, DemiCoup{14, 23, true}, DemiCoup{27, 18, true});
+  EXPECT_EQ(l.index, 11);
+  EXPECT_EQ(l.texte, "12.06x15 19x10");
+  const LigneListe m = ligne_liste_coups(201, 201, DemiCoup{30, 26, false}, {});
+  EXPECT_EQ(m.index, 100);
+  EXPECT_EQ(m.texte, "101.03-07 ");
+}
+
+TEST_F(Notation, PieceCountersShowTwoColumns) {
+  EXPECT_EQ(texte_nb_pieces(12), " 12");
+  EXPECT_EQ(texte_nb_pieces(3), "  3");
+  position_initiale();
+  EXPECT_EQ(nb_pieces_blanches(), 12);
+  EXPECT_EQ(nb_pieces_noires(), 12);
+  poser({{1, DAME_BLANCHE}, {2, PION_BLANC}, {30, DAME_NOIRE}});
+  EXPECT_EQ(nb_pieces_blanches(), 2);
+  EXPECT_EQ(nb_pieces_noires(), 1);
+}

@@ -1,0 +1,52 @@
+// Small helpers to set up test positions on the internal squares.
+#pragma once
+
+#include <array>
+#include <cstring>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "rules/board.h"
+#include "rules/fen.h"
+#include "rules/moves.h"
+#include "support/reference.h"
+
+// Empty board with the given pieces, `camp` to move.
+inline void poser(std::initializer_list<std::pair<int, Piece>> pieces, Camp camp = BLANCS) {
+  vider_damier();
+  for (const auto& [k, p] : pieces) damier[k] = p;
+  trait = camp;
+}
+
+inline void poser_fen(const char* fen) {
+  Position pos;
+  std::string erreur;
+  if (!lire_fen(fen, pos, erreur)) throw std::runtime_error(erreur);
+  placer_position(pos);
+}
+
+inline std::array<std::uint8_t, 33> plateau() {
+  std::array<std::uint8_t, 33> b;
+  std::memcpy(b.data(), damier, 33);
+  return b;
+}
+
+// The moves of list 1 (first n) in the oracle's form.
+inline std::set<reference::Mouvement> liste_en_ensemble(int n) {
+  std::set<reference::Mouvement> s;
+  for (int i = 0; i < n; ++i) {
+    const Coup& m = listes_coups[1][i];
+    s.insert({m.depart, m.arrivee, std::vector<int>(m.prises + 1, m.prises + 1 + m.nb_prises)});
+  }
+  return s;
+}
+
+// Move i of list 1 as (origin, destination, captures).
+inline reference::Mouvement coup_liste(int i) {
+  const Coup& m = listes_coups[1][i];
+  return {m.depart, m.arrivee, std::vector<int>(m.prises + 1, m.prises + 1 + m.nb_prises)};
+}

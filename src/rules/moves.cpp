@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "evaluation/evaluation.h"
 #include "rules/generation.h"
 #include "search/search.h"
 
@@ -86,7 +87,7 @@ void faire_coup(int index) {
 
   cle_index ^= cles_index[p * 32 + m.depart];
   cle_verif ^= cles_verif[p * 32 + m.depart];
-  // Evaluation: p leaves m.depart for m.arrivee (added with the evaluation).
+  evaluation_deplacement(p, m.depart, m.arrivee, est_blanc(p) == racine_blanche);
   damier[m.depart] = VIDE;
 
   for (int k = 1; k <= m.nb_prises; ++k) {
@@ -94,7 +95,7 @@ void faire_coup(int index) {
     const Piece q = damier[s];
     cle_index ^= cles_index[q * 32 + s];
     cle_verif ^= cles_verif[q * 32 + s];
-    // Evaluation: q is captured on s.
+    evaluation_prise(q, s, est_blanc(q) == racine_blanche);
     const int valeur = est_dame(q) ? 3 : 1;
     bilan_materiel += (est_blanc(q) != racine_blanche) ? valeur : -valeur;
     --nb_pieces[q];
@@ -109,7 +110,7 @@ void faire_coup(int index) {
     const bool blanc = p == PION_BLANC;
     const bool premiere_dame = nb_pieces[couronne] == 0;
     --nb_pieces[p];
-    // Evaluation: the man on m.arrivee becomes a king.
+    evaluation_promotion(p, m.arrivee, blanc == racine_blanche);
     bilan_materiel += (blanc == racine_blanche) ? 2 : -2;
     p = couronne;
     damier[m.arrivee] = p;

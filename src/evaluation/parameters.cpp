@@ -1,0 +1,94 @@
+// The parameter set and its files: a .par file is the 1162-byte image of
+// parametres_bruts, the fields in its first 303 bytes.
+#include <cstring>
+
+#include "evaluation/evaluation.h"
+#include "game/hooks.h"
+#include "records/files.h"
+
+std::int8_t tables_cases[NB_TABLES_CASES][33];
+std::int8_t phase0_bas = 0;
+std::int8_t phase1_bas = 0;
+std::int8_t phase2_bas = 0;
+std::int8_t cases_v1_blancs[7];
+std::int8_t cases_v2_blancs[7];
+std::int8_t cases_v1_noirs[7];
+std::int8_t cases_v2_noirs[7];
+std::int8_t temps_avance[8];
+std::uint8_t parametres_bruts[TAILLE_PARAMETRES];
+
+namespace {
+
+// Offsets of the fields in the file image.
+constexpr int OFFSET_PHASES = NB_TABLES_CASES * 33;  // 264
+constexpr int OFFSET_V1_BLANCS = OFFSET_PHASES + 3;  // 267
+constexpr int OFFSET_V2_BLANCS = OFFSET_V1_BLANCS + 7;
+constexpr int OFFSET_V1_NOIRS = OFFSET_V2_BLANCS + 7;
+constexpr int OFFSET_V2_NOIRS = OFFSET_V1_NOIRS + 7;
+constexpr int OFFSET_TEMPS = OFFSET_V2_NOIRS + 7;  // 295
+static_assert(OFFSET_TEMPS + 8 == CHAMPS_PARAMETRES, "the fields end at byte 303");
+
+// One copy routine for both directions keeps the layout in one place.
+template <bool VERS_BRUTS>
+void copier_champs() {
+  auto copier = [](int offset, std::int8_t* champ, int taille) {
+    if (VERS_BRUTS)
+      std::memcpy(parametres_bruts + offset, champ, taille);
+    else
+      std::memcpy(champ, parametres_bruts + offset, taille);
+  };
+  for (int t = 0; t < NB_TABLES_CASES; ++t) copier(t * 33, tables_cases[t], 33);
+  copier(OFFSET_PHASES, &phase0_bas, 1);
+  copier(OFFSET_PHASES + 1, &phase1_bas, 1);
+  copier(OFFSET_PHASES + 2, &phase2_bas, 1);
+  copier(OFFSET_V1_BLANCS, cases_v1_blancs, 7);
+  copier(OFFSET_V2_BLANCS, cases_v2_blancs, 7);
+  copier(OFFSET_V1_NOIRS, cases_v1_noirs, 7);
+  copier(OFFSET_V2_NOIRS, cases_v2_noirs, 7);
+  copier(OFFSET_TEMPS, temps_avance, 8);
+}
+
+void signaler_ouverture_impossible() { signaler_erreur("Impossible d'ouvrir ce fichier", "Erreur"); }
+
+}  // namespace
+
+void parametres_vers_bruts() { copier_champs<true>(); }
+void bruts_vers_parametres() { copier_champs<false>(); }
+
+bool charger_parametres(const std::filesystem::path& chemin) {
+  const auto contenu = lire_fichier(chemin, TAILLE_PARAMETRES);
+  if (!contenu) {
+    signaler_ouverture_impossible();
+    return false;
+  }
+  // A short file fills only the start of the image; the rest keeps what it had.
+  std::memcpy(parametres_bruts, contenu->data(), contenu->size());
+  bruts_vers_parametres();
+  return true;
+}
+
+bool sauver_parametres(const std::filesystem::path& chemin) {
+  parametres_vers_bruts();
+  if (!ecrire_fichier_sur(chemin, parametres_bruts, TAILLE_PARAMETRES)) {
+    signaler_ouverture_impossible();
+    return false;
+  }
+  return true;
+}
+
+bool charger_parametres_defaut() {
+  return charger_parametres(chemin_sans_casse(repertoire_depart, "Parametres") / "defaut.par");
+}
+
+std::int8_t valeur_saisie(const std::string& texte) {
+  std::size_t i = 0;
+  while (i < texte.size() && (texte[i] == ' ' || (texte[i] >= '\t' && texte[i] <= '\r'))) ++i;
+  bool negatif = false;
+  if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) negatif = texte[i++] == '-';
+  // Unsigned arithmetic wraps modulo 2^32, which keeps the low 8 bits exact
+  // however long the number is.
+  std::uint32_t v = 0;
+  for (; i < texte.size() && texte[i] >= '0' && texte[i] <= '9'; ++i) v = v * 10u + static_cast<std::uint32_t>(texte[i] - '0');
+  if (negatif) v = 0u - v;
+  return static_cast<std::int8_t>(static_cast<std::uint8_t>(v & 0xFFu));
+}

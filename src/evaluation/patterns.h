@@ -1,0 +1,105 @@
+// The rule tables behind the pattern terms: each rule is a conjunction of
+// square contents (and a few flags) written as text, read once into bit
+// masks. White's rules are written; black's are the same rules with the
+// board turned half a turn (square s <-> 33 - s, colours exchanged).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "rules/board.h"
+
+namespace motifs {
+
+// ---- constants ------------------------------------------------------------
+
+// Flags a condition may ask for.
+constexpr std::uint16_t TRAIT_BLANC = 1;        // white is to move at this node
+constexpr std::uint16_t TRAIT_NOIR = 2;         // black is to move
+constexpr std::uint16_t PHASE_01 = 4;           // opening or middle game
+constexpr std::uint16_t PHASE_23 = 8;           // pre-ending or ending
+constexpr std::uint16_t PHASE_0 = 16;           // opening
+constexpr std::uint16_t PHASE_3 = 32;           // ending
+constexpr std::uint16_t SANS_DAME_BLANCHE = 64;
+constexpr std::uint16_t SANS_DAME_NOIRE = 128;
+
+// ---- types ----------------------------------------------------------------
+
+// Square sets, bit s - 1 for square s.
+struct Plateau {
+  std::uint32_t pb, pn;  // white men, black men
+  std::uint32_t xb, xn;  // white pieces, black pieces (men or kings)
+  std::uint32_t vide;
+  std::uint16_t drapeaux;  // the flags above that hold
+};
+
+struct Condition {
+  std::uint32_t pb = 0, pn = 0;          // must hold a white man / a black man
+  std::uint32_t xb = 0, xn = 0;          // must hold a white / black piece
+  std::uint32_t vide = 0, occupe = 0;    // must be empty / occupied
+  std::uint32_t non_pb = 0, non_pn = 0;  // must not hold a white / black man
+  std::uint32_t non_xb = 0, non_xn = 0;  // must not hold a white / black piece
+  std::uint16_t drapeaux = 0;
+  std::int16_t groupe = -1;  // index of a list of alternatives, one of which must hold
+};
+
+// A rule: if its condition holds, its value counts and its children are
+// looked at: all of them (sum), or only the first whose condition holds.
+struct Noeud {
+  Condition condition;
+  std::int16_t valeur = 0;
+  std::uint16_t premier = 0, nombre = 0;  // children in Catalogue::noeuds
+  bool exclusif = false;
+};
+
+// How a written rule is used.
+enum class Portee : std::uint8_t {
+  LES_DEUX,      // white's rule and its black image
+  BLANCS_SEULS,  // white's rule only (its black counterpart is written apart)
+  NOIRS_SEULS,   // written for black directly
+  DEPLACABLE,    // shots: also every shift and reflection that keeps its squares on the board
+};
+
+struct Regle {
+  const char* texte;
+  Portee portee;
+};
+
+struct Catalogue {
+  std::vector<Noeud> noeuds;
+  std::vector<std::uint16_t> racines;                // top-level rules in order
+  std::vector<std::vector<Condition>> alternatives;  // groups referred to by Condition::groupe
+};
+
+// ---- functions ------------------------------------------------------------
+
+// Reads rule texts. Syntax of one rule:
+//   rule  := conds [':' value] ['{' rule, rule... '}' | '[' rule, rule... ']']
+//   conds := W12 (white man) B12 (black man) E12 (empty) O12 (occupied)
+//            w12 / b12 (no white / black man) X12 / Y12 (white / black piece)
+//            x12 / y12 (no white / black piece) tB / tN (white / black to move)
+//            K3 (empty square where the man crowns: a child whose K square is
+//            not on the crowning row, after a shift, is left out)
+//            p01 p23 p0 p3 (phase) nDB / nDN (no white / black king)
+//            ( conds | conds ... ) (one of them)
+// '{}' adds every child that holds, '[]' only the first.
+// With `pour_noirs` only the black images are read, otherwise only white's rules.
+Catalogue lire_regles(const Regle* regles, int nombre, bool blancs, bool noirs);
+
+Plateau lire_plateau(bool trait_blanc);
+bool vraie(const Catalogue& c, const Condition& condition, const Plateau& p);
+
+// Sum of every rule that holds (with their children).
+int somme(const Catalogue& c, const Plateau& p);
+
+// Value of the first rule whose condition and one of whose children hold;
+// `regle` receives its index in racines.
+int premier(const Catalogue& c, const Plateau& p, int* regle = nullptr);
+
+// The catalogues of the pattern terms.
+const Catalogue& regles_echappes();
+const Catalogue& regles_positionnelles();
+const Catalogue& coups_blancs();
+const Catalogue& coups_noirs();
+
+}  // namespace motifs

@@ -1,0 +1,3 @@
+#include "search/search.h"
+
+Piece piece_jouee_racine = VIDE;

@@ -1,0 +1,242 @@
+// Every outcome of the shot catalogue is played out on a board that matches
+// it: the side to move must win, against every defence, at least the material
+// the outcome stands for (80: one man, 120: two, 180: three; a king counts
+// three men, so crowning a man is worth two).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "evaluation/evaluation.h"
+#include "evaluation/patterns.h"
+#include "rules/generation.h"
+#include "rules/moves.h"
+#include "search/search.h"
+
+namespace {
+
+using motifs::Catalogue;
+using motifs::Condition;
+
+int materiel_blanc() {
+  int m = 0;
+  for (int s = 1; s <= 32; ++s) {
+    switch (damier[s]) {
+      case PION_BLANC: m += 1; break;
+      case DAME_BLANCHE: m += 3; break;
+      case PION_NOIR: m -= 1; break;
+      case DAME_NOIRE: m -= 3; break;
+      default: break;
+    }
+  }
+  return m;
+}
+
+// Material balance (white's view) after best play, `prof` plies deep and then
+// on while captures are pending. A side without a move has lost.
+int jouer_au_mieux(Camp camp, int prof, int ply) {
+  prof_courante = static_cast<std::int8_t>(ply);
+  const int n = generer_coups(camp);
+  if (n == 0) return camp == BLANCS ? -100 : 100;
+  const bool prise = listes_coups[ply][0].nb_prises > 0;
+  if ((prof <= 0 && !prise) || ply >= MAX_PLY - 1) return materiel_blanc();
+  int meilleur = camp == BLANCS ? -1000 : 1000;
+  for (int i = 0; i < n; ++i) {
+    const Coup m = listes_coups[ply][i];
+    std::uint8_t sauve[33];
+    std::memcpy(sauve, damier, sizeof sauve);
+    jouer_coup(m);
+    const int v = jouer_au_mieux(static_cast<Camp>(1 - camp), prof - 1, ply + 1);
+    std::memcpy(damier, sauve, sizeof sauve);
+    meilleur = camp == BLANCS ? std::max(meilleur, v) : std::min(meilleur, v);
+  }
+  return meilleur;
+}
+
+// The men and empty squares a condition asks for, on top of `cases`; false
+// when it contradicts what is there already.
+bool imposer(const Condition& c, std::uint8_t* cases) {
+  for (int s = 1; s <= 32; ++s) {
+    const std::uint32_t b = 1u << (s - 1);
+    int voulu = -1;
+    if ((c.pb | c.xb) & b) voulu = PION_BLANC;
+    if ((c.pn | c.xn) & b) voulu = voulu >= 0 ? 99 : PION_NOIR;
+    if (c.vide & b) voulu = voulu >= 0 ? 99 : VIDE;
+    if (voulu == 99) return false;
+    if (voulu < 0) continue;
+    if (cases[s] != 0xFF && cases[s] != voulu) return false;
+    cases[s] = static_cast<std::uint8_t>(voulu);
+  }
+  return true;
+}
+
+std::string liste(const char* nom, std::uint32_t m) {
+  std::string t;
+  for (int s = 1; s <= 32; ++s)
+    if ((m >> (s - 1)) & 1u) t += " " + std::to_string(s);
+  return t.empty() ? t : std::string(" ") + nom + t;
+}
+
+std::string decrire(const Condition& c) {
+  return liste("W", c.pb | c.xb) + liste("B", c.pn | c.xn) + liste("E", c.vide) + liste("O", c.occupe) +
+         liste("w", c.non_pb | c.non_xb) + liste("b", c.non_pn | c.non_xn);
+}
+
+std::string decrire(const std::uint8_t* cases) {
+  std::string w = "white men:", b = " black men:";
+  for (int s = 1; s <= 32; ++s) {
+    if (cases[s] == PION_BLANC) w += " " + std::to_string(s);
+    if (cases[s] == PION_NOIR) b += " " + std::to_string(s);
+  }
+  return w + b;
+}
+
+struct Verdict {
+  bool trouve = false;   // some board matched the outcome
+  bool gagne = false;    // and the combination won what it claims there
+  std::string position;  // the last board tried
+};
+
+// Tries the boards that match outcome `o` of rule `r` (each alternative of
+// each group, each occupant of the occupied squares) until one wins.
+Verdict verifier(const Catalogue& cat, int r, int o, Camp camp) {
+  const motifs::Noeud& regle = cat.noeuds[cat.racines[r]];
+  const motifs::Noeud& issue = cat.noeuds[regle.premier + o];
+  const auto alternatives = [&](const Condition& c) {
+    std::vector<Condition> v;
+    if (c.groupe < 0) v.push_back(Condition{});
+    else v = cat.alternatives[c.groupe];
+    return v;
+  };
+  // Every square the rule looks at.
+  const auto masque = [](const Condition& c) {
+    return c.pb | c.pn | c.xb | c.xn | c.vide | c.occupe | c.non_pb | c.non_pn | c.non_xb | c.non_xn;
+  };
+  std::uint32_t mentionnees = masque(regle.condition);
+  for (int i = 0; i < regle.nombre; ++i) {
+    const Condition& c = cat.noeuds[regle.premier + i].condition;
+    mentionnees |= masque(c);
+    if (c.groupe >= 0)
+      for (const Condition& a : cat.alternatives[c.groupe]) mentionnees |= masque(a);
+  }
+  Verdict verdict;
+  for (const Condition& a1 : alternatives(regle.condition))
+    for (const Condition& a2 : alternatives(issue.condition)) {
+      std::uint8_t cases[33];
+      std::memset(cases, 0xFF, sizeof cases);
+      if (!imposer(regle.condition, cases) || !imposer(issue.condition, cases) || !imposer(a1, cases) ||
+          !imposer(a2, cases))
+        continue;
+      const std::uint32_t occupe = regle.condition.occupe | issue.condition.occupe | a1.occupe | a2.occupe;
+      std::vector<int> libres;
+      bool contradiction = false;
+      for (int s = 1; s <= 32; ++s)
+        if ((occupe >> (s - 1)) & 1u) {
+          if (cases[s] == VIDE) contradiction = true;
+          if (cases[s] == 0xFF) libres.push_back(s);
+        }
+      if (contradiction) continue;
+      // Squares the other outcomes look at: empty first, then any content,
+      // so that an earlier outcome can be ruled out.
+      std::vector<int> autres;
+      for (int s = 1; s <= 32; ++s)
+        if (cases[s] == 0xFF && ((mentionnees >> (s - 1)) & 1u) && !((occupe >> (s - 1)) & 1u)) autres.push_back(s);
+      if (autres.size() > 8) autres.resize(8);
+      unsigned nb_autres = 1;
+      for (std::size_t i = 0; i < autres.size(); ++i) nb_autres *= 3;
+      for (unsigned combinaison = 0; combinaison < (nb_autres << libres.size()); ++combinaison) {
+        const unsigned choix = combinaison % (1u << libres.size());
+        unsigned reste = combinaison >> libres.size();
+        vider_damier();
+        for (int s = 1; s <= 32; ++s) damier[s] = cases[s] == 0xFF ? VIDE : cases[s];
+        for (std::size_t i = 0; i < libres.size(); ++i)
+          damier[libres[i]] = ((choix >> i) & 1u) ? PION_NOIR : PION_BLANC;
+        for (int s : autres) {
+          const Piece contenus[3] = {VIDE, PION_BLANC, PION_NOIR};
+          damier[s] = contenus[reste % 3];
+          reste /= 3;
+        }
+        compter_pieces();
+        const motifs::Plateau p = motifs::lire_plateau(camp == BLANCS);
+        // The board must select this very outcome of the rule.
+        if (!motifs::vraie(cat, regle.condition, p)) continue;
+        int premiere = -1;
+        for (int i = 0; i < regle.nombre && premiere < 0; ++i)
+          if (motifs::vraie(cat, cat.noeuds[regle.premier + i].condition, p)) premiere = i;
+        if (premiere != o) continue;
+        verdict.trouve = true;
+        verdict.position = decrire(damier);
+        const int avant = materiel_blanc();
+        preparer_listes();
+        effacer_tueurs();
+        const int apres = jouer_au_mieux(camp, 5, 1);
+        const int gain = camp == BLANCS ? apres - avant : avant - apres;
+        const int valeur = issue.valeur < 0 ? -issue.valeur : issue.valeur;
+        const int attendu = valeur == 80 ? 1 : valeur == 120 ? 2 : 3;
+        if (gain >= attendu) {
+          verdict.gagne = true;
+          return verdict;
+        }
+      }
+    }
+  return verdict;
+}
+
+void verifier_catalogue(const Catalogue& cat, Camp camp) {
+  for (std::size_t r = 0; r < cat.racines.size(); ++r) {
+    const motifs::Noeud& regle = cat.noeuds[cat.racines[r]];
+    for (int o = 0; o < regle.nombre; ++o) {
+      const Verdict v = verifier(cat, static_cast<int>(r), o, camp);
+      EXPECT_TRUE(v.trouve) << "shot " << r << " outcome " << o << ": no board selects it";
+      EXPECT_TRUE(v.gagne) << "shot " << r << " outcome " << o << " does not win its material on " << v.position << " (rule" << decrire(regle.condition) << " ->"
+                           << decrire(cat.noeuds[regle.premier + o].condition) << ")";
+    }
+  }
+}
+
+TEST(Shots, EveryWhiteShotWinsWhatItClaims) { verifier_catalogue(motifs::coups_blancs(), BLANCS); }
+
+TEST(Shots, EveryBlackShotWinsWhatItClaims) { verifier_catalogue(motifs::coups_noirs(), NOIRS); }
+
+}  // namespace
+
+namespace {
+
+// Outcomes per value of one side's catalogue.
+std::map<int, int> compter(const Catalogue& cat) {
+  std::map<int, int> n;
+  for (std::uint16_t r : cat.racines) {
+    const motifs::Noeud& regle = cat.noeuds[r];
+    for (int o = 0; o < regle.nombre; ++o) ++n[cat.noeuds[regle.premier + o].valeur];
+  }
+  return n;
+}
+
+TEST(Shots, EachSideHasAFullCatalogueOfTheThreeValues) {
+  const auto blancs = compter(motifs::coups_blancs());
+  const auto noirs = compter(motifs::coups_noirs());
+  int total = 0;
+  for (int v : {80, 120, 180}) {
+    EXPECT_GT(blancs.count(v) ? blancs.at(v) : 0, 10) << v;
+    EXPECT_EQ(blancs.count(v) ? blancs.at(v) : 0, noirs.count(-v) ? noirs.at(-v) : 0) << v;
+    total += blancs.count(v) ? blancs.at(v) : 0;
+  }
+  EXPECT_EQ(blancs.size(), 3u) << "only the three shot values";
+  EXPECT_GE(total, 100);
+  std::printf("white shots: %d outcomes (80: %d, 120: %d, 180: %d)\n", total, blancs.count(80) ? blancs.at(80) : 0,
+              blancs.count(120) ? blancs.at(120) : 0, blancs.count(180) ? blancs.at(180) : 0);
+}
+
+// The checker itself must be able to say no: a "shot" that wins nothing.
+TEST(Shots, TheCheckerRejectsAFalseShot) {
+  const motifs::Regle faux[] = {{"W22 B15 E18 [E14: 80]", motifs::Portee::LES_DEUX}};
+  const Catalogue blancs = motifs::lire_regles(faux, 1, true, false);
+  const Verdict v = verifier(blancs, 0, 0, BLANCS);
+  EXPECT_TRUE(v.trouve);
+  EXPECT_FALSE(v.gagne);
+}
+
+}  // namespace

@@ -71,8 +71,8 @@ extern std::int16_t taille_tables;   // menu setting: 1310 slots per unit (0 rea
 extern std::int8_t decalage_tables;  // table depth offset: probes while ply - offset < 18 (17)
 extern EntreeTable* table_transposition;  // nb_entrees_table slots, allocated by allouer_tables
 extern std::uint32_t nb_entrees_table;
-extern std::uint32_t cle_verif;  // xor of cles_verif likewise
-extern std::int16_t taille_tables;   // menu setting: 1310 slots per unit (0 read as 100)
-extern std::int8_t decalage_tables;  // table depth offset: probes while ply - offset < 18 (17)
-extern EntreeTable* table_transposition;  // nb_entrees_table slots, allocated by allouer_tables
-extern std::uint32_t nb_entrees_table;
+
+// ---- read by the evaluation -------------------------------------------------
+
+// Code of the piece the root move being searched moves (set at ply 1).
+extern Piece piece_jouee_racine;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "rules/board.h"
 
@@ -56,6 +57,95 @@ void effacer_tueurs();
 void ordonner_par_tueurs(int nombre, bool liste_prises);
 
 // ===========================================================================
+// Alpha-beta search and root driver
+// ===========================================================================
+
+// ---- constants ------------------------------------------------------------
+
+constexpr Score SCORE_INFINI = 32000;       // full window; 32000 - ply is a win found at that ply
+constexpr Score SCORE_DECISIF = 30000;      // beyond it a score is a forced win or loss
+constexpr Score SCORE_RECHERCHE = 31000;    // null-window re-searches only strictly inside it
+constexpr Score SCORE_GAIN_DAMES = 31001;   // recognised won king-against-men ending
+constexpr int RECONNU_GAGNANT = 30000;      // reconnaitre_gain_dames: the ending is won
+constexpr int FENETRE_ASPIRATION = 250;     // half-width of the root window around the last score
+constexpr int INTERVALLE_SONDAGE = 5001;    // nodes of chercher_max between clock reads
+constexpr int PROF_LIMITE = 30;             // deepest iteration
+constexpr int PLY_STATIQUE = 32;            // nodes deeper than this are evaluated at once
+constexpr std::int32_t BUDGET_ILLIMITE = 32000;  // budget_reflexion: no time limit
+constexpr std::int32_t TEMPS_SANS_LIMITE = 3200000;
+constexpr std::uint8_t CHOIX_AUCUN = 100;   // choisir_coup: nothing to search
+constexpr std::uint8_t CHOIX_UNIQUE = 254;  // choisir_coup: one legal move, not searched
+
+// ---- state ----------------------------------------------------------------
+
+extern Piece pion_camp, dame_camp;        // piece codes of camp_racine
+extern Piece pion_adverse, dame_adverse;  // piece codes of camp_adverse
+extern std::uint32_t nb_noeuds;           // nodes visited by this search
+extern std::uint8_t arret_calcul;         // stop request: end the search with what it has
+extern std::uint8_t calcul_annule;        // with arret_calcul: the result is useless, return 0
+extern std::uint8_t coups_calmes;         // consecutive quiet moves on the current path
+extern std::int32_t pion_avance_camp;     // root side's move being searched is an advanced man's
+extern std::int32_t pion_avance_adverse;  // same for the opponent's move being searched
+extern std::uint8_t meilleur_coup_racine;  // best root move of this iteration, index in list 1 (255: none yet)
+extern std::uint32_t compteur_sondage;     // nodes of chercher_max since the clock was last read
+extern Score score_coup_enregistre;        // analysis: score given to the recorded move at the root
+
+// Clocks and level, kept here as plain state until the game control owns them.
+extern std::int32_t temps_blancs, temps_noirs;  // seconds used by camp 0 and camp 1
+extern std::int32_t budget_reflexion;  // thinking budget for 30 moves; 1..5: fixed depth 2..6
+extern std::int32_t temps_limite;      // clock allowance for 30 moves
+
+extern std::int32_t debut_reflexion;     // clock reading at which the side's clock read 0
+extern std::int32_t temps_deja_utilise;  // side's clock at the start (after: at the end)
+extern std::int32_t temps_par_coup;      // soft budget: no new iteration beyond it
+extern std::int32_t temps_max_coup;      // hard budget: the running search stops beyond it
+extern std::int32_t temps_limite_total;  // hard limit on the side's whole clock
+extern Score score_racine;               // score of the last completed iteration, kept between searches
+extern std::int32_t score_statique_racine;  // static score of the root, full window
+extern std::uint8_t instabilite;         // consecutive aspiration failures (1: a repeated depth failed again)
+extern std::int32_t reflexion_anticipee;  // 1 while thinking on the opponent's time
+extern std::uint8_t analyse_en_cours;     // 1 while the analysis replays a game
+extern std::int32_t coup_depart_analyse;  // analysis: recorded moves before this ply take -score_racine
+extern std::int32_t profondeur_imposee;   // tools and tests: stop after this depth (0: the level decides)
+
+// ---- functions ------------------------------------------------------------
+
+// The node functions: scores from camp_racine's point of view, ply >= 1.
+Score chercher_max(Score alpha, Score beta, int ply);
+Score chercher_min(Score alpha, Score beta, int ply);
+
+// The computer's move for `camp` in the game position: index in list 1
+// (0..69), CHOIX_AUCUN or CHOIX_UNIQUE.
+std::uint8_t choisir_coup(Camp camp);
+
+// The time budget of a search: temps_par_coup, temps_max_coup and
+// temps_limite_total from the level, temps_deja_utilise and nb_demi_coups.
+void calculer_budget_temps();
+
+// Rewrites the search panel (list 2) with the state of the running search.
+void afficher_recherche(Score score);
+
+// Line of a root move in the root-move list: "11-15 :    12" or, while the
+// move is being searched, "11-15 :    12 ?<---".
+std::string ligne_coup_racine(const Coup& m, int score, bool en_cours);
+
+// 30000 when the ending of the kings of `camp_dames` against `n` enemy men
+// is recognised as won for the kings, else 0.
+int reconnaitre_gain_dames(int n, Camp camp_dames);
+
+// The root move (origin, destination) would repeat the game record's last
+// four half-moves: a draw by repetition.
+bool repetition_racine(Case depart, Case arrivee);
+
+// After an iteration: killers of each ply from the principal variation.
+void semer_tueurs(Score v);
+
+// ---- read by the evaluation -------------------------------------------------
+
+// Code of the piece the root move being searched moves (set at ply 1).
+extern Piece piece_jouee_racine;
+
+// ===========================================================================
 // Transposition table and position keys (functions in search/table.h)
 // ===========================================================================
 
@@ -71,8 +161,3 @@ extern std::int16_t taille_tables;   // menu setting: 1310 slots per unit (0 rea
 extern std::int8_t decalage_tables;  // table depth offset: probes while ply - offset < 18 (17)
 extern EntreeTable* table_transposition;  // nb_entrees_table slots, allocated by allouer_tables
 extern std::uint32_t nb_entrees_table;
-
-// ---- read by the evaluation -------------------------------------------------
-
-// Code of the piece the root move being searched moves (set at ply 1).
-extern Piece piece_jouee_racine;

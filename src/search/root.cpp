@@ -1,0 +1,316 @@
+#include <cstdio>
+#include <cstring>
+
+#include <cstdlib>
+
+#include "evaluation/evaluation.h"
+#include "game/game.h"
+#include "game/hooks.h"
+#include "knowledge/knowledge.h"
+#include "rules/generation.h"
+#include "search/search.h"
+#include "search/table.h"
+
+std::int32_t temps_blancs = 0, temps_noirs = 0;
+std::int32_t budget_reflexion = 160;
+std::int32_t temps_limite = 178;
+
+std::int32_t debut_reflexion = 0;
+std::int32_t temps_deja_utilise = 0;
+std::int32_t temps_par_coup = 0;
+std::int32_t temps_max_coup = 0;
+std::int32_t temps_limite_total = 0;
+Score score_racine = 0;
+std::int32_t score_statique_racine = 0;
+std::uint8_t instabilite = 0;
+std::int32_t reflexion_anticipee = 0;
+std::uint8_t analyse_en_cours = 0;
+std::int32_t coup_depart_analyse = 0;
+std::int32_t profondeur_imposee = 0;
+
+namespace {
+
+constexpr int LISTE_RECHERCHE = 2;  // ListBox2, the search panel
+constexpr int LISTE_RACINE = 5;     // ListBox5, the root moves
+
+// The root position, put back before every iteration.
+struct EtatRacine {
+  std::uint8_t cases[33];
+  std::uint8_t pieces[5];
+  std::int32_t positionnel, tempo;
+  std::uint32_t index, verif;
+};
+
+void sauver_racine(EtatRacine& e) {
+  std::memcpy(e.cases, damier, sizeof e.cases);
+  std::memcpy(e.pieces, nb_pieces, sizeof e.pieces);
+  e.positionnel = score_positionnel;
+  e.tempo = avance_tempo;
+  e.index = cle_index;
+  e.verif = cle_verif;
+}
+
+void restaurer_racine(const EtatRacine& e) {
+  std::memcpy(damier, e.cases, sizeof e.cases);
+  std::memcpy(nb_pieces, e.pieces, sizeof e.pieces);
+  score_positionnel = e.positionnel;
+  avance_tempo = e.tempo;
+  cle_index = e.index;
+  cle_verif = e.verif;
+  coups_calmes = 0;
+  extension_promotion = 0;
+  prof_courante = 1;
+}
+
+std::int32_t horloge_du_camp(Camp camp) { return camp == NOIRS ? temps_noirs : temps_blancs; }
+
+// Seconds spent on this move so far.
+std::int32_t temps_du_coup() { return heure_en_secondes() - debut_reflexion - temps_deja_utilise; }
+
+// The book's moves that are legal here, as indices of list 1; one of them
+// at random, or -1.
+int coup_de_bibliotheque(int n) {
+  const int h = nb_demi_coups;
+  const bool complet = nb_pieces[PION_BLANC] == 12 && nb_pieces[PION_NOIR] == 12;
+  if (bibliotheque_active == 0 || !((h < 3 && complet) || (h > 2 && h < MAX_DEMI_COUPS_OUVERTURE))) return -1;
+  consulter_bibliotheque();
+  int choix[MAX_COUPS];
+  int k = 0;
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < nb_coups_bibliotheque; ++j)
+      if (listes_coups[1][i].depart == coups_bibliotheque[j].depart &&
+          listes_coups[1][i].arrivee == coups_bibliotheque[j].arrivee && k < MAX_COUPS)
+        choix[k++] = i;
+  return k > 0 ? choix[std::rand() % k] : -1;
+}
+
+// The depth at which a level of fixed depth (budgets 1..5) stops.
+bool profondeur_atteinte() {
+  if (profondeur_imposee > 0) return prof_max >= profondeur_imposee;
+  return budget_reflexion >= 1 && budget_reflexion <= 5 && prof_max == budget_reflexion + 1;
+}
+
+}  // namespace
+
+void calculer_budget_temps() {
+  const int h = nb_demi_coups;
+  const std::int32_t t = budget_reflexion;
+  const std::int32_t t2 = temps_limite;
+  std::int32_t par_coup;
+  if (analyse_en_cours == 0) {
+    if (h < 60) {
+      par_coup = (t - temps_deja_utilise) / (60 - h);
+    } else {
+      // Blocks of 30 half-moves: by the end of block q+1 the side may have
+      // spent (q+1) half-budgets.
+      const int q = h / 30;
+      par_coup = ((q + 1) * t / 2 - temps_deja_utilise) / ((q + 1) * 30 - h);
+    }
+    par_coup = par_coup * 9 / 10;
+    if (par_coup < 1 && t != 30) par_coup = 1;
+    if (t / 90 > par_coup && t / 90 + temps_deja_utilise < t2) par_coup = t / 90;
+  } else {
+    par_coup = t / 30;
+  }
+  if (par_coup > t / 10) par_coup = t / 10;
+  temps_par_coup = par_coup;
+  temps_max_coup = 5 * par_coup;
+  temps_limite_total = h < 60 ? t2 : (h + 1) * t2 / 60;
+  if (t == BUDGET_ILLIMITE || reflexion_anticipee != 0) temps_par_coup = temps_max_coup = TEMPS_SANS_LIMITE;
+}
+
+std::string ligne_coup_racine(const Coup& m, int score, bool en_cours) {
+  char texte[48];
+  std::snprintf(texte, sizeof texte, m.nb_prises != 0 ? "%sx%s : %5d" : "%s-%s : %5d", noms_cases[m.depart],
+                noms_cases[m.arrivee], score);
+  std::string s = texte;
+  if (en_cours) s += " ?<---";
+  return s;
+}
+
+void afficher_recherche(Score score) {
+  std::int32_t secondes = 0;
+  if (reflexion_anticipee == 0) {
+    const std::int32_t total = heure_en_secondes() - debut_reflexion;
+    (camp_racine == NOIRS ? temps_noirs : temps_blancs) = total;
+    secondes = total - temps_deja_utilise;
+  }
+  char texte[64];
+  int ligne = 0;
+  auto ajouter = [&](const char* t) { afficher_ligne_recherche(LISTE_RECHERCHE, ligne++, t); };
+  afficher_ligne_recherche(LISTE_RECHERCHE, -1, "");
+  std::snprintf(texte, sizeof texte, "Profondeur : %5d", static_cast<int>(prof_max));
+  ajouter(texte);
+  std::snprintf(texte, sizeof texte, "Noeuds : %8u", nb_noeuds);
+  ajouter(texte);
+  if (reflexion_anticipee == 0) {
+    std::snprintf(texte, sizeof texte, "Temps : %6d s", static_cast<int>(secondes));
+    ajouter(texte);
+    if (secondes > 0)
+      std::snprintf(texte, sizeof texte, "Noeuds/s : %8u", static_cast<unsigned>(nb_noeuds / secondes));
+    else
+      std::snprintf(texte, sizeof texte, "Noeuds/s : //");
+    ajouter(texte);
+  }
+  std::snprintf(texte, sizeof texte, "Score : %5d", score / 2);
+  ajouter(texte);
+  std::snprintf(texte, sizeof texte, "Coups : %3d", (nb_demi_coups + 2) / 2);
+  ajouter(texte);
+  // The principal variation, two half-moves a line.
+  for (int p = 1; p < PLY_STATIQUE + 1 && variante[1][p].depart != 0; p += 2) {
+    const Coup& a = variante[1][p];
+    const Coup& b = variante[1][p + 1];
+    const char* sa = a.nb_prises != 0 ? "x" : "-";
+    if (b.depart == 0) {
+      std::snprintf(texte, sizeof texte, "%s %s %s", noms_cases[a.depart], sa, noms_cases[a.arrivee]);
+      ajouter(texte);
+      break;
+    }
+    std::snprintf(texte, sizeof texte, "%s %s %s , %s %s %s", noms_cases[a.depart], sa, noms_cases[a.arrivee],
+                  noms_cases[b.depart], b.nb_prises != 0 ? "x" : "-", noms_cases[b.arrivee]);
+    ajouter(texte);
+  }
+}
+
+void semer_tueurs(Score v) {
+  const int r = prof_max;
+  int p = 1;
+  for (; p <= r && p < NB_LISTES && variante[1][p].depart != 0; ++p) {
+    const Coup& m = variante[1][p];
+    const Score neutre = (p % 2 == 1) ? -SCORE_INFINI : SCORE_INFINI;
+    if (m.nb_prises != 0) {
+      tueurs[p][0] = {0, 0, neutre};
+    } else {
+      const int s = (p % 2 == 1) ? v - 290 : v + 290;
+      tueurs[p][0] = {m.depart, m.arrivee, static_cast<Score>(s)};
+    }
+    tueurs[p][1] = {0, 0, neutre};
+  }
+  for (; p < NB_LISTES; ++p) {
+    const Score neutre = (p % 2 == 1) ? -SCORE_INFINI : SCORE_INFINI;
+    tueurs[p][0] = {0, 0, neutre};
+    tueurs[p][1] = {0, 0, neutre};
+  }
+}
+
+std::uint8_t choisir_coup(Camp camp) {
+  damier[0] = HORS_DAMIER;
+  preparer_listes();
+  if (reflexion_anticipee == 0) {
+    debut_reflexion = heure_en_secondes() - horloge_du_camp(camp);
+    temps_deja_utilise = horloge_du_camp(camp);
+  }
+  calculer_cles();
+  effacer_tueurs();
+  calculer_budget_temps();
+
+  meilleur_coup_racine = 255;
+  std::memset(variante, 0, sizeof variante);
+  nb_noeuds = 0;
+  compter_pieces();
+  preparer_evaluation(camp);
+  if (nb_pieces[PION_BLANC] + nb_pieces[DAME_BLANCHE] == 0 || nb_pieces[PION_NOIR] + nb_pieces[DAME_NOIRE] == 0)
+    return CHOIX_AUCUN;
+
+  std::memset(prises_forcees, 0, sizeof prises_forcees);
+  camp_racine = camp;
+  camp_adverse = static_cast<Camp>(1 - camp);
+  arret_calcul = 0;
+  prof_courante = 1;
+  coups_calmes = 0;
+  instabilite = 0;
+  bilan_materiel = 0;
+  ajustement_prof = 0;
+  extension_promotion = 0;
+  suivre_variante = 0;
+  conseil_depart = conseil_arrivee = 0;
+  score_statique_racine = evaluer_position(camp, -SCORE_INFINI, SCORE_INFINI);
+
+  const int n = generer_coups(camp);
+  if (n == 0) return CHOIX_AUCUN;
+  const int h = nb_demi_coups;
+  if (n == 1 && !(analyse_en_cours != 0 && h == coup_depart_analyse)) {
+    if (analyse_en_cours != 0) score_racine = SCORE_INFINI + 1;
+    if (reflexion_anticipee == 0) return CHOIX_UNIQUE;
+  }
+  const int livre = coup_de_bibliotheque(n);
+  if (livre >= 0) return static_cast<std::uint8_t>(livre);
+
+  const bool noir = camp == NOIRS;
+  pion_camp = noir ? PION_NOIR : PION_BLANC;
+  dame_camp = noir ? DAME_NOIRE : DAME_BLANCHE;
+  pion_adverse = noir ? PION_BLANC : PION_NOIR;
+  dame_adverse = noir ? DAME_BLANCHE : DAME_NOIRE;
+  EtatRacine racine;
+  sauver_racine(racine);
+  afficher_ligne_recherche(LISTE_RACINE, -1, "");
+  score_coup_enregistre = static_cast<Score>(-score_racine);
+
+  Score alpha = -SCORE_INFINI, beta = SCORE_INFINI;
+  bool reprise = false;  // this iteration repeats a depth after an aspiration failure
+  std::uint8_t meilleur = 0;  // index in list 1 of the move to play
+  for (prof_max = 1; prof_max <= PROF_LIMITE; ++prof_max) {
+    restaurer_racine(racine);
+    ajustement_prof = 0;
+    bilan_materiel = 0;
+    compteur_sondage = 0;
+    meilleur_coup_racine = 255;
+
+    Score v = chercher_max(alpha, beta, 1);
+
+    suivre_variante = 1;
+    restaurer_racine(racine);
+
+    // The aspiration window: a failure repeats the depth with the window
+    // opened on that side; a second failure in a row goes on deeper with
+    // the full window.
+    if (reprise && (v <= alpha || v >= beta)) {
+      instabilite = 1;
+      alpha = -SCORE_INFINI;
+      beta = SCORE_INFINI;
+      reprise = false;
+    } else if (v > alpha && v < beta) {
+      instabilite = 0;
+      if (v > -SCORE_RECHERCHE) alpha = static_cast<Score>(v - FENETRE_ASPIRATION);
+      if (v < SCORE_RECHERCHE) beta = static_cast<Score>(v + FENETRE_ASPIRATION);
+      reprise = false;
+    } else if (v <= alpha) {
+      --prof_max;
+      instabilite = v > -SCORE_DECISIF ? static_cast<std::uint8_t>(instabilite + 1) : 0;
+      alpha = -SCORE_INFINI;
+      beta = static_cast<Score>(v + FENETRE_ASPIRATION);
+      reprise = true;
+    } else {
+      --prof_max;
+      instabilite = v < SCORE_DECISIF ? static_cast<std::uint8_t>(instabilite + 1) : 0;
+      alpha = static_cast<Score>(v - FENETRE_ASPIRATION);
+      beta = SCORE_INFINI;
+      reprise = true;
+    }
+    // The list is ordered by the last iteration, its best first: without a
+    // best move of its own, an iteration keeps that one.
+    meilleur = meilleur_coup_racine != 255 ? meilleur_coup_racine : 0;
+    if (arret_calcul != 0) v = calcul_annule != 0 ? 0 : score_racine;
+    score_racine = v;
+    if (reflexion_anticipee != 0) afficher_recherche(v);
+
+    semer_tueurs(v);
+    pomper_messages();
+
+    const bool en_direct = reflexion_anticipee == 0;
+    bool fin = false;
+    if (arret_calcul != 0) {
+      if (en_direct) temps_deja_utilise = heure_en_secondes() - debut_reflexion;
+      return calcul_annule != 0 ? 0 : meilleur;
+    }
+    if (en_direct && temps_du_coup() > temps_par_coup && instabilite != 1 && prof_max > 5) fin = true;
+    if (en_direct && profondeur_atteinte()) fin = true;
+    if (en_direct && v > SCORE_DECISIF && instabilite != 1) fin = true;
+    if (analyse_en_cours != 0 && v < -SCORE_DECISIF && instabilite != 1) fin = true;
+    if (fin) {
+      if (en_direct) temps_deja_utilise = heure_en_secondes() - debut_reflexion;
+      return meilleur;
+    }
+  }
+  return meilleur;
+}

@@ -1,0 +1,473 @@
+#include "search/search.h"
+
+#include <cstring>
+
+#include "evaluation/evaluation.h"
+#include "game/game.h"
+#include "game/hooks.h"
+#include "knowledge/knowledge.h"
+#include "rules/generation.h"
+#include "rules/moves.h"
+#include "search/table.h"
+
+Piece pion_camp = PION_BLANC, dame_camp = DAME_BLANCHE;
+Piece pion_adverse = PION_NOIR, dame_adverse = DAME_NOIRE;
+std::uint32_t nb_noeuds = 0;
+std::uint8_t arret_calcul = 0;
+std::uint8_t calcul_annule = 0;
+std::uint8_t coups_calmes = 0;
+std::int32_t pion_avance_camp = 0;
+std::int32_t pion_avance_adverse = 0;
+std::uint8_t meilleur_coup_racine = 255;
+std::uint32_t compteur_sondage = 0;
+Score score_coup_enregistre = 0;
+
+namespace {
+
+// Diagonals of the board as the recogniser reads them, with file f = 1 (a)
+// .. 8 (h) and rank r = 1..8 of each square (square 1 is b8, 32 is g1).
+constexpr int fichier(int k) { return colonne(static_cast<Case>(k)) + 1; }
+constexpr int rang(int k) { return 8 - rangee(static_cast<Case>(k)); }
+
+// Parallel to a1-h8: 1 at b8-a7, 4 the long diagonal, 7 at g1-h2.
+constexpr int diag_montante(int k) { return 4 + (fichier(k) - rang(k)) / 2; }
+// Parallel to a7-g1: 1 at a1, 4 at a7-g1, 8 at h8.
+constexpr int diag_descendante(int k) { return (fichier(k) + rang(k)) / 2; }
+
+static_assert(diag_montante(1) == 1 && diag_montante(5) == 1 && diag_montante(4) == 4 && diag_montante(29) == 4 &&
+              diag_montante(32) == 7 && diag_montante(28) == 7);
+static_assert(diag_descendante(29) == 1 && diag_descendante(5) == 4 && diag_descendante(32) == 4 &&
+              diag_descendante(1) == 5 && diag_descendante(28) == 5 && diag_descendante(4) == 8);
+
+// The recogniser reads the board from the side of white kings; black kings
+// are handled on the board turned half a turn with the colours exchanged.
+struct Vue {
+  Piece c[33];
+  bool blanc(int k) const { return c[k] == PION_BLANC || c[k] == DAME_BLANCHE; }
+  bool vide(int k) const { return c[k] == VIDE; }
+};
+
+bool sans_voisin_blanc(const Vue& v, int k) {
+  for (int d = 0; d < 4; ++d) {
+    const Case n = voisins[d][k];
+    if (n != 0 && v.blanc(n)) return false;
+  }
+  return true;
+}
+
+bool dame_tient(const Vue& v, int a, int b) {
+  return (v.c[a] == DAME_BLANCHE && v.vide(b)) || (v.c[b] == DAME_BLANCHE && v.vide(a));
+}
+
+// The three patterns of a won ending for white kings against n black men.
+int motifs_dames_blanches(const Vue& v, int n) {
+  auto toutes = [&](auto condition_noir, auto condition_blanc) {
+    for (int k = 1; k <= NB_CASES; ++k) {
+      if (v.c[k] == PION_NOIR && !condition_noir(k)) return 0;
+      if (v.c[k] == PION_BLANC && !condition_blanc(k)) return 0;
+    }
+    return RECONNU_GAGNANT;
+  };
+  // A: the king holds the diagonal b8-h2, the black men are penned in the
+  // corner beyond it.
+  if (dame_tient(v, 1, 28) && n <= 3)
+    return toutes(
+        [&](int k) {
+          return diag_descendante(k) >= 6 && !(k == 4 && v.vide(8) && !v.vide(11)) && sans_voisin_blanc(v, k);
+        },
+        [](int k) { return diag_descendante(k) <= 4; });
+  // B: the king holds d8-h4.
+  if (dame_tient(v, 2, 20) && n <= 4)
+    return toutes([&](int k) { return diag_descendante(k) >= 7 && sans_voisin_blanc(v, k); },
+                  [](int k) { return diag_descendante(k) <= 5; });
+  // C: the king holds f8-a3, the black men are on the two short diagonals.
+  if (dame_tient(v, 3, 21) && n <= 4 && (v.vide(2) || n == 3))
+    return toutes([&](int k) { return diag_montante(k) <= 2 && sans_voisin_blanc(v, k); },
+                  [](int k) { return diag_montante(k) >= 4; });
+  return 0;
+}
+
+constexpr Piece couleur_inverse(Piece p) {
+  switch (p) {
+    case PION_BLANC: return PION_NOIR;
+    case DAME_BLANCHE: return DAME_NOIRE;
+    case PION_NOIR: return PION_BLANC;
+    case DAME_NOIRE: return DAME_BLANCHE;
+    default: return VIDE;
+  }
+}
+
+}  // namespace
+
+int reconnaitre_gain_dames(int n, Camp camp_dames) {
+  Vue v;
+  v.c[0] = HORS_DAMIER;
+  for (int k = 1; k <= NB_CASES; ++k)
+    v.c[k] = camp_dames == NOIRS ? couleur_inverse(damier[NB_CASES + 1 - k]) : damier[k];
+  return motifs_dames_blanches(v, n);
+}
+
+bool repetition_racine(Case depart, Case arrivee) {
+  const int h = nb_demi_coups;
+  if (h <= 5 || h >= TAILLE_PARTIE) return false;
+  const EntreePartie& meme_camp = partie[h - 3];
+  if (meme_camp.depart != depart || meme_camp.arrivee != arrivee) return false;
+  auto pareil = [](const EntreePartie& a, const EntreePartie& b) {
+    return a.depart == b.depart && (a.nb_prises != 0) == (b.nb_prises != 0);
+  };
+  return pareil(partie[h], partie[h - 4]) && pareil(partie[h - 1], partie[h - 5]);
+}
+
+namespace {
+
+// What a node saves before its moves and puts back after each one: moves
+// are taken back by copying, never by an inverse move.
+struct EtatNoeud {
+  std::uint8_t cases[33];
+  std::uint8_t pieces[5];
+  std::int32_t positionnel;
+  std::int32_t tempo;
+  std::uint8_t calmes;
+  std::int32_t ajustement;
+  std::int32_t bilan;
+  std::uint32_t index, verif;
+  std::int16_t extension;
+};
+
+inline void sauver(EtatNoeud& e) {
+  std::memcpy(e.cases, damier, sizeof e.cases);
+  std::memcpy(e.pieces, nb_pieces, sizeof e.pieces);
+  e.positionnel = score_positionnel;
+  e.tempo = avance_tempo;
+  e.calmes = coups_calmes;
+  e.ajustement = ajustement_prof;
+  e.bilan = bilan_materiel;
+  e.index = cle_index;
+  e.verif = cle_verif;
+  e.extension = extension_promotion;
+}
+
+inline void restaurer(const EtatNoeud& e) {
+  std::memcpy(damier, e.cases, sizeof e.cases);
+  std::memcpy(nb_pieces, e.pieces, sizeof e.pieces);
+  score_positionnel = e.positionnel;
+  avance_tempo = e.tempo;
+  coups_calmes = e.calmes;
+  ajustement_prof = e.ajustement;
+  bilan_materiel = e.bilan;
+  cle_index = e.index;
+  cle_verif = e.verif;
+  extension_promotion = e.extension;
+}
+
+inline int total_pieces() { return nb_pieces[1] + nb_pieces[2] + nb_pieces[3] + nb_pieces[4]; }
+
+// Every 5001 nodes: the clock of the side thinking, the hard limits, and the
+// window system's messages (the user's stop requests arrive there).
+void sonder_horloge() {
+  if (reflexion_anticipee == 0) {
+    const std::int32_t total = heure_en_secondes() - debut_reflexion;
+    if (total - temps_deja_utilise > temps_max_coup || total > temps_limite_total) arret_calcul = 1;
+    (camp_racine == NOIRS ? temps_noirs : temps_blancs) = total;
+  }
+  pomper_messages();
+}
+
+// Node of the side `camp` that moves at this ply; its pieces' codes.
+template <bool MAX>
+struct Cote {
+  static Camp camp() { return MAX ? camp_racine : camp_adverse; }
+  static Piece pion() { return MAX ? pion_camp : pion_adverse; }
+  static Piece pion_ennemi() { return MAX ? pion_adverse : pion_camp; }
+  static Piece dame_ennemie() { return MAX ? dame_adverse : dame_camp; }
+  // `a` is better than `b` for the side moving here.
+  static bool meilleur(int a, int b) { return MAX ? a > b : a < b; }
+};
+
+// The principal variation: move m becomes the head of row p, followed by
+// the line found below it.
+void mettre_variante(int p, const Coup& m) {
+  Coup* ligne = variante[p];
+  ligne[p] = m;
+  int k = p + 1;
+  for (; k < NB_LISTES && variante[p + 1][k].depart != 0; ++k) ligne[k] = variante[p + 1][k];
+  if (k < NB_LISTES) ligne[k].depart = 0;
+  if (p + 1 < NB_LISTES) variante[p + 1][p + 1].depart = 0;
+}
+
+// A quiet move that caused a cutoff at ply p enters the killers: on odd
+// plies a higher score ranks first, on even plies a lower one.
+void noter_tueur(int p, const Coup& m, Score v) {
+  CoupTueur* t = tueurs[p];
+  if (t[0].depart == m.depart && t[0].arrivee == m.arrivee) return;
+  const bool impair = p % 2 == 1;
+  auto mieux = [&](Score a, Score b) { return impair ? a > b : a < b; };
+  if (mieux(v, t[0].score)) {
+    t[1] = t[0];
+    t[0] = {m.depart, m.arrivee, v};
+  } else if (mieux(v, t[1].score)) {
+    t[1] = {m.depart, m.arrivee, v};
+  }
+}
+
+void noter_dernier_meilleur(int p, const Coup& m) {
+  if (tueurs[p][0].depart == m.depart && tueurs[p][0].arrivee == m.arrivee) return;
+  derniers_meilleurs[p] = {m.depart, m.arrivee};
+}
+
+// A man moving onto one of the 12 squares nearest its crowning row, once the
+// opening is over.
+inline bool coup_pion_avance(Piece p, Case arrivee) {
+  if (phase_partie == 0) return false;
+  return (p == PION_BLANC && arrivee <= 12) || (p == PION_NOIR && arrivee >= 21);
+}
+
+template <bool MAX>
+Score chercher(Score alpha, Score beta, const int ply) {
+  using C = Cote<MAX>;
+  constexpr Score PIRE = MAX ? -SCORE_INFINI : SCORE_INFINI;
+  Score best = PIRE;
+
+  // 1. The node; the clock and the messages every 5001 nodes of chercher_max.
+  ++nb_noeuds;
+  if constexpr (MAX) {
+    if (++compteur_sondage >= static_cast<std::uint32_t>(INTERVALLE_SONDAGE)) {
+      compteur_sondage = 0;
+      sonder_horloge();
+    }
+  }
+
+  // 2. Four pieces or fewer: the endgame databases.
+  if (ply >= 2 && total_pieces() <= 4) {
+    if (bases_chargees == 0) {
+      bases_chargees = 1;
+      charger_bases();
+    }
+    Score v;
+    if (sonder_finale(camp_racine, ply, v)) return v;
+  }
+
+  // 3. Kings against a few men, recognised as won.
+  if (ply >= 3 && total_pieces() > 3) {
+    const Score gain_blancs = camp_racine == BLANCS ? SCORE_GAIN_DAMES : -SCORE_GAIN_DAMES;
+    if (nb_pieces[DAME_BLANCHE] > 0 && nb_pieces[DAME_NOIRE] == 0 && nb_pieces[PION_NOIR] < 7) {
+      if (reconnaitre_gain_dames(nb_pieces[PION_NOIR], BLANCS) == RECONNU_GAGNANT) return gain_blancs;
+    } else if (nb_pieces[DAME_NOIRE] > 0 && nb_pieces[DAME_BLANCHE] == 0 && nb_pieces[PION_BLANC] < 7) {
+      if (reconnaitre_gain_dames(nb_pieces[PION_BLANC], NOIRS) == RECONNU_GAGNANT)
+        return static_cast<Score>(-gain_blancs);
+    }
+  }
+
+  // 4. The transposition table: a known score, or a narrower window and a hint move.
+  {
+    Score v;
+    const UsageTable u = MAX ? consulter_table_max(ply, alpha, beta, v) : consulter_table_min(ply, alpha, beta, v);
+    if (u == UsageTable::SCORE) return v;
+  }
+
+  // 5. Learnt positions, scored for the side to move there.
+  if (!MAX || ply >= 2) {
+    const EntreeApprise* e = sonder_apprises(cle_apprise(cle_index, C::camp()), cle_verif);
+    if (e != nullptr && e->score != 0) return MAX ? e->score : static_cast<Score>(-e->score);
+  }
+
+  prof_courante = static_cast<std::int8_t>(ply);
+  // 6. Too deep: static.
+  if (ply > PLY_STATIQUE) return evaluer_position(camp_racine, alpha, beta);
+
+  // 7. The moves.
+  const int n = generer_coups(C::camp());
+  Coup* const liste = listes_coups[ply];
+  if constexpr (MAX) {
+    if (ply == 1) {
+      const Score depart = alpha > -SCORE_DECISIF ? static_cast<Score>(alpha - 500) : -SCORE_INFINI;
+      for (int i = 0; i < n; ++i) coups_racine[i] = {liste[i].depart, liste[i].arrivee, depart};
+      nb_coups_racine = static_cast<std::uint8_t>(n);
+    }
+  }
+
+  // 8. The horizon, unless a capture is pending: captures are followed to a
+  // quiet position without counting against the depth.
+  const bool prises = n > 0 && liste[0].nb_prises != 0;
+  if (!prises && ply - prises_forcees[ply - 1] - ajustement_prof - extension_promotion > prof_max)
+    return evaluer_position(camp_racine, alpha, beta);
+
+  // 9. No move: lost for the side to move.
+  if (n == 0) return MAX ? static_cast<Score>(-SCORE_INFINI + ply) : static_cast<Score>(SCORE_INFINI - ply);
+
+  // 10. Forced captures on the path.
+  prises_forcees[ply] = static_cast<std::uint8_t>(prises_forcees[ply - 1] + (prises ? 1 : 0));
+
+  // 11. What every move puts back.
+  EtatNoeud sauve;
+  sauver(sauve);
+  const Score alpha_entree = alpha, beta_entree = beta;
+  Case meilleur_depart = 0, meilleur_arrivee = 0;
+  Score v = 0;
+
+  for (int i = 0; i < n; ++i) {
+    const Coup& m = liste[i];
+    nb_prises_courant = m.nb_prises;
+
+    if constexpr (MAX) {
+      if (ply == 1 && arret_calcul == 0) {
+        afficher_ligne_recherche(5, i, ligne_coup_racine(m, (i == 0 ? score_racine : v) / 2, true));
+        // Root reductions: a move that scored far below the best last time is
+        // searched a ply shallower; when the best already beats both the
+        // static score and the last iteration well, all the others are.
+        const int note = m.note;
+        if (note > -SCORE_INFINI && note < SCORE_INFINI && best > -SCORE_INFINI - 1 && best < SCORE_INFINI + 1) {
+          ajustement_prof = note < best - 200 ? -1 : 0;
+          if (best > score_statique_racine + 150 && best > score_racine + 150 && best > 200) ajustement_prof = -2;
+        }
+      }
+    }
+
+    if (arret_calcul != 0) return calcul_annule != 0 ? 0 : evaluer_position(camp_racine, alpha, beta);
+
+    if constexpr (MAX) {
+      if (ply == 1) piece_jouee_racine = damier[m.depart];
+    }
+
+    coups_calmes = m.nb_prises != 0 ? 0 : static_cast<std::uint8_t>(coups_calmes + 1);
+    extension_promotion = extension_promotion == 2 ? 1 : 0;
+    std::int32_t& avance = MAX ? pion_avance_camp : pion_avance_adverse;
+    avance = coup_pion_avance(damier[m.depart], m.arrivee) ? 1 : 0;
+
+    faire_coup(i);
+
+    // Forward pruning of long quiet lines when material is down.
+    if (total_pieces() > 6 && coups_calmes > 1) {
+      const int perte = MAX ? -bilan_materiel : bilan_materiel;  // material the side moving here is down
+      const int d = ply - prises_forcees[ply] - ajustement_prof - avance - extension_promotion;
+      bool paresseux = false;
+      if (perte > 0 && pion_avance_camp == 0 && pion_avance_adverse == 0 && coups_calmes > prof_max / 2) {
+        paresseux = true;
+      } else if (d > prof_max - 4) {
+        if (perte > 3) return evaluer_position(camp_racine, alpha, beta);
+        paresseux = perte == 3 || (perte == 2 && d > prof_max - 2) || (perte == 1 && d > prof_max - 1);
+      }
+      if (paresseux) {
+        const Score e = evaluer_position(camp_racine, alpha, beta);
+        if (C::meilleur(e, best)) best = e;
+        restaurer(sauve);
+        prof_courante = static_cast<std::int8_t>(ply);
+        if (i == n - 1) return best;
+        continue;
+      }
+    }
+
+    // The other side has nothing left.
+    if (nb_pieces[C::pion_ennemi()] + nb_pieces[C::dame_ennemie()] == 0) {
+      if constexpr (MAX) {
+        if (ply == 1) {
+          meilleur_coup_racine = static_cast<std::uint8_t>(i);
+          variante[1][1] = m;
+          variante[1][2].depart = 0;
+        }
+        return static_cast<Score>(SCORE_INFINI - ply);
+      } else {
+        return static_cast<Score>(-SCORE_INFINI + ply);
+      }
+    }
+
+    // The child: the first move with the whole window, the others with a
+    // null window and a re-search when they fall inside it.
+    if (MAX && ply == 1 && analyse_en_cours != 0 && nb_demi_coups < coup_depart_analyse &&
+        nb_demi_coups + 1 < TAILLE_PARTIE && m.depart == partie[nb_demi_coups + 1].depart &&
+        m.arrivee == partie[nb_demi_coups + 1].arrivee) {
+      v = score_coup_enregistre;
+    } else if constexpr (MAX) {
+      if (i == 0) {
+        v = chercher<false>(alpha, beta, ply + 1);
+      } else {
+        v = chercher<false>(alpha, static_cast<Score>(alpha + 1), ply + 1);
+        if (v > alpha && v < beta && v > -SCORE_RECHERCHE && v < SCORE_RECHERCHE)
+          v = chercher<false>(static_cast<Score>(v - 1), beta, ply + 1);
+      }
+    } else {
+      if (i == 0) {
+        v = chercher<true>(alpha, beta, ply + 1);
+      } else {
+        v = chercher<true>(static_cast<Score>(beta - 1), beta, ply + 1);
+        if (v > alpha && v < beta && v > -SCORE_RECHERCHE && v < SCORE_RECHERCHE)
+          v = chercher<true>(alpha, static_cast<Score>(v + 1), ply + 1);
+      }
+    }
+    suivre_variante = 0;
+
+    if constexpr (MAX) {
+      if (ply == 1) {
+        // A move that closes a cycle of the game record is a draw.
+        if (nb_demi_coups > 5 && v > -SCORE_DECISIF && v < SCORE_DECISIF && repetition_racine(m.depart, m.arrivee))
+          v = 0;
+        // Its order for the next iteration.
+        const int r = v > best ? v + 2 * i + 200 : (v < best ? v - 300 : v - 200);
+        coups_racine[i].score = static_cast<Score>(r);
+      }
+    }
+
+    restaurer(sauve);
+    prof_courante = static_cast<std::int8_t>(ply);
+
+    if (C::meilleur(v, best) && arret_calcul == 0) {
+      best = v;
+      meilleur_depart = m.depart;
+      meilleur_arrivee = m.arrivee;
+      mettre_variante(ply, m);
+      if (MAX && ply == 1) meilleur_coup_racine = static_cast<std::uint8_t>(i);
+    }
+
+    if constexpr (MAX) {
+      if (ply == 1 && arret_calcul == 0) {
+        afficher_recherche(best);
+        afficher_ligne_recherche(5, i, ligne_coup_racine(m, v / 2, false));
+      }
+    }
+
+    if (C::meilleur(v, MAX ? alpha : beta)) {
+      if (MAX && ply == 1 && arret_calcul == 0) meilleur_coup_racine = static_cast<std::uint8_t>(i);
+      const bool coupure = MAX ? v >= beta : v <= alpha;
+      if (coupure && arret_calcul == 0 && (MAX ? v > -SCORE_DECISIF : v < SCORE_DECISIF)) {
+        if (n > 1 && !prises) noter_tueur(ply, m, v);
+        if (MAX ? table_active_max(ply) : table_active_min(ply)) {
+          const bool decisif = MAX ? v > SCORE_DECISIF : v < -SCORE_DECISIF;
+          const std::uint8_t type = MAX ? (decisif ? TYPE_MAX_DECISIF : TYPE_MAX_MINORANT)
+                                        : (decisif ? TYPE_MIN_DECISIF : TYPE_MIN_MAJORANT);
+          stocker_table(v, ply, static_cast<std::uint8_t>(type + camp_racine), m.depart, m.arrivee);
+        }
+        return v;
+      }
+      (MAX ? alpha : beta) = v;
+      if (n > 1) noter_dernier_meilleur(ply, m);
+    }
+
+    if (ply + 1 < NB_LISTES) variante[ply + 1][ply + 1].depart = 0;
+  }
+
+  // 13. The node's result into the table, exact when it rose above the
+  // window's near bound, else a bound. A result that reached the far bound
+  // here can only come from lazily scored moves: it is neither, and is not
+  // stored.
+  if ((MAX ? table_active_max(ply) : table_active_min(ply)) && arret_calcul == 0 &&
+      ply < prises_forcees[ply - 1] + prof_max + ajustement_prof && (MAX ? best < beta : best > alpha)) {
+    const std::uint8_t c = camp_racine;
+    const bool gagne = MAX ? best > SCORE_DECISIF : best < -SCORE_DECISIF;
+    const bool perdu = MAX ? best < -SCORE_DECISIF : best > SCORE_DECISIF;
+    const std::uint8_t decisif = MAX ? TYPE_MAX_DECISIF : TYPE_MIN_DECISIF;
+    if (C::meilleur(best, MAX ? alpha_entree : beta_entree)) {
+      const std::uint8_t type = gagne ? decisif : (MAX ? TYPE_MAX_EXACT : TYPE_MIN_EXACT);
+      stocker_table(best, ply, static_cast<std::uint8_t>(type + c), meilleur_depart, meilleur_arrivee);
+    } else {
+      if (perdu) stocker_table(best, ply, static_cast<std::uint8_t>(decisif + c), meilleur_depart, meilleur_arrivee);
+      stocker_table(best, ply, static_cast<std::uint8_t>((MAX ? TYPE_MAX_MAJORANT : TYPE_MIN_MINORANT) + c),
+                    meilleur_depart, meilleur_arrivee);
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+Score chercher_max(Score alpha, Score beta, int ply) { return chercher<true>(alpha, beta, ply); }
+Score chercher_min(Score alpha, Score beta, int ply) { return chercher<false>(alpha, beta, ply); }

@@ -1,0 +1,76 @@
+// corvane-cli search [--depth D | --level L] [--book] [--params FILE] [FEN]:
+// the computer's choice in a position, with the search display.
+#include <chrono>
+#include <cstdio>
+
+#include "cli.h"
+#include "game/game.h"
+#include "knowledge/knowledge.h"
+#include "moteur.h"
+#include "rules/notation.h"
+#include "search/search.h"
+
+namespace {
+
+int executer(const std::vector<std::string>& args) {
+  Reglage reglage;
+  bool livre = false;
+  std::string fen;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string erreur;
+    if (lire_reglage(args, i, "--", reglage, erreur)) {
+      if (!erreur.empty()) return erreur_usage("search", erreur);
+    } else if (args[i] == "--book") {
+      livre = true;
+    } else if (!args[i].empty() && args[i][0] == '-') {
+      return erreur_usage("search", "unknown option " + args[i]);
+    } else if (fen.empty()) {
+      fen = args[i];
+    } else {
+      return erreur_usage("search", "more than one position given");
+    }
+  }
+  demarrer_moteur();
+  if (!charger_position("search", fen)) return SORTIE_USAGE;
+  if (!appliquer_reglage(reglage) && !reglage.parametres.empty())
+    return erreur_usage("search", "cannot read parameter file " + reglage.parametres);
+  bibliotheque_active = livre ? 1 : 0;
+  commencer_partie();
+  capter_affichage();
+
+  const auto debut = std::chrono::steady_clock::now();
+  const std::uint8_t choix = choisir_coup(trait);
+  const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+
+  for (const std::string& l : affichage.recherche) std::printf("%s\n", l.c_str());
+  if (!affichage.racine.empty()) {
+    std::printf("--\n");
+    for (const std::string& l : affichage.racine) std::printf("%s\n", l.c_str());
+  }
+  std::printf("--\n");
+  if (choix == CHOIX_AUCUN) {
+    std::printf("no move: the side to move has no legal move or no piece\n");
+    return SORTIE_OK;
+  }
+  const int index = choix == CHOIX_UNIQUE ? 0 : choix;
+  const char* comment = choix == CHOIX_UNIQUE ? " (only move, not searched)" : "";
+  std::printf("move %s%s\n", notation_coup(listes_coups[1][index]).c_str(), comment);
+  std::printf("score %d (shown %d), depth %d, nodes %u, time %.3f s, nodes/s %.0f\n", score_racine, score_racine / 2,
+              static_cast<int>(prof_max), nb_noeuds, s, s > 0 ? nb_noeuds / s : 0.0);
+  return SORTIE_OK;
+}
+
+const Enregistrement enregistrement(
+    {"search", "the computer's move in a position",
+     "usage: corvane-cli search [--depth D | --level L] [--params FILE] [--book] [FEN]\n"
+     "Runs the computer's search for the side to move (start position without FEN) and prints\n"
+     "the search panel and the root-move list as the window shows them, then the move, its\n"
+     "score (1/200 of a man; the window shows half of it), the depth reached, the nodes and\n"
+     "nodes per second.\n"
+     "  --depth D   deepen to D plies, no time limit (default 10)\n"
+     "  --level L   play at level L of the menu (0..8): fixed depth for 0..2, time otherwise\n"
+     "  --params F  evaluation parameter file instead of Parametres/defaut.par\n"
+     "  --book      let the opening books answer (off: the position is searched)\n",
+     executer});
+
+}  // namespace

@@ -1,0 +1,114 @@
+#include "moteur.h"
+
+#include <cstring>
+
+#include "cli.h"
+#include "evaluation/evaluation.h"
+#include "game/game.h"
+#include "game/hooks.h"
+#include "knowledge/knowledge.h"
+#include "records/files.h"
+#include "rules/moves.h"
+#include "search/search.h"
+#include "search/table.h"
+
+const Niveau NIVEAUX[NB_NIVEAUX] = {
+    {"0 : Néophyte", 5, 58},        {"1 : Débutant", 2, 58},      {"2 : Amateur", 5, 158},
+    {"3 : Promotion", 6, 358},      {"4 : Honneur", 10, 600},     {"5 : Excellence", 160, 178},
+    {"6 : Maître", 270, 298},       {"7 : Grand Maître", 540, 598}, {"8 : Grand Maître International", 1680, 1798},
+};
+
+Affichage affichage;
+
+void demarrer_moteur() {
+  fixer_repertoire_depart();
+  allouer_tables();
+  charger_pool(repertoire_depart);
+  charger_bases();
+  bases_chargees = 1;
+  charger_parametres_defaut();
+  charger_bibliotheques();
+  vider_tables();
+}
+
+bool lire_reglage(const std::vector<std::string>& args, std::size_t& i, const std::string& prefixe, Reglage& r,
+                  std::string& erreur) {
+  const std::string& a = args[i];
+  const bool niveau = a == prefixe + "level";
+  const bool profondeur = a == prefixe + "depth";
+  const bool parametres = a == prefixe + "params";
+  if (!niveau && !profondeur && !parametres) return false;
+  if (i + 1 >= args.size()) {
+    erreur = a + " needs a value";
+    return true;
+  }
+  const std::string& valeur = args[++i];
+  long v = 0;
+  if (parametres) {
+    r.parametres = valeur;
+  } else if (niveau) {
+    if (!lire_entier(valeur, 0, NB_NIVEAUX - 1, v)) erreur = a + " takes a level 0.." + std::to_string(NB_NIVEAUX - 1);
+    r.niveau = static_cast<int>(v);
+  } else {
+    if (!lire_entier(valeur, 1, PROF_LIMITE, v)) erreur = a + " takes a depth 1.." + std::to_string(PROF_LIMITE);
+    r.niveau = -1;
+    r.profondeur = static_cast<int>(v);
+  }
+  return true;
+}
+
+bool appliquer_reglage(const Reglage& r) {
+  if (r.niveau >= 0) {
+    budget_reflexion = NIVEAUX[r.niveau].budget;
+    temps_limite = NIVEAUX[r.niveau].limite;
+    profondeur_imposee = 0;
+  } else {
+    budget_reflexion = BUDGET_ILLIMITE;
+    temps_limite = 3200000;
+    profondeur_imposee = r.profondeur;
+  }
+  if (r.parametres.empty()) return charger_parametres_defaut();
+  return charger_parametres(r.parametres);
+}
+
+void capter_affichage() {
+  crochet_affichage_recherche = [](int liste, int ligne, const std::string& texte) {
+    std::vector<std::string>& l = liste == 2 ? affichage.recherche : affichage.racine;
+    if (ligne < 0) {
+      l.clear();
+      return;
+    }
+    if (static_cast<std::size_t>(ligne) >= l.size()) l.resize(static_cast<std::size_t>(ligne) + 1);
+    l[static_cast<std::size_t>(ligne)] = texte;
+  };
+}
+
+namespace {
+void enregistrer(std::uint8_t nb_prises, Case depart, Case arrivee) {
+  EntreePartie& e = partie[nb_demi_coups];
+  std::memset(&e, 0, sizeof e);
+  std::memcpy(e.position, damier, sizeof e.position);
+  e.nb_prises = nb_prises;
+  e.depart = depart;
+  e.arrivee = arrivee;
+  e.temps_blancs = temps_blancs;
+  e.temps_noirs = temps_noirs;
+}
+}  // namespace
+
+void commencer_partie() {
+  std::memset(partie, 0, sizeof partie);
+  nb_demi_coups = 0;
+  dernier_demi_coup = 0;
+  temps_blancs = temps_noirs = 0;
+  score_racine = 0;
+  enregistrer(0, 0, 0);
+}
+
+void jouer_et_enregistrer(int index) {
+  const Coup m = listes_coups[1][index];
+  jouer_coup(m);
+  ++nb_demi_coups;
+  dernier_demi_coup = nb_demi_coups;
+  enregistrer(m.nb_prises, m.depart, m.arrivee);
+}

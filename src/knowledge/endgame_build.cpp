@@ -60,7 +60,7 @@ void pour_chaque_placement(int k, F&& f) {
   std::memset(damier, VIDE, sizeof damier);
   damier[0] = HORS_DAMIER;
   auto poser = [&](auto&& soi, int i, int premiere) -> void {
-    if (i == n) {
+    if (i >= n || i >= 4) {
       f(indice_base(k, damier, BLANCS));
       return;
     }

@@ -1,0 +1,178 @@
+// Position keys: the key file, the keys of a board, and their incremental
+// update by faire_coup through captures and crownings.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "records/files.h"
+#include "rules/fen.h"
+#include "rules/generation.h"
+#include "rules/moves.h"
+#include "search/search.h"
+#include "search/table.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void placer(const char* fen) {
+  Position pos;
+  std::string erreur;
+  ASSERT_TRUE(lire_fen(fen, pos, erreur)) << erreur;
+  placer_position(pos);
+}
+
+// A folder of its own for each test, removed afterwards.
+struct Dossier {
+  fs::path chemin;
+  Dossier() {
+    chemin = fs::temp_directory_path() /
+             ("corvane-keys-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(chemin);
+  }
+  ~Dossier() {
+    std::error_code ec;
+    fs::remove_all(chemin, ec);
+    charger_cles(chemin / "absent");  // back to the built-in words
+  }
+  fs::path ecrire(const std::string& nom, const std::vector<std::uint8_t>& octets) const {
+    std::ofstream(chemin / nom, std::ios::binary).write(reinterpret_cast<const char*>(octets.data()),
+                                                        static_cast<std::streamsize>(octets.size()));
+    return chemin / nom;
+  }
+};
+
+std::vector<std::uint32_t> mots_courants() {
+  std::vector<std::uint32_t> m(cles_index, cles_index + NB_MOTS_CLES);
+  m.insert(m.end(), cles_verif, cles_verif + NB_MOTS_CLES);
+  return m;
+}
+
+std::vector<std::uint32_t> mots_integres() {
+  std::uint32_t a[NB_MOTS_CLES], b[NB_MOTS_CLES];
+  cles_integrees(a, b);
+  std::vector<std::uint32_t> m(a, a + NB_MOTS_CLES);
+  m.insert(m.end(), b, b + NB_MOTS_CLES);
+  return m;
+}
+
+}  // namespace
+
+TEST(KeyFile, TheBuildWritesTheBuiltInWordsLittleEndian) {
+  const auto octets = lire_fichier(fs::path(CORVANE_BIN_DIR) / "hashkey33.dat");
+  ASSERT_TRUE(octets.has_value());
+  ASSERT_EQ(octets->size(), 1320u);
+  const auto mots = mots_integres();
+  for (int k = 0; k < 2 * NB_MOTS_CLES; ++k) {
+    const std::uint8_t* p = octets->data() + 4 * k;
+    const std::uint32_t w = p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t{p[3]} << 24;
+    ASSERT_EQ(w, mots[k]) << "word " << k;
+  }
+  EXPECT_TRUE(charger_cles(fs::path(CORVANE_BIN_DIR) / "hashkey33.dat"));
+  EXPECT_EQ(mots_courants(), mots);
+}
+
+TEST(KeyFile, BuiltInWordsAreDistinctAndNonZero) {
+  auto mots = mots_integres();
+  for (std::uint32_t w : mots) EXPECT_NE(w, 0u);
+  std::sort(mots.begin(), mots.end());
+  EXPECT_EQ(std::adjacent_find(mots.begin(), mots.end()), mots.end());
+}
+
+TEST(KeyFile, AFileOfOtherWordsReplacesBothTablesInOrder) {
+  Dossier d;
+  std::vector<std::uint8_t> octets(1320);
+  for (std::size_t i = 0; i < octets.size(); ++i) octets[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  ASSERT_TRUE(charger_cles(d.ecrire("k.dat", octets)));
+  EXPECT_EQ(cles_index[0], 0x18110A03u);               // bytes 3, 10, 17, 24
+  EXPECT_EQ(cles_verif[0], octets[660] | octets[661] << 8 | octets[662] << 16 | std::uint32_t{octets[663]} << 24);
+  EXPECT_NE(mots_courants(), mots_integres());
+}
+
+TEST(KeyFile, MissingShortOrLongFilesLeaveTheBuiltInWords) {
+  Dossier d;
+  std::vector<std::uint8_t> autre(1320, 0xAB);
+  for (const auto& [nom, taille] : {std::pair{"short.dat", 1319}, {"long.dat", 1321}, {"empty.dat", 0}}) {
+    ASSERT_TRUE(charger_cles(d.ecrire("ok.dat", autre)));  // start from other words
+    autre.resize(static_cast<std::size_t>(taille), 0xCD);
+    EXPECT_FALSE(charger_cles(d.ecrire(nom, autre))) << nom;
+    EXPECT_EQ(mots_courants(), mots_integres()) << nom;
+    autre.assign(1320, 0xAB);
+  }
+  EXPECT_FALSE(charger_cles(d.chemin / "none.dat"));
+  EXPECT_EQ(mots_courants(), mots_integres());
+}
+
+TEST(PositionKeys, AreTheXorOfTheWordsOfEveryPiece) {
+  placer("B:W21,K30:BK1,5");  // internal: black man 12, black king 3, white man 28, white king 32
+  calculer_cles();
+  EXPECT_EQ(cle_index, cles_index[3 * 32 + 12] ^ cles_index[4 * 32 + 3] ^ cles_index[1 * 32 + 28] ^
+                           cles_index[2 * 32 + 32]);
+  std::uint32_t i = 0, v = 0;
+  cles_de(damier, i, v);
+  EXPECT_EQ(i, cle_index);
+  EXPECT_EQ(v, cle_verif);
+}
+
+TEST(PositionKeys, DifferForAPieceOnAnotherSquareOrOfAnotherKind) {
+  placer("B:W21:B1");
+  calculer_cles();
+  const std::uint32_t a = cle_verif;
+  placer("B:W22:B1");
+  calculer_cles();
+  EXPECT_NE(cle_verif, a);
+  placer("B:WK21:B1");
+  calculer_cles();
+  EXPECT_NE(cle_verif, a);
+}
+
+// Every move of random games, captures and crownings included, leaves the
+// keys equal to those computed from scratch.
+TEST(PositionKeys, FaireCoupKeepsThemUpToDate) {
+  const char* departs[] = {
+      FEN_DEPART,
+      "B:W18,19,K30:B14,15,23,K2",     // kings and men with captures about
+      "B:W6,7,10:B26,27,K31",          // men about to crown, some by capture
+      "W:W5,6,14,15:BK20,27,28",       // black to move, a king with many captures
+  };
+  std::mt19937 alea(1234);
+  int coups = 0, prises = 0, couronnements = 0;
+  for (const char* fen : departs) {
+    for (int partie = 0; partie < 30; ++partie) {
+      placer(fen);
+      compter_pieces();
+      preparer_listes();
+      calculer_cles();
+      camp_racine = trait;
+      Camp camp = trait;
+      for (int ply = 1; ply < MAX_PLY; ++ply) {
+        prof_courante = static_cast<std::int8_t>(ply);
+        const int n = generer_coups(camp);
+        if (n == 0) break;
+        const int i = static_cast<int>(alea() % static_cast<unsigned>(n));
+        const Coup& m = listes_coups[ply][i];
+        const bool couronne = (damier[m.depart] == PION_BLANC && m.arrivee < 5) ||
+                              (damier[m.depart] == PION_NOIR && m.arrivee > 28);
+        faire_coup(i);
+        ++coups;
+        prises += m.nb_prises > 0;
+        couronnements += couronne;
+        std::uint32_t a = 0, b = 0;
+        cles_de(damier, a, b);
+        ASSERT_EQ(cle_index, a) << fen << " ply " << ply;
+        ASSERT_EQ(cle_verif, b) << fen << " ply " << ply;
+        camp = static_cast<Camp>(1 - camp);
+      }
+    }
+  }
+  EXPECT_GT(prises, 100);
+  EXPECT_GT(couronnements, 10);
+  EXPECT_GT(coups, 1000);
+}

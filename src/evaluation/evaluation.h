@@ -73,6 +73,11 @@ bool charger_parametres_defaut();
 void parametres_vers_bruts();
 void bruts_vers_parametres();
 
+// Reads the readable form of a parameter set ("name values...", "table N"
+// and 32 values, '#' comments) into the set; false with `erreur` on a fault.
+bool lire_parametres_texte(const std::string& texte, std::string& erreur);
+std::string ecrire_parametres_texte();  // the set in that form
+
 // Decimal text of an edit box as a parameter byte: leading blanks skipped,
 // optional sign, digits up to the first other character (none: 0), low 8 bits.
 std::int8_t valeur_saisie(const std::string& texte);

@@ -1,6 +1,10 @@
 // The parameter set and its files: a .par file is the 1162-byte image of
 // parametres_bruts, the fields in its first 303 bytes.
+#include <cstdlib>
 #include <cstring>
+#include <iomanip>
+#include <sstream>
+#include <vector>
 
 #include "evaluation/evaluation.h"
 #include "game/hooks.h"
@@ -91,4 +95,93 @@ std::int8_t valeur_saisie(const std::string& texte) {
   for (; i < texte.size() && texte[i] >= '0' && texte[i] <= '9'; ++i) v = v * 10u + static_cast<std::uint32_t>(texte[i] - '0');
   if (negatif) v = 0u - v;
   return static_cast<std::int8_t>(static_cast<std::uint8_t>(v & 0xFFu));
+}
+
+namespace {
+
+struct ChampTexte {
+  const char* nom;
+  std::int8_t* valeurs;
+  int nombre;
+};
+
+const ChampTexte CHAMPS_TEXTE[] = {
+    {"phase0_bas", &phase0_bas, 1},          {"phase1_bas", &phase1_bas, 1},
+    {"phase2_bas", &phase2_bas, 1},          {"temps_avance", temps_avance, 8},
+    {"cases_v1_blancs", cases_v1_blancs, 7}, {"cases_v1_noirs", cases_v1_noirs, 7},
+    {"cases_v2_blancs", cases_v2_blancs, 7}, {"cases_v2_noirs", cases_v2_noirs, 7},
+};
+
+}  // namespace
+
+bool lire_parametres_texte(const std::string& texte, std::string& erreur) {
+  std::istringstream lignes(texte);
+  std::vector<std::string> mots;
+  for (std::string ligne; std::getline(lignes, ligne);) {
+    const std::size_t diese = ligne.find('#');
+    if (diese != std::string::npos) ligne.resize(diese);
+    std::istringstream l(ligne);
+    for (std::string m; l >> m;) mots.push_back(m);
+  }
+  std::size_t i = 0;
+  auto nombre = [&](long min, long max, std::int8_t& sortie) {
+    if (i >= mots.size()) {
+      erreur = "a number is missing at the end";
+      return false;
+    }
+    char* fin = nullptr;
+    const long v = std::strtol(mots[i].c_str(), &fin, 10);
+    if (*fin != '\0' || v < min || v > max) {
+      erreur = "\"" + mots[i] + "\" is not a number in " + std::to_string(min) + ".." + std::to_string(max);
+      return false;
+    }
+    ++i;
+    sortie = static_cast<std::int8_t>(v);
+    return true;
+  };
+  bool vus[NB_TABLES_CASES] = {};
+  while (i < mots.size()) {
+    const std::string nom = mots[i++];
+    if (nom == "table") {
+      std::int8_t t = 0;
+      if (!nombre(0, NB_TABLES_CASES - 1, t)) return false;
+      tables_cases[t][0] = 0;
+      for (int k = 1; k <= 32; ++k)
+        if (!nombre(-128, 127, tables_cases[t][k])) return false;
+      vus[t] = true;
+      continue;
+    }
+    const ChampTexte* champ = nullptr;
+    for (const ChampTexte& c : CHAMPS_TEXTE)
+      if (nom == c.nom) champ = &c;
+    if (champ == nullptr) {
+      erreur = "unknown field \"" + nom + "\"";
+      return false;
+    }
+    for (int k = 0; k < champ->nombre; ++k)
+      if (!nombre(-128, 127, champ->valeurs[k])) return false;
+  }
+  for (int t = 0; t < NB_TABLES_CASES; ++t)
+    if (!vus[t]) {
+      erreur = "table " + std::to_string(t) + " is missing";
+      return false;
+    }
+  return true;
+}
+
+std::string ecrire_parametres_texte() {
+  std::ostringstream s;
+  for (const ChampTexte& c : CHAMPS_TEXTE) {
+    s << c.nom;
+    for (int k = 0; k < c.nombre; ++k) s << ' ' << static_cast<int>(c.valeurs[k]);
+    s << '\n';
+  }
+  for (int t = 0; t < NB_TABLES_CASES; ++t) {
+    s << "table " << t << '\n';
+    for (int r = 0; r < 8; ++r) {
+      for (int k = 1; k <= 4; ++k) s << std::setw(4) << static_cast<int>(tables_cases[t][4 * r + k]);
+      s << '\n';
+    }
+  }
+  return s.str();
 }

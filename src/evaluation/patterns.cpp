@@ -198,10 +198,14 @@ class Lecteur {
       ++p_;
       std::vector<Noeud> enfants;
       for (;;) {
-        // A child that counts on a crowning the shifted board does not give is left out.
+        // A child that looks off the shifted board, or counts on a crowning
+        // it does not give, is left out; the others still hold.
+        const bool valide = valide_;
+        valide_ = true;
         hors_couronne_ = false;
         const Noeud e = regle();
-        if (!hors_couronne_) enfants.push_back(e);
+        if (valide_ && !hors_couronne_) enfants.push_back(e);
+        valide_ = valide;
         hors_couronne_ = false;
         espaces();
         if (*p_ == ',') {
@@ -235,7 +239,7 @@ void ajouter(Catalogue& cat, const Regle& r, const Transformation& t, bool depla
   const std::size_t n0 = cat.noeuds.size(), a0 = cat.alternatives.size();
   Noeud n;
   Lecteur l(cat, t, r.texte);
-  if (l.lire(n) && (!deplacable || noeud_possible(cat, n))) {
+  if (l.lire(n) && (!deplacable || (noeud_possible(cat, n) && n.nombre > 0))) {
     cat.racines.push_back(static_cast<std::uint16_t>(cat.noeuds.size()));
     cat.noeuds.push_back(n);
   } else {

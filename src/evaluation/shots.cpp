@@ -24,6 +24,12 @@ const Regle COUPS[] = {
     {"W18 W22 E15 B11 B10 E6 O19 O25 [B9 E13: 120, b1 b2: 80]", Portee::DEPLACABLE},
     // 14-10, 7x14, 9x14x15 backward and forward.
     {"W14 W9 E10 B7 O5 O6 E18 B15 E11 [B8 K4: 180, B16 E20: 120, b8 b16: 80]", Portee::DEPLACABLE},
+    // 23-19, 16x23, 27x23 and on over 15 or over 14, up to the crowning row.
+    {"W23 W27 E19 B16 E18 O24 O32 [B15 E11 B8 K4: 180, B15 E11 B7 K3: 180, B14 E9 B6 K2: 180,"
+     " B15 E11 b7 b8: 80, B14 E9 b5 b6 b13: 80]",
+     Portee::DEPLACABLE},
+    // 19-15 gives two: 10x15x23 is forced, and 30x26x18x9 takes three.
+    {"W19 W23 W30 E15 B10 E26 B18 E14 B9 E5 O27 O11 x22 x24 x31 [: 80]", Portee::DEPLACABLE},
     // 10-7, 3x10 (2 is occupied), 14x10x11, then over 19 when it can.
     {"W14 W10 E7 O2 B3 B11 O17 E16 [B19 E23: 120, b12 b19 b20: 80]", Portee::DEPLACABLE},
 };

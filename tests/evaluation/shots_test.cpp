@@ -76,7 +76,10 @@ bool imposer(const Condition& c, std::uint8_t* cases) {
 std::string liste(const char* nom, std::uint32_t m) {
   std::string t;
   for (int s = 1; s <= 32; ++s)
-    if ((m >> (s - 1)) & 1u) t += " " + std::to_string(s);
+    if ((m >> (s - 1)) & 1u) {
+      t += ' ';
+      t += std::to_string(s);
+    }
   return t.empty() ? t : std::string(" ") + nom + t;
 }
 
@@ -88,8 +91,11 @@ std::string decrire(const Condition& c) {
 std::string decrire(const std::uint8_t* cases) {
   std::string w = "white men:", b = " black men:";
   for (int s = 1; s <= 32; ++s) {
-    if (cases[s] == PION_BLANC) w += " " + std::to_string(s);
-    if (cases[s] == PION_NOIR) b += " " + std::to_string(s);
+    std::string& l = cases[s] == PION_BLANC ? w : b;
+    if (cases[s] == PION_BLANC || cases[s] == PION_NOIR) {
+      l += ' ';
+      l += std::to_string(s);
+    }
   }
   return w + b;
 }

@@ -1,0 +1,396 @@
+// Endgame databases: the offsets of the probes, the score a stored byte
+// gives, files that are not what they should be, the tables the build made
+// (checked one ply deep, against an independent statement of the rules, and
+// against results of endgame theory).
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "knowledge/endgame_build.h"
+#include "knowledge/knowledge.h"
+#include "rules/board.h"
+#include "rules/generation.h"
+#include "search/search.h"
+#include "support/reference.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+const fs::path BIN = CORVANE_BIN_DIR;
+
+void poser(std::initializer_list<std::pair<int, Piece>> pieces) {
+  vider_damier();
+  for (const auto& [s, p] : pieces) damier[s] = p;
+}
+
+// Every legal placement of class k with white (the side to move) going
+// toward 1..4: like pieces in increasing squares, no man on its crowning row.
+template <class F>
+void placements(int k, F&& f) {
+  const ClasseBase& c = CLASSES_BASES[k];
+  std::vector<Piece> pieces;
+  pieces.insert(pieces.end(), c.pions_trait, PION_BLANC);
+  pieces.insert(pieces.end(), c.dames_trait, DAME_BLANCHE);
+  pieces.insert(pieces.end(), c.pions_autre, PION_NOIR);
+  pieces.insert(pieces.end(), c.dames_autre, DAME_NOIRE);
+  vider_damier();
+  auto poser_piece = [&](auto&& soi, std::size_t i, int depuis) -> void {
+    if (i == pieces.size()) return f();
+    const Piece p = pieces[i];
+    for (int s = (i > 0 && pieces[i - 1] == p) ? depuis : 1; s <= 32; ++s) {
+      if (damier[s] != VIDE || (p == PION_BLANC && s <= 4) || (p == PION_NOIR && s >= 29)) continue;
+      damier[s] = p;
+      soi(soi, i + 1, s + 1);
+      damier[s] = VIDE;
+    }
+  };
+  poser_piece(poser_piece, 0, 1);
+}
+
+// The same position turned half a turn with the colours exchanged.
+void retourner() {
+  std::uint8_t t[33];
+  std::memcpy(t, damier, 33);
+  for (int s = 1; s <= 32; ++s) {
+    const Piece p = t[33 - s];
+    damier[s] = p == VIDE ? VIDE : est_blanc(p) ? static_cast<Piece>(p + 2) : static_cast<Piece>(p - 2);
+  }
+}
+
+class Bases : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_EQ(charger_bases(BIN), NB_BASES); }
+  void TearDown() override {
+    if (::testing::Test::HasFailure() || rechargees) charger_bases(BIN);
+  }
+  bool rechargees = false;
+};
+
+TEST(EndgameIndex, TheExamplesOffsets) {
+  poser({{1, DAME_BLANCHE}, {32, DAME_NOIRE}});
+  EXPECT_EQ(indice_base(BASE_DOD, damier, BLANCS), 64);
+  EXPECT_EQ(indice_base(BASE_DOD, damier, NOIRS), 1025);  // kings: no turning
+  poser({{3, DAME_BLANCHE}, {10, DAME_BLANCHE}, {20, PION_NOIR}});
+  EXPECT_EQ(indice_base(BASE_DDOP, damier, BLANCS), 9462);
+  // Man against man, black to move: both squares turned, black's man first.
+  poser({{20, PION_BLANC}, {10, PION_NOIR}});
+  EXPECT_EQ(indice_base(BASE_POP, damier, NOIRS), 23 * 32 + 13);
+  EXPECT_EQ(indice_base(BASE_POP, damier, BLANCS), 20 * 32 + 10);
+}
+
+TEST(EndgameIndex, EachKindOfIndexOrdersItsPieces) {
+  // Three singles: the side to move before the other, the man before the king.
+  poser({{20, PION_BLANC}, {5, DAME_BLANCHE}, {30, DAME_NOIRE}});
+  EXPECT_EQ(indice_base(BASE_PDOD, damier, BLANCS), 19 * 1024 + 4 * 32 + 29);
+  poser({{20, DAME_BLANCHE}, {5, PION_NOIR}, {30, DAME_NOIRE}});
+  EXPECT_EQ(indice_base(BASE_DOPD, damier, BLANCS), 19 * 1024 + 4 * 32 + 29);
+  // Pair + single: the pair is the side with two pieces, whoever moves.
+  poser({{7, DAME_BLANCHE}, {12, PION_NOIR}, {25, PION_NOIR}});
+  EXPECT_EQ(indice_base(BASE_DOPP, damier, BLANCS), 6 * 496 + 24 * 23 / 2 + 11);
+  // Triple + single.
+  poser({{1, DAME_NOIRE}, {2, DAME_NOIRE}, {3, DAME_NOIRE}, {32, DAME_BLANCHE}});
+  EXPECT_EQ(indice_base(BASE_DODDD, damier, BLANCS), 31 * 4960);
+  poser({{30, DAME_NOIRE}, {31, DAME_NOIRE}, {32, DAME_NOIRE}, {1, DAME_BLANCHE}});
+  EXPECT_EQ(indice_base(BASE_DODDD, damier, BLANCS), 31 * 30 * 29 / 6 + 30 * 29 / 2 + 29);
+  // Pair + two singles: the lone king, the single piece of the three, their pair.
+  poser({{20, PION_BLANC}, {3, DAME_BLANCHE}, {10, DAME_BLANCHE}, {30, DAME_NOIRE}});
+  EXPECT_EQ(indice_base(BASE_PDDOD, damier, BLANCS), 29 * 16368 + 19 * 496 + 38);
+  poser({{20, DAME_BLANCHE}, {14, PION_BLANC}, {9, PION_BLANC}, {30, DAME_NOIRE}});
+  EXPECT_EQ(indice_base(BASE_PPDOD, damier, BLANCS), 29 * 16368 + 19 * 496 + 13 * 12 / 2 + 8);
+  // Material that is not the class's.
+  EXPECT_EQ(indice_base(BASE_DDOD, damier, BLANCS), -1);
+}
+
+// Like pieces in increasing order and the combinatorial number system give
+// each placement one offset: as many distinct offsets as placements.
+TEST_F(Bases, EveryLegalPlacementHasItsOwnOffsetAndBlackReadsTheTurnedBoard) {
+  std::mt19937 alea(5);
+  for (int k = 0; k < NB_BASES; ++k) {
+    const ClasseBase& c = CLASSES_BASES[k];
+    std::vector<std::uint8_t> vu(c.taille, 0);
+    std::uint32_t n = 0;
+    placements(k, [&] {
+      const std::int32_t i = indice_base(k, damier, BLANCS);
+      ASSERT_GE(i, 0) << c.nom;
+      ASSERT_LT(i, static_cast<std::int32_t>(c.taille)) << c.nom;
+      ASSERT_EQ(vu[i], 0) << c.nom << " offset " << i << " twice";
+      vu[i] = 1;
+      ++n;
+      if (alea() % 64 == 0) {  // the same position with black to move
+        std::uint8_t garde[33];
+        std::memcpy(garde, damier, 33);
+        retourner();
+        const std::int32_t j = indice_base(k, damier, NOIRS);
+        if (c.pions_trait + c.pions_autre > 0)
+          EXPECT_EQ(j, i) << c.nom;
+        else  // kings alone are read unturned: the turned board holds the same outcome
+          EXPECT_EQ(table_base(k)[j], table_base(k)[i]) << c.nom;
+        EXPECT_EQ(classe_base(damier, NOIRS), k) << c.nom;
+        std::memcpy(damier, garde, 33);
+      }
+    });
+    EXPECT_EQ(n, c.taille - bilan_base(k).inutilises) << c.nom;
+    EXPECT_GT(n, c.taille / 2) << c.nom;
+  }
+}
+
+TEST(EndgameFiles, TheBuildMadeTheTwentyTwoFilesAtTheirSizes) {
+  std::size_t total = 0;
+  for (const ClasseBase& c : CLASSES_BASES) {
+    const fs::path f = BIN / (std::string(c.nom) + ".bib");
+    ASSERT_TRUE(fs::exists(f)) << f;
+    EXPECT_EQ(fs::file_size(f), c.taille) << f;
+    total += fs::file_size(f);
+  }
+  EXPECT_EQ(total, 2687410u);
+}
+
+TEST_F(Bases, AStoredByteBecomesAScoreCorrectedByThePly) {
+  rechargees = true;
+  poser({{1, DAME_BLANCHE}, {32, DAME_NOIRE}});
+  std::int8_t* t = table_base(BASE_DOD);
+  t[64] = 3;
+  EXPECT_EQ(sonde_dod(BLANCS, 5), 31992);   // root side to move, winning
+  EXPECT_EQ(sonde_dod(NOIRS, 4), -31993);  // white moves at ply 4 and wins: bad for black
+  t[64] = -4;
+  EXPECT_EQ(sonde_dod(BLANCS, 1), -32000 + 4 + 1);
+  EXPECT_EQ(sonde_dod(NOIRS, 2), 32000 - 4 - 2);  // white moves at ply 2 and loses: good for black
+  t[64] = 0;
+  for (int ply = 1; ply <= 34; ++ply) EXPECT_EQ(sonde_dod(ply % 2 ? BLANCS : NOIRS, ply), 0);
+  t[1025] = 7;  // black to move reads its own offset
+  EXPECT_EQ(sonde_dod(NOIRS, 1), 32000 - 7 - 1);
+}
+
+TEST_F(Bases, TheMaterialOnTheBoardChoosesTheProbe) {
+  struct Cas {
+    std::initializer_list<std::pair<int, Piece>> pieces;
+    Camp trait;
+    int classe;
+  };
+  const Cas cas[] = {
+      {{{10, DAME_BLANCHE}, {20, DAME_NOIRE}}, BLANCS, BASE_DOD},
+      {{{10, PION_BLANC}, {20, DAME_NOIRE}}, BLANCS, BASE_POD},
+      {{{10, PION_BLANC}, {20, DAME_NOIRE}}, NOIRS, BASE_DOP},
+      {{{10, PION_BLANC}, {20, PION_BLANC}, {25, DAME_NOIRE}}, NOIRS, BASE_DOPP},
+      {{{10, PION_BLANC}, {20, DAME_BLANCHE}, {25, PION_NOIR}}, NOIRS, BASE_POPD},
+      {{{5, DAME_BLANCHE}, {9, DAME_NOIRE}, {20, DAME_NOIRE}, {22, DAME_NOIRE}}, NOIRS, BASE_DDDOD},
+      {{{5, DAME_BLANCHE}, {9, DAME_NOIRE}, {20, PION_NOIR}, {22, PION_NOIR}}, BLANCS, BASE_DOPPD},
+  };
+  for (const Cas& k : cas) {
+    poser(k.pieces);
+    EXPECT_EQ(classe_base(damier, k.trait), k.classe);
+    Score v = 0;
+    ASSERT_TRUE(sonder_finale(k.trait, 1, v));
+    EXPECT_EQ(v, sonder_base(k.classe, k.trait, 1));
+    Score w = 0;
+    ASSERT_TRUE(sonder_finale(static_cast<Camp>(1 - k.trait), 2, w));  // same node one ply down
+    EXPECT_EQ(w, v > 0 ? -(v - 1) : v < 0 ? -(v + 1) : 0);  // seen from the other side, a ply later
+  }
+  poser({{5, PION_BLANC}, {6, PION_BLANC}, {7, PION_BLANC}, {20, DAME_NOIRE}});  // three men: no table
+  Score v = 0;
+  EXPECT_FALSE(sonder_finale(NOIRS, 1, v));
+  poser({{5, DAME_BLANCHE}, {6, DAME_BLANCHE}, {20, DAME_NOIRE}, {21, DAME_NOIRE}});  // two against two
+  EXPECT_FALSE(sonder_finale(BLANCS, 1, v));
+}
+
+TEST_F(Bases, FilesThatAreMissingShortLongOrEmptyLeaveTheirClassUnusable) {
+  rechargees = true;
+  const fs::path d = fs::temp_directory_path() / ("corvane-bib-" + std::to_string(::getpid()));
+  fs::create_directories(d);
+  std::mt19937 alea(99);
+  int attendues = 0;
+  for (int k = 0; k < NB_BASES; ++k) {
+    const ClasseBase& c = CLASSES_BASES[k];
+    const fs::path f = d / (std::string(c.nom) + ".bib");
+    std::vector<char> octets(c.taille);
+    for (char& b : octets) b = static_cast<char>(alea());
+    switch (k % 5) {
+      case 0: continue;  // missing
+      case 1: octets.resize(c.taille - 1); break;
+      case 2: octets.push_back(0); break;
+      case 3: octets.clear(); break;
+      case 4: ++attendues; break;  // random bytes of the right size
+    }
+    std::ofstream(f, std::ios::binary).write(octets.data(), static_cast<std::streamsize>(octets.size()));
+  }
+  EXPECT_EQ(charger_bases(d), attendues);
+  for (int k = 0; k < NB_BASES; ++k) {
+    const ClasseBase& c = CLASSES_BASES[k];
+    EXPECT_EQ(base_utilisable[k], k % 5 == 4) << c.nom;
+    // Any position of the class: an unusable class answers SANS_BASE and the
+    // search is told to go on; random bytes give some score, never a crash.
+    int vus = 0;
+    placements(k, [&] {
+      if (++vus % 97 != 0) return;
+      for (int ply : {1, 2, 33}) {
+        const Camp camp = ply % 2 ? BLANCS : NOIRS;  // white moves at the node
+        const Score v = sonder_base(k, camp, ply);
+        Score w = 0;
+        const bool utilisee = sonder_finale(camp, ply, w);
+        if (k % 5 == 4) {
+          ASSERT_NE(v, SANS_BASE);
+          ASSERT_TRUE(v == 0 || (v > 31000 || v < -31000)) << v;
+        } else {
+          ASSERT_EQ(v, SANS_BASE) << c.nom;
+          ASSERT_FALSE(utilisee);
+        }
+      }
+    });
+  }
+  std::error_code ec;
+  fs::remove_all(d, ec);
+  EXPECT_EQ(charger_bases(d), 0);
+  EXPECT_EQ(charger_bases(BIN), NB_BASES);
+}
+
+TEST_F(Bases, TheBuiltTablesAgreeWithTheirSuccessorsOnePlyDeep) {
+  std::string erreur;
+  EXPECT_TRUE(verifier_bases(erreur)) << erreur;
+}
+
+TEST_F(Bases, TheCheckerFindsAWrongByteAndShowsThePosition) {
+  rechargees = true;
+  poser({{10, DAME_BLANCHE}, {20, DAME_BLANCHE}, {26, PION_NOIR}});
+  std::int8_t& b = table_base(BASE_DDOP)[indice_base(BASE_DDOP, damier, BLANCS)];
+  b = static_cast<std::int8_t>(b + 2);
+  std::string erreur;
+  EXPECT_FALSE(verifier_bases(erreur));
+  EXPECT_NE(erreur.find("ddop"), std::string::npos) << erreur;
+  EXPECT_NE(erreur.find("B:W7:BK13,K23"), std::string::npos) << erreur;
+
+  charger_bases(BIN);
+  table_base(BASE_POD)[0] = 1;  // offset 0 addresses no position
+  EXPECT_FALSE(verifier_bases(erreur));
+  EXPECT_NE(erreur.find("pod: offset 0"), std::string::npos) << erreur;
+}
+
+// An independent solution of every two-piece position, both sides to move,
+// by the reference rules: level by level, a loss when every move reaches a
+// win one level down, a win when some move reaches a loss.
+TEST_F(Bases, TwoPieceTablesMatchAnIndependentSolution) {
+  using Plateau = std::array<std::uint8_t, 33>;
+  struct Noeud {
+    std::vector<int> suites;  // -1: the move takes the last enemy piece
+    int valeur = 0;
+    bool connue = false;
+  };
+  std::map<std::pair<Plateau, Camp>, int> numero;
+  std::vector<std::pair<Plateau, Camp>> positions;
+  const Piece sortes[4] = {PION_BLANC, DAME_BLANCHE, PION_NOIR, DAME_NOIRE};
+  for (int a = 1; a <= 32; ++a)
+    for (int b = 1; b <= 32; ++b)
+      for (int pa = 0; pa < 2; ++pa)
+        for (int pb = 2; pb < 4; ++pb) {
+          if (a == b || (sortes[pa] == PION_BLANC && a <= 4) || (sortes[pb] == PION_NOIR && b >= 29)) continue;
+          Plateau p{};
+          p[0] = HORS_DAMIER;
+          p[a] = sortes[pa];
+          p[b] = sortes[pb];
+          for (Camp c : {BLANCS, NOIRS}) {
+            numero[{p, c}] = static_cast<int>(positions.size());
+            positions.push_back({p, c});
+          }
+        }
+  std::vector<Noeud> noeuds(positions.size());
+  for (std::size_t i = 0; i < positions.size(); ++i) {
+    const auto& [p, c] = positions[i];
+    for (const auto& [o, d, prises] : reference::coups(p, c)) {
+      Plateau q = p;
+      Piece m = q[o];
+      q[o] = VIDE;
+      for (int s : prises) q[s] = VIDE;
+      if ((m == PION_BLANC && d <= 4) || (m == PION_NOIR && d >= 29)) ++m;
+      q[d] = m;
+      noeuds[i].suites.push_back(prises.empty() ? numero.at({q, static_cast<Camp>(1 - c)}) : -1);
+    }
+  }
+  for (int niveau = 1;; ++niveau) {
+    std::vector<std::size_t> nouveaux;
+    for (std::size_t i = 0; i < noeuds.size(); ++i) {
+      if (noeuds[i].connue) continue;
+      bool gagne = false, perd = niveau % 2 == 1;
+      for (int s : noeuds[i].suites) {
+        const bool perte_adverse = s < 0 ? niveau == 2 : noeuds[s].connue && noeuds[s].valeur == -(niveau - 1);
+        gagne = gagne || (niveau % 2 == 0 && perte_adverse);
+        perd = perd && s >= 0 && noeuds[s].connue && noeuds[s].valeur > 0 && noeuds[s].valeur < niveau;
+      }
+      if (gagne || perd) nouveaux.push_back(i);
+    }
+    if (nouveaux.empty()) break;
+    for (std::size_t i : nouveaux) {
+      noeuds[i].connue = true;
+      noeuds[i].valeur = niveau % 2 == 0 ? niveau : -niveau;
+    }
+  }
+  int gains = 0, pertes = 0;
+  for (std::size_t i = 0; i < positions.size(); ++i) {
+    const auto& [p, c] = positions[i];
+    std::memcpy(damier, p.data(), 33);
+    const int d = noeuds[i].valeur;
+    const int attendu = d > 0 ? 32000 - d - 1 : d < 0 ? -32000 - d + 1 : 0;
+    Score v = 0;
+    ASSERT_TRUE(sonder_finale(c, 1, v));
+    ASSERT_EQ(v, attendu) << "position " << i << " side " << int(c);
+    gains += d > 0;
+    pertes += d < 0;
+  }
+  EXPECT_GT(gains, 1000);
+  EXPECT_GT(pertes, 500);
+}
+
+// Results of endgame theory for flying kings.
+TEST_F(Bases, ThreeKingsCannotBeatALoneKingHoldingTheLongDiagonalWithTheMove) {
+  const int diagonale[8] = {29, 25, 22, 18, 15, 11, 8, 4};
+  auto sur_diagonale = [&](int s) { return std::find(diagonale, diagonale + 8, s) != diagonale + 8; };
+  preparer_listes();
+  prof_max = 0;  // no search runs: the generator orders nothing
+  prof_courante = 2;
+  int positions = 0, nulles = 0;
+  placements(BASE_DODDD, [&] {
+    for (int s = 1; s <= 32; ++s) {
+      if (damier[s] == DAME_NOIRE && sur_diagonale(s)) return;
+      if (damier[s] == DAME_BLANCHE && !sur_diagonale(s)) return;
+    }
+    const int n = generer_coups(BLANCS);
+    if (n > 0 && listes_coups[2][0].nb_prises > 0) return;  // a capture is forced
+    ++positions;
+    nulles += table_base(BASE_DODDD)[indice_base(BASE_DODDD, damier, BLANCS)] == 0;
+  });
+  EXPECT_GT(positions, 10000);
+  EXPECT_EQ(nulles, positions);
+}
+
+TEST_F(Bases, ThreeKingsToMoveBeatALoneKingOffTheLongDiagonalAlmostAlways) {
+  const int diagonale[8] = {29, 25, 22, 18, 15, 11, 8, 4};
+  int positions = 0, gains = 0, pertes = 0, plus_long = 0;
+  placements(BASE_DDDOD, [&] {
+    for (int s : diagonale)
+      if (damier[s] == DAME_NOIRE) return;
+    const int d = table_base(BASE_DDDOD)[indice_base(BASE_DDDOD, damier, BLANCS)];
+    ++positions;
+    gains += d > 0;
+    pertes += d < 0;
+    plus_long = std::max(plus_long, d);
+  });
+  EXPECT_EQ(pertes, 0);
+  EXPECT_GT(gains, positions * 99 / 100);
+  EXPECT_GT(plus_long, 20);  // a real technique, not a quick shot: many plies deep
+}
+
+TEST_F(Bases, TwoKingsBeatOneOnlyByAQuickShot) {
+  const BilanBase b = bilan_base(BASE_DDOD);
+  EXPECT_GT(b.nulles, b.gains);
+  EXPECT_LE(b.plus_long_gain, 8);
+  EXPECT_EQ(b.pertes, 0u);
+}
+
+}  // namespace

@@ -1,0 +1,198 @@
+// Learnt positions: the slot of a position, protected verdicts, collisions,
+// and the table's file image.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/hooks.h"
+#include "knowledge/knowledge.h"
+#include "records/files.h"
+#include "rules/fen.h"
+#include "search/search.h"
+#include "search/table.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class Apprises : public ::testing::Test {
+ protected:
+  fs::path dossier;
+  std::vector<std::pair<std::string, std::string>> erreurs;
+
+  void SetUp() override {
+    ASSERT_TRUE(allouer_table_apprise());
+    dossier = fs::temp_directory_path() /
+              ("corvane-learn-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dossier);
+    crochet_erreur = [this](const std::string& texte, const std::string& titre) { erreurs.emplace_back(texte, titre); };
+  }
+  void TearDown() override {
+    crochet_erreur = nullptr;
+    liberer_table_apprise();
+    std::error_code ec;
+    fs::remove_all(dossier, ec);
+  }
+
+  fs::path ecrire(const std::string& nom, const std::vector<std::uint8_t>& octets) const {
+    std::ofstream(dossier / nom, std::ios::binary)
+        .write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
+    return dossier / nom;
+  }
+
+  // Learns `score` for the keys (first key with the 1 for white to move).
+  bool apprendre(std::uint32_t cle, std::uint32_t verif, Score score, const std::string& nom = "l.dal") {
+    cle_index = cle;
+    cle_verif = verif;
+    return apprendre_position(dossier / nom, score);
+  }
+
+  static std::vector<std::uint8_t> aleatoires(std::size_t n, unsigned graine) {
+    std::mt19937 alea(graine);
+    std::vector<std::uint8_t> v(n);
+    for (auto& b : v) b = static_cast<std::uint8_t>(alea());
+    return v;
+  }
+};
+
+TEST(LearntSlot, IsTheFirstKeyPlusOneForWhiteModulo131071) {
+  EXPECT_EQ(cle_apprise(1000, BLANCS), 1001u);
+  EXPECT_EQ(cle_apprise(1000, NOIRS), 1000u);
+  EXPECT_EQ(case_apprise(131071u * 5 + 17), 17u);
+  EXPECT_EQ(case_apprise(0xFFFFFFFFu), 0xFFFFFFFFu % 131071u);
+}
+
+TEST_F(Apprises, ALearntScoreIsFoundForItsPositionAndSideToMoveOnly) {
+  Position pos;
+  std::string erreur;
+  ASSERT_TRUE(lire_fen("B:W18,19,K30:B14,15,23,K2", pos, erreur)) << erreur;
+  placer_position(pos);
+  calculer_cles();
+  const std::uint32_t cle = cle_index, verif = cle_verif;
+  ASSERT_TRUE(apprendre(cle_apprise(cle, BLANCS), verif, 420));
+  const EntreeApprise* e = sonder_apprises(cle_apprise(cle, BLANCS), verif);
+  ASSERT_NE(e, nullptr);
+  EXPECT_EQ(e->score, 420);
+  EXPECT_EQ(sonder_apprises(cle_apprise(cle, NOIRS), verif), nullptr);  // the other side to move
+
+  pos.cases[18] = VIDE;  // another position
+  placer_position(pos);
+  calculer_cles();
+  EXPECT_EQ(sonder_apprises(cle_apprise(cle_index, BLANCS), cle_verif), nullptr);
+  EXPECT_TRUE(erreurs.empty());
+}
+
+TEST_F(Apprises, DecidedScoresAreProtectedFromLearning) {
+  const std::uint32_t cle = 77;
+  for (Score protege : {Score{30000}, Score{-30000}, Score{31500}}) {
+    ASSERT_TRUE(apprendre(cle, 1, protege));  // the slot was free
+    ASSERT_TRUE(apprendre(cle, 2, 100));      // same slot, other position
+    EXPECT_NE(sonder_apprises(cle, 1), nullptr) << protege;
+    EXPECT_EQ(sonder_apprises(cle, 1)->score, protege);
+    EXPECT_EQ(sonder_apprises(cle, 2), nullptr) << protege;
+    table_apprise[case_apprise(cle)] = {};
+  }
+  ASSERT_TRUE(apprendre(cle, 1, 29999));
+  ASSERT_TRUE(apprendre(cle, 1, -29999));  // not decided: it can change
+  EXPECT_EQ(sonder_apprises(cle, 1)->score, -29999);
+}
+
+TEST_F(Apprises, OfTwoPositionsInOneSlotTheLaterLearntStays) {
+  const std::uint32_t a = 5000, b = 5000 + 3 * NB_APPRISES;
+  ASSERT_EQ(case_apprise(a), case_apprise(b));
+  ASSERT_TRUE(apprendre(a, 0xAAAA, 300));
+  ASSERT_TRUE(apprendre(b, 0xBBBB, -200));
+  EXPECT_EQ(sonder_apprises(a, 0xAAAA), nullptr);
+  ASSERT_NE(sonder_apprises(b, 0xBBBB), nullptr);
+  EXPECT_EQ(sonder_apprises(b, 0xBBBB)->score, -200);
+}
+
+TEST_F(Apprises, AScoreOfZeroIsStoredAndMeansNothingLearnt) {
+  ASSERT_TRUE(apprendre(9, 0x1234, 500));
+  ASSERT_TRUE(apprendre(9, 0x1234, 0));
+  ASSERT_NE(sonder_apprises(9, 0x1234), nullptr);
+  EXPECT_EQ(sonder_apprises(9, 0x1234)->score, 0);
+}
+
+// The lesson file is the table's image: every record as loaded, the learnt
+// slot changed, little-endian, whatever the number of learnt positions.
+TEST_F(Apprises, ALessonIsTheWholeTableWithOnlyTheLearntSlotChanged) {
+  const auto image = aleatoires(TAILLE_FICHIER_APPRIS, 7);
+  ASSERT_TRUE(charger_lecons(ecrire("in.dal", image)));
+  std::uint32_t cle = 1;
+  while (true) {  // a slot whose score the random bytes left unprotected
+    const std::uint8_t* r = image.data() + 8 * case_apprise(cle);
+    const int s = static_cast<std::int16_t>(r[4] | r[5] << 8);
+    if (s > -30000 && s < 30000) break;
+    ++cle;
+  }
+  ASSERT_TRUE(apprendre(cle, 0x01020304u, -2, "out.dal"));
+  const auto sortie = lire_fichier(dossier / "out.dal");
+  ASSERT_TRUE(sortie.has_value());
+  ASSERT_EQ(sortie->size(), 1048568u);
+  const std::size_t o = 8 * case_apprise(cle);
+  const std::vector<std::uint8_t> attendu = {0x04, 0x03, 0x02, 0x01, 0xFE, 0xFF, image[o + 6], image[o + 7]};
+  EXPECT_EQ(std::vector<std::uint8_t>(sortie->begin() + static_cast<long>(o), sortie->begin() + static_cast<long>(o) + 8),
+            attendu);
+  for (std::size_t i = 0; i < image.size(); ++i) {
+    if (i < o || i >= o + 8) ASSERT_EQ((*sortie)[i], image[i]) << "byte " << i;
+  }
+
+  // An empty table saves as a full image too.
+  allouer_table_apprise();
+  ASSERT_TRUE(apprendre(3, 3, 3, "small.dal"));
+  EXPECT_EQ(fs::file_size(dossier / "small.dal"), 1048568u);
+}
+
+TEST_F(Apprises, PoolFilesThatAreNotAnImageLeaveAnEmptyTable) {
+  const auto image = aleatoires(TAILLE_FICHIER_APPRIS, 11);
+  for (std::size_t taille : {std::size_t{0}, TAILLE_FICHIER_APPRIS - 1, TAILLE_FICHIER_APPRIS + 1}) {
+    ASSERT_TRUE(charger_lecons(ecrire("full.dal", image)));  // something learnt before
+    auto octets = image;
+    octets.resize(taille, 0x55);
+    ecrire("pool.dat", octets);
+    EXPECT_FALSE(charger_pool(dossier)) << taille;
+    for (std::uint32_t i = 0; i < NB_APPRISES; ++i) {
+      ASSERT_EQ(table_apprise[i].verif, 0u) << taille;
+      ASSERT_EQ(table_apprise[i].score, 0) << taille;
+    }
+  }
+  fs::remove(dossier / "pool.dat");
+  EXPECT_FALSE(charger_pool(dossier));
+  ecrire("pool.dat", image);
+  EXPECT_TRUE(charger_pool(dossier));
+  const std::uint8_t* r = image.data() + 8 * 1234;
+  EXPECT_EQ(table_apprise[1234].verif, r[0] | r[1] << 8 | r[2] << 16 | std::uint32_t{r[3]} << 24);
+  EXPECT_TRUE(erreurs.empty());  // the pool is quiet about a missing file
+}
+
+TEST_F(Apprises, ALessonThatCannotBeReadIsReportedAndChangesNothing) {
+  ASSERT_TRUE(apprendre(42, 4242, 17));
+  ecrire("short.dal", std::vector<std::uint8_t>(1000, 1));
+  EXPECT_FALSE(charger_lecons(dossier / "short.dal"));
+  EXPECT_FALSE(charger_lecons(dossier / "missing.dal"));
+  ASSERT_EQ(erreurs.size(), 2u);
+  EXPECT_EQ(erreurs[0], std::make_pair(std::string("Impossible d'ouvrir ce fichier"), std::string("Erreur")));
+  ASSERT_NE(sonder_apprises(42, 4242), nullptr);
+  EXPECT_EQ(sonder_apprises(42, 4242)->score, 17);
+}
+
+TEST_F(Apprises, ALessonThatCannotBeWrittenIsReported) {
+  EXPECT_FALSE(apprendre(1, 1, 5, "no-such-folder/x.dal"));
+  ASSERT_EQ(erreurs.size(), 1u);
+  EXPECT_EQ(erreurs[0].first, "Impossible d'ouvrir ce fichier");
+}
+
+TEST(LearntTable, WithoutTheTableNothingIsFoundAndNothingCrashes) {
+  liberer_table_apprise();
+  EXPECT_EQ(sonder_apprises(1, 1), nullptr);
+  EXPECT_FALSE(charger_pool("."));
+}
+
+}  // namespace

@@ -141,7 +141,8 @@ TEST_F(Apprises, ALessonIsTheWholeTableWithOnlyTheLearntSlotChanged) {
   EXPECT_EQ(std::vector<std::uint8_t>(sortie->begin() + static_cast<long>(o), sortie->begin() + static_cast<long>(o) + 8),
             attendu);
   for (std::size_t i = 0; i < image.size(); ++i) {
-    if (i < o || i >= o + 8) ASSERT_EQ((*sortie)[i], image[i]) << "byte " << i;
+    if (i >= o && i < o + 8) continue;
+    ASSERT_EQ((*sortie)[i], image[i]) << "byte " << i;
   }
 
   // An empty table saves as a full image too.

@@ -1,6 +1,7 @@
 // Position keys: the key file, the keys of a board, and their incremental
 // update by faire_coup through captures and crownings.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -33,7 +34,7 @@ struct Dossier {
   fs::path chemin;
   Dossier() {
     chemin = fs::temp_directory_path() /
-             ("corvane-keys-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+             ("corvane-keys-" + std::to_string(::getpid()) + "-" +
               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(chemin);
   }

@@ -1,0 +1,188 @@
+// Parameter files: layout, short / long / empty / missing files, the bytes
+// past the fields, safe saving, the edit-box conversion and the shipped file.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "evaluation/evaluation.h"
+#include "game/hooks.h"
+#include "records/files.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Parametres : public ::testing::Test {
+ protected:
+  fs::path dossier;
+  std::vector<std::pair<std::string, std::string>> erreurs;
+
+  void SetUp() override {
+    dossier = fs::temp_directory_path() / ("corvane_par_" + std::to_string(::getpid()));
+    fs::create_directories(dossier);
+    crochet_erreur = [this](const std::string& t, const std::string& c) { erreurs.emplace_back(t, c); };
+    std::memset(parametres_bruts, 0, sizeof parametres_bruts);
+    bruts_vers_parametres();
+  }
+  void TearDown() override {
+    crochet_erreur = nullptr;
+    fs::remove_all(dossier);
+  }
+
+  fs::path ecrire(const std::string& nom, const std::vector<std::uint8_t>& octets) {
+    const fs::path p = dossier / nom;
+    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(octets.data()),
+                                             static_cast<std::streamsize>(octets.size()));
+    return p;
+  }
+  static std::vector<std::uint8_t> motif(std::size_t n, int graine) {
+    std::vector<std::uint8_t> v(n);
+    for (std::size_t i = 0; i < n; ++i) v[i] = static_cast<std::uint8_t>(i * 7 + graine);
+    return v;
+  }
+  static std::vector<std::uint8_t> lire(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+  }
+};
+
+TEST_F(Parametres, EveryFieldSitsAtItsOffset) {
+  const auto octets = motif(TAILLE_PARAMETRES, 3);
+  ASSERT_TRUE(charger_parametres(ecrire("a.par", octets)));
+  auto octet = [&](int i) { return static_cast<std::int8_t>(octets[i]); };
+  EXPECT_EQ(tables_cases[0][0], octet(0));
+  EXPECT_EQ(tables_cases[0][32], octet(32));
+  EXPECT_EQ(tables_cases[3][1], octet(100));
+  EXPECT_EQ(tables_cases[7][32], octet(263));
+  EXPECT_EQ(phase0_bas, octet(264));
+  EXPECT_EQ(phase1_bas, octet(265));
+  EXPECT_EQ(phase2_bas, octet(266));
+  EXPECT_EQ(cases_v1_blancs[0], octet(267));
+  EXPECT_EQ(cases_v2_blancs[6], octet(280));
+  EXPECT_EQ(cases_v1_noirs[0], octet(281));
+  EXPECT_EQ(cases_v2_noirs[6], octet(294));
+  EXPECT_EQ(temps_avance[0], octet(295));
+  EXPECT_EQ(temps_avance[7], octet(302));
+  EXPECT_TRUE(erreurs.empty());
+}
+
+TEST_F(Parametres, SavingWritesTheFieldsAndCarriesTheRestOfTheLastFile) {
+  const auto octets = motif(TAILLE_PARAMETRES, 5);
+  ASSERT_TRUE(charger_parametres(ecrire("a.par", octets)));
+  phase1_bas = 42;
+  tables_cases[2][17] = -9;
+  const fs::path sortie = dossier / "b.par";
+  ASSERT_TRUE(sauver_parametres(sortie));
+  auto attendu = octets;
+  attendu[265] = 42;
+  attendu[66 + 17] = static_cast<std::uint8_t>(-9);
+  EXPECT_EQ(lire(sortie), attendu);
+  EXPECT_FALSE(fs::exists(dossier / "b.par.tmp"));
+}
+
+TEST_F(Parametres, AShortFileChangesItsBytesOnlyAndKeepsTheRest) {
+  ASSERT_TRUE(charger_parametres(ecrire("a.par", motif(TAILLE_PARAMETRES, 1))));
+  const auto court = motif(CHAMPS_PARAMETRES, 100);
+  ASSERT_TRUE(charger_parametres(ecrire("court.par", court)));
+  EXPECT_EQ(temps_avance[7], static_cast<std::int8_t>(court[302]));
+  EXPECT_EQ(tables_cases[0][5], static_cast<std::int8_t>(court[5]));
+  const auto avant = motif(TAILLE_PARAMETRES, 1);
+  EXPECT_EQ(0, std::memcmp(parametres_bruts + CHAMPS_PARAMETRES, avant.data() + CHAMPS_PARAMETRES,
+                           TAILLE_PARAMETRES - CHAMPS_PARAMETRES));
+  // A ten-byte file touches the start of table 0 only.
+  ASSERT_TRUE(charger_parametres(ecrire("dix.par", motif(10, 50))));
+  EXPECT_EQ(tables_cases[0][9], static_cast<std::int8_t>(motif(10, 50)[9]));
+  EXPECT_EQ(tables_cases[0][10], static_cast<std::int8_t>(court[10]));
+  EXPECT_EQ(phase0_bas, static_cast<std::int8_t>(court[264]));
+}
+
+TEST_F(Parametres, LongAndEmptyFilesAreReadWithoutComplaint) {
+  const auto long_ = motif(5000, 9);
+  ASSERT_TRUE(charger_parametres(ecrire("long.par", long_)));
+  EXPECT_EQ(0, std::memcmp(parametres_bruts, long_.data(), TAILLE_PARAMETRES));
+  EXPECT_EQ(temps_avance[7], static_cast<std::int8_t>(long_[302]));
+  ASSERT_TRUE(charger_parametres(ecrire("vide.par", {})));
+  EXPECT_EQ(temps_avance[7], static_cast<std::int8_t>(long_[302]));
+  EXPECT_TRUE(erreurs.empty());
+}
+
+TEST_F(Parametres, AMissingFileIsReportedAndChangesNothing) {
+  ASSERT_TRUE(charger_parametres(ecrire("a.par", motif(TAILLE_PARAMETRES, 2))));
+  const std::int8_t avant = tables_cases[4][4];
+  EXPECT_FALSE(charger_parametres(dossier / "absent.par"));
+  ASSERT_EQ(erreurs.size(), 1u);
+  EXPECT_EQ(erreurs[0].first, "Impossible d'ouvrir ce fichier");
+  EXPECT_EQ(erreurs[0].second, "Erreur");
+  EXPECT_EQ(tables_cases[4][4], avant);
+}
+
+TEST_F(Parametres, ASaveThatCannotBeWrittenIsReported) {
+  EXPECT_FALSE(sauver_parametres(dossier / "pas_de_dossier" / "x.par"));
+  ASSERT_EQ(erreurs.size(), 1u);
+  EXPECT_EQ(erreurs[0].first, "Impossible d'ouvrir ce fichier");
+  EXPECT_EQ(erreurs[0].second, "Erreur");
+}
+
+TEST(SaisieParametre, FollowsTheDecimalConversionOfTheCLibrary) {
+  EXPECT_EQ(valeur_saisie("12abc"), 12);
+  EXPECT_EQ(valeur_saisie("-5"), -5);
+  EXPECT_EQ(valeur_saisie(""), 0);
+  EXPECT_EQ(valeur_saisie("300"), 44);  // low 8 bits
+  EXPECT_EQ(valeur_saisie("  +7"), 7);
+  EXPECT_EQ(valeur_saisie("\t-128"), -128);
+  EXPECT_EQ(valeur_saisie("128"), -128);
+  EXPECT_EQ(valeur_saisie("-300"), -44);
+  EXPECT_EQ(valeur_saisie("abc"), 0);
+  EXPECT_EQ(valeur_saisie("- 5"), 0);
+  EXPECT_EQ(valeur_saisie("99999999999999999999"), -1);  // 10^20 - 1 is 255 modulo 256
+}
+
+TEST(TexteParametres, TheReadableFormRoundTripsAndFaultsAreNamed) {
+  std::string erreur;
+  std::string texte = "phase0_bas 20 phase1_bas 14 phase2_bas 8\n";
+  for (int t = 0; t < 8; ++t) {
+    texte += "table " + std::to_string(t) + "\n";
+    for (int k = 1; k <= 32; ++k) texte += std::to_string((t * 32 + k) % 100 - 50) + " ";
+  }
+  ASSERT_TRUE(lire_parametres_texte(texte + "# comment\ntemps_avance 1 2 3 4 5 6 7 8", erreur)) << erreur;
+  EXPECT_EQ(tables_cases[5][32], (5 * 32 + 32) % 100 - 50);
+  EXPECT_EQ(temps_avance[7], 8);
+  const std::string ecrit = ecrire_parametres_texte();
+  std::memset(tables_cases, 0, sizeof tables_cases);
+  ASSERT_TRUE(lire_parametres_texte(ecrit, erreur)) << erreur;
+  EXPECT_EQ(tables_cases[5][32], (5 * 32 + 32) % 100 - 50);
+
+  EXPECT_FALSE(lire_parametres_texte(texte + "vitesse 3", erreur));
+  EXPECT_NE(erreur.find("vitesse"), std::string::npos);
+  EXPECT_FALSE(lire_parametres_texte("phase0_bas 200", erreur));
+  EXPECT_FALSE(lire_parametres_texte("phase0_bas 20", erreur));
+  EXPECT_NE(erreur.find("table 0"), std::string::npos);
+  EXPECT_FALSE(lire_parametres_texte("table 1 1 2 3", erreur));
+}
+
+// The build writes Parametres/defaut.par from data/parametres/defaut.txt.
+TEST(ParametresLivres, TheShippedFileIsTheReadableSourceBuilt) {
+  const fs::path par = chemin_sans_casse(CORVANE_BIN_DIR, "Parametres") / "defaut.par";
+  const auto octets = lire_fichier(par);
+  ASSERT_TRUE(octets.has_value()) << par;
+  ASSERT_EQ(octets->size(), static_cast<std::size_t>(TAILLE_PARAMETRES));
+  const auto source = lire_fichier(fs::path(CORVANE_SOURCE_DIR) / "data/parametres/defaut.txt");
+  ASSERT_TRUE(source.has_value());
+  std::string erreur;
+  ASSERT_TRUE(lire_parametres_texte(std::string(source->begin(), source->end()), erreur)) << erreur;
+  parametres_vers_bruts();
+  EXPECT_EQ(0, std::memcmp(parametres_bruts, octets->data(), CHAMPS_PARAMETRES));
+  // Sensible values: phases in decreasing order, no man value on a crowning row.
+  EXPECT_GT(phase0_bas, phase1_bas);
+  EXPECT_GT(phase1_bas, phase2_bas);
+  for (int t = 0; t < NB_TABLES_CASES; ++t)
+    for (int k = 29; k <= 32; ++k) EXPECT_EQ(tables_cases[t][k], 0) << t << " " << k;
+}
+
+}  // namespace

@@ -147,55 +147,41 @@ UsageTable borne(const EntreeTable& e, Score v, bool minorant, Score& alpha, Sco
   return UsageTable::FENETRE;
 }
 
-}  // namespace
-
-// A search for the other colour stored its scores from the other side's
-// view, and its node kinds are ours exchanged: its min-node types are read
-// here negated.
-UsageTable consulter_table_max(int ply, Score& alpha, Score& beta, Score& score) {
-  if (!table_active_max(ply)) return UsageTable::RIEN;
+// The node kinds read the same types, a min node's 50 above a max node's:
+// its own kinds read as stored, those of a search for the other colour
+// (whose max nodes are our min nodes) negated. A lower bound (minorant)
+// raises alpha, an upper one lowers beta.
+UsageTable consulter(int ply, bool noeud_max, Score& alpha, Score& beta, Score& score) {
+  if (!(noeud_max ? table_active_max(ply) : table_active_min(ply))) return UsageTable::RIEN;
   conseil_depart = conseil_arrivee = 0;
   const EntreeTable* e = sonder_table(ply);
   if (e == nullptr) return UsageTable::RIEN;
   const int c = camp_racine;
+  const int d = noeud_max ? 0 : 50;
   const int t = e->type;
   const Score s = e->score;
   const Score moins_s = static_cast<Score>(-s);
-  if (t == c + 100 || t == c + 1) {
+  if (t == c + 100 + d || t == c + 1 + d) {
     score = s;
     return UsageTable::SCORE;
   }
-  if (t == 151 - c || t == 52 - c) {
+  if (t == 151 - c - d || t == 52 - c - d) {
     score = moins_s;
     return UsageTable::SCORE;
   }
-  if (t == c + 3) return borne(*e, s, true, alpha, beta, score);
-  if (t == 54 - c) return borne(*e, moins_s, true, alpha, beta, score);
-  if (t == 56 - c) return borne(*e, moins_s, false, alpha, beta, score);
-  if (t == c + 5) return borne(*e, s, false, alpha, beta, score);
+  if (t == c + 3 + d) return borne(*e, s, noeud_max, alpha, beta, score);
+  if (t == 54 - c - d) return borne(*e, moins_s, noeud_max, alpha, beta, score);
+  if (t == 56 - c - d) return borne(*e, moins_s, !noeud_max, alpha, beta, score);
+  if (t == c + 5 + d) return borne(*e, s, !noeud_max, alpha, beta, score);
   return UsageTable::RIEN;
 }
 
+}  // namespace
+
+UsageTable consulter_table_max(int ply, Score& alpha, Score& beta, Score& score) {
+  return consulter(ply, true, alpha, beta, score);
+}
+
 UsageTable consulter_table_min(int ply, Score& alpha, Score& beta, Score& score) {
-  if (!table_active_min(ply)) return UsageTable::RIEN;
-  conseil_depart = conseil_arrivee = 0;
-  const EntreeTable* e = sonder_table(ply);
-  if (e == nullptr) return UsageTable::RIEN;
-  const int c = camp_racine;
-  const int t = e->type;
-  const Score s = e->score;
-  const Score moins_s = static_cast<Score>(-s);
-  if (t == c + 150 || t == c + 51) {
-    score = s;
-    return UsageTable::SCORE;
-  }
-  if (t == 101 - c || t == 2 - c) {
-    score = moins_s;
-    return UsageTable::SCORE;
-  }
-  if (t == c + 53) return borne(*e, s, false, alpha, beta, score);
-  if (t == 4 - c) return borne(*e, moins_s, false, alpha, beta, score);
-  if (t == c + 55) return borne(*e, s, true, alpha, beta, score);
-  if (t == 6 - c) return borne(*e, moins_s, true, alpha, beta, score);
-  return UsageTable::RIEN;
+  return consulter(ply, false, alpha, beta, score);
 }

@@ -84,11 +84,8 @@ int coup_de_bibliotheque(int n) {
   return k > 0 ? choix[std::rand() % k] : -1;
 }
 
-// The depth at which a level of fixed depth (budgets 1..5) stops.
-bool profondeur_atteinte() {
-  if (profondeur_imposee > 0) return prof_max >= profondeur_imposee;
-  return budget_reflexion >= 1 && budget_reflexion <= 5 && prof_max == budget_reflexion + 1;
-}
+// The levels of fixed depth: budgets 1..5 stop after depths 2..6.
+bool profondeur_du_niveau() { return budget_reflexion >= 1 && budget_reflexion <= 5 && prof_max == budget_reflexion + 1; }
 
 }  // namespace
 
@@ -135,6 +132,7 @@ void afficher_recherche(Score score) {
     (camp_racine == NOIRS ? temps_noirs : temps_blancs) = total;
     secondes = total - temps_deja_utilise;
   }
+  if (!crochet_affichage_recherche) return;  // nothing shows it: build no text
   char texte[64];
   int ligne = 0;
   auto ajouter = [&](const char* t) { afficher_ligne_recherche(LISTE_RECHERCHE, ligne++, t); };
@@ -304,7 +302,8 @@ std::uint8_t choisir_coup(Camp camp) {
       return calcul_annule != 0 ? 0 : meilleur;
     }
     if (en_direct && temps_du_coup() > temps_par_coup && instabilite != 1 && prof_max > 5) fin = true;
-    if (en_direct && profondeur_atteinte()) fin = true;
+    if (en_direct && profondeur_du_niveau()) fin = true;
+    if (profondeur_imposee > 0 && prof_max >= profondeur_imposee) fin = true;
     if (en_direct && v > SCORE_DECISIF && instabilite != 1) fin = true;
     if (analyse_en_cours != 0 && v < -SCORE_DECISIF && instabilite != 1) fin = true;
     if (fin) {

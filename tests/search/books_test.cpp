@@ -1,0 +1,272 @@
+// Opening books: reading lines, the sorted lists and their files, book sets,
+// consultation against the game record, and the books the program ships.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include <unistd.h>
+
+#include "game/game.h"
+#include "knowledge/knowledge.h"
+#include "records/files.h"
+#include "rules/fen.h"
+#include "rules/moves.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Displayed square n is internal square 33 - n.
+constexpr Case c(int n) { return static_cast<Case>(33 - n); }
+
+// A fresh folder for files, removed afterwards.
+struct Dossier {
+  fs::path chemin;
+  Dossier() {
+    chemin = fs::temp_directory_path() / ("corvane-books-" + std::to_string(::getpid()) + "-" +
+                                          std::to_string(std::random_device{}()));
+    fs::create_directories(chemin);
+  }
+  ~Dossier() { fs::remove_all(chemin); }
+};
+
+// Plays the half-moves (displayed numbers) from the start position into the
+// game record, as the game does.
+void jouer_partie(std::initializer_list<std::pair<int, int>> coups) {
+  position_initiale();
+  std::memset(partie, 0, sizeof partie);
+  nb_demi_coups = 0;
+  for (const auto& [o, d] : coups) {
+    const int n = coups_legaux(trait);
+    int k = 0;
+    while (k < n && !(listes_coups[1][k].depart == c(o) && listes_coups[1][k].arrivee == c(d))) ++k;
+    ASSERT_LT(k, n) << o << "-" << d << " is not legal";
+    const Coup m = listes_coups[1][k];
+    jouer_coup(m);
+    ++nb_demi_coups;
+    partie[nb_demi_coups].depart = m.depart;
+    partie[nb_demi_coups].arrivee = m.arrivee;
+    partie[nb_demi_coups].nb_prises = m.nb_prises;
+  }
+}
+
+std::vector<std::pair<int, int>> candidats() {
+  std::vector<std::pair<int, int>> v;
+  for (int i = 0; i < nb_coups_bibliotheque; ++i)
+    v.push_back({33 - coups_bibliotheque[i].depart, 33 - coups_bibliotheque[i].arrivee});
+  return v;
+}
+
+}  // namespace
+
+TEST(BookLines, ReadTwoDigitOneDigitAndCaptureForms) {
+  const auto l = lire_ligne_ouverture(" 9-14 22-17 5- 9 17x10 ");
+  ASSERT_EQ(l.size(), 4u);
+  EXPECT_EQ(l[0].depart, c(9));
+  EXPECT_EQ(l[0].arrivee, c(14));
+  EXPECT_EQ(l[1].depart, c(22));
+  EXPECT_EQ(l[1].arrivee, c(17));
+  EXPECT_EQ(l[2].depart, c(5));  // one digit, the separator right after it
+  EXPECT_EQ(l[2].arrivee, c(9));
+  EXPECT_EQ(l[3].depart, c(17));
+  EXPECT_EQ(l[3].arrivee, c(10));
+}
+
+TEST(BookLines, AOneDigitNumberBeforeASpaceIsUnreadable) {
+  // "9 " is read as a two-character number: square 0, and the reading goes
+  // on three characters further.
+  const auto l = lire_ligne_ouverture("5-9 22-17 ");
+  ASSERT_FALSE(l.empty());
+  EXPECT_EQ(l[0].depart, c(5));
+  EXPECT_EQ(l[0].arrivee, 0);
+}
+
+TEST(BookLines, WrittenLinesReadBackTheSame) {
+  const CoupBibliotheque coups[] = {{c(9), c(14)}, {c(22), c(17)}, {c(11), c(15)}, {c(32), c(28)}};
+  const std::string texte = ecrire_ligne_ouverture(coups, 4);
+  EXPECT_EQ(texte, " 9-14 22-17 11-15 32-28 ");
+  const auto l = lire_ligne_ouverture(texte);
+  ASSERT_EQ(l.size(), 4u);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(l[i].depart, coups[i].depart);
+    EXPECT_EQ(l[i].arrivee, coups[i].arrivee);
+  }
+}
+
+TEST(BookLines, UnreadableNumbersGiveSquareZero) {
+  const auto l = lire_ligne_ouverture("ab-14 33-17 00-01");
+  ASSERT_EQ(l.size(), 3u);
+  EXPECT_EQ(l[0].depart, 0);
+  EXPECT_EQ(l[0].arrivee, c(14));
+  EXPECT_EQ(l[1].depart, 0);  // 33 is no square
+  EXPECT_EQ(l[2].depart, 0);  // nor is 0
+  EXPECT_EQ(l[2].arrivee, c(1));
+}
+
+TEST(BookLines, ReadingStopsAtTheRequestedHalfMove) {
+  EXPECT_EQ(lire_ligne_ouverture(" 9-14 22-17 11-15 ", 2).size(), 2u);
+  EXPECT_TRUE(lire_ligne_ouverture("").empty());
+  EXPECT_TRUE(lire_ligne_ouverture("9").empty());
+}
+
+TEST(BookLines, GarbageNeverCrashes) {
+  std::mt19937 rng(7);
+  for (int t = 0; t < 2000; ++t) {
+    std::string s(rng() % 60, ' ');
+    for (char& ch : s) ch = static_cast<char>(rng() % 256);
+    for (const CoupBibliotheque& m : lire_ligne_ouverture(s)) {
+      EXPECT_LE(m.depart, 32);
+      EXPECT_LE(m.arrivee, 32);
+    }
+  }
+}
+
+TEST(BookFiles, MissingFileGivesAnEmptyList) {
+  Dossier d;
+  std::vector<std::string> l{"stale"};
+  EXPECT_FALSE(charger_ouvertures(d.chemin / "absent.ouv", l));
+  EXPECT_TRUE(l.empty());
+}
+
+TEST(BookFiles, SavedWithCrLfAndLoadedSorted) {
+  Dossier d;
+  ASSERT_TRUE(sauver_ouvertures(d.chemin / "b.ouv", {"11-15 24-19 ", " 9-14 22-17 ", "10-14 "}));
+  const auto brut = lire_fichier(d.chemin / "b.ouv");
+  ASSERT_TRUE(brut.has_value());
+  EXPECT_EQ(std::string(brut->begin(), brut->end()), "11-15 24-19 \r\n 9-14 22-17 \r\n10-14 \r\n");
+  std::vector<std::string> l;
+  ASSERT_TRUE(charger_ouvertures(d.chemin / "b.ouv", l));
+  EXPECT_EQ(l, (std::vector<std::string>{" 9-14 22-17 ", "10-14 ", "11-15 24-19 "}));
+}
+
+TEST(BookFiles, RandomBytesLoadWithoutHarm) {
+  Dossier d;
+  std::mt19937 rng(11);
+  std::string octets(5000, '\0');
+  for (char& ch : octets) ch = static_cast<char>(rng() % 256);
+  ASSERT_TRUE(ecrire_fichier_sur(d.chemin / "x.ouv", octets));
+  std::vector<std::string> l;
+  EXPECT_TRUE(charger_ouvertures(d.chemin / "x.ouv", l));
+  ouvertures_blancs = l;
+  jouer_partie({});
+  consulter_bibliotheque();  // whatever it finds must be squares
+  for (int i = 0; i < nb_coups_bibliotheque; ++i) {
+    EXPECT_GE(coups_bibliotheque[i].depart, 1);
+    EXPECT_LE(coups_bibliotheque[i].depart, 32);
+  }
+  ouvertures_blancs.clear();
+}
+
+TEST(BookSets, SaveWritesThreeFilesAndTheWorkingBooksLoadReplacesBoth) {
+  Dossier d;
+  const fs::path ancien = repertoire_depart;
+  repertoire_depart = d.chemin;
+  fs::create_directories(d.chemin / "Parametres");
+  ouvertures_blancs = {" 9-14 "};
+  ouvertures_noirs = {"11-15 22-18 "};
+  ASSERT_TRUE(sauver_jeu_ouvertures(d.chemin / "Parametres" / "Club.ovv", {"Club"}));
+  for (const char* f : {"Parametres/Club.ovv", "Parametres/Club_b.ouv", "Parametres/Club_n.ouv", "ouvert_b.ouv",
+                        "ouvert_n.ouv"})
+    EXPECT_TRUE(fs::exists(d.chemin / f)) << f;
+
+  ouvertures_blancs.clear();
+  ouvertures_noirs.clear();
+  ASSERT_TRUE(charger_jeu_ouvertures(d.chemin / "Parametres" / "Club.ovv"));
+  EXPECT_EQ(ouvertures_blancs, std::vector<std::string>{" 9-14 "});
+  EXPECT_EQ(ouvertures_noirs, std::vector<std::string>{"11-15 22-18 "});
+
+  // The working books now hold the set: a fresh start-up reads it.
+  ouvertures_blancs.clear();
+  ouvertures_noirs.clear();
+  charger_bibliotheques();
+  EXPECT_EQ(ouvertures_blancs, std::vector<std::string>{" 9-14 "});
+  EXPECT_FALSE(charger_jeu_ouvertures(d.chemin / "Parametres" / "Absent.ovv"));
+  EXPECT_EQ(ouvertures_noirs, std::vector<std::string>{"11-15 22-18 "});  // unchanged
+  repertoire_depart = ancien;
+  ouvertures_blancs.clear();
+  ouvertures_noirs.clear();
+}
+
+TEST(BookConsultation, AtTheStartEveryFirstMoveIsACandidateOnce) {
+  ouvertures_blancs = {" 9-14 22-17 ", " 9-14 23-18 ", "10-14 22-18 ", "11-15 "};
+  trier_ouvertures(ouvertures_blancs);
+  jouer_partie({});
+  consulter_bibliotheque();
+  EXPECT_EQ(candidats(), (std::vector<std::pair<int, int>>{{9, 14}, {10, 14}, {11, 15}}));
+  ouvertures_blancs.clear();
+}
+
+TEST(BookConsultation, OnlyLinesAgreeingWithTheWholeGameCount) {
+  ouvertures_noirs = {" 9-14 22-17 11-15 ", " 9-14 22-18 12-16 ", " 9-14 22-18 5- 9 ", "10-14 22-18 6-10 "};
+  trier_ouvertures(ouvertures_noirs);
+  jouer_partie({{9, 14}, {22, 18}});
+  ouvertures_blancs = ouvertures_noirs;  // white to move again after two half-moves
+  consulter_bibliotheque();
+  EXPECT_EQ(candidats(), (std::vector<std::pair<int, int>>{{12, 16}, {5, 9}}));
+  ouvertures_blancs.clear();
+  ouvertures_noirs.clear();
+}
+
+TEST(BookConsultation, TheBookOfTheSideToMoveIsRead) {
+  ouvertures_blancs = {" 9-14 24-19 "};
+  ouvertures_noirs = {" 9-14 22-18 "};
+  jouer_partie({{9, 14}});
+  consulter_bibliotheque();
+  EXPECT_EQ(candidats(), (std::vector<std::pair<int, int>>{{22, 18}}));
+  ouvertures_blancs.clear();
+  ouvertures_noirs.clear();
+}
+
+TEST(BookConsultation, TwentyCandidatesAtMost) {
+  // 22 lines with distinct fourth half-moves after the same three.
+  ouvertures_noirs.clear();
+  for (int a = 1; a <= 22; ++a) {
+    const CoupBibliotheque coups[] = {{c(9), c(14)}, {c(22), c(18)}, {c(11), c(15)}, {c(a + 10), c(a + 5)}};
+    ouvertures_noirs.push_back(ecrire_ligne_ouverture(coups, 4));
+  }
+  trier_ouvertures(ouvertures_noirs);
+  jouer_partie({{9, 14}, {22, 18}, {11, 15}});
+  consulter_bibliotheque();
+  EXPECT_EQ(nb_coups_bibliotheque, MAX_COUPS_BIBLIOTHEQUE);
+  ouvertures_noirs.clear();
+}
+
+TEST(BookConsultation, ALineEndingWithTheGameGivesNothing) {
+  ouvertures_noirs = {" 9-14 "};
+  jouer_partie({{9, 14}});
+  consulter_bibliotheque();
+  EXPECT_EQ(nb_coups_bibliotheque, 0);
+  ouvertures_noirs.clear();
+}
+
+TEST(BookConsultation, TheEditorLineOfTheGame) {
+  jouer_partie({{9, 14}, {22, 18}, {5, 9}});
+  EXPECT_EQ(nouvelle_ouverture(), " 9-14 22-18  5- 9 ");
+}
+
+// The books the build puts into the program's directory: every line is a
+// legal game from the start position.
+TEST(ShippedBooks, EveryLineIsLegal) {
+  for (const char* nom : {FICHIER_OUVERTURES_BLANCS, FICHIER_OUVERTURES_NOIRS}) {
+    std::vector<std::string> lignes;
+    ASSERT_TRUE(charger_ouvertures(fs::path(CORVANE_BIN_DIR) / nom, lignes)) << nom;
+    EXPECT_GT(lignes.size(), 20u) << nom;
+    for (const std::string& l : lignes) {
+      position_initiale();
+      const auto coups = lire_ligne_ouverture(l);
+      EXPECT_GE(coups.size(), 10u) << l;
+      int j = 0;
+      for (const CoupBibliotheque& m : coups) {
+        ++j;
+        const int n = coups_legaux(trait);
+        int k = 0;
+        while (k < n && !(listes_coups[1][k].depart == m.depart && listes_coups[1][k].arrivee == m.arrivee)) ++k;
+        ASSERT_LT(k, n) << nom << ": \"" << l << "\" half-move " << j;
+        jouer_coup(listes_coups[1][k]);
+      }
+    }
+  }
+}

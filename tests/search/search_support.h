@@ -1,0 +1,78 @@
+// Setting up the engine for search tests: tables, databases and parameters
+// from the program's directory, no book, no display, a clock that tests set.
+#pragma once
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "evaluation/evaluation.h"
+#include "game/game.h"
+#include "game/hooks.h"
+#include "knowledge/knowledge.h"
+#include "records/files.h"
+#include "rules/fen.h"
+#include "rules/moves.h"
+#include "rules/notation.h"
+#include "search/search.h"
+#include "search/table.h"
+
+namespace recherche_test {
+
+inline void preparer_moteur() {
+  static bool fait = false;
+  if (!fait) {
+    fait = true;
+    repertoire_depart = CORVANE_BIN_DIR;
+    allouer_tables();
+    charger_bases(std::filesystem::path(CORVANE_BIN_DIR));
+    bases_chargees = 1;
+  }
+  charger_parametres(std::filesystem::path(CORVANE_BIN_DIR) / "Parametres" / "defaut.par");
+  bibliotheque_active = 0;
+  crochet_affichage_recherche = nullptr;
+  crochet_pompe_messages = nullptr;
+  crochet_horloge_ms = nullptr;
+  analyse_en_cours = 0;
+  reflexion_anticipee = 0;
+  calcul_annule = 0;
+  temps_blancs = temps_noirs = 0;
+  score_racine = 0;
+  vider_tables();
+}
+
+// A new game record starting from the position on the board.
+inline void nouvelle_partie() {
+  std::memset(partie, 0, sizeof partie);
+  nb_demi_coups = 0;
+  dernier_demi_coup = 0;
+  std::memcpy(partie[0].position, damier, sizeof partie[0].position);
+}
+
+inline void placer(const char* fen) {
+  Position pos;
+  std::string erreur;
+  if (!lire_fen(fen, pos, erreur)) throw std::runtime_error(std::string(fen) + ": " + erreur);
+  placer_position(pos);
+  nouvelle_partie();
+}
+
+// The side to move's choice at a fixed depth, time unlimited, empty table.
+inline std::uint8_t chercher_profondeur(int profondeur) {
+  budget_reflexion = BUDGET_ILLIMITE;
+  temps_limite = 3200000;
+  profondeur_imposee = profondeur;
+  vider_tables();
+  const std::uint8_t choix = choisir_coup(trait);
+  profondeur_imposee = 0;
+  return choix;
+}
+
+// "11-15" of the chosen move (list 1 after the search).
+inline std::string coup_choisi(std::uint8_t choix) {
+  if (choix == CHOIX_AUCUN) return "none";
+  return notation_coup(listes_coups[1][choix == CHOIX_UNIQUE ? 0 : choix]);
+}
+
+}  // namespace recherche_test

@@ -186,7 +186,7 @@ TEST_F(Table, BoundsCutOrMoveTheWindowAndGiveTheHintMove) {
   }
 }
 
-TEST_F(Table, ProbesRespectThePlyLimitsOfEachNodeKind) {
+TEST_F(Table, ProbesKeepToThePlyLimitsOfEachNodeKind) {
   for (int ply = 1; ply <= 25; ++ply) {
     vider_tables();
     stocker(BLANCS, 30, 7, ply, TYPE_MAX_EXACT);

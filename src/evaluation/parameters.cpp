@@ -66,7 +66,7 @@ bool charger_parametres(const std::filesystem::path& chemin) {
     return false;
   }
   // A short file fills only the start of the image; the rest keeps what it had.
-  std::memcpy(parametres_bruts, contenu->data(), contenu->size());
+  if (!contenu->empty()) std::memcpy(parametres_bruts, contenu->data(), contenu->size());
   bruts_vers_parametres();
   return true;
 }

@@ -43,6 +43,12 @@ void parametres_neutres() {
   piece_jouee_racine = VIDE;
 }
 
+// The static score as the window shows it, after the root preparation.
+Score statique(Camp cote) {
+  preparer_evaluation(cote);
+  return evaluer_statique(cote);
+}
+
 // ---- root preparation ----------------------------------------------------------
 
 TEST(Preparation, ThePhaseFollowsTheNumberOfMenAndPicksItsTable) {
@@ -168,10 +174,10 @@ TEST(Evaluation, TheStartingPositionIsOpeningMaterialZero) {
 TEST(Evaluation, AKingAloneOnTheBoardIsWorthThirtyMore) {
   parametres_neutres();
   poser({22}, {5}, {14});
-  evaluer_statique(BLANCS);
+  statique(BLANCS);
   EXPECT_EQ(valeur_dame, 690);
   poser({22}, {5}, {14}, {3});
-  evaluer_statique(BLANCS);
+  statique(BLANCS);
   EXPECT_EQ(valeur_dame, 660);
 }
 
@@ -192,15 +198,15 @@ TEST(Evaluation, FourKingsAgainstTwoInTheDoubleCornersAreHalved) {
   // White kings off the long diagonal, 1 each in table_dames; black's on 0-squares.
   // 6 pieces: king value 660, material 1320, tables +4.
   poser({}, {}, {10, 14, 19, 23}, {1, 32});
-  EXPECT_EQ(evaluer_statique(BLANCS), (1320 + 4) / 2);
+  EXPECT_EQ(statique(BLANCS), (1320 + 4) / 2);
   poser({}, {}, {10, 14, 19, 23}, {1, 5});
-  EXPECT_EQ(evaluer_statique(BLANCS), (1320 + 4) / 2);
+  EXPECT_EQ(statique(BLANCS), (1320 + 4) / 2);
   poser({}, {}, {10, 14, 19, 23}, {28, 2});  // 2 is no corner square
-  EXPECT_EQ(evaluer_statique(BLANCS), 1320 + 4 - 1);
+  EXPECT_EQ(statique(BLANCS), 1320 + 4 - 1);
   poser({}, {}, {10, 14, 19, 23}, {1, 28});  // both from the same pair
-  EXPECT_EQ(evaluer_statique(BLANCS), 1320 + 4);
+  EXPECT_EQ(statique(BLANCS), 1320 + 4);
   poser({}, {}, {28, 5}, {10, 14, 19, 23});
-  EXPECT_EQ(evaluer_statique(NOIRS), (1320 + 4) / 2);
+  EXPECT_EQ(statique(NOIRS), (1320 + 4) / 2);
 }
 
 TEST(Evaluation, KingsAndMenOnBothSidesAreDividedByFour) {
@@ -209,26 +215,26 @@ TEST(Evaluation, KingsAndMenOnBothSidesAreDividedByFour) {
   // no pattern looks. King value 660 (ending), tables +3 -2.
   poser({21}, {12}, {10, 14, 26}, {19, 23});
   piece_jouee_racine = VIDE;
-  EXPECT_EQ(evaluer_statique(BLANCS), (660 + 1) / 4);
-  EXPECT_EQ(evaluer_statique(NOIRS), -(660 + 1) / 4);
+  EXPECT_EQ(statique(BLANCS), (660 + 1) / 4);
+  EXPECT_EQ(statique(NOIRS), -(660 + 1) / 4);
 }
 
 TEST(Evaluation, TheRootMoveOfAManCountsInTheEnding) {
   parametres_neutres();
   poser({21}, {12}, {10, 14, 26}, {19, 23});
   piece_jouee_racine = PION_BLANC;
-  EXPECT_EQ(evaluer_statique(BLANCS), (660 + 1 + 30) / 4);
+  EXPECT_EQ(statique(BLANCS), (660 + 1 + 30) / 4);
   piece_jouee_racine = PION_NOIR;
-  EXPECT_EQ(evaluer_statique(BLANCS), (660 + 1 - 30) / 4);
+  EXPECT_EQ(statique(BLANCS), (660 + 1 - 30) / 4);
   piece_jouee_racine = VIDE;
 }
 
 TEST(Evaluation, KingsOnTheLongDiagonalWhenBothSidesHaveKings) {
   parametres_neutres();
   poser({21}, {12}, {10, 14, 18}, {19, 23});  // 18 is on the long diagonal
-  EXPECT_EQ(evaluer_statique(BLANCS), (660 + 1 + 50) / 4);
+  EXPECT_EQ(statique(BLANCS), (660 + 1 + 50) / 4);
   poser({21}, {12}, {10, 14, 26}, {19, 22});  // so is 22
-  EXPECT_EQ(evaluer_statique(BLANCS), (660 + 1 - 50) / 4);
+  EXPECT_EQ(statique(BLANCS), (660 + 1 - 50) / 4);
 }
 
 TEST(Evaluation, APieceFacingAnEnemyWithAnEmptySquareBehindIsEnPrise) {
@@ -236,7 +242,7 @@ TEST(Evaluation, APieceFacingAnEnemyWithAnEmptySquareBehindIsEnPrise) {
   // Kings only, three against two: 660 of material; black's king on 18 holds the
   // long diagonal (-50), tables +3 -2.
   poser({}, {}, {10, 14, 26}, {18, 19});
-  EXPECT_EQ(evaluer_statique(BLANCS), 660 - 49);  // ply 2: not looked at
+  EXPECT_EQ(statique(BLANCS), 660 - 49);  // ply 2: not looked at
   // The black king just came to 18: the white king on 14 faces it and 23 is empty.
   derniere_arrivee = 18;
   prof_courante = 3;
@@ -259,7 +265,7 @@ TEST(Evaluation, StaticScoresOfTheTwoSidesNeedNotBeNegations) {
   // boosted only when its own side moves.
   poser({5}, {4});
   preparer_evaluation(BLANCS);
-  const int blancs = evaluer_statique(BLANCS), noirs = evaluer_statique(NOIRS);
+  const int blancs = statique(BLANCS), noirs = statique(NOIRS);
   EXPECT_NE(blancs, -noirs);
 }
 

@@ -1,4 +1,5 @@
-# The opening books the program ships, grown once by "corvane-cli book build"
+# The opening books the program ships, grown once by
+#   corvane-cli book build --plies 12 --depth 8 --margin 60 --wide 8 --out data/books
 # and kept as text in data/books/: copied into the program's directory.
 set(CORVANE_LIVRES ouvert_b.ouv ouvert_n.ouv)
 set(CORVANE_LIVRES_COPIES "")

@@ -1,0 +1,35 @@
+# corvane-cli search / match / book
+set(CLI $<TARGET_FILE:corvane-cli>)
+
+function(cli_sortie_recherche name status)
+  add_test(NAME ${name} COMMAND sh -c "\"$0\" \"$@\" >/dev/null 2>&1; test $? -eq ${status}" ${CLI} ${ARGN})
+endfunction()
+
+# The search panel as the window shows it, then the move.
+add_test(NAME cli.search.depth COMMAND ${CLI} search --depth 4)
+set_tests_properties(cli.search.depth PROPERTIES PASS_REGULAR_EXPRESSION
+  "^Profondeur :     4\nNoeuds : +[0-9]+\n.*\n--\n(.*\n)*move [0-9][0-9]-[0-9][0-9]\nscore -?[0-9]+ \\(shown")
+# A forced capture is answered without a search.
+add_test(NAME cli.search.forced COMMAND ${CLI} search "B:W18:B14,K1")
+set_tests_properties(cli.search.forced PROPERTIES PASS_REGULAR_EXPRESSION "move 14x23 \\(only move, not searched\\)")
+# Level 1 searches three plies deep.
+add_test(NAME cli.search.level COMMAND ${CLI} search --level 1)
+set_tests_properties(cli.search.level PROPERTIES PASS_REGULAR_EXPRESSION "depth 3,")
+cli_sortie_recherche(cli.search.bad_depth 2 search --depth 0)
+cli_sortie_recherche(cli.search.bad_level 2 search --level 9)
+cli_sortie_recherche(cli.search.bad_option 2 search --fast)
+cli_sortie_recherche(cli.search.bad_fen 2 search "B:W40:B1")
+
+# Whole games: every move checked against the legal moves.
+add_test(NAME cli.match.games COMMAND ${CLI} match --games 3 --swap --a-level 1 --b-depth 2 --quiet)
+set_tests_properties(cli.match.games PROPERTIES PASS_REGULAR_EXPRESSION "6 games, [0-9]+ plies, .*no illegal move")
+cli_sortie_recherche(cli.match.bad_level 2 match --a-level 12)
+cli_sortie_recherche(cli.match.missing_openings 2 match --openings /nonexistent/lines.ouv)
+
+# The shipped books are legal games; a book with an illegal half-move is refused.
+add_test(NAME cli.book.check_shipped COMMAND ${CLI} book check
+  ${CMAKE_SOURCE_DIR}/data/books/ouvert_b.ouv ${CMAKE_SOURCE_DIR}/data/books/ouvert_n.ouv)
+set_tests_properties(cli.book.check_shipped PROPERTIES PASS_REGULAR_EXPRESSION " 0 illegal\n$")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/livre_faux.ouv "11-15 22-18 15-19 \r\n11-15 11-15 \r\n")
+cli_sortie_recherche(cli.book.check_illegal 1 book check ${CMAKE_CURRENT_BINARY_DIR}/livre_faux.ouv)
+cli_sortie_recherche(cli.book.no_subcommand 2 book)

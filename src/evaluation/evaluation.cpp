@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "evaluation/evaluation.h"
+#include "evaluation/patterns.h"
 #include "search/search.h"
 
 // ---- constant tables (entry 0 is not a square) --------------------------------
@@ -228,7 +229,10 @@ Score evaluer_position(Camp cote, Score alpha, Score beta) {
   }
 
   // 5-7. Runaway men (added last), the tables and tempo.
-  const int echappes = terme_pions_echappes(cote);
+  // The pattern terms read the board once; white's gains are positive there.
+  const motifs::Plateau plateau = motifs::lire_plateau(impair == blancs);
+  const int signe = blancs ? 1 : -1;
+  const int echappes = signe * motifs::echappes(plateau);
   positionnel += score_positionnel;
   const int hommes = pb + pn;
   positionnel += avance_tempo * poids_tempo(hommes);
@@ -251,9 +255,9 @@ Score evaluer_position(Camp cote, Score alpha, Score beta) {
   }
 
   // 10. Patterns: a shot outweighs the quieter patterns.
-  const int tactique = (db == 0 && dn == 0) ? terme_coups_tactiques(cote) : 0;
+  const int tactique = (db == 0 && dn == 0) ? signe * motifs::tactiques(plateau) : 0;
   if (tactique == 0) {
-    if (phase_partie < 3) positionnel += terme_motifs_positionnels(cote);
+    if (phase_partie < 3) positionnel += signe * motifs::positionnels(plateau);
     if (echappes >= -8 && echappes <= 8) positionnel += terme_surete_pions(cote);
   }
 

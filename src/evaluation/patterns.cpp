@@ -248,13 +248,6 @@ void ajouter(Catalogue& cat, const Regle& r, const Transformation& t, bool depla
   }
 }
 
-bool base_vraie(const Condition& c, const Plateau& p) {
-  return (p.pb & c.pb) == c.pb && (p.pn & c.pn) == c.pn && (p.xb & c.xb) == c.xb && (p.xn & c.xn) == c.xn &&
-         (p.vide & c.vide) == c.vide && (p.vide & c.occupe) == 0 && (p.pb & c.non_pb) == 0 &&
-         (p.pn & c.non_pn) == 0 && (p.xb & c.non_xb) == 0 && (p.xn & c.non_xn) == 0 &&
-         (p.drapeaux & c.drapeaux) == c.drapeaux;
-}
-
 int valeur_noeud(const Catalogue& cat, const Noeud& n, const Plateau& p) {
   int v = n.valeur;
   for (int i = 0; i < n.nombre; ++i) {
@@ -316,14 +309,6 @@ Plateau lire_plateau(bool trait_blanc) {
   if (nb_pieces[DAME_BLANCHE] == 0) p.drapeaux |= SANS_DAME_BLANCHE;
   if (nb_pieces[DAME_NOIRE] == 0) p.drapeaux |= SANS_DAME_NOIRE;
   return p;
-}
-
-bool vraie(const Catalogue& cat, const Condition& c, const Plateau& p) {
-  if (!base_vraie(c, p)) return false;
-  if (c.groupe < 0) return true;
-  for (const Condition& a : cat.alternatives[c.groupe])
-    if (base_vraie(a, p)) return true;
-  return false;
 }
 
 int somme(const Catalogue& cat, const Plateau& p) {

@@ -87,7 +87,21 @@ struct Catalogue {
 Catalogue lire_regles(const Regle* regles, int nombre, bool blancs, bool noirs);
 
 Plateau lire_plateau(bool trait_blanc);
-bool vraie(const Catalogue& c, const Condition& condition, const Plateau& p);
+
+inline bool base_vraie(const Condition& c, const Plateau& p) {
+  return (p.pb & c.pb) == c.pb && (p.pn & c.pn) == c.pn && (p.vide & c.vide) == c.vide &&
+         (p.vide & c.occupe) == 0 && (p.pb & c.non_pb) == 0 && (p.pn & c.non_pn) == 0 &&
+         (p.xb & c.xb) == c.xb && (p.xn & c.xn) == c.xn && (p.xb & c.non_xb) == 0 && (p.xn & c.non_xn) == 0 &&
+         (p.drapeaux & c.drapeaux) == c.drapeaux;
+}
+
+inline bool vraie(const Catalogue& cat, const Condition& c, const Plateau& p) {
+  if (!base_vraie(c, p)) return false;
+  if (c.groupe < 0) return true;
+  for (const Condition& a : cat.alternatives[static_cast<std::size_t>(c.groupe)])
+    if (base_vraie(a, p)) return true;
+  return false;
+}
 
 // Sum of every rule that holds (with their children).
 int somme(const Catalogue& c, const Plateau& p);
@@ -95,6 +109,12 @@ int somme(const Catalogue& c, const Plateau& p);
 // Value of the first rule whose condition and one of whose children hold;
 // `regle` receives its index in racines.
 int premier(const Catalogue& c, const Plateau& p, int* regle = nullptr);
+
+// The pattern terms on a board read once (white's gain positive, before the
+// sign of the side): runaway men, positional motifs, shots.
+int echappes(const Plateau& p);
+int positionnels(const Plateau& p);
+int tactiques(const Plateau& p);
 
 // The catalogues of the pattern terms.
 const Catalogue& regles_echappes();

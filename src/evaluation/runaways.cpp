@@ -39,6 +39,8 @@ const Regle REGLES_ECHAPPES[] = {
     {"W20 E16 E12 E11 E8 E7 E4 E3 y15 nDN: 10 {tB: 5}", Portee::LES_DEUX},
     // A runaway man backed by a friend that keeps the enemy from trapping it.
     {"W10 W14 E6 E7 E2 y15: 10", Portee::LES_DEUX},
+    // Two men side by side on the third row before an empty corner: one gets through.
+    {"W11 W12 E7 E8 E3 E4 y15 y16: 15", Portee::LES_DEUX},
 };
 
 }  // namespace

@@ -86,24 +86,36 @@ int terme_surete_pions(Camp cote) {
   return cote == NOIRS ? -s : s;
 }
 
-int terme_pions_echappes(Camp cote) {
-  const bool trait_blanc = blancs_au_trait(cote);
-  int s = motifs::somme(motifs::regles_echappes(), motifs::lire_plateau(trait_blanc));
-  s = borner(2 * s, -125, 125);
+namespace motifs {
+
+int echappes(const Plateau& p) {
+  const bool trait_blanc = (p.drapeaux & TRAIT_BLANC) != 0;
+  int s = borner(2 * somme(regles_echappes(), p), -125, 125);
   if (trait_blanc && s > 0) s += s / 2;
   if (!trait_blanc && s < 0) s += s / 2;
-  return cote == NOIRS ? -s : s;
+  return s;
+}
+
+int positionnels(const Plateau& p) { return borner(somme(regles_positionnelles(), p), -45, 45); }
+
+int tactiques(const Plateau& p) {
+  return premier((p.drapeaux & TRAIT_BLANC) != 0 ? coups_blancs() : coups_noirs(), p);
+}
+
+}  // namespace motifs
+
+namespace {
+inline int vu_par(Camp cote, int s) { return cote == NOIRS ? -s : s; }
+}  // namespace
+
+int terme_pions_echappes(Camp cote) {
+  return vu_par(cote, motifs::echappes(motifs::lire_plateau(blancs_au_trait(cote))));
 }
 
 int terme_motifs_positionnels(Camp cote) {
-  const int s = borner(motifs::somme(motifs::regles_positionnelles(), motifs::lire_plateau(blancs_au_trait(cote))),
-                       -45, 45);
-  return cote == NOIRS ? -s : s;
+  return vu_par(cote, motifs::positionnels(motifs::lire_plateau(blancs_au_trait(cote))));
 }
 
 int terme_coups_tactiques(Camp cote) {
-  const bool trait_blanc = blancs_au_trait(cote);
-  const motifs::Catalogue& c = trait_blanc ? motifs::coups_blancs() : motifs::coups_noirs();
-  const int s = motifs::premier(c, motifs::lire_plateau(trait_blanc));
-  return cote == NOIRS ? -s : s;
+  return vu_par(cote, motifs::tactiques(motifs::lire_plateau(blancs_au_trait(cote))));
 }

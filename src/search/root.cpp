@@ -34,31 +34,8 @@ constexpr int LISTE_RECHERCHE = 2;  // ListBox2, the search panel
 constexpr int LISTE_RACINE = 5;     // ListBox5, the root moves
 
 // The root position, put back before every iteration.
-struct EtatRacine {
-  std::uint8_t cases[33];
-  std::uint8_t pieces[5];
-  std::int32_t positionnel, tempo;
-  std::uint32_t index, verif;
-};
-
-void sauver_racine(EtatRacine& e) {
-  std::memcpy(e.cases, damier, sizeof e.cases);
-  std::memcpy(e.pieces, nb_pieces, sizeof e.pieces);
-  e.positionnel = score_positionnel;
-  e.tempo = avance_tempo;
-  e.index = cle_index;
-  e.verif = cle_verif;
-}
-
-void restaurer_racine(const EtatRacine& e) {
-  std::memcpy(damier, e.cases, sizeof e.cases);
-  std::memcpy(nb_pieces, e.pieces, sizeof e.pieces);
-  score_positionnel = e.positionnel;
-  avance_tempo = e.tempo;
-  cle_index = e.index;
-  cle_verif = e.verif;
-  coups_calmes = 0;
-  extension_promotion = 0;
+void restaurer_racine(const EtatNoeud& e) {
+  restaurer_etat(e);
   prof_courante = 1;
 }
 
@@ -239,8 +216,8 @@ std::uint8_t choisir_coup(Camp camp) {
   dame_camp = noir ? DAME_NOIRE : DAME_BLANCHE;
   pion_adverse = noir ? PION_BLANC : PION_NOIR;
   dame_adverse = noir ? DAME_BLANCHE : DAME_NOIRE;
-  EtatRacine racine;
-  sauver_racine(racine);
+  EtatNoeud racine;
+  sauver_etat(racine);
   afficher_ligne_recherche(LISTE_RACINE, -1, "");
   score_coup_enregistre = static_cast<Score>(-score_racine);
 

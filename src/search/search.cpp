@@ -22,6 +22,32 @@ std::uint8_t meilleur_coup_racine = 255;
 std::uint32_t compteur_sondage = 0;
 Score score_coup_enregistre = 0;
 
+void sauver_etat(EtatNoeud& e) {
+  std::memcpy(e.cases, damier, sizeof e.cases);
+  std::memcpy(e.pieces, nb_pieces, sizeof e.pieces);
+  e.positionnel = score_positionnel;
+  e.tempo = avance_tempo;
+  e.calmes = coups_calmes;
+  e.ajustement = ajustement_prof;
+  e.bilan = bilan_materiel;
+  e.index = cle_index;
+  e.verif = cle_verif;
+  e.extension = extension_promotion;
+}
+
+void restaurer_etat(const EtatNoeud& e) {
+  std::memcpy(damier, e.cases, sizeof e.cases);
+  std::memcpy(nb_pieces, e.pieces, sizeof e.pieces);
+  score_positionnel = e.positionnel;
+  avance_tempo = e.tempo;
+  coups_calmes = e.calmes;
+  ajustement_prof = e.ajustement;
+  bilan_materiel = e.bilan;
+  cle_index = e.index;
+  cle_verif = e.verif;
+  extension_promotion = e.extension;
+}
+
 namespace {
 
 // Diagonals of the board as the recogniser reads them, with file f = 1 (a)
@@ -119,46 +145,6 @@ bool repetition_racine(Case depart, Case arrivee) {
 }
 
 namespace {
-
-// What a node saves before its moves and puts back after each one: moves
-// are taken back by copying, never by an inverse move.
-struct EtatNoeud {
-  std::uint8_t cases[33];
-  std::uint8_t pieces[5];
-  std::int32_t positionnel;
-  std::int32_t tempo;
-  std::uint8_t calmes;
-  std::int32_t ajustement;
-  std::int32_t bilan;
-  std::uint32_t index, verif;
-  std::int16_t extension;
-};
-
-inline void sauver(EtatNoeud& e) {
-  std::memcpy(e.cases, damier, sizeof e.cases);
-  std::memcpy(e.pieces, nb_pieces, sizeof e.pieces);
-  e.positionnel = score_positionnel;
-  e.tempo = avance_tempo;
-  e.calmes = coups_calmes;
-  e.ajustement = ajustement_prof;
-  e.bilan = bilan_materiel;
-  e.index = cle_index;
-  e.verif = cle_verif;
-  e.extension = extension_promotion;
-}
-
-inline void restaurer(const EtatNoeud& e) {
-  std::memcpy(damier, e.cases, sizeof e.cases);
-  std::memcpy(nb_pieces, e.pieces, sizeof e.pieces);
-  score_positionnel = e.positionnel;
-  avance_tempo = e.tempo;
-  coups_calmes = e.calmes;
-  ajustement_prof = e.ajustement;
-  bilan_materiel = e.bilan;
-  cle_index = e.index;
-  cle_verif = e.verif;
-  extension_promotion = e.extension;
-}
 
 inline int total_pieces() { return nb_pieces[1] + nb_pieces[2] + nb_pieces[3] + nb_pieces[4]; }
 
@@ -300,7 +286,7 @@ Score chercher(Score alpha, Score beta, const int ply) {
 
   // 11. What every move puts back.
   EtatNoeud sauve;
-  sauver(sauve);
+  sauver_etat(sauve);
   const Score alpha_entree = alpha, beta_entree = beta;
   Case meilleur_depart = 0, meilleur_arrivee = 0;
   Score v = 0;
@@ -351,7 +337,7 @@ Score chercher(Score alpha, Score beta, const int ply) {
       if (paresseux) {
         const Score e = evaluer_position(camp_racine, alpha, beta);
         if (C::meilleur(e, best)) best = e;
-        restaurer(sauve);
+        restaurer_etat(sauve);
         prof_courante = static_cast<std::int8_t>(ply);
         if (i == n - 1) return best;
         continue;
@@ -408,7 +394,7 @@ Score chercher(Score alpha, Score beta, const int ply) {
       }
     }
 
-    restaurer(sauve);
+    restaurer_etat(sauve);
     prof_courante = static_cast<std::int8_t>(ply);
 
     if (C::meilleur(v, best) && arret_calcul == 0) {

@@ -76,6 +76,22 @@ constexpr std::int32_t TEMPS_SANS_LIMITE = 3200000;
 constexpr std::uint8_t CHOIX_AUCUN = 100;   // choisir_coup: nothing to search
 constexpr std::uint8_t CHOIX_UNIQUE = 254;  // choisir_coup: one legal move, not searched
 
+// ---- types ----------------------------------------------------------------
+
+// What a node (and the root, before each iteration) saves and puts back:
+// moves are taken back by copying, never by an inverse move.
+struct EtatNoeud {
+  std::uint8_t cases[33];
+  std::uint8_t pieces[5];
+  std::int32_t positionnel;
+  std::int32_t tempo;
+  std::uint8_t calmes;
+  std::int32_t ajustement;
+  std::int32_t bilan;
+  std::uint32_t index, verif;
+  std::int16_t extension;
+};
+
 // ---- state ----------------------------------------------------------------
 
 extern Piece pion_camp, dame_camp;        // piece codes of camp_racine
@@ -109,6 +125,11 @@ extern std::int32_t coup_depart_analyse;  // analysis: recorded moves before thi
 extern std::int32_t profondeur_imposee;   // tools and tests: stop after this depth (0: the level decides)
 
 // ---- functions ------------------------------------------------------------
+
+// Saves and puts back the board, piece counts, incremental evaluation terms,
+// path counters and position keys.
+void sauver_etat(EtatNoeud& e);
+void restaurer_etat(const EtatNoeud& e);
 
 // The node functions: scores from camp_racine's point of view, ply >= 1.
 Score chercher_max(Score alpha, Score beta, int ply);

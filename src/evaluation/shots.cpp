@@ -30,6 +30,8 @@ const Regle COUPS[] = {
      Portee::DEPLACABLE},
     // 19-15 gives two: 10x15x23 is forced, and 30x26x18x9 takes three.
     {"W19 W23 W30 E15 B10 E26 B18 E14 B9 E5 O27 O11 x22 x24 x31 [: 80]", Portee::DEPLACABLE},
+    // 18-14: if 10x14, 21x17x9; if 9x14x, 23x18x10. Either way a man up.
+    {"W18 W21 W23 E14 B10 B9 E17 E5 E7 O27 x22 b3 (b2 | O11) [: 80]", Portee::DEPLACABLE},
     // 10-7, 3x10 (2 is occupied), 14x10x11, then over 19 when it can.
     {"W14 W10 E7 O2 B3 B11 O17 E16 [B19 E23: 120, b12 b19 b20: 80]", Portee::DEPLACABLE},
 };

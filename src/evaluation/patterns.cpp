@@ -68,7 +68,7 @@ class Lecteur {
     sortie = regle();
     espaces();
     if (*p_ != '\0') erreur("text after the rule");
-    return valide_;
+    return valide_ && !hors_couronne_;
   }
 
  private:
@@ -172,6 +172,8 @@ class Lecteur {
         case 'E': c.vide |= b; break;
         case 'K':  // an empty square of the crowning row of the side the rule is for
           c.vide |= b;
+          [[fallthrough]];
+        case 'c':  // only: the square is on that crowning row
           if (b != 0 && (inv ? (b & 0xF0000000u) == 0 : (b & 0xFu) == 0)) hors_couronne_ = true;
           break;
         case 'O': c.occupe |= b; break;
@@ -197,6 +199,7 @@ class Lecteur {
       n.exclusif = *p_ == '[';
       ++p_;
       std::vector<Noeud> enfants;
+      const bool hors_couronne = hors_couronne_;
       for (;;) {
         // A child that looks off the shifted board, or counts on a crowning
         // it does not give, is left out; the others still hold.
@@ -216,6 +219,7 @@ class Lecteur {
         ++p_;
         break;
       }
+      hors_couronne_ = hors_couronne;
       n.premier = static_cast<std::uint16_t>(cat_.noeuds.size());
       n.nombre = static_cast<std::uint16_t>(enfants.size());
       cat_.noeuds.insert(cat_.noeuds.end(), enfants.begin(), enfants.end());

@@ -80,6 +80,7 @@ struct Catalogue {
 //            x12 / y12 (no white / black piece) tB / tN (white / black to move)
 //            K3 (empty square where the man crowns: a child whose K square is
 //            not on the crowning row, after a shift, is left out)
+//            c3 (the same without a condition on the square's content)
 //            p01 p23 p0 p3 (phase) nDB / nDN (no white / black king)
 //            ( conds | conds ... ) (one of them)
 // '{}' adds every child that holds, '[]' only the first.

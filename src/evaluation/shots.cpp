@@ -32,6 +32,10 @@ const Regle COUPS[] = {
     {"W19 W23 W30 E15 B10 E26 B18 E14 B9 E5 O27 O11 x22 x24 x31 [: 80]", Portee::DEPLACABLE},
     // 18-14: if 10x14, 21x17x9; if 9x14x, 23x18x10. Either way a man up.
     {"W18 W21 W23 E14 B10 B9 E17 E5 E7 O27 x22 b3 (b2 | O11) [: 80]", Portee::DEPLACABLE},
+    // 9-6 gives a man, 2x9 opens square 2 and 7 runs through to crown.
+    {"W9 W7 E6 B2 B3 O10 b1 c2 [: 80]", Portee::DEPLACABLE},
+    // 10-7 gives a man, 2x11 and 9x6 crowns on the square black left.
+    {"W10 W9 E7 B2 B6 E11 b3 O13 c2 [: 120]", Portee::DEPLACABLE},
     // 10-7, 3x10 (2 is occupied), 14x10x11, then over 19 when it can.
     {"W14 W10 E7 O2 B3 B11 O17 E16 [B19 E23: 120, b12 b19 b20: 80]", Portee::DEPLACABLE},
 };

@@ -36,11 +36,12 @@ int materiel_blanc() {
 }
 
 // Material balance (white's view) after best play, `prof` plies deep and then
-// on while captures are pending. A side without a move has lost.
+// on while captures are pending. A side left without a move is scored by
+// material only: on these sparse boards a blocked side proves no combination.
 int jouer_au_mieux(Camp camp, int prof, int ply) {
   prof_courante = static_cast<std::int8_t>(ply);
   const int n = generer_coups(camp);
-  if (n == 0) return camp == BLANCS ? -100 : 100;
+  if (n == 0) return materiel_blanc();
   const bool prise = listes_coups[ply][0].nb_prises > 0;
   if ((prof <= 0 && !prise) || ply >= MAX_PLY - 1) return materiel_blanc();
   int meilleur = camp == BLANCS ? -1000 : 1000;

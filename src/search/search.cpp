@@ -273,7 +273,10 @@ Score chercher(Score alpha, Score beta, const int ply) {
   }
 
   // 8. The horizon, unless a capture is pending: captures are followed to a
-  // quiet position without counting against the depth.
+  // quiet position without counting against the depth. Whether they are
+  // pending is read from the list (a capture list starts with a capture);
+  // the generator's running capture count is reset per king and says nothing
+  // reliable once the generation is over.
   const bool prises = n > 0 && liste[0].nb_prises != 0;
   if (!prises && ply - prises_forcees[ply - 1] - ajustement_prof - extension_promotion > prof_max)
     return evaluer_position(camp_racine, alpha, beta);
@@ -433,9 +436,12 @@ Score chercher(Score alpha, Score beta, const int ply) {
   }
 
   // 13. The node's result into the table, exact when it rose above the
-  // window's near bound, else a bound. A result that reached the far bound
-  // here can only come from lazily scored moves: it is neither, and is not
-  // stored.
+  // window's near bound (as the table narrowed it), else a bound. Only a
+  // result short of the far bound is stored: one that reached it here can
+  // only come from lazily scored moves, and is neither exact nor a bound of
+  // the kind stored after the loop (a cutoff has already returned). Testing
+  // the ply against that bound instead would refuse stores for no reason
+  // whenever the window lies near zero.
   if ((MAX ? table_active_max(ply) : table_active_min(ply)) && arret_calcul == 0 &&
       ply < prises_forcees[ply - 1] + prof_max + ajustement_prof && (MAX ? best < beta : best > alpha)) {
     const std::uint8_t c = camp_racine;

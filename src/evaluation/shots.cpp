@@ -1,10 +1,10 @@
 // The catalogue of shots: forcing combinations on fixed squares, white to
 // move, each outcome worth 80 (one man won), 120 (two men, or a crowning) or
 // 180 (three men, or a man and a crowning; a king counts three men). A rule
-// lists the men and the
-// empty squares the combination needs and, in brackets, its outcomes tried
-// in order. Black's shots are the same turned half a turn; a movable shot
-// also holds wherever a shift or a left-right reflection keeps it on the board.
+// lists the men and the empty squares the combination needs and, in
+// brackets, its outcomes tried in order. Black's shots are the same turned
+// half a turn; a movable shot also holds wherever a shift or a left-right
+// reflection keeps it on the board.
 #include "evaluation/patterns.h"
 
 namespace motifs {

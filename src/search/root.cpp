@@ -178,6 +178,9 @@ std::uint8_t choisir_coup(Camp camp) {
   calculer_cles();
   effacer_tueurs();
   calculer_budget_temps();
+  apprises_presentes = 0;
+  for (std::uint32_t k = 0; table_apprise != nullptr && k < NB_APPRISES && apprises_presentes == 0; ++k)
+    if (table_apprise[k].score != 0) apprises_presentes = 1;
 
   meilleur_coup_racine = 255;
   std::memset(variante, 0, sizeof variante);

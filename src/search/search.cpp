@@ -21,6 +21,7 @@ std::int32_t pion_avance_adverse = 0;
 std::uint8_t meilleur_coup_racine = 255;
 std::uint32_t compteur_sondage = 0;
 Score score_coup_enregistre = 0;
+std::uint8_t apprises_presentes = 1;
 
 void sauver_etat(EtatNoeud& e) {
   std::memcpy(e.cases, damier, sizeof e.cases);
@@ -251,8 +252,9 @@ Score chercher(Score alpha, Score beta, const int ply) {
     if (u == UsageTable::SCORE) return v;
   }
 
-  // 5. Learnt positions, scored for the side to move there.
-  if (!MAX || ply >= 2) {
+  // 5. Learnt positions, scored for the side to move there (an empty table
+  // answers nothing, and is not read).
+  if (apprises_presentes != 0 && (!MAX || ply >= 2)) {
     const EntreeApprise* e = sonder_apprises(cle_apprise(cle_index, C::camp()), cle_verif);
     if (e != nullptr && e->score != 0) return MAX ? e->score : static_cast<Score>(-e->score);
   }

@@ -105,6 +105,7 @@ extern std::int32_t pion_avance_adverse;  // same for the opponent's move being 
 extern std::uint8_t meilleur_coup_racine;  // best root move of this iteration, index in list 1 (255: none yet)
 extern std::uint32_t compteur_sondage;     // nodes of chercher_max since the clock was last read
 extern Score score_coup_enregistre;        // analysis: score given to the recorded move at the root
+extern std::uint8_t apprises_presentes;     // some learnt position has a score: probe them
 
 // Clocks and level, kept here as plain state until the game control owns them.
 extern std::int32_t temps_blancs, temps_noirs;  // seconds used by camp 0 and camp 1

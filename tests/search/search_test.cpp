@@ -154,3 +154,30 @@ TEST(SearchLeavesNoTrace, NoAllocationWhileSearching) {
   EXPECT_EQ(allocations.load(), 0);
   EXPECT_GT(nb_noeuds, 10000u);
 }
+
+TEST(LearntPositions, ALearntScoreOverridesTheSearch) {
+  preparer_moteur();
+  placer("B:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12");
+  const Camp camp = trait;
+  // The position after the root side's 12-16, the other side to move.
+  const int n = coups_legaux(camp);
+  int k = 0;
+  while (k < n && notation_coup(listes_coups[1][k]) != "12-16") ++k;
+  ASSERT_LT(k, n);
+  std::uint8_t avant[33];
+  std::memcpy(avant, damier, sizeof avant);
+  jouer_coup(listes_coups[1][k]);
+  std::uint32_t index, verif;
+  cles_de(damier, index, verif);
+  std::memcpy(damier, avant, sizeof avant);
+  trait = camp;
+  EntreeApprise& e = table_apprise[case_apprise(cle_apprise(index, static_cast<Camp>(1 - camp)))];
+  const EntreeApprise ancienne = e;
+  e.verif = verif;
+  e.score = -15000;  // learnt: lost for the side to move there
+  EXPECT_EQ(coup_choisi(chercher_profondeur(6)), "12-16");
+  EXPECT_EQ(score_racine, 15000);
+  e = ancienne;
+  chercher_profondeur(6);
+  EXPECT_LT(score_racine, 15000);
+}

@@ -127,6 +127,7 @@ TEST(FixedDepthLevels, SameDepthSameNodesRunAfterRun) {
   std::string coups[3];
   for (int r = 0; r < 3; ++r) {
     placer(MILIEU);
+    oublier_recherches();  // each run starts from the same state
     coups[r] = coup_choisi(chercher_profondeur(9));
     noeuds[r] = nb_noeuds;
   }

@@ -42,6 +42,17 @@ inline void preparer_moteur() {
   vider_tables();
 }
 
+// Forgets what one search leaves to the next: the root moves' order, the
+// last score, the opening variant flags of the evaluation and the
+// transposition table.
+inline void oublier_recherches() {
+  variante1 = variante2 = 0;
+  std::memset(coups_racine, 0, sizeof coups_racine);
+  nb_coups_racine = 0;
+  score_racine = 0;
+  vider_tables();
+}
+
 // A new game record starting from the position on the board.
 inline void nouvelle_partie() {
   std::memset(partie, 0, sizeof partie);

@@ -247,6 +247,17 @@ TEST(BookConsultation, TheEditorLineOfTheGame) {
   EXPECT_EQ(nouvelle_ouverture(), " 9-14 22-18  5- 9 ");
 }
 
+TEST(BookConsultation, NumbersWhateverTheNamesShown) {
+  choisir_noms_cases(true);  // the board shows b8..g1
+  jouer_partie({{9, 14}, {22, 18}});
+  EXPECT_EQ(nouvelle_ouverture(), " 9-14 22-18 ");
+  ouvertures_blancs = {" 9-14 22-18 11-15 "};
+  consulter_bibliotheque();
+  EXPECT_EQ(candidats(), (std::vector<std::pair<int, int>>{{11, 15}}));
+  ouvertures_blancs.clear();
+  choisir_noms_cases(false);
+}
+
 // The books the build puts into the program's directory: every line is a
 // legal game from the start position.
 TEST(ShippedBooks, EveryLineIsLegal) {

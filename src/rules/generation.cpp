@@ -203,39 +203,68 @@ bool prises_dame(Case s, int entree, int etape) {
   return trouve;
 }
 
-// Square two steps away in each direction (0 off the board).
-struct TableSauts {
-  std::uint8_t cases[4][33];
-  constexpr TableSauts() : cases{} {
-    for (int d = 0; d < 4; ++d)
-      for (int k = 0; k <= NB_CASES; ++k) cases[d][k] = voisins[d][voisins[d][k]];
-  }
+// The board as four masks, bit k-1 for square k.
+struct Masques {
+  std::uint32_t pions, dames, ennemis, vides;
 };
-constexpr TableSauts sauts;
 
-// Quick test before the recursive search: can the man on s jump at all?
-inline bool pion_peut_prendre(Case s) {
-  for (int d = 0; d < 4; ++d)
-    if (est_ennemi(damier[voisins[d][s]]) && damier[sauts.cases[d][s]] == VIDE) return true;
-  return false;
-}
-
-// Bit k-1 set for every square k holding code a or code b.
-inline std::uint32_t masque_pieces(Piece a, Piece b) {
+inline Masques lire_masques(Piece pion, Piece dame) {
+  Masques r;
 #ifdef __SSE2__
   const __m128i bas = _mm_loadu_si128(reinterpret_cast<const __m128i*>(damier + 1));
   const __m128i haut = _mm_loadu_si128(reinterpret_cast<const __m128i*>(damier + 17));
-  const __m128i ca = _mm_set1_epi8(static_cast<char>(a)), cb = _mm_set1_epi8(static_cast<char>(b));
-  const auto m16 = [&](__m128i v) {
-    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, ca), _mm_cmpeq_epi8(v, cb))));
+  const auto masque = [&](Piece a, Piece b) {
+    const __m128i ca = _mm_set1_epi8(static_cast<char>(a)), cb = _mm_set1_epi8(static_cast<char>(b));
+    const auto m16 = [&](__m128i v) {
+      return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, ca), _mm_cmpeq_epi8(v, cb))));
+    };
+    return m16(bas) | (m16(haut) << 16);
   };
-  return m16(bas) | (m16(haut) << 16);
 #else
-  std::uint32_t m = 0;
-  for (int k = 1; k <= NB_CASES; ++k)
-    if (damier[k] == a || damier[k] == b) m |= 1u << (k - 1);
-  return m;
+  const auto masque = [](Piece a, Piece b) {
+    std::uint32_t m = 0;
+    for (int k = 1; k <= NB_CASES; ++k)
+      if (damier[k] == a || damier[k] == b) m |= 1u << (k - 1);
+    return m;
+  };
 #endif
+  r.pions = masque(pion, pion);
+  r.dames = masque(dame, dame);
+  r.ennemis = masque(ennemi_pion, ennemi_dame);
+  r.vides = masque(VIDE, VIDE);
+  return r;
+}
+
+// One diagonal step of every square of a mask. Rows of squares 1-4, 9-12...
+// (bits 0x0F0F0F0F) and 5-8, 13-16... (0xF0F0F0F0) are shifted by one
+// column against each other, so the shift depends on the row.
+constexpr std::uint32_t RANGS_PAIRS = 0x0F0F0F0Fu;
+constexpr std::uint32_t RANGS_IMPAIRS = 0xF0F0F0F0u;
+constexpr std::uint32_t BORD_A = 0x10101010u;  // squares 5, 13, 21, 29
+constexpr std::uint32_t BORD_H = 0x08080808u;  // squares 4, 12, 20, 28
+constexpr std::uint32_t pas(int d, std::uint32_t m) {
+  switch (d) {
+    case HAUT_GAUCHE: return ((m & RANGS_PAIRS) >> 4) | ((m & RANGS_IMPAIRS & ~BORD_A) >> 5);
+    case HAUT_DROITE: return ((m & RANGS_PAIRS & ~BORD_H) >> 3) | ((m & RANGS_IMPAIRS) >> 4);
+    case BAS_GAUCHE: return ((m & RANGS_PAIRS) << 4) | ((m & RANGS_IMPAIRS & ~BORD_A) << 3);
+    default: return ((m & RANGS_PAIRS & ~BORD_H) << 5) | ((m & RANGS_IMPAIRS) << 4);
+  }
+}
+constexpr bool pas_conforme_aux_voisins() {
+  for (int d = 0; d < 4; ++d)
+    for (int k = 1; k <= NB_CASES; ++k) {
+      const std::uint32_t attendu = voisins[d][k] ? 1u << (voisins[d][k] - 1) : 0;
+      if (pas(d, 1u << (k - 1)) != attendu) return false;
+    }
+  return true;
+}
+static_assert(pas_conforme_aux_voisins(), "mask steps disagree with the neighbour table");
+
+// Men of the mask that have an enemy next to them with an empty square behind.
+inline std::uint32_t pions_preneurs(const Masques& m) {
+  std::uint32_t r = 0;
+  for (int d = 0; d < 4; ++d) r |= pas(3 - d, pas(3 - d, m.vides) & m.ennemis);
+  return r & m.pions;
 }
 
 // Next own square in scan order: white from square 32 down, black from 1 up.
@@ -332,12 +361,13 @@ std::uint8_t generer_coups(Camp camp) {
 
   // Capture pass over the own pieces in scan order (ordre_cases): each side
   // from its own back row forward.
-  const std::uint32_t propres = masque_pieces(pion, dame);
-  for (std::uint32_t m = propres; m != 0;) {
+  // Men that cannot jump at all are passed over.
+  const Masques masques = lire_masques(pion, dame);
+  const std::uint32_t propres = masques.pions | masques.dames;
+  for (std::uint32_t m = pions_preneurs(masques) | masques.dames; m != 0;) {
     const Case s = extraire_suivante(m, noir);
     const Piece c = damier[s];
     if (c == pion) {
-      if (!pion_peut_prendre(s)) continue;
       origine = s;
       prises_pion<false>(s, 1);
       damier[s] = c;

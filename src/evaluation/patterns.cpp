@@ -296,16 +296,12 @@ Catalogue lire_regles(const Regle* regles, int nombre, bool blancs, bool noirs) 
 }
 
 Plateau lire_plateau(bool trait_blanc) {
-  Plateau p{0, 0, 0, 0, 0, 0};
-  for (int s = 1; s <= 32; ++s) {
-    switch (damier[s]) {
-      case PION_BLANC: p.pb |= bit(s); p.xb |= bit(s); break;
-      case DAME_BLANCHE: p.xb |= bit(s); break;
-      case PION_NOIR: p.pn |= bit(s); p.xn |= bit(s); break;
-      case DAME_NOIRE: p.xn |= bit(s); break;
-      default: p.vide |= bit(s); break;
-    }
-  }
+  Plateau p;
+  p.pb = masque_cases(PION_BLANC, PION_BLANC);
+  p.pn = masque_cases(PION_NOIR, PION_NOIR);
+  p.xb = masque_cases(PION_BLANC, DAME_BLANCHE);
+  p.xn = masque_cases(PION_NOIR, DAME_NOIRE);
+  p.vide = ~(p.xb | p.xn);
   p.drapeaux = trait_blanc ? TRAIT_BLANC : TRAIT_NOIR;
   p.drapeaux |= phase_partie < 2 ? PHASE_01 : PHASE_23;
   if (phase_partie == 0) p.drapeaux |= PHASE_0;

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 // ---- constants ------------------------------------------------------------
 
@@ -82,6 +85,24 @@ extern std::uint8_t nb_pieces[5];  // per piece code 1..4; valid during a search
 extern Case derniere_arrivee;      // destination of the last move applied by faire_coup
 
 // ---- functions ------------------------------------------------------------
+
+// The squares holding code a or code b, as a mask: bit k-1 for square k.
+inline std::uint32_t masque_cases(Piece a, Piece b) {
+#ifdef __SSE2__
+  const __m128i bas = _mm_loadu_si128(reinterpret_cast<const __m128i*>(damier + 1));
+  const __m128i haut = _mm_loadu_si128(reinterpret_cast<const __m128i*>(damier + 17));
+  const __m128i ca = _mm_set1_epi8(static_cast<char>(a)), cb = _mm_set1_epi8(static_cast<char>(b));
+  const auto m16 = [&](__m128i v) {
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, ca), _mm_cmpeq_epi8(v, cb))));
+  };
+  return m16(bas) | (m16(haut) << 16);
+#else
+  std::uint32_t m = 0;
+  for (int k = 1; k <= 32; ++k)
+    if (damier[k] == a || damier[k] == b) m |= 1u << (k - 1);
+  return m;
+#endif
+}
 
 // Numeric (false) or algebraic (true) square names in noms_cases.
 void choisir_noms_cases(bool algebriques);

@@ -1,9 +1,6 @@
 #include "rules/generation.h"
 
 #include <cstring>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 #include "search/search.h"
 
@@ -209,30 +206,8 @@ struct Masques {
 };
 
 inline Masques lire_masques(Piece pion, Piece dame) {
-  Masques r;
-#ifdef __SSE2__
-  const __m128i bas = _mm_loadu_si128(reinterpret_cast<const __m128i*>(damier + 1));
-  const __m128i haut = _mm_loadu_si128(reinterpret_cast<const __m128i*>(damier + 17));
-  const auto masque = [&](Piece a, Piece b) {
-    const __m128i ca = _mm_set1_epi8(static_cast<char>(a)), cb = _mm_set1_epi8(static_cast<char>(b));
-    const auto m16 = [&](__m128i v) {
-      return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, ca), _mm_cmpeq_epi8(v, cb))));
-    };
-    return m16(bas) | (m16(haut) << 16);
-  };
-#else
-  const auto masque = [](Piece a, Piece b) {
-    std::uint32_t m = 0;
-    for (int k = 1; k <= NB_CASES; ++k)
-      if (damier[k] == a || damier[k] == b) m |= 1u << (k - 1);
-    return m;
-  };
-#endif
-  r.pions = masque(pion, pion);
-  r.dames = masque(dame, dame);
-  r.ennemis = masque(ennemi_pion, ennemi_dame);
-  r.vides = masque(VIDE, VIDE);
-  return r;
+  return {masque_cases(pion, pion), masque_cases(dame, dame), masque_cases(ennemi_pion, ennemi_dame),
+          masque_cases(VIDE, VIDE)};
 }
 
 // One diagonal step of every square of a mask. Rows of squares 1-4, 9-12...

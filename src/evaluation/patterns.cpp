@@ -255,9 +255,8 @@ void ajouter(Catalogue& cat, const Regle& r, const Transformation& t, bool depla
 int valeur_noeud(const Catalogue& cat, const Noeud& n, const Plateau& p) {
   int v = n.valeur;
   for (int i = 0; i < n.nombre; ++i) {
-    const Noeud& e = cat.noeuds[n.premier + i];
-    if (!vraie(cat, e.condition, p)) continue;
-    v += valeur_noeud(cat, e, p);
+    if (!noeud_vrai(cat, n.premier + i, p)) continue;
+    v += valeur_noeud(cat, cat.noeuds[n.premier + i], p);
     if (n.exclusif) break;
   }
   return v;
@@ -292,6 +291,10 @@ Catalogue lire_regles(const Regle* regles, int nombre, bool blancs, bool noirs) 
           }
         }
   }
+  for (const Noeud& n : cat.noeuds) {
+    const Condition& c = n.condition;
+    cat.filtres.push_back({c.pb | c.pn | c.xb | c.xn | c.occupe, c.vide});
+  }
   return cat;
 }
 
@@ -313,21 +316,18 @@ Plateau lire_plateau(bool trait_blanc) {
 
 int somme(const Catalogue& cat, const Plateau& p) {
   int s = 0;
-  for (std::uint16_t i : cat.racines) {
-    const Noeud& n = cat.noeuds[i];
-    if (vraie(cat, n.condition, p)) s += valeur_noeud(cat, n, p);
-  }
+  for (std::uint16_t i : cat.racines)
+    if (noeud_vrai(cat, i, p)) s += valeur_noeud(cat, cat.noeuds[i], p);
   return s;
 }
 
 int premier(const Catalogue& cat, const Plateau& p, int* regle) {
   for (std::size_t r = 0; r < cat.racines.size(); ++r) {
+    if (!noeud_vrai(cat, cat.racines[r], p)) continue;
     const Noeud& n = cat.noeuds[cat.racines[r]];
-    if (!vraie(cat, n.condition, p)) continue;
     for (int i = 0; i < n.nombre; ++i) {
-      const Noeud& e = cat.noeuds[n.premier + i];
-      if (!vraie(cat, e.condition, p)) continue;
-      const int v = valeur_noeud(cat, e, p);
+      if (!noeud_vrai(cat, n.premier + i, p)) continue;
+      const int v = valeur_noeud(cat, cat.noeuds[n.premier + i], p);
       if (v != 0) {
         if (regle != nullptr) *regle = static_cast<int>(r);
         return v;

@@ -65,8 +65,16 @@ struct Regle {
   Portee portee;
 };
 
+// What a condition asks of the squares' occupancy alone: a cheap first test,
+// kept apart from the rules so that most rules are rejected without reading them.
+struct Filtre {
+  std::uint32_t plein = 0;  // squares that must hold a piece
+  std::uint32_t vide = 0;   // squares that must be empty
+};
+
 struct Catalogue {
   std::vector<Noeud> noeuds;
+  std::vector<Filtre> filtres;                       // one per node, same index
   std::vector<std::uint16_t> racines;                // top-level rules in order
   std::vector<std::vector<Condition>> alternatives;  // groups referred to by Condition::groupe
 };
@@ -96,12 +104,21 @@ inline bool base_vraie(const Condition& c, const Plateau& p) {
          (p.drapeaux & c.drapeaux) == c.drapeaux;
 }
 
+inline bool filtre_passe(const Filtre& f, const Plateau& p) {
+  return (~p.vide & f.plein) == f.plein && (p.vide & f.vide) == f.vide;
+}
+
 inline bool vraie(const Catalogue& cat, const Condition& c, const Plateau& p) {
   if (!base_vraie(c, p)) return false;
   if (c.groupe < 0) return true;
   for (const Condition& a : cat.alternatives[static_cast<std::size_t>(c.groupe)])
     if (base_vraie(a, p)) return true;
   return false;
+}
+
+// Node i of the catalogue holds on the board.
+inline bool noeud_vrai(const Catalogue& cat, std::size_t i, const Plateau& p) {
+  return filtre_passe(cat.filtres[i], p) && vraie(cat, cat.noeuds[i].condition, p);
 }
 
 // Sum of every rule that holds (with their children).

@@ -14,6 +14,7 @@
 #include "rules/generation.h"
 #include "rules/moves.h"
 #include "search/search.h"
+#include "support/positions.h"
 
 namespace {
 
@@ -436,13 +437,10 @@ TEST(Incremental, FaireCoupKeepsTheSumsEqualToARecount) {
     for (int k = 1; k <= 32; ++k) table_dames[k] = static_cast<std::int8_t>(valeur(alea));
     score_positionnel = positionnel_recompte(camp_racine);
     for (int ply = 1; ply < MAX_PLY - 1 && positions < 12000; ++ply) {
-      prof_courante = static_cast<std::int8_t>(ply);
-      const int n = generer_coups(camp);
-      if (n == 0) break;
-      const int i = static_cast<int>(alea() % static_cast<unsigned>(n));
+      bool couronne = false;
+      const int i = coup_au_hasard(alea, ply, camp, couronne);
+      if (i < 0) break;
       const Coup& m = listes_coups[ply][i];
-      const bool couronne = (damier[m.depart] == PION_BLANC && m.arrivee < 5) ||
-                            (damier[m.depart] == PION_NOIR && m.arrivee > 28);
       for (int k = 1; k <= m.nb_prises; ++k) prises_de_dames += est_dame(damier[m.prises[k]]) ? 1 : 0;
       promotions += couronne ? 1 : 0;
       faire_coup(i);

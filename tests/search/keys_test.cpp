@@ -17,6 +17,7 @@
 #include "rules/moves.h"
 #include "search/search.h"
 #include "search/table.h"
+#include "support/positions.h"
 
 namespace {
 
@@ -154,13 +155,10 @@ TEST(PositionKeys, FaireCoupKeepsThemUpToDate) {
       camp_racine = trait;
       Camp camp = trait;
       for (int ply = 1; ply < MAX_PLY; ++ply) {
-        prof_courante = static_cast<std::int8_t>(ply);
-        const int n = generer_coups(camp);
-        if (n == 0) break;
-        const int i = static_cast<int>(alea() % static_cast<unsigned>(n));
+        bool couronne = false;
+        const int i = coup_au_hasard(alea, ply, camp, couronne);
+        if (i < 0) break;
         const Coup& m = listes_coups[ply][i];
-        const bool couronne = (damier[m.depart] == PION_BLANC && m.arrivee < 5) ||
-                              (damier[m.depart] == PION_NOIR && m.arrivee > 28);
         faire_coup(i);
         ++coups;
         prises += m.nb_prises > 0;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <initializer_list>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <set>
@@ -12,6 +13,7 @@
 
 #include "rules/board.h"
 #include "rules/fen.h"
+#include "rules/generation.h"
 #include "rules/moves.h"
 #include "support/reference.h"
 
@@ -49,4 +51,16 @@ inline std::set<reference::Mouvement> liste_en_ensemble(int n) {
 inline reference::Mouvement coup_liste(int i) {
   const Coup& m = listes_coups[1][i];
   return {m.depart, m.arrivee, std::vector<int>(m.prises + 1, m.prises + 1 + m.nb_prises)};
+}
+
+// Generates the moves of `camp` at ply `ply` and picks one at random: its
+// index, or -1 when there is none; `couronne` tells whether it crowns a man.
+inline int coup_au_hasard(std::mt19937& alea, int ply, Camp camp, bool& couronne) {
+  prof_courante = static_cast<std::int8_t>(ply);
+  const int n = generer_coups(camp);
+  if (n == 0) return -1;
+  const int i = static_cast<int>(alea() % static_cast<unsigned>(n));
+  const Coup& m = listes_coups[ply][i];
+  couronne = (damier[m.depart] == PION_BLANC && m.arrivee < 5) || (damier[m.depart] == PION_NOIR && m.arrivee > 28);
+  return i;
 }

@@ -76,12 +76,19 @@ int surete_pion(int k, const Orientation& o, bool noir) {
 }  // namespace
 
 int terme_surete_pions(Camp cote) {
+  // Only men off the edges are judged: white's from square 9 on, black's up to 24.
+  static const std::uint32_t cases_interieures = [] {
+    std::uint32_t m = 0;
+    for (int k = 1; k <= NB_CASES; ++k)
+      if (interieur[k]) m |= 1u << (k - 1);
+    return m;
+  }();
+  constexpr std::uint32_t DEPUIS_9 = ~0u << 8, JUSQUA_24 = (1u << 24) - 1;
   int s = 0;
-  for (int k = 2; k <= 31; ++k) {
-    if (!interieur[k]) continue;
-    if (damier[k] == PION_BLANC && k >= 9) s += surete_pion(k, BLANCHE, false);
-    else if (damier[k] == PION_NOIR && k < 25) s -= surete_pion(k, NOIRE, true);
-  }
+  for (std::uint32_t m = masque_cases(PION_BLANC, PION_BLANC) & cases_interieures & DEPUIS_9; m != 0; m &= m - 1)
+    s += surete_pion(__builtin_ctz(m) + 1, BLANCHE, false);
+  for (std::uint32_t m = masque_cases(PION_NOIR, PION_NOIR) & cases_interieures & JUSQUA_24; m != 0; m &= m - 1)
+    s -= surete_pion(__builtin_ctz(m) + 1, NOIRE, true);
   s = borner(s, -60, 60);
   return cote == NOIRS ? -s : s;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstring>
 
 #include "rules/board.h"
@@ -85,7 +87,13 @@ TEST(MoveLists, PreparingClearsEveryCountAndKeepsTheBlock) {
 }
 
 TEST(MoveLists, AllocationFailureEndsWithStatusOneAndItsMessage) {
-  EXPECT_EXIT(echec_allocation("Allocation mémoire"), testing::ExitedWithCode(1), "");
+  // The message goes to standard output: send it where the death test reads.
+  EXPECT_EXIT(
+      {
+        dup2(2, 1);
+        echec_allocation("Allocation mémoire");
+      },
+      testing::ExitedWithCode(1), "Allocation mémoire");
 }
 
 TEST(MoveRecord, SameMoveComparesCapturesInOrder) {

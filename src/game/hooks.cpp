@@ -6,6 +6,10 @@ std::function<void()> crochet_pompe_messages;
 std::function<void(const std::string&, const std::string&)> crochet_erreur;
 std::function<void(int, int, const std::string&)> crochet_affichage_recherche;
 std::function<std::int64_t()> crochet_horloge_ms;
+std::function<void(int, int)> crochet_afficher_case;
+std::function<void()> crochet_placer_pions;
+std::function<void(int, std::uint32_t)> crochet_encadrer_case;
+std::function<void(const std::string&)> crochet_son;
 
 void pomper_messages() {
   if (crochet_pompe_messages) crochet_pompe_messages();
@@ -26,3 +30,19 @@ std::int64_t horloge_ms() {
 }
 
 std::int32_t heure_en_secondes() { return static_cast<std::int32_t>(horloge_ms() / 1000); }
+
+void afficher_case(int case_, int piece) {
+  if (crochet_afficher_case) crochet_afficher_case(case_, piece);
+}
+
+void placer_pions() {
+  if (crochet_placer_pions) crochet_placer_pions();
+}
+
+void encadrer_case(int case_, std::uint32_t couleur) {
+  if (crochet_encadrer_case) crochet_encadrer_case(case_, couleur);
+}
+
+void jouer_son(const std::string& fichier) {
+  if (crochet_son) crochet_son(fichier);
+}

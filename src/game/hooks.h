@@ -22,6 +22,15 @@ extern std::function<void(int liste, int ligne, const std::string& texte)> croch
 // Milliseconds from an arbitrary origin; replaced by tests to control time.
 extern std::function<std::int64_t()> crochet_horloge_ms;
 
+// Square display: draw one square with a piece code (0 draws it empty),
+// repaint the whole board, frame a square in a colour (0xRRGGBB).
+extern std::function<void(int case_, int piece)> crochet_afficher_case;
+extern std::function<void()> crochet_placer_pions;
+extern std::function<void(int case_, std::uint32_t couleur)> crochet_encadrer_case;
+
+// Plays a sound file of the program's directory ("son.wav") to its end.
+extern std::function<void(const std::string& fichier)> crochet_son;
+
 // ---- functions ------------------------------------------------------------
 
 void pomper_messages();
@@ -29,3 +38,7 @@ void signaler_erreur(const std::string& texte, const std::string& titre);
 void afficher_ligne_recherche(int liste, int ligne, const std::string& texte);
 std::int64_t horloge_ms();
 std::int32_t heure_en_secondes();  // whole seconds of horloge_ms
+void afficher_case(int case_, int piece);
+void placer_pions();
+void encadrer_case(int case_, std::uint32_t couleur);
+void jouer_son(const std::string& fichier);

@@ -38,3 +38,13 @@ static_assert(offsetof(EntreePartie, couleur_ordi) == 84);
 extern EntreePartie partie[TAILLE_PARTIE];
 extern std::uint8_t nb_demi_coups;      // plies played; index of the current entry
 extern std::int32_t dernier_demi_coup;  // highest ply recorded (more after take-backs)
+
+extern std::uint8_t damier_sauve[33];  // the game position as it stood when the side to move last changed
+extern std::uint8_t ordinateur_au_trait;  // 1 while the computer is to move or thinking
+extern std::uint8_t contre_ordinateur;    // 1 when a human plays the computer
+extern std::uint8_t match_classe;         // 0 unrated, 1 rated game running, 5 rated game scored
+extern std::uint8_t couleur_ordi;         // 1: the computer plays camp 1
+extern std::uint8_t installation_en_cours;  // 1 while a position is set up by hand
+extern std::uint8_t fin_programme;        // the program is ending
+extern std::int32_t clic_en_attente, clic_x, clic_y;  // a board click waiting for the game loop
+extern std::uint8_t case_depart_marquee, case_arrivee_marquee;  // the computer's last move, framed

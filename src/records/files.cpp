@@ -8,6 +8,7 @@
 #include <cstdio>
 
 std::filesystem::path repertoire_depart = ".";
+std::function<void(const std::filesystem::path&, bool)> crochet_lecture_fichier;
 
 void fixer_repertoire_depart() {
   std::error_code ec;
@@ -18,6 +19,7 @@ void fixer_repertoire_depart() {
 std::optional<std::vector<std::uint8_t>> lire_fichier(const std::filesystem::path& chemin, std::size_t maximum,
                                                       bool* trop_long) {
   std::FILE* f = std::fopen(chemin.c_str(), "rb");
+  if (crochet_lecture_fichier) crochet_lecture_fichier(chemin, f != nullptr);
   if (f == nullptr) return std::nullopt;
   std::vector<std::uint8_t> octets;
   std::uint8_t tampon[65536];

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,10 @@
 
 // The program's directory: where its data files live and where it writes its own.
 extern std::filesystem::path repertoire_depart;
+
+// Told of every whole-file read: the path and whether it could be read.
+// Empty in the program; tests follow the order in which files are read.
+extern std::function<void(const std::filesystem::path&, bool lu)> crochet_lecture_fichier;
 
 // ---- functions ------------------------------------------------------------
 

@@ -1,0 +1,39 @@
+#include "ui/dialogues.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+std::unique_ptr<Dialogues>& actuels() {
+  static std::unique_ptr<Dialogues> d = std::make_unique<Dialogues>();
+  return d;
+}
+}  // namespace
+
+Dialogues& dialogues() { return *actuels(); }
+void installer_dialogues(std::unique_ptr<Dialogues> d) { actuels() = std::move(d); }
+
+QString Dialogues::fichier_a_sauver(QWidget* parent, const QString& dossier, const QString& nom,
+                                    const QString& filtre, const QString& extension) {
+  QFileDialog dialogue(parent, QString(), dossier, filtre);
+  dialogue.setAcceptMode(QFileDialog::AcceptSave);
+  dialogue.setDefaultSuffix(extension);
+  dialogue.selectFile(nom);
+  if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return {};
+  return dialogue.selectedFiles().first();
+}
+
+QString Dialogues::fichier_a_ouvrir(QWidget* parent, const QString& dossier, const QString& filtre) {
+  return QFileDialog::getOpenFileName(parent, QString(), dossier, filtre);
+}
+
+void Dialogues::message(QWidget* parent, const QString& texte, const QString& titre, Icone icone,
+                        const QString& detail) {
+  QMessageBox boite(icone == Icone::Erreur           ? QMessageBox::Critical
+                    : icone == Icone::Avertissement ? QMessageBox::Warning
+                                                    : QMessageBox::Information,
+                    titre, texte, QMessageBox::Ok, parent);
+  if (!detail.isEmpty()) boite.setInformativeText(detail);
+  boite.exec();
+}

@@ -1,0 +1,23 @@
+// File dialogs and message boxes go through this one seam, so that tests
+// replace it and never wait on a modal dialog.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QWidget;
+
+class Dialogues {
+ public:
+  enum class Icone { Information, Avertissement, Erreur };
+  virtual ~Dialogues() = default;
+  // The chosen file name, empty when the user cancels.
+  virtual QString fichier_a_sauver(QWidget* parent, const QString& dossier, const QString& nom,
+                                   const QString& filtre, const QString& extension);
+  virtual QString fichier_a_ouvrir(QWidget* parent, const QString& dossier, const QString& filtre);
+  virtual void message(QWidget* parent, const QString& texte, const QString& titre, Icone icone,
+                       const QString& detail = {});
+};
+
+Dialogues& dialogues();
+void installer_dialogues(std::unique_ptr<Dialogues> d);

@@ -1,0 +1,44 @@
+#include "ui/rendu.h"
+
+#include "rules/board.h"
+
+std::int8_t theme_courant = 0;
+std::uint8_t damier_inverse = 0;
+std::uint8_t numerotation_active = 0;
+QImage images_2d[NB_GENRES_IMAGE];
+QImage cache_2d;
+QImage images_3d[NB_GENRES_IMAGE][33];
+QImage fond_theme;
+
+int genre_image(int piece) {
+  switch (piece) {
+    case PION_BLANC: return 3;
+    case DAME_BLANCHE: return 4;
+    case PION_NOIR: return 1;
+    case DAME_NOIRE: return 2;
+    default: return 0;
+  }
+}
+
+QPoint cellule_2d(int s, bool inverse) {
+  const int i = inverse ? 32 - s : s - 1;
+  const int r = i / 4;
+  const int k = 2 * (i % 4) + (r + 1) % 2;
+  return {COTE_CASE_2D * k + 19, COTE_CASE_2D * r + 25};
+}
+
+int case_image_3d(int s, bool inverse) { return inverse ? 33 - s : s; }
+
+QPoint position_3d(int s, bool inverse) {
+  const int k = case_image_3d(s, inverse);
+  return {x3d[k], y3d[k]};
+}
+
+const char* texte_bas_haut(int langue, bool inverse) {
+  static const char* const normal[6] = {"Blancs:Haut->Bas",  "White:Up->Down",    "Wit:Boven->Beneden",
+                                        "Br.:Acima->Embaixo", "Bl.:Arriba->Abajo", "Bl.:Bianco:Su->Giù"};
+  static const char* const tourne[6] = {"Blancs:Bas->Haut",  "White:Down->Up",    "Wit:Beneden->Boven",
+                                        "Br.:Embaixo->Acima", "Bl.:Abajo->Arriba", "Bl.:Bianco:Giù->Su"};
+  if (langue < 0 || langue > 5) langue = 0;
+  return inverse ? tourne[langue] : normal[langue];
+}

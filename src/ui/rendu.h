@@ -1,0 +1,48 @@
+// Board rendering state: the view, the theme, the orientation, the square
+// names, and the pictures both views are drawn from.
+#pragma once
+
+#include <QImage>
+#include <array>
+#include <cstdint>
+
+// ---- constants ------------------------------------------------------------
+
+constexpr int NB_THEMES = 8;
+constexpr int NB_GENRES_IMAGE = 5;  // empty, white man, white king, black man, black king on screen
+constexpr int LARGEUR_IMAGE5 = 785, HAUTEUR_IMAGE5 = 521;
+constexpr int COTE_CASE_2D = 60;
+
+// Top-left corner of each playable square's picture in the 3D board, one
+// table for every theme; rows run from the far side to the near side.
+inline constexpr std::array<int, 33> x3d = {0,   197, 298, 400, 501, 139, 244, 349, 454, 187, 295,
+                                            403, 512, 125, 237, 349, 461, 175, 291, 407, 523, 109,
+                                            227, 347, 469, 163, 287, 411, 536, 90,  220, 349, 478};
+inline constexpr std::array<int, 33> y3d = {0,   57,  57,  57,  57,  93,  93,  93,  93,  133, 133,
+                                            133, 133, 173, 173, 173, 173, 219, 219, 219, 219, 264,
+                                            264, 264, 264, 316, 316, 316, 316, 370, 370, 370, 370};
+
+// ---- state ----------------------------------------------------------------
+
+extern std::int8_t theme_courant;          // 0 none yet, 1..8 the 3D theme last loaded
+extern std::uint8_t damier_inverse;        // 1 while the board is turned
+extern std::uint8_t numerotation_active;   // 1 while square names are shown
+extern QImage images_2d[NB_GENRES_IMAGE];  // 2D cells by image kind
+extern QImage cache_2d;                    // the light square of the 2D board
+extern QImage images_3d[NB_GENRES_IMAGE][33];  // 3D pictures by image kind and square
+extern QImage fond_theme;                  // the theme's board picture, for redrawing the empty board
+
+// ---- functions ------------------------------------------------------------
+
+// Image kind of a piece code: the colours are exchanged on screen.
+int genre_image(int piece);
+
+// Top-left corner of square s's 2D cell, normal or turned.
+QPoint cellule_2d(int s, bool inverse);
+// Where square s's 3D picture is drawn, normal or turned, and which square's
+// picture goes there.
+QPoint position_3d(int s, bool inverse);
+int case_image_3d(int s, bool inverse);
+
+// The position set-up's label of white's direction, in a language.
+const char* texte_bas_haut(int langue, bool inverse);

@@ -1,0 +1,350 @@
+#include "ui/tform1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdio>
+#include <cstdlib>
+
+#include "game/hooks.h"
+#include "ui/dialogues.h"
+#include "ui/images.h"
+#include "ui/son.h"
+#include "ui/legendes.h"
+#include "ui/menus.h"
+#include "ui/panneau.h"
+#include "ui/rendu.h"
+#include "ui/scene.h"
+
+int intro_terminee = 0;
+std::uint8_t langue_courante = 0;
+std::function<void(int)> terminer_processus = [](int statut) {
+  // The process ends here, whatever is running below on the stack (a
+  // search pumping messages, say): nothing may resume on freed tables.
+  std::fflush(nullptr);
+  std::_Exit(statut);
+};
+
+namespace {
+
+template <class T>
+T* creer(QWidget* parent, const char* nom) {
+  auto* w = new T(parent);
+  w->setObjectName(nom);
+  return w;
+}
+
+QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, int x, int y, int l, int h, int police = 0,
+                  Qt::Alignment alignement = Qt::AlignLeft | Qt::AlignVCenter) {
+  auto* e = creer<QLabel>(parent, nom);
+  e->setText(texte);
+  e->setAlignment(alignement);
+  placer(e, x, y, l, h, police);
+  return e;
+}
+
+QPushButton* bouton(QWidget* parent, const char* nom, int x, int y, int l, int h) {
+  auto* b = creer<QPushButton>(parent, nom);
+  placer(b, x, y, l, h);
+  return b;
+}
+
+Panneau* panneau(QWidget* parent, const char* nom, int x, int y, int l, int h, int police = 0,
+                 Panneau::Bord bord = Panneau::Bord::Releve) {
+  auto* p = new Panneau(parent, nom, bord);
+  placer(p, x, y, l, h, police);
+  return p;
+}
+
+}  // namespace
+
+TForm1::TForm1() {
+  setObjectName("Form1");
+  setWindowTitle("Corvane 3D, le jeu");
+  resize(LARGEUR_SCENE, HAUTEUR_SCENE + 24);
+  scene = new Scene(this);
+  scene->setObjectName("Scene");
+  setCentralWidget(scene);
+  construire_menus(this);
+  construire_composants();
+  appliquer_legendes(this, table_legendes(0));
+  scene->appui = [this](QPoint p) { clic(p.x(), p.y()); };
+  Image5->appui = [this](QPoint p) { DamierImage1Click(p.x(), p.y()); };
+  installer_crochets();
+}
+
+TForm1::~TForm1() {
+  crochet_pompe_messages = nullptr;
+  crochet_erreur = nullptr;
+  crochet_affichage_recherche = nullptr;
+  crochet_afficher_case = nullptr;
+  crochet_placer_pions = nullptr;
+  crochet_encadrer_case = nullptr;
+  crochet_son = nullptr;
+}
+
+void TForm1::installer_crochets() {
+  crochet_pompe_messages = [] { QCoreApplication::processEvents(QEventLoop::AllEvents); };
+  crochet_erreur = [this](const std::string& texte, const std::string& titre) {
+    dialogues().message(this, QString::fromStdString(texte), QString::fromStdString(titre), Dialogues::Icone::Erreur);
+  };
+  crochet_affichage_recherche = [this](int liste, int ligne, const std::string& texte) {
+    QListWidget* l = liste == 5 ? ListBox5 : ListBox2;
+    if (ligne < 0) {
+      l->clear();
+      return;
+    }
+    while (l->count() <= ligne) l->addItem(QString());
+    l->item(ligne)->setText(QString::fromStdString(texte));
+  };
+  crochet_afficher_case = [this](int s, int piece) { afficher_case(s, piece); };
+  crochet_placer_pions = [this] { placer_pions(); };
+  crochet_encadrer_case = [this](int s, std::uint32_t couleur) { encadrer_case(s, couleur); };
+  crochet_son = [](const std::string& fichier) { jouer_wav(chemin_donnee("", fichier)); };
+}
+
+QAction* TForm1::action(const char* nom) const { return findChild<QAction*>(nom); }
+QMenu* TForm1::menu(const char* nom) const { return findChild<QMenu*>(nom); }
+
+void TForm1::construire_composants() {
+  construire_scene_3d();
+  construire_panneaux_horloges();
+  construire_onglets();
+
+  // The capture notices stand below the board, where both views show them.
+  Label29 = etiquette(scene, "Label29", "", 20, 530, 50, 22, 15);
+  Label30 = etiquette(scene, "Label30", "", 72, 530, 96, 22, 15);
+  Label31 = etiquette(scene, "Label31", "", 170, 530, 100, 22, 15);
+  for (QLabel* l : {Label29, Label30, Label31}) {
+    l->setStyleSheet("color: rgb(200, 0, 0); font-weight: bold;");
+    l->hide();
+  }
+
+  Panel17 = panneau(scene, "Panel17", 512, 120, 281, 305);
+  ListBox6 = creer<QListWidget>(Panel17, "ListBox6");
+  placer(ListBox6, 4, 4, 273, 254);
+  Button10 = bouton(Panel17, "Button10", 4, 266, 66, 30);
+  Button11 = bouton(Panel17, "Button11", 73, 266, 66, 30);
+  Button12 = bouton(Panel17, "Button12", 142, 266, 66, 30);
+  Button13 = bouton(Panel17, "Button13", 211, 266, 66, 30);
+  Panel17->hide();
+
+  construire_panneaux_caches();
+  construire_apropos();
+  construire_intro();
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(1000);
+}
+
+void TForm1::construire_scene_3d() {
+  Panel10 = creer<QWidget>(scene, "Panel10");
+  placer(Panel10, 6, 0, 790, 521);
+  Image5 = new Toile(Panel10, LARGEUR_IMAGE5, HAUTEUR_IMAGE5, GRIS_ARGENT);
+  Image5->setObjectName("Image5");
+  placer(Image5, 0, 0, LARGEUR_IMAGE5, HAUTEUR_IMAGE5);
+
+  B3D = panneau(Panel10, "B3D", 528, 0, 125, 26, 12);
+  N3D = panneau(Panel10, "N3D", 656, 0, 125, 26, 12);
+  for (Panneau* p : {B3D, N3D}) p->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  B3D->setIndent(6);
+  N3D->setIndent(6);
+  Nbb3d = etiquette(B3D, "Nbb3d", "20", 92, 2, 30, 22, 12, Qt::AlignRight | Qt::AlignVCenter);
+  Nbn3d = etiquette(N3D, "Nbn3d", "20", 92, 2, 30, 22, 12, Qt::AlignRight | Qt::AlignVCenter);
+
+  Horlogenoir3d = panneau(Panel10, "Horlogenoir3d", 712, 56, 70, 30, 18);
+  Horlogeblanc3d = panneau(Panel10, "Horlogeblanc3d", 712, 448, 70, 30, 18);
+  for (Panneau* h : {Horlogenoir3d, Horlogeblanc3d}) h->setText(":");
+  minnoir3d = etiquette(Horlogenoir3d, "minnoir3d", "0", 3, 2, 29, 26, 18, Qt::AlignRight | Qt::AlignVCenter);
+  secnoir3d = etiquette(Horlogenoir3d, "secnoir3d", "0", 38, 2, 29, 26, 18);
+  minblanc3d = etiquette(Horlogeblanc3d, "minblanc3d", "0", 3, 2, 29, 26, 18, Qt::AlignRight | Qt::AlignVCenter);
+  secblanc3d = etiquette(Horlogeblanc3d, "secblanc3d", "0", 38, 2, 29, 26, 18);
+
+  Panel11 = panneau(Panel10, "Panel11", 10, 486, 112, 26, 12);
+  Nbcoups3d = panneau(Panel10, "Nbcoups3d", 126, 486, 92, 26, 12);
+  Nbcoups3d->setText("Coups 1");
+  Abandon = panneau(Panel10, "Abandon", 222, 486, 84, 26, 12);
+  Proposernul = panneau(Panel10, "Proposernul", 310, 486, 104, 26, 12);
+  Nulrefus = panneau(Panel10, "Nulrefus", 310, 486, 104, 26, 12);
+  Panel13 = panneau(Panel10, "Panel13", 418, 486, 92, 26, 12);
+  Panel14 = panneau(Panel10, "Panel14", 514, 486, 100, 26, 12);
+  for (Panneau* p : {Abandon, Nulrefus, Panel13, Panel14}) p->hide();
+  Panel10->hide();
+}
+
+void TForm1::construire_panneaux_horloges() {
+  // Panel6 is the clock of camp 1, at the top of the normal board; Panel7
+  // that of camp 0, at the bottom.
+  auto horloge = [this](const char* nom_panneau, int y, const char* nom_icone, const char* nom_min,
+                        const char* nom_sec, const char* nom_nb, const char* nom_nom, QLabel*& icone, QLabel*& min,
+                        QLabel*& sec, QLabel*& nb, QLabel*& nom) {
+    Panneau* p = panneau(scene, nom_panneau, 512, y, 281, 81);
+    icone = etiquette(p, nom_icone, "", 10, 14, 52, 52);
+    icone->setScaledContents(true);
+    nom = etiquette(p, nom_nom, "", 72, 5, 200, 22, 14);
+    nom->setStyleSheet("font-weight: bold;");
+    min = etiquette(p, nom_min, "0", 70, 30, 62, 42, 32, Qt::AlignRight | Qt::AlignVCenter);
+    etiquette(p, "", ":", 133, 30, 12, 42, 32, Qt::AlignCenter);
+    sec = etiquette(p, nom_sec, "0", 146, 30, 56, 42, 32);
+    nb = etiquette(p, nom_nb, "", 214, 34, 56, 34, 22, Qt::AlignCenter);
+    nb->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    p->hide();
+    return p;
+  };
+  Panel6 = horloge("Panel6", 8, "Image4", "minnoir", "secnoir", "Nbpionsnoirs", "Nom_noir", Image4, minnoir, secnoir,
+                   Nbpionsnoirs, Nom_noir);
+  Panel7 = horloge("Panel7", 428, "Image3", "minblanc", "secblanc", "Nbpionsblancs", "Nom_blanc", Image3, minblanc,
+                   secblanc, Nbpionsblancs, Nom_blanc);
+  // The form's pictures, exchanged when play begins.
+  Image3->setPixmap(QPixmap::fromImage(charger_image("Images1", "icone_blanc.bmp")));
+  Image4->setPixmap(QPixmap::fromImage(charger_image("Images1", "icone_noir.bmp")));
+}
+
+void TForm1::construire_onglets() {
+  Onglet = creer<QTabWidget>(scene, "Onglet");
+  placer(Onglet, 512, 96, 281, 321, 12);
+  Liste = creer<QWidget>(nullptr, "Liste");
+  Calcul = creer<QWidget>(nullptr, "Calcul");
+  Probleme0 = creer<QWidget>(nullptr, "Probleme0");
+  Onglet->addTab(Liste, "");
+  Onglet->addTab(Calcul, "");
+  Onglet->addTab(Probleme0, "");
+
+  ListBox1 = creer<QListWidget>(Liste, "ListBox1");
+  placer(ListBox1, 4, 4, 268, 204, 13);
+  ListBox1->setStyleSheet("font-family: monospace;");
+  auto navigation = [this](const char* nom, const char* symbole, int x) {
+    auto* b = creer<QToolButton>(Liste, nom);
+    b->setText(QString::fromUtf8(symbole));
+    b->setProperty("legende_en_infobulle", true);
+    placer(b, x, 214, 64, 30, 16);
+    return b;
+  };
+  SpeedButton4 = navigation("SpeedButton4", "⏮", 4);
+  SpeedButton1 = navigation("SpeedButton1", "◀", 72);
+  SpeedButton2 = navigation("SpeedButton2", "▶", 140);
+  SpeedButton5 = navigation("SpeedButton5", "⏭", 208);
+  SpeedButton3 = bouton(Liste, "SpeedButton3", 4, 250, 132, 30);
+  Abandon1 = bouton(Liste, "Abandon1", 140, 250, 132, 30);
+  Abandon1->hide();
+  connect(SpeedButton3, &QPushButton::clicked, this, &TForm1::Inverser);
+
+  ListBox2 = creer<QListWidget>(Calcul, "ListBox2");
+  placer(ListBox2, 4, 4, 268, 132, 11);
+  ListBox5 = creer<QListWidget>(Calcul, "ListBox5");
+  placer(ListBox5, 4, 140, 268, 104, 11);
+  Joue = bouton(Calcul, "Joue", 4, 250, 96, 30);
+  Abandon2 = bouton(Calcul, "Abandon2", 104, 250, 82, 30);
+  Best1 = bouton(Calcul, "Best1", 190, 250, 82, 30);
+  Abandon2->hide();
+  for (QWidget* w : std::initializer_list<QWidget*>{ListBox1, ListBox2, Joue}) w->hide();
+  // Buttons whose behaviour comes with play and the search panel.
+  for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton1, SpeedButton2, SpeedButton4, SpeedButton5, Joue,
+                                                    Best1})
+    w->setEnabled(false);
+
+  Probleme = creer<QGroupBox>(Probleme0, "Probleme");
+  Probleme->setTitle("PLACEZ LES PIONS");
+  placer(Probleme, 0, 0, 277, 292);
+  etiquette(Probleme, "Bas_Haut", "", 10, 250, 257, 24, 12, Qt::AlignCenter);
+  Onglet->hide();
+}
+
+void TForm1::construire_panneaux_caches() {
+  Nouvelle_partie = panneau(scene, "Nouvelle_partie", 156, 100, 500, 360);
+  Nouveau_joueur = panneau(scene, "Nouveau_joueur", 206, 150, 400, 200);
+  Efface_j = panneau(scene, "Efface_j", 206, 120, 400, 280);
+  Joueurs = panneau(scene, "Joueurs", 206, 170, 400, 160);
+  fin_de_parties = panneau(scene, "fin_de_parties", 206, 180, 400, 150);
+  Match_nul = panneau(scene, "Match_nul", 206, 190, 400, 130);
+  Panel9 = panneau(scene, "Panel9", 256, 210, 300, 110);
+  Panel2 = panneau(scene, "Panel2", 206, 100, 400, 360);
+  Patientez = panneau(scene, "Patientez", 306, 240, 200, 60, 20);
+  Zut = panneau(scene, "Zut", 146, 250, 520, 50, 16);
+  Learn = panneau(scene, "Learn", 306, 230, 200, 90, 16);
+  for (Panneau* p : {Nouvelle_partie, Nouveau_joueur, Efface_j, Joueurs, fin_de_parties, Match_nul, Panel9, Panel2,
+                     Patientez, Zut, Learn})
+    p->hide();
+}
+
+void TForm1::construire_apropos() {
+  Panel8 = panneau(scene, "Panel8", 206, 120, 400, 290);
+  Titre_apropos = etiquette(Panel8, "Titre_apropos", "", 0, 22, 400, 44, 30, Qt::AlignCenter);
+  Titre_apropos->setStyleSheet("font-weight: bold;");
+  Version_apropos = etiquette(Panel8, "Version_apropos", "", 0, 72, 400, 24, 15, Qt::AlignCenter);
+  for (int i = 1; i <= 4; ++i) {
+    const QByteArray nom = "Credits" + QByteArray::number(i);
+    etiquette(Panel8, nom.constData(), "", 16, 106 + 26 * (i - 1) + (i == 4) * 8,
+              368, 24, 13, Qt::AlignCenter);
+  }
+  auto* ok = bouton(Panel8, "BitBtn6", 160, 240, 80, 32);
+  connect(ok, &QPushButton::clicked, this, &TForm1::BitBtn6Click);
+  Panel8->hide();
+}
+
+void TForm1::construire_intro() {
+  Intro = panneau(scene, "Intro", 32, 8, 737, 489);
+  auto* titre = etiquette(Intro, "Titre_intro", "CORVANE 3D", 20, 18, 300, 56, 38);
+  titre->setStyleSheet("font-weight: bold; color: rgb(110, 40, 20);");
+  Version_intro = etiquette(Intro, "Version_intro", "Version 7.00", 22, 76, 300, 24, 15);
+  for (int i = 1; i <= 4; ++i) {
+    const QByteArray nom = "Credits" + QByteArray::number(i);
+    etiquette(Intro, nom.constData(), "", 22, 112 + 22 * (i - 1) + (i == 4) * 10, 310, 22, 13);
+  }
+  etiquette(Intro, "Intro_langue", "", 22, 214, 300, 22, 13);
+  struct Langue {
+    const char* nom;
+    const char* texte;
+    void (TForm1::*gestionnaire)();
+  };
+  const Langue langues[6] = {{"Button5", "Français", &TForm1::Button5Click},
+                             {"Button6", "English", &TForm1::Button6Click},
+                             {"Button7", "Nederlands", &TForm1::Button7Click},
+                             {"Button2", "Portugues", &TForm1::Button2Click},
+                             {"Button8", "Español", &TForm1::Button8Click},
+                             {"Button1A", "Italiano", &TForm1::Button1AClick}};
+  for (int i = 0; i < 6; ++i) {
+    QPushButton* b = bouton(Intro, langues[i].nom, 22 + 150 * (i % 2), 242 + 38 * (i / 2), 140, 32);
+    b->setText(QString::fromUtf8(langues[i].texte));
+    connect(b, &QPushButton::clicked, this, langues[i].gestionnaire);
+  }
+  etiquette(Intro, "Intro_damier", "", 340, 16, 380, 22, 13);
+  // Theme buttons in the introduction's order; the 2D board comes last.
+  const int ordre[9] = {1, 2, 3, 4, 5, 6, 7, 8, 0};
+  const char* apercus[9] = {"apercu2d.bmp", "apercu1.bmp", "apercu2.bmp", "apercu3.bmp", "apercu4.bmp",
+                            "apercu5.bmp",  "apercu6.bmp", "apercu7.bmp", "apercu8.bmp"};
+  for (int i = 0; i < 9; ++i) {
+    const int theme = ordre[i];
+    const int x = 340 + 128 * (i % 3), y = 44 + 146 * (i / 3);
+    const QByteArray nom = "Theme" + QByteArray::number(theme);
+    auto* b = creer<QToolButton>(Intro, nom.constData());
+    placer(b, x, y, 122, 86);
+    b->setIcon(QPixmap::fromImage(charger_image("", apercus[theme])));
+    b->setIconSize(QSize(114, 76));
+    b->setAutoRaise(false);
+    connect(b, &QToolButton::clicked, this, [this, theme] { choisir_theme_intro(theme); });
+    boutons_themes[theme] = b;
+    const QByteArray nom_etiquette = "Nom_theme" + QByteArray::number(theme);
+    noms_themes[theme] = etiquette(Intro, nom_etiquette.constData(), "", x, y + 88, 122, 22, 13, Qt::AlignCenter);
+  }
+  Intro->raise();
+}
+
+bool TForm1::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) FormActivate();
+  return QMainWindow::event(e);
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+  exiter();
+  e->accept();
+}

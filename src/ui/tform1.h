@@ -1,0 +1,160 @@
+// The main window: the stage with the 2D board, the 3D board panel, the
+// clock panels, the tabs, the hidden panels and the main menu. It owns the
+// running game's display; its slots carry the handlers' names.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class FenetreAide;
+class Panneau;
+class Scene;
+class Toile;
+
+// ---- state ----------------------------------------------------------------
+
+extern int intro_terminee;             // 0 until the start-up sequence has run
+extern std::uint8_t langue_courante;   // 0 French, 1 English, 2 Dutch, 3 Portuguese, 4 Spanish, 5 Italian
+
+// Ends the process with an exit status; tests replace it.
+extern std::function<void(int)> terminer_processus;
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  TForm1();
+  ~TForm1() override;
+
+  QAction* action(const char* nom) const;  // a menu item by its component name
+  QMenu* menu(const char* nom) const;
+  int langue_cochee() const;  // the first checked language item, French to Italian
+
+  // Where start-up takes the program's directory from; empty: the
+  // executable's folder (tests give a folder of their own).
+  std::filesystem::path repertoire;
+
+  // ---- components (named as the window's components) ----------------------
+  Scene* scene;  // the window canvas, with the 2D board
+  QWidget* Panel10;
+  Toile* Image5;
+  Panneau *Horlogenoir3d, *Horlogeblanc3d, *N3D, *B3D, *Nbcoups3d, *Panel11, *Abandon, *Proposernul, *Nulrefus,
+      *Panel13, *Panel14;
+  QLabel *minnoir3d, *secnoir3d, *minblanc3d, *secblanc3d, *Nbn3d, *Nbb3d;
+  QLabel *Label29, *Label30, *Label31;
+  Panneau *Panel6, *Panel7;
+  QLabel *minnoir, *secnoir, *minblanc, *secblanc, *Image3, *Image4, *Nbpionsnoirs, *Nbpionsblancs, *Nom_noir,
+      *Nom_blanc;
+  QTabWidget* Onglet;
+  QWidget *Liste, *Calcul, *Probleme0;
+  QListWidget *ListBox1, *ListBox2, *ListBox5, *ListBox6;
+  QToolButton *SpeedButton1, *SpeedButton2, *SpeedButton4, *SpeedButton5;
+  QPushButton *SpeedButton3, *Abandon1, *Abandon2, *Joue, *Best1;
+  QGroupBox* Probleme;
+  Panneau* Panel17;
+  QPushButton *Button10, *Button11, *Button12, *Button13;
+  Panneau *Intro, *Panel8, *Nouvelle_partie, *Nouveau_joueur, *Efface_j, *Joueurs, *fin_de_parties, *Match_nul,
+      *Panel9, *Patientez, *Zut, *Panel2, *Learn;
+  QLabel *Titre_apropos, *Version_apropos, *Version_intro;
+  QTimer* Timer1;
+  FenetreAide* aide = nullptr;
+
+  // The introduction's theme buttons, by theme (0 is the 2D board).
+  std::array<QToolButton*, 9> boutons_themes{};
+  std::array<QLabel*, 9> noms_themes{};
+
+ public slots:
+  // Start-up and shut-down.
+  void FormActivate();
+  void Introduction();
+  void quitter();
+  void exiter();
+  // Board display.
+  void placer_pions();
+  void afficher_case(int s, int piece);
+  void encadrer_case(int s, std::uint32_t couleur);
+  void Damier2D1Click();
+  void Damier3D1Click();
+  void Damier3D2Click();
+  void Damier3D3Click();
+  void Damier3D4Click();
+  void Damier3D5Click();
+  void Damier3D6Click();
+  void Damier3D7Click();
+  void Damier3D8Click();
+  void Inverser();
+  void numerotation();
+  void Alphabeticalnumber1Click();
+  void Jeuenaveugle1Click();
+  void Editerlimagefichierbmp1Click();
+  // Clicks on the boards: stored for the game loop.
+  void clic(int x, int y);
+  void DamierImage1Click(int x, int y);
+  // Options that are check marks read by the game.
+  void Rflexionsurtempsadverse1Click();
+  void Arretrflexionparclicsouris1Click();
+  void Indicationdesmouvements1Click();
+  void Dcomposerlesprises1Click();
+  void Bipchaquecoup2Click();
+  void Commentaires1Click();
+  // Help, about, languages.
+  void Guide1Click();
+  void Rgles1Click();
+  void Apropos1Click();
+  void BitBtn6Click();
+  void Button5Click();   // French
+  void Button6Click();   // English
+  void Button7Click();   // Dutch
+  void Button2Click();   // Portuguese
+  void Button8Click();   // Spanish
+  void Button1AClick();  // Italian
+  void Franais1Click();
+  void English1Click();
+  void Nederlands1Click();
+  void Portugues1Click();
+  void Espanol1Click();
+  void Italiano1Click();
+  // The introduction's theme buttons (0: the 2D board, 1..8: the themes).
+  void choisir_theme_intro(int theme);
+  // The starting position on the board.
+  void remplir();
+
+ protected:
+  bool event(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void construire_composants();
+  void construire_scene_3d();
+  void construire_panneaux_horloges();
+  void construire_onglets();
+  void construire_panneaux_caches();
+  void construire_intro();
+  void construire_apropos();
+  QAction* action_theme(int theme) const;  // the "Affichage" item of a theme (0: 2D)
+  void cocher_affichage(QAction* coche);
+  void charger_theme(int theme);
+  bool theme_3d(int theme);  // shows a 3D theme; false when a picture is missing
+  void dessiner_fond_3d();
+  void changement_complet(int langue);
+  void changement_legendes(int langue);
+  void liberer_et_terminer();
+  void afficher_aide(const char* const pages[6]);
+  void installer_crochets();
+  void echange_horloges();
+  void afficher_nb_pieces();
+  void erreur_fichier(const QString& chemin);
+
+  QImage image_fond_3d_;  // damier<n>.bmp of the current theme
+};

@@ -1,0 +1,127 @@
+// corvane-shots DIR: builds the real main window offscreen at 1920 x 1080
+// and writes pictures of named states, to look at what users see.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "game/game.h"
+#include "rules/board.h"
+#include "rules/fen.h"
+#include "rules/moves.h"
+#include "ui/dialogues.h"
+#include "ui/formes.h"
+#include "ui/tform1.h"
+
+namespace {
+
+// A middle game with kings of both colours.
+constexpr const char* POSITION = "W:W14,18,21,K24,27,28,30:B2,K6,7,11,15,20,K29";
+
+void poser(const char* fen) {
+  Position pos;
+  std::string erreur;
+  if (!lire_fen(fen, pos, erreur)) {
+    std::fprintf(stderr, "bad position: %s\n", erreur.c_str());
+    std::exit(1);
+  }
+  placer_position(pos);
+  std::copy(std::begin(damier), std::end(damier), std::begin(damier_sauve));
+}
+
+// Message boxes would wait for a click: they are printed instead.
+class DialoguesEcrits : public Dialogues {
+ public:
+  QString fichier_a_sauver(QWidget*, const QString&, const QString&, const QString&, const QString&) override {
+    return {};
+  }
+  QString fichier_a_ouvrir(QWidget*, const QString&, const QString&) override { return {}; }
+  void message(QWidget*, const QString& texte, const QString& titre, Icone, const QString& detail) override {
+    std::fprintf(stderr, "%s: %s %s\n", titre.toLocal8Bit().constData(), texte.toLocal8Bit().constData(),
+                 detail.toLocal8Bit().constData());
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: corvane-shots DIR\n");
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  const QString dossier = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(dossier);
+  terminer_processus = [](int) {};
+  installer_dialogues(std::make_unique<DialoguesEcrits>());
+
+  TForm1 form1;
+  TForm2 form2;
+  TForm3 form3;
+  TForm4 form4;
+  TForm5 form5;
+  TForm6 form6;
+  TForm7 form7;
+  form1.resize(1920, 1080);
+  form1.show();
+  if (!QTest::qWaitForWindowExposed(&form1)) return 1;
+  form1.FormActivate();
+  int n = 0;
+  auto photo = [&](const char* nom) {
+    QApplication::processEvents();
+    const QString fichier = QString("%1/%2-%3.png").arg(dossier).arg(++n, 2, 10, QChar('0')).arg(nom);
+    if (!form1.grab().save(fichier)) {
+      std::fprintf(stderr, "cannot write %s\n", fichier.toLocal8Bit().constData());
+      std::exit(1);
+    }
+    std::printf("%s\n", fichier.toLocal8Bit().constData());
+  };
+
+  photo("introduction");
+  form1.choisir_theme_intro(0);
+  photo("2d-start");
+  poser(POSITION);
+  form1.numerotation();
+  form1.placer_pions();
+  photo("2d-names");
+  form1.Inverser();
+  photo("2d-names-turned");
+  form1.Inverser();
+  form1.numerotation();
+  const char* themes[8] = {"classique", "nuit", "luxe", "death-valley", "key-west", "hawai", "grand-luxe",
+                           "mississipi-river"};
+  void (TForm1::*gestionnaires[8])() = {&TForm1::Damier3D1Click, &TForm1::Damier3D2Click, &TForm1::Damier3D3Click,
+                                        &TForm1::Damier3D4Click, &TForm1::Damier3D5Click, &TForm1::Damier3D6Click,
+                                        &TForm1::Damier3D7Click, &TForm1::Damier3D8Click};
+  for (int t = 0; t < 8; ++t) {
+    (form1.*gestionnaires[t])();
+    photo((std::string("3d-") + themes[t]).c_str());
+  }
+  form1.Inverser();
+  photo("3d-mississipi-river-turned");
+  form1.Inverser();
+  form1.Damier3D1Click();
+  // The side to move plays its first legal move, framed as the computer's
+  // last move is: the destination in aqua, the origin in silver.
+  coups_legaux(trait);
+  const Coup joue = listes_coups[1][0];
+  jouer_coup(joue);
+  std::copy(std::begin(damier), std::end(damier), std::begin(damier_sauve));
+  auto encadrer = [&] {
+    form1.placer_pions();
+    form1.encadrer_case(joue.arrivee, 0x00ffff);
+    form1.encadrer_case(joue.depart, 0xc0c0c0);
+  };
+  encadrer();
+  photo("3d-framed-move");
+  form1.Damier2D1Click();
+  encadrer();
+  photo("2d-framed-move");
+  form1.Apropos1Click();
+  photo("about");
+  return 0;
+}

@@ -1,5 +1,6 @@
 #include "ui/scene.h"
 
+#include <QAbstractButton>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -8,6 +9,7 @@ namespace {
 
 constexpr const char* PROP_RECT = "rect_logique";
 constexpr const char* PROP_POLICE = "police_logique";
+constexpr const char* PROP_ICONE = "icone_logique";
 
 int arrondi(double v) { return static_cast<int>(std::lround(v)); }
 
@@ -43,6 +45,11 @@ void deplacer(QWidget* w, int x, int y) {
 }
 
 QRect rect_logique(const QWidget* w) { return w->property(PROP_RECT).toRect(); }
+
+void taille_icone(QWidget* w, QSize logique) {
+  w->setProperty(PROP_ICONE, logique);
+  if (Scene* s = scene_de(w)) s->appliquer_a(w);
+}
 
 // ---- Toile ------------------------------------------------------------------
 
@@ -106,6 +113,12 @@ void Scene::appliquer_a(QWidget* w) {
     const int x1 = arrondi(ox + (r.left() + r.width()) * s), y1 = arrondi(oy + (r.top() + r.height()) * s);
     w->setGeometry(x0, y0, std::max(1, x1 - x0), std::max(1, y1 - y0));
   }
+  const QVariant icone = w->property(PROP_ICONE);
+  if (icone.isValid())
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+      const QSize t = icone.toSize();
+      b->setIconSize(QSize(std::max(1, arrondi(t.width() * echelle_)), std::max(1, arrondi(t.height() * echelle_))));
+    }
   const QVariant police = w->property(PROP_POLICE);
   if (police.isValid()) {
     QFont f = w->font();

@@ -26,6 +26,7 @@ void placer(QWidget* w, int x, int y, int largeur, int hauteur, int police = 0);
 void placer(QWidget* w, const QRect& r, int police = 0);
 void deplacer(QWidget* w, int x, int y);  // new logical top-left, same size
 QRect rect_logique(const QWidget* w);
+void taille_icone(QWidget* bouton, QSize logique);  // the logical size of a button's icon
 
 // A canvas of logical size l x h, stored at twice that size and filled.
 QImage nouvelle_toile(int largeur, int hauteur, QRgb fond);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -222,17 +223,18 @@ void TForm1::construire_onglets() {
   ListBox1 = creer<QListWidget>(Liste, "ListBox1");
   placer(ListBox1, 4, 4, 268, 204, 13);
   ListBox1->setStyleSheet("font-family: monospace;");
-  auto navigation = [this](const char* nom, const char* symbole, int x) {
+  auto navigation = [this](const char* nom, QStyle::StandardPixmap icone, int x) {
     auto* b = creer<QToolButton>(Liste, nom);
-    b->setText(QString::fromUtf8(symbole));
+    b->setIcon(style()->standardIcon(icone));
     b->setProperty("legende_en_infobulle", true);
-    placer(b, x, 214, 64, 30, 16);
+    placer(b, x, 214, 64, 30);
+    taille_icone(b, QSize(20, 20));
     return b;
   };
-  SpeedButton4 = navigation("SpeedButton4", "⏮", 4);
-  SpeedButton1 = navigation("SpeedButton1", "◀", 72);
-  SpeedButton2 = navigation("SpeedButton2", "▶", 140);
-  SpeedButton5 = navigation("SpeedButton5", "⏭", 208);
+  SpeedButton4 = navigation("SpeedButton4", QStyle::SP_MediaSkipBackward, 4);
+  SpeedButton1 = navigation("SpeedButton1", QStyle::SP_MediaSeekBackward, 72);
+  SpeedButton2 = navigation("SpeedButton2", QStyle::SP_MediaSeekForward, 140);
+  SpeedButton5 = navigation("SpeedButton5", QStyle::SP_MediaSkipForward, 208);
   SpeedButton3 = bouton(Liste, "SpeedButton3", 4, 250, 132, 30);
   Abandon1 = bouton(Liste, "Abandon1", 140, 250, 132, 30);
   Abandon1->hide();
@@ -329,7 +331,7 @@ void TForm1::construire_intro() {
     auto* b = creer<QToolButton>(Intro, nom.constData());
     placer(b, x, y, 122, 86);
     b->setIcon(QPixmap::fromImage(charger_image("", apercus[theme])));
-    b->setIconSize(QSize(114, 76));
+    taille_icone(b, QSize(114, 76));
     b->setAutoRaise(false);
     connect(b, &QToolButton::clicked, this, [this, theme] { choisir_theme_intro(theme); });
     boutons_themes[theme] = b;

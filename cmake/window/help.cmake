@@ -1,9 +1,10 @@
 # The help pages, in the program's directory: the four HTML pages of data/help
-# are copied there, and their diagrams are drawn into aide/ from the readable
-# list data/help/diagrammes.txt by corvane-diagrams.
+# are copied there with their style sheet, and their diagrams are drawn into
+# aide/ from the readable list data/help/diagrammes.txt by corvane-diagrams.
 set(CORVANE_AIDE_SOURCES ${CMAKE_SOURCE_DIR}/data/help)
 set(CORVANE_AIDE_LISTE ${CORVANE_AIDE_SOURCES}/diagrammes.txt)
-set(CORVANE_AIDE_PAGES Corvane.html Corvane_e.html Rcorvane_f.html Rcorvane_e.html)
+# Files copied from data/help, by their place in the program's directory.
+set(CORVANE_AIDE_COPIES Corvane.html Corvane_e.html Rcorvane_f.html Rcorvane_e.html aide/aide.css)
 
 # The list reader is shared with the help tests, which check each diagram's
 # moves against the rules engine.
@@ -15,14 +16,17 @@ add_executable(corvane-diagrams ${CMAKE_SOURCE_DIR}/tools/diagrams/main.cpp)
 target_link_libraries(corvane-diagrams PRIVATE corvane_diagrammes_liste Qt6::Gui)
 
 set(CORVANE_AIDE_FICHIERS "")
-foreach(page ${CORVANE_AIDE_PAGES})
+foreach(copie ${CORVANE_AIDE_COPIES})
+  get_filename_component(nom ${copie} NAME)
+  get_filename_component(dossier ${CORVANE_BIN}/${copie} DIRECTORY)
   add_custom_command(
-    OUTPUT ${CORVANE_BIN}/${page}
-    COMMAND ${CMAKE_COMMAND} -E copy ${CORVANE_AIDE_SOURCES}/${page} ${CORVANE_BIN}/${page}.tmp
-    COMMAND ${CMAKE_COMMAND} -E rename ${CORVANE_BIN}/${page}.tmp ${CORVANE_BIN}/${page}
-    DEPENDS ${CORVANE_AIDE_SOURCES}/${page}
-    COMMENT "Copying the help page ${page}")
-  list(APPEND CORVANE_AIDE_FICHIERS ${CORVANE_BIN}/${page})
+    OUTPUT ${CORVANE_BIN}/${copie}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dossier}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CORVANE_AIDE_SOURCES}/${nom} ${CORVANE_BIN}/${copie}.tmp
+    COMMAND ${CMAKE_COMMAND} -E rename ${CORVANE_BIN}/${copie}.tmp ${CORVANE_BIN}/${copie}
+    DEPENDS ${CORVANE_AIDE_SOURCES}/${nom}
+    COMMENT "Copying the help file ${copie}")
+  list(APPEND CORVANE_AIDE_FICHIERS ${CORVANE_BIN}/${copie})
 endforeach()
 
 # The pictures the list names (the first word of each line that is not a

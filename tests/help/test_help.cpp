@@ -23,9 +23,21 @@ const QStringList PAGES = {"Corvane.html", "Corvane_e.html", "Rcorvane_f.html", 
 const QList<QPair<QString, QString>> TRADUCTIONS = {{"Corvane.html", "Corvane_e.html"},
                                                     {"Rcorvane_f.html", "Rcorvane_e.html"}};
 
+// A document that notes the style sheets its page asks for.
+class Document : public QTextDocument {
+ public:
+  QStringList feuilles_de_style;
+
+ protected:
+  QVariant loadResource(int type, const QUrl& nom) override {
+    if (type == QTextDocument::StyleSheetResource) feuilles_de_style << nom.toString();
+    return QTextDocument::loadResource(type, nom);
+  }
+};
+
 struct Page {
   QString texte;
-  QTextDocument document;
+  Document document;
   QStringList ancres;  // anchor names, in page order
   QStringList liens;   // link targets
   QStringList images;  // picture sources, in page order
@@ -125,10 +137,14 @@ class TestAide : public QObject {
       }
   }
 
-  void picturesAreThere() {
-    for (const auto& [nom, p] : pages)
+  void picturesAndStyleAreThere() {
+    for (const auto& [nom, p] : pages) {
       for (const QString& image : p->images)
         QVERIFY2(!QImage(dossier_programme().filePath(image)).isNull(), qPrintable(nom + ": " + image));
+      QVERIFY2(!p->document.feuilles_de_style.isEmpty(), qPrintable(nom + " has no style sheet"));
+      for (const QString& feuille : p->document.feuilles_de_style)
+        QVERIFY2(QFile::exists(dossier_programme().filePath(feuille)), qPrintable(nom + ": " + feuille));
+    }
   }
 
   void frenchAndEnglishMatch() {

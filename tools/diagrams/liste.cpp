@@ -65,11 +65,11 @@ bool lire_option(const std::string& option, Diagramme& d, std::string& erreur) {
   const std::size_t egal = option.find('=');
   const std::string cle = option.substr(0, egal);
   const std::string valeur = egal == std::string::npos ? "" : option.substr(egal + 1);
-  bool bon = !valeur.empty();
-  if (!bon) {
+  if (valeur.empty()) {
     erreur = "\"" + cle + "\" needs a value";
     return false;
   }
+  bool bon = true;
   if (cle == "fleches" || cle == "fleches2") {
     for (const std::string& t : decouper(valeur, ',')) {
       Fleche f;
@@ -112,7 +112,6 @@ bool lire_diagrammes(const std::string& chemin, std::vector<Diagramme>& liste, s
     for (std::string mot; flux >> mot;) mots.push_back(mot);
     if (mots.empty() || mots[0][0] == '#') continue;
     Diagramme d;
-    d.ligne = numero;
     d.fichier = mots[0];
     if (d.fichier.size() < 5 || d.fichier.substr(d.fichier.size() - 4) != ".png" ||
         d.fichier.find_first_of("/\\") != std::string::npos || !vus.insert(d.fichier).second) {

@@ -17,7 +17,6 @@ struct Fleche {                // an arrow through the centres of its squares
 };
 
 struct Diagramme {
-  int ligne = 0;               // line of the list, for messages
   std::string fichier;         // "depart.png"
   Position position{};
   std::vector<Fleche> fleches;

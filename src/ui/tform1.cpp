@@ -116,7 +116,6 @@ QAction* TForm1::action(const char* nom) const { return findChild<QAction*>(nom)
 QMenu* TForm1::menu(const char* nom) const { return findChild<QMenu*>(nom); }
 
 void TForm1::construire_composants() {
-  construire_scene_3d();
   construire_panneaux_horloges();
   construire_onglets();
 
@@ -138,6 +137,10 @@ void TForm1::construire_composants() {
   Button13 = bouton(Panel17, "Button13", 211, 266, 66, 30);
   Panel17->hide();
 
+  // The 3D board covers the right-hand panels when it shows (it has its own
+  // clocks and names) and stays under the centre panels; widgets stack in
+  // the order they are made.
+  construire_scene_3d();
   construire_panneaux_caches();
   construire_apropos();
   construire_intro();

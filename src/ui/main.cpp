@@ -1,5 +1,6 @@
 // corvane: the draughts program's window.
 #include <QApplication>
+#include <QScreen>
 
 #include "ui/formes.h"
 #include "ui/tform1.h"
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
   TForm5 form5;
   TForm6 form6;
   TForm7 form7;
+  // Without a window manager "maximised" means nothing: fill the screen
+  // ourselves, and let a window manager maximise over it.
+  if (const QScreen* ecran = QGuiApplication::primaryScreen()) form1.setGeometry(ecran->availableGeometry());
   form1.showMaximized();
   return QApplication::exec();
 }

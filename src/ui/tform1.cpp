@@ -303,7 +303,7 @@ void TForm1::construire_intro() {
   Version_intro = etiquette(Intro, "Version_intro", "Version 7.00", 22, 76, 300, 24, 15);
   for (int i = 1; i <= 4; ++i) {
     const QByteArray nom = "Credits" + QByteArray::number(i);
-    etiquette(Intro, nom.constData(), "", 22, 112 + 22 * (i - 1) + (i == 4) * 10, 310, 22, 13);
+    etiquette(Intro, nom.constData(), "", 22, 112 + 22 * (i - 1) + (i == 4) * 10, 314, 22, 12);
   }
   etiquette(Intro, "Intro_langue", "", 22, 214, 300, 22, 13);
   struct Langue {
@@ -345,7 +345,18 @@ void TForm1::construire_intro() {
 }
 
 bool TForm1::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) FormActivate();
+  if (e->type() == QEvent::WindowActivate) {
+    deja_active = true;
+    FormActivate();
+  } else if (e->type() == QEvent::Show && !deja_active) {
+    // A desktop without a window manager (or one that refuses focus) never
+    // activates the window: the introduction must show all the same.
+    QTimer::singleShot(0, this, [this] {
+      if (deja_active) return;
+      deja_active = true;
+      FormActivate();
+    });
+  }
   return QMainWindow::event(e);
 }
 

@@ -132,6 +132,7 @@ class TForm1 : public QMainWindow {
 
  protected:
   bool event(QEvent* e) override;
+  bool deja_active = false;  // the first activation (or first show) has run FormActivate
   void closeEvent(QCloseEvent* e) override;
 
  private:

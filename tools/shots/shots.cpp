@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: corvane-shots DIR\n");
     return 2;
   }
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   const QString dossier = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(dossier);
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
   TForm5 form5;
   TForm6 form6;
   TForm7 form7;
-  form1.resize(1920, 1080);
+  if (getenv("SHOTS_SMALL")) form1.resize(812, 610); else form1.resize(1920, 1080);
   form1.show();
   if (!QTest::qWaitForWindowExposed(&form1)) return 1;
   form1.FormActivate();

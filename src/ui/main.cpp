@@ -1,9 +1,26 @@
 // corvane: the draughts program's window.
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
+#include <cstring>
 
 #include "ui/formes.h"
+#include "ui/panneau.h"
 #include "ui/tform1.h"
+
+namespace {
+
+// Quits the program once the widget it watches has been painted.
+class FinApresDessin : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* objet, QEvent* e) override {
+    if (e->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QObject::eventFilter(objet, e);
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -20,5 +37,11 @@ int main(int argc, char** argv) {
   // ourselves, and let a window manager maximise over it.
   if (const QScreen* ecran = QGuiApplication::primaryScreen()) form1.setGeometry(ecran->availableGeometry());
   form1.showMaximized();
+  // "--quitter-a-l-intro": leave as soon as the introduction has been drawn,
+  // so that the start-up time can be measured from outside.
+  if (argc > 1 && std::strcmp(argv[1], "--quitter-a-l-intro") == 0 && form1.Intro) {
+    auto* filtre = new FinApresDessin(form1.Intro);
+    form1.Intro->installEventFilter(filtre);
+  }
   return QApplication::exec();
 }

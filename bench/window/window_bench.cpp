@@ -1,0 +1,102 @@
+// Window benchmarks: the program's start until its introduction is drawn,
+// and switching between 3D themes (the two parts reloaded and the board
+// repainted).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "ui/formes.h"
+#include "ui/rendu.h"
+#include "ui/scene.h"
+#include "ui/tform1.h"
+
+extern char** environ;
+
+namespace {
+
+// Process start to the introduction panel on screen (offscreen platform),
+// shut-down included.
+void BM_demarrage_jusqu_a_l_intro(benchmark::State& state) {
+  const std::string programme = std::string(CORVANE_BIN_DIR) + "/corvane";
+  char* arguments[] = {const_cast<char*>(programme.c_str()), const_cast<char*>("--quitter-a-l-intro"), nullptr};
+  for (auto _ : state) {
+    pid_t pid = 0;
+    if (posix_spawn(&pid, programme.c_str(), nullptr, nullptr, arguments, environ) != 0) {
+      state.SkipWithError("cannot start corvane");
+      return;
+    }
+    int statut = 0;
+    waitpid(pid, &statut, 0);
+    if (!WIFEXITED(statut) || WEXITSTATUS(statut) != 0) {
+      state.SkipWithError("corvane did not end normally");
+      return;
+    }
+  }
+}
+BENCHMARK(BM_demarrage_jusqu_a_l_intro)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
+
+// The main window at 1920 x 1080 after the introduction, in the 2D view.
+TForm1& fenetre() {
+  static TForm1* form1 = [] {
+    auto* f = new TForm1;
+    f->resize(1920, 1080);
+    f->show();
+    if (!QTest::qWaitForWindowExposed(f)) std::abort();
+    f->FormActivate();
+    f->choisir_theme_intro(0);
+    QApplication::processEvents();
+    return f;
+  }();
+  return *form1;
+}
+
+// Themes 4 and 5 in turn: each switch reads 160 square pictures and both
+// background pictures, and repaints the board.
+void BM_changement_de_theme(benchmark::State& state) {
+  TForm1& f = fenetre();
+  bool quatre = false;
+  for (auto _ : state) {
+    quatre = !quatre;
+    if (quatre)
+      f.Damier3D4Click();
+    else
+      f.Damier3D5Click();
+    f.Image5->repaint();
+  }
+  if (theme_courant != 4 && theme_courant != 5) state.SkipWithError("the themes' pictures are missing");
+}
+BENCHMARK(BM_changement_de_theme)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// "Classique" and "Nuit" in turn: only the backgrounds change.
+void BM_classique_nuit(benchmark::State& state) {
+  TForm1& f = fenetre();
+  bool un = false;
+  for (auto _ : state) {
+    un = !un;
+    if (un)
+      f.Damier3D1Click();
+    else
+      f.Damier3D2Click();
+    f.Image5->repaint();
+  }
+  if (theme_courant != 1 && theme_courant != 2) state.SkipWithError("the themes' pictures are missing");
+}
+BENCHMARK(BM_classique_nuit)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -33,3 +33,9 @@ set_tests_properties(cli.book.check_shipped PROPERTIES PASS_REGULAR_EXPRESSION "
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/livre_faux.ouv "11-15 22-18 15-19 \r\n11-15 11-15 \r\n")
 cli_sortie_recherche(cli.book.check_illegal 1 book check ${CMAKE_CURRENT_BINARY_DIR}/livre_faux.ouv)
 cli_sortie_recherche(cli.book.no_subcommand 2 book)
+
+# A depth of 1 scores each move by a one-ply search of the reply, and ends.
+add_test(NAME cli.book.build_depth_one COMMAND sh -c
+  "d=$(mktemp -d) && \"$0\" book build --plies 1 --depth 1 --out \"$d\"; s=$?; rm -rf \"$d\"; exit $s" ${CLI})
+set_tests_properties(cli.book.build_depth_one PROPERTIES TIMEOUT 30
+  PASS_REGULAR_EXPRESSION "^[0-9]+ lines of 1 half-moves")

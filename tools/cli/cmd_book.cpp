@@ -35,7 +35,9 @@ int score_apres_coup(const Croissance& c, Camp adverse) {
   int score = 0;
   for (int forces = 0;; ++forces) {
     trait = camp;
-    profondeur_imposee = c.profondeur - 1;
+    // The reply is searched one ply less, but at least one: a depth of 0
+    // would mean no limit.
+    profondeur_imposee = std::max(1, c.profondeur - 1);
     const std::uint8_t choix = choisir_coup(camp);
     if (choix == CHOIX_AUCUN) {  // the side to move has lost
       score = signe * -SCORE_INFINI;

@@ -1,10 +1,12 @@
 #include "records/files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 
 std::filesystem::path repertoire_depart = ".";
@@ -17,14 +19,28 @@ void fixer_repertoire_depart() {
 
 std::optional<std::vector<std::uint8_t>> lire_fichier(const std::filesystem::path& chemin, std::size_t maximum,
                                                       bool* trop_long) {
-  std::FILE* f = std::fopen(chemin.c_str(), "rb");
-  if (f == nullptr) return std::nullopt;
+  // Only a regular file is read: a pipe, a device or a folder counts as
+  // missing. It is looked at before it is opened, and the open does not wait
+  // for a writer, in case something else was put there in between.
+  struct stat etat;
+  if (::stat(chemin.c_str(), &etat) != 0 || !S_ISREG(etat.st_mode)) return std::nullopt;
+  const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+    ::close(fd);
+    return std::nullopt;
+  }
   std::vector<std::uint8_t> octets;
   std::uint8_t tampon[65536];
-  bool coupe = false;
+  bool coupe = false, erreur = false;
   for (;;) {
-    const std::size_t n = std::fread(tampon, 1, sizeof tampon, f);
-    if (n == 0) break;
+    const ssize_t lus = ::read(fd, tampon, sizeof tampon);
+    if (lus < 0 && errno == EINTR) continue;
+    if (lus <= 0) {
+      erreur = lus < 0;
+      break;
+    }
+    const auto n = static_cast<std::size_t>(lus);
     const std::size_t place = maximum - octets.size();
     octets.insert(octets.end(), tampon, tampon + std::min(n, place));
     if (n > place) {
@@ -32,7 +48,8 @@ std::optional<std::vector<std::uint8_t>> lire_fichier(const std::filesystem::pat
       break;
     }
   }
-  std::fclose(f);
+  ::close(fd);
+  if (erreur) return std::nullopt;
   if (trop_long != nullptr) *trop_long = coupe;
   return octets;
 }

@@ -20,7 +20,8 @@ extern std::filesystem::path repertoire_depart;
 void fixer_repertoire_depart();
 
 // Whole file, at most `maximum` bytes read (a longer file is cut there and
-// `trop_long` set); nullopt when it cannot be opened.
+// `trop_long` set); nullopt when it cannot be opened or read, or is not a
+// regular file (a pipe, a device or a folder is refused without waiting on it).
 std::optional<std::vector<std::uint8_t>> lire_fichier(const std::filesystem::path& chemin,
                                                       std::size_t maximum = 64u << 20,
                                                       bool* trop_long = nullptr);

@@ -1,6 +1,7 @@
 // Learnt positions: the slot of a position, protected verdicts, collisions,
 // and the table's file image.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "evaluation/evaluation.h"
 #include "game/hooks.h"
 #include "knowledge/knowledge.h"
 #include "records/files.h"
@@ -188,6 +190,27 @@ TEST_F(Apprises, ALessonThatCannotBeWrittenIsReported) {
   EXPECT_FALSE(apprendre(1, 1, 5, "no-such-folder/x.dal"));
   ASSERT_EQ(erreurs.size(), 1u);
   EXPECT_EQ(erreurs[0].first, "Impossible d'ouvrir ce fichier");
+}
+
+// A pipe or a folder in place of a data file counts as missing: no loader
+// waits on a pipe that nobody writes, none takes a folder for an empty file.
+TEST_F(Apprises, APipeOrAFolderInPlaceOfADataFileCountsAsMissing) {
+  ::alarm(30);  // a loader that blocks ends the test instead of hanging it
+  const char* noms[] = {"hashkey33.dat", "dod.bib", "ouvert_b.ouv", "defaut.par", FICHIER_POOL};
+  for (const bool tube : {true, false}) {
+    for (const char* nom : noms)
+      ASSERT_TRUE(tube ? ::mkfifo((dossier / nom).c_str(), 0600) == 0 : fs::create_directory(dossier / nom)) << nom;
+    EXPECT_FALSE(charger_cles(dossier / "hashkey33.dat"));
+    EXPECT_EQ(charger_bases(dossier), 0);
+    std::vector<std::string> lignes;
+    EXPECT_FALSE(charger_ouvertures(dossier / "ouvert_b.ouv", lignes));
+    EXPECT_FALSE(charger_parametres(dossier / "defaut.par"));
+    EXPECT_FALSE(charger_pool(dossier));
+    for (const char* nom : noms) fs::remove(dossier / nom);
+  }
+  ::alarm(0);
+  EXPECT_EQ(erreurs.size(), 2u);  // the parameter file, each time
+  charger_bases(CORVANE_BIN_DIR);
 }
 
 TEST(LearntTable, WithoutTheTableNothingIsFoundAndNothingCrashes) {

@@ -271,7 +271,7 @@ bool ecrire_bases(const std::filesystem::path& dossier) {
     if (!ecrire_fichier_sur(dossier / (std::string(CLASSES_BASES[k].nom) + ".bib"), table_base(k),
                             CLASSES_BASES[k].taille))
       return false;
-  return true;
+  return ecrire_fichier_sur(dossier / FICHIER_SOMMES_BASES, texte_sommes_bases());
 }
 
 bool verifier_bases(std::string& erreur) {

@@ -125,7 +125,9 @@ TEST_F(Apprises, AScoreOfZeroIsStoredAndMeansNothingLearnt) {
 // The lesson file is the table's image: every record as loaded, the learnt
 // slot changed, little-endian, whatever the number of learnt positions.
 TEST_F(Apprises, ALessonIsTheWholeTableWithOnlyTheLearntSlotChanged) {
-  const auto image = aleatoires(TAILLE_FICHIER_APPRIS, 7);
+  auto image = aleatoires(TAILLE_FICHIER_APPRIS, 7);
+  for (std::size_t o = 5; o < image.size(); o += 8)  // scores within +-16383, which loading keeps as they are
+    image[o] = static_cast<std::uint8_t>(static_cast<std::int8_t>(image[o]) / 2);
   ASSERT_TRUE(charger_lecons(ecrire("in.dal", image)));
   std::uint32_t cle = 1;
   while (true) {  // a slot whose score the random bytes left unprotected
@@ -173,6 +175,27 @@ TEST_F(Apprises, PoolFilesThatAreNotAnImageLeaveAnEmptyTable) {
   const std::uint8_t* r = image.data() + 8 * 1234;
   EXPECT_EQ(table_apprise[1234].verif, r[0] | r[1] << 8 | r[2] << 16 | std::uint32_t{r[3]} << 24);
   EXPECT_TRUE(erreurs.empty());  // the pool is quiet about a missing file
+}
+
+// Scores no search gives are brought inside its window: -32768 would wrap
+// when negated, and beyond +-32000 the root's window is left.
+TEST_F(Apprises, LearntScoresBeyondTheSearchWindowAreBroughtInsideIt) {
+  const std::vector<std::pair<int, int>> lu_attendu = {
+      {-32768, -31999}, {32767, 31999}, {32001, 31999}, {-32001, -31999}, {31999, 31999}, {-31999, -31999}, {5, 5}};
+  std::vector<std::uint8_t> image(TAILLE_FICHIER_APPRIS, 0);
+  for (std::size_t i = 0; i < lu_attendu.size(); ++i) {
+    std::uint8_t* r = image.data() + 8 * (i + 1);  // slot i + 1 holds the position of check key i + 1
+    r[0] = static_cast<std::uint8_t>(i + 1);
+    r[4] = static_cast<std::uint8_t>(lu_attendu[i].first);
+    r[5] = static_cast<std::uint8_t>(lu_attendu[i].first >> 8);
+  }
+  ecrire("pool.dat", image);
+  ASSERT_TRUE(charger_pool(dossier));
+  for (std::uint32_t i = 0; i < lu_attendu.size(); ++i) {
+    const EntreeApprise* e = sonder_apprises(i + 1, i + 1);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->score, lu_attendu[i].second) << lu_attendu[i].first;
+  }
 }
 
 TEST_F(Apprises, ALessonThatCannotBeReadIsReportedAndChangesNothing) {

@@ -35,7 +35,16 @@ cli_sortie_recherche(cli.book.check_illegal 1 book check ${CMAKE_CURRENT_BINARY_
 cli_sortie_recherche(cli.book.no_subcommand 2 book)
 
 # A depth of 1 scores each move by a one-ply search of the reply, and ends.
-add_test(NAME cli.book.build_depth_one COMMAND sh -c
-  "d=$(mktemp -d) && \"$0\" book build --plies 1 --depth 1 --out \"$d\"; s=$?; rm -rf \"$d\"; exit $s" ${CLI})
+cli_dossier(cli.book.build_depth_one "\"$0\" book build --plies 1 --depth 1 --out .")
 set_tests_properties(cli.book.build_depth_one PROPERTIES TIMEOUT 30
   PASS_REGULAR_EXPRESSION "^[0-9]+ lines of 1 half-moves")
+
+# Without Parametres/defaut.par the program plays with its starting set; a
+# parameter file that is not one is refused by name.
+cli_dossier(cli.match.without_default_params
+  "cp \"$0\" . && ./corvane-cli match --games 1 --a-depth 1 --b-depth 1 --quiet")
+set_tests_properties(cli.match.without_default_params PROPERTIES PASS_REGULAR_EXPRESSION "\n1 games, ")
+cli_refus(cli.search.params_folder "parameter file ${CMAKE_CURRENT_BINARY_DIR}"
+  search --depth 1 --params ${CMAKE_CURRENT_BINARY_DIR})
+cli_refus(cli.search.params_device "parameter file /dev/null" search --depth 1 --params /dev/null)
+cli_refus(cli.match.params_missing "parameter file /nonexistent/a.par" match --games 1 --a-params /nonexistent/a.par)

@@ -149,6 +149,8 @@ int executer(const std::vector<std::string>& args) {
     }
   }
   demarrer_moteur();
+  for (const Reglage& r : c.reglage)
+    if (!appliquer_reglage(r)) return erreur_usage("match", "cannot read parameter file " + r.parametres);
   bibliotheque_active = livres ? 1 : 0;
   std::vector<std::vector<CoupBibliotheque>> ouvertures;
   if (!fichier_ouvertures.empty()) {
@@ -209,7 +211,7 @@ const Enregistrement enregistrement(
      "books (unless --no-book; a book move is drawn at random, seeded by S and the game\n"
      "number), or, with --openings, one game from the end of each line of that book file.\n"
      "Each player searches at a level of the menu (0..8) or to a fixed depth (default depth 10),\n"
-     "with its own parameter file (default Parametres/defaut.par).\n"
+     "with its own parameter file (default Parametres/defaut.par, or all zero without it).\n"
      "A game ends when the side to move has no legal move (it loses), by the rule between two\n"
      "computers (beyond ply 250, the same piece total as 60 plies earlier and a score within\n"
      "+-19999: drawn), or at ply 254 (drawn). Every move is checked against the legal moves.\n"

@@ -32,7 +32,7 @@ int executer(const std::vector<std::string>& args) {
   }
   demarrer_moteur();
   if (!charger_position("search", fen)) return SORTIE_USAGE;
-  if (!appliquer_reglage(reglage) && !reglage.parametres.empty())
+  if (!appliquer_reglage(reglage))
     return erreur_usage("search", "cannot read parameter file " + reglage.parametres);
   bibliotheque_active = livre ? 1 : 0;
   commencer_partie();

@@ -67,8 +67,13 @@ bool appliquer_reglage(const Reglage& r) {
     temps_limite = 3200000;
     profondeur_imposee = r.profondeur;
   }
-  if (r.parametres.empty()) return charger_parametres_defaut();
-  return charger_parametres(r.parametres);
+  if (!r.parametres.empty()) return charger_parametres(r.parametres);
+  // Without "defaut.par" the program plays with the set it starts with: all zero.
+  if (!charger_parametres_defaut()) {
+    std::memset(parametres_bruts, 0, sizeof parametres_bruts);
+    bruts_vers_parametres();
+  }
+  return true;
 }
 
 void capter_affichage() {

@@ -33,7 +33,8 @@ bool lire_reglage(const std::vector<std::string>& args, std::size_t& i, const st
                   std::string& erreur);
 
 // Applies a side's setting before its search: level or depth, parameters.
-// False when the parameter file cannot be read.
+// False when its own parameter file cannot be read; without one, "defaut.par"
+// or, when that is missing, the all-zero set the program starts with.
 bool appliquer_reglage(const Reglage& r);
 
 // The two search lists as the window shows them, kept by the display hook.

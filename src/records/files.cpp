@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <string>
 
 std::filesystem::path repertoire_depart = ".";
 
@@ -54,28 +55,49 @@ std::optional<std::vector<std::uint8_t>> lire_fichier(const std::filesystem::pat
   return octets;
 }
 
-bool ecrire_fichier_sur(const std::filesystem::path& chemin, const void* donnees, std::size_t taille) {
-  std::filesystem::path temporaire = chemin;
-  temporaire += ".tmp";
-  const int fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+namespace {
+
+// Writes the bytes to a new file beside `chemin` that nothing else uses
+// ("<target>.tmp<pid>-<n>", created exclusively) and flushes it to disk.
+// False, with nothing left behind, when it cannot.
+bool ecrire_temporaire(const std::filesystem::path& chemin, const void* donnees, std::size_t taille,
+                       std::filesystem::path& temporaire) {
+  static unsigned compteur = 0;
+  int fd = -1;
+  for (int essai = 0; fd < 0 && essai < 100; ++essai) {
+    temporaire = chemin;
+    temporaire += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(compteur++);
+    fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0 && errno != EEXIST) return false;
+  }
   if (fd < 0) return false;
   const auto* p = static_cast<const std::uint8_t*>(donnees);
   std::size_t reste = taille;
   bool ok = true;
   while (ok && reste > 0) {
     const ssize_t n = ::write(fd, p, reste);
-    if (n <= 0) {
-      ok = false;
-      break;
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) {
+      p += n;
+      reste -= static_cast<std::size_t>(n);
     }
-    p += n;
-    reste -= static_cast<std::size_t>(n);
   }
   ok = ok && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
-  if (ok) ok = std::rename(temporaire.c_str(), chemin.c_str()) == 0;
   if (!ok) std::remove(temporaire.c_str());
   return ok;
+}
+
+}  // namespace
+
+bool ecrire_fichier_sur(const std::filesystem::path& chemin, const void* donnees, std::size_t taille) {
+  if (chemin.filename().empty()) return false;  // "" or "folder/": no file to replace
+  std::filesystem::path temporaire;
+  if (!ecrire_temporaire(chemin, donnees, taille, temporaire)) return false;
+  if (std::rename(temporaire.c_str(), chemin.c_str()) == 0) return true;
+  std::remove(temporaire.c_str());
+  return false;
 }
 
 bool ecrire_fichier_sur(const std::filesystem::path& chemin, const std::string& texte) {

@@ -26,8 +26,10 @@ std::optional<std::vector<std::uint8_t>> lire_fichier(const std::filesystem::pat
                                                       std::size_t maximum = 64u << 20,
                                                       bool* trop_long = nullptr);
 
-// Writes to "<target>.tmp" in the same folder, flushes it to disk, then
-// renames it over the target: a crash leaves the old file or the new one.
+// Writes to a temporary file of its own in the same folder ("<target>.tmp"
+// followed by the process and a count), flushes it to disk, then renames it
+// over the target: a crash leaves the old file or the new one. False for a
+// name without a file name ("" or "folder/").
 bool ecrire_fichier_sur(const std::filesystem::path& chemin, const void* donnees, std::size_t taille);
 bool ecrire_fichier_sur(const std::filesystem::path& chemin, const std::string& texte);
 

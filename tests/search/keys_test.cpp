@@ -119,6 +119,23 @@ TEST(KeyFile, MissingShortOrLongFilesLeaveTheBuiltInWords) {
   EXPECT_EQ(mots_courants(), mots_integres());
 }
 
+// A write goes through a temporary file of its own: another "<target>.tmp"
+// is left alone, and an empty name writes nothing (nor touches "./.tmp").
+TEST(KeyFile, WritingSparesOtherTemporaryFilesAndRefusesAnEmptyName) {
+  Dossier d;
+  d.ecrire("hashkey33.dat.tmp", {1, 2, 3});
+  d.ecrire(".tmp", {4});
+  ASSERT_TRUE(ecrire_fichier_cles(d.chemin / "hashkey33.dat"));
+  EXPECT_EQ(fs::file_size(d.chemin / "hashkey33.dat"), 1320u);
+  EXPECT_EQ(lire_fichier(d.chemin / "hashkey33.dat.tmp"), std::vector<std::uint8_t>({1, 2, 3}));
+  const fs::path ici = fs::current_path();
+  fs::current_path(d.chemin);
+  EXPECT_FALSE(ecrire_fichier_cles(""));
+  fs::current_path(ici);
+  EXPECT_EQ(lire_fichier(d.chemin / ".tmp"), std::vector<std::uint8_t>({4}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(d.chemin), fs::directory_iterator()), 3);  // nothing left behind
+}
+
 // All 0x00 or all 0xFF would give every position the same key; a word that
 // a board reads at zero, or twice in one table, cannot be right either.
 TEST(KeyFile, WordsThatCannotBeKeysLeaveTheBuiltInWords) {

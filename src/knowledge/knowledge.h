@@ -55,7 +55,10 @@ void trier_ouvertures(std::vector<std::string>& lignes);
 // list and false; any content is accepted (bad lines simply never match).
 bool charger_ouvertures(const std::filesystem::path& chemin, std::vector<std::string>& lignes);
 
-// Writes the lines, each ended by CR LF, safely.
+// The text of a book file: the lines, each ended by CR LF.
+std::string texte_ouvertures(const std::vector<std::string>& lignes);
+
+// Writes that text safely.
 bool sauver_ouvertures(const std::filesystem::path& chemin, const std::vector<std::string>& lignes);
 
 // Loads both working books from the program's directory.

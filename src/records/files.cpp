@@ -91,13 +91,29 @@ bool ecrire_temporaire(const std::filesystem::path& chemin, const void* donnees,
 
 }  // namespace
 
+bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers) {
+  for (const FichierAEcrire& f : fichiers) {
+    std::error_code ec;
+    if (f.chemin.filename().empty() || std::filesystem::is_directory(std::filesystem::symlink_status(f.chemin, ec)))
+      return false;  // no file to replace there
+  }
+  std::vector<std::filesystem::path> temporaires;
+  auto effacer = [&](std::size_t depuis) {
+    for (std::size_t i = depuis; i < temporaires.size(); ++i) std::remove(temporaires[i].c_str());
+    return false;
+  };
+  for (const FichierAEcrire& f : fichiers) {
+    std::filesystem::path t;
+    if (!ecrire_temporaire(f.chemin, f.donnees, f.taille, t)) return effacer(0);
+    temporaires.push_back(t);
+  }
+  for (std::size_t i = 0; i < fichiers.size(); ++i)
+    if (std::rename(temporaires[i].c_str(), fichiers[i].chemin.c_str()) != 0) return effacer(i);
+  return true;
+}
+
 bool ecrire_fichier_sur(const std::filesystem::path& chemin, const void* donnees, std::size_t taille) {
-  if (chemin.filename().empty()) return false;  // "" or "folder/": no file to replace
-  std::filesystem::path temporaire;
-  if (!ecrire_temporaire(chemin, donnees, taille, temporaire)) return false;
-  if (std::rename(temporaire.c_str(), chemin.c_str()) == 0) return true;
-  std::remove(temporaire.c_str());
-  return false;
+  return ecrire_fichiers_sur({{chemin, donnees, taille}});
 }
 
 bool ecrire_fichier_sur(const std::filesystem::path& chemin, const std::string& texte) {

@@ -33,6 +33,17 @@ std::optional<std::vector<std::uint8_t>> lire_fichier(const std::filesystem::pat
 bool ecrire_fichier_sur(const std::filesystem::path& chemin, const void* donnees, std::size_t taille);
 bool ecrire_fichier_sur(const std::filesystem::path& chemin, const std::string& texte);
 
+// A set of files written together: every one goes to its temporary file
+// first, and only when all are written, and no folder stands in the place of
+// a target, are they renamed over their targets; otherwise no target is
+// touched. (A rename failing after others have succeeded is not undone.)
+struct FichierAEcrire {
+  std::filesystem::path chemin;
+  const void* donnees;
+  std::size_t taille;
+};
+bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers);
+
 // The entry `nom` of folder `dossier`, its name matched without regard to
 // case ("parametres" finds "Parametres"); dossier / nom when none exists.
 std::filesystem::path chemin_sans_casse(const std::filesystem::path& dossier, const std::string& nom);

@@ -39,6 +39,10 @@ cli_dossier(cli.book.build_depth_one "\"$0\" book build --plies 1 --depth 1 --ou
 set_tests_properties(cli.book.build_depth_one PROPERTIES TIMEOUT 30
   PASS_REGULAR_EXPRESSION "^[0-9]+ lines of 1 half-moves")
 
+# Both books are written as one set: when one cannot be, the other is not replaced.
+cli_dossier(cli.book.build_failing_keeps_old_books "mkdir ouvert_n.ouv && echo old > ouvert_b.ouv && \
+  ! \"$0\" book build --plies 1 --depth 2 --out . && test \"$(cat ouvert_b.ouv)\" = old && test $(ls | wc -l) -eq 2")
+
 # Without Parametres/defaut.par the program plays with its starting set; a
 # parameter file that is not one is refused by name.
 cli_dossier(cli.match.without_default_params

@@ -282,6 +282,19 @@ TEST_F(Bases, ATableThatDisagreesWithItsRecordedChecksumIsUnusable) {
   fs::remove_all(d);
 }
 
+// The tables are written as one set: when one cannot be put in place (a
+// folder stands there), none of the old files is replaced.
+TEST(EndgameFiles, AWriteThatFailsHalfWayLeavesTheOldFiles) {
+  const fs::path d = fs::temp_directory_path() / ("corvane-set-" + std::to_string(::getpid()));
+  fs::create_directories(d / "doppd.bib");
+  std::ofstream(d / "dod.bib") << "old";
+  EXPECT_FALSE(ecrire_bases(d));
+  std::ifstream dod(d / "dod.bib");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dod), {}), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 2);  // no temporary file left
+  fs::remove_all(d);
+}
+
 TEST_F(Bases, TheBuiltTablesAgreeWithTheirSuccessorsOnePlyDeep) {
   std::string erreur;
   EXPECT_TRUE(verifier_bases(erreur)) << erreur;

@@ -9,6 +9,7 @@
 #include "game/game.h"
 #include "knowledge/knowledge.h"
 #include "moteur.h"
+#include "records/files.h"
 #include "rules/moves.h"
 #include "search/search.h"
 #include "search/table.h"
@@ -141,8 +142,9 @@ int construire(const std::vector<std::string>& args) {
   std::vector<std::string> lignes(c.lignes.begin(), c.lignes.end());
   trier_ouvertures(lignes);
   const std::filesystem::path d = dossier;
-  if (!sauver_ouvertures(d / FICHIER_OUVERTURES_BLANCS, lignes) ||
-      !sauver_ouvertures(d / FICHIER_OUVERTURES_NOIRS, lignes)) {
+  const std::string texte = texte_ouvertures(lignes);  // both books, written as one set
+  if (!ecrire_fichiers_sur({{d / FICHIER_OUVERTURES_BLANCS, texte.data(), texte.size()},
+                            {d / FICHIER_OUVERTURES_NOIRS, texte.data(), texte.size()}})) {
     std::fprintf(stderr, "corvane-cli book: cannot write the books in %s\n", dossier.c_str());
     return SORTIE_ERREUR;
   }

@@ -19,6 +19,8 @@ cli_sortie_recherche(cli.search.bad_depth 2 search --depth 0)
 cli_sortie_recherche(cli.search.bad_level 2 search --level 9)
 cli_sortie_recherche(cli.search.bad_option 2 search --fast)
 cli_sortie_recherche(cli.search.bad_fen 2 search "B:W40:B1")
+add_test(NAME cli.search.empty_fen COMMAND ${CLI} search --depth 1 "")
+set_tests_properties(cli.search.empty_fen PROPERTIES PASS_REGULAR_EXPRESSION "bad position")
 
 # Whole games: every move checked against the legal moves.
 add_test(NAME cli.match.games COMMAND ${CLI} match --games 3 --swap --a-level 1 --b-depth 2 --quiet)

@@ -160,25 +160,15 @@ int verifier(const std::vector<std::string>& args) {
   long total = 0;
   for (std::size_t f = 1; f < args.size(); ++f) {
     std::vector<std::string> lignes;
-    if (!charger_ouvertures(args[f], lignes)) {
-      std::fprintf(stderr, "corvane-cli book: cannot read %s\n", args[f].c_str());
-      return SORTIE_ERREUR;
-    }
+    if (!charger_ouvertures(args[f], lignes)) return erreur_usage("book", "cannot read " + args[f]);
+    if (std::all_of(lignes.begin(), lignes.end(), ligne_blanche)) return erreur_usage("book", args[f] + " holds no line");
     for (const std::string& l : lignes) {
-      position_initiale();
-      int j = 0;
-      for (const CoupBibliotheque& c : lire_ligne_ouverture(l)) {
-        ++j;
-        const int n = coups_legaux(trait);
-        int k = 0;
-        while (k < n && !(listes_coups[1][k].depart == c.depart && listes_coups[1][k].arrivee == c.arrivee)) ++k;
-        if (k == n) {
-          std::printf("%s: \"%s\": half-move %d is not legal\n", args[f].c_str(), l.c_str(), j);
-          ++fautes;
-          break;
-        }
-        jouer_coup(listes_coups[1][k]);
-        ++total;
+      const std::vector<CoupBibliotheque> coups = lire_ligne_ouverture(l);
+      const int j = demi_coup_illegal(coups);
+      total += j == 0 ? static_cast<long>(coups.size()) : j - 1;
+      if (j != 0) {
+        std::printf("%s: \"%s\": half-move %d is not legal\n", args[f].c_str(), l.c_str(), j);
+        ++fautes;
       }
     }
     std::printf("%s: %zu lines\n", args[f].c_str(), lignes.size());
@@ -204,7 +194,7 @@ const Enregistrement enregistrement(
      "  (default 12). Both sides' books get every line, written \"%2d-%2d \" per half-move, to\n"
      "  DIR/ouvert_b.ouv and DIR/ouvert_n.ouv (default: the current directory).\n"
      "check: replays every line of the books from the start position; exit 1 when a half-move\n"
-     "  is not legal.\n",
+     "  is not legal, 2 when a file cannot be read or holds no line.\n",
      executer});
 
 }  // namespace

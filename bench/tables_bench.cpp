@@ -63,6 +63,14 @@ void BM_EndgameProbe(benchmark::State& etat) {
 }
 BENCHMARK(BM_EndgameProbe);
 
+// Reading the 22 tables with their checksums, as at start-up.
+void BM_EndgameLoad(benchmark::State& etat) {
+  fixer_repertoire_depart();
+  for (auto _ : etat)
+    if (charger_bases() != NB_BASES) etat.SkipWithError("the endgame databases are not in the program's directory");
+}
+BENCHMARK(BM_EndgameLoad)->Unit(benchmark::kMillisecond);
+
 void BM_LearntProbe(benchmark::State& etat) {
   allouer_table_apprise();
   const auto cles = cles_aleatoires();

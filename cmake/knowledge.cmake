@@ -1,9 +1,10 @@
 # Data of the search and the knowledge bases, made by the build into the
-# program's directory: the position key file and the 22 endgame databases.
+# program's directory: the position key file and the 22 endgame databases
+# with the record of their checksums.
 
 set(CORVANE_CLASSES_BASES dod pod dop pop ddod dodd ddop podd pdod dopd pdop popd
     ppod dopp ppop popp dddod doddd pddod dopdd ppdod doppd)
-set(CORVANE_FICHIERS_BASES "")
+set(CORVANE_FICHIERS_BASES ${CORVANE_BIN}/bases.sum)
 foreach(classe ${CORVANE_CLASSES_BASES})
   list(APPEND CORVANE_FICHIERS_BASES ${CORVANE_BIN}/${classe}.bib)
 endforeach()

@@ -106,13 +106,17 @@ bool charger_ouvertures(const std::filesystem::path& chemin, std::vector<std::st
   return true;
 }
 
-bool sauver_ouvertures(const std::filesystem::path& chemin, const std::vector<std::string>& lignes) {
+std::string texte_ouvertures(const std::vector<std::string>& lignes) {
   std::string texte;
   for (const std::string& l : lignes) {
     texte += l;
     texte += "\r\n";
   }
-  return ecrire_fichier_sur(chemin, texte);
+  return texte;
+}
+
+bool sauver_ouvertures(const std::filesystem::path& chemin, const std::vector<std::string>& lignes) {
+  return ecrire_fichier_sur(chemin, texte_ouvertures(lignes));
 }
 
 void charger_bibliotheques() {

@@ -1,7 +1,11 @@
 // Endgame databases: the 22 tables of positions with at most four pieces,
 // their files, the index of a position in its table and the probes.
 #include <array>
+#include <charconv>
+#include <cstdio>
 #include <cstring>
+#include <optional>
+#include <sstream>
 #include <string>
 
 #include "knowledge/knowledge.h"
@@ -112,23 +116,65 @@ std::int32_t indice(const ClasseBase& c, const Releve& r) {
   return -1;
 }
 
+// 64-bit FNV-1a: a few milliseconds for all the tables, and any changed
+// byte changes it.
+std::uint64_t somme(const void* donnees, std::size_t taille) {
+  std::uint64_t h = 0xCBF29CE484222325ull;
+  const auto* p = static_cast<const std::uint8_t*>(donnees);
+  for (std::size_t i = 0; i < taille; ++i) h = (h ^ p[i]) * 0x100000001B3ull;
+  return h;
+}
+
+std::string nom_fichier(const ClasseBase& c) { return std::string(c.nom) + ".bib"; }
+
+// The checksums recorded in `dossier`, by class; lines that name no table or
+// do not read as a number are passed over.
+std::array<std::optional<std::uint64_t>, NB_BASES> sommes_enregistrees(const std::filesystem::path& dossier) {
+  std::array<std::optional<std::uint64_t>, NB_BASES> sommes{};
+  const auto octets = lire_fichier(dossier / FICHIER_SOMMES_BASES, 4096);
+  if (!octets) return sommes;
+  std::istringstream lignes(std::string(octets->begin(), octets->end()));
+  std::string nom, chiffres;
+  while (lignes >> nom >> chiffres) {
+    std::uint64_t v = 0;
+    const auto [fin, ec] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), v, 16);
+    if (ec != std::errc{} || fin != chiffres.data() + chiffres.size()) continue;
+    for (int k = 0; k < NB_BASES; ++k)
+      if (nom == nom_fichier(CLASSES_BASES[k])) sommes[k] = v;
+  }
+  return sommes;
+}
+
 }  // namespace
 
 std::int8_t* table_base(int classe) { return bases_finales + DEBUTS[classe]; }
 
+std::string texte_sommes_bases() {
+  std::string texte;
+  char chiffres[17];
+  for (int k = 0; k < NB_BASES; ++k) {
+    std::snprintf(chiffres, sizeof chiffres, "%016llx",
+                  static_cast<unsigned long long>(somme(table_base(k), CLASSES_BASES[k].taille)));
+    texte += nom_fichier(CLASSES_BASES[k]) + " " + chiffres + "\r\n";
+  }
+  return texte;
+}
+
 int charger_bases(const std::filesystem::path& dossier) {
+  const auto sommes = sommes_enregistrees(dossier);
   int chargees = 0;
   for (int k = 0; k < NB_BASES; ++k) {
     const ClasseBase& c = CLASSES_BASES[k];
-    const auto octets = lire_fichier(dossier / (std::string(c.nom) + ".bib"), c.taille + 1);
+    const auto octets = lire_fichier(dossier / nom_fichier(c), c.taille + 1);
     std::int8_t* t = table_base(k);
-    if (octets && octets->size() == c.taille) {
+    if (octets && octets->size() == c.taille && somme(octets->data(), c.taille) == sommes[k]) {
       std::memcpy(t, octets->data(), c.taille);
       base_utilisable[k] = 1;
       ++chargees;
     } else {
-      // Not this class's table: the class is left unusable, so the search
-      // evaluates such positions normally instead of trusting wrong bytes.
+      // Not this class's table, or not the one recorded: the class is left
+      // unusable, so the search evaluates such positions normally instead of
+      // trusting wrong bytes.
       std::memset(t, 0, c.taille);
       base_utilisable[k] = 0;
     }

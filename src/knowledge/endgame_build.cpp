@@ -267,11 +267,15 @@ bool construire_bases(std::string& erreur) {
 }
 
 bool ecrire_bases(const std::filesystem::path& dossier) {
-  for (int k = 0; k < NB_BASES; ++k)
-    if (!ecrire_fichier_sur(dossier / (std::string(CLASSES_BASES[k].nom) + ".bib"), table_base(k),
-                            CLASSES_BASES[k].taille))
-      return false;
-  return true;
+  // One set: a write that fails half way leaves the old files, not a mixture.
+  std::vector<FichierAEcrire> fichiers;
+  for (int k = 0; k < NB_BASES; ++k) {
+    const ClasseBase& c = CLASSES_BASES[k];
+    fichiers.push_back({dossier / (std::string(c.nom) + ".bib"), table_base(k), c.taille});
+  }
+  const std::string sommes = texte_sommes_bases();
+  fichiers.push_back({dossier / FICHIER_SOMMES_BASES, sommes.data(), sommes.size()});
+  return ecrire_fichiers_sur(fichiers);
 }
 
 bool verifier_bases(std::string& erreur) {

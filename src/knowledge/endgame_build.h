@@ -24,7 +24,9 @@ struct BilanBase {  // outcomes of one class, side to move's view
 // a distance does not fit a byte.
 bool construire_bases(std::string& erreur);
 
-// Writes the 22 tables as "<name>.bib" files into `dossier` (safely).
+// Writes the 22 tables as "<name>.bib" files into `dossier`, with the
+// record of their checksums (FICHIER_SOMMES_BASES), safely and as one set:
+// when one cannot be written, none of the old files is replaced.
 bool ecrire_bases(const std::filesystem::path& dossier);
 
 // Re-derives every stored byte from its successors, one ply deep, and checks

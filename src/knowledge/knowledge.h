@@ -55,7 +55,10 @@ void trier_ouvertures(std::vector<std::string>& lignes);
 // list and false; any content is accepted (bad lines simply never match).
 bool charger_ouvertures(const std::filesystem::path& chemin, std::vector<std::string>& lignes);
 
-// Writes the lines, each ended by CR LF, safely.
+// The text of a book file: the lines, each ended by CR LF.
+std::string texte_ouvertures(const std::vector<std::string>& lignes);
+
+// Writes that text safely.
 bool sauver_ouvertures(const std::filesystem::path& chemin, const std::vector<std::string>& lignes);
 
 // Loads both working books from the program's directory.
@@ -80,6 +83,9 @@ void consulter_bibliotheque();
 constexpr int NB_BASES = 22;
 constexpr std::size_t TAILLE_BASES = 2687410;  // the 22 tables together
 constexpr Score SANS_BASE = INT16_MIN;  // probe of a class whose file could not be loaded
+// Beside the tables: one line "<name>.bib <checksum>" per table, the 64-bit
+// FNV-1a of its bytes in hexadecimal, written when the tables are.
+inline constexpr const char* FICHIER_SOMMES_BASES = "bases.sum";
 
 // How a class turns the squares of its pieces into an offset.
 enum class Indexation : std::uint8_t {
@@ -148,11 +154,16 @@ extern std::uint8_t bases_chargees;             // 1 when the tables are in memo
 
 std::int8_t* table_base(int classe);  // first byte of a class's table
 
-// Reads the 22 "<name>.bib" files of `dossier`. A file that is missing or not
-// exactly its size leaves its class unusable (its probe answers SANS_BASE and
-// the search evaluates such positions normally). Returns the classes loaded.
+// Reads the 22 "<name>.bib" files of `dossier`. A file that is missing, not
+// exactly its size, or whose bytes do not give the checksum recorded for it
+// in FICHIER_SOMMES_BASES (or has none there) leaves its class unusable (its
+// probe answers SANS_BASE and the search evaluates such positions normally).
+// Returns the classes loaded.
 int charger_bases(const std::filesystem::path& dossier);
 int charger_bases();  // from the program's directory
+
+// The text of FICHIER_SOMMES_BASES for the 22 tables in memory.
+std::string texte_sommes_bases();
 
 // The class of the material on `cases` (laid out like damier) with `camp` to
 // move, or -1 when no table covers it.

@@ -1,5 +1,6 @@
 // Learnt positions: a fixed table of scores addressed by the position keys,
 // loaded from "pool.dat" or a lesson file and saved whole as a lesson.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -15,13 +16,20 @@ namespace {
 
 constexpr const char* IMPOSSIBLE_OUVRIR = "Impossible d'ouvrir ce fichier";
 
-// The file's bytes as the table (records little-endian, like memory here).
+// The largest learnt score kept: one the search could give. -32768 would wrap
+// when negated (a lost position would read as won), and beyond 32000 a score
+// leaves the root's full window.
+constexpr Score SCORE_APPRIS_MAX = SCORE_INFINI - 1;
+
+// The file's bytes as the table (records little-endian, like memory here),
+// scores brought within +-SCORE_APPRIS_MAX.
 void copier_image(const std::vector<std::uint8_t>& octets) {
   for (std::uint32_t i = 0; i < NB_APPRISES; ++i) {
     const std::uint8_t* r = octets.data() + 8 * std::size_t{i};
     EntreeApprise& e = table_apprise[i];
     e.verif = std::uint32_t{r[0]} | std::uint32_t{r[1]} << 8 | std::uint32_t{r[2]} << 16 | std::uint32_t{r[3]} << 24;
-    e.score = static_cast<std::int16_t>(r[4] | r[5] << 8);
+    const auto score = static_cast<Score>(r[4] | r[5] << 8);
+    e.score = std::clamp(score, static_cast<Score>(-SCORE_APPRIS_MAX), SCORE_APPRIS_MAX);
     e.libre[0] = r[6];
     e.libre[1] = r[7];
   }

@@ -1,11 +1,14 @@
 #include "records/files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <string>
 
 std::filesystem::path repertoire_depart = ".";
 std::function<void(const std::filesystem::path&, bool)> crochet_lecture_fichier;
@@ -18,15 +21,33 @@ void fixer_repertoire_depart() {
 
 std::optional<std::vector<std::uint8_t>> lire_fichier(const std::filesystem::path& chemin, std::size_t maximum,
                                                       bool* trop_long) {
-  std::FILE* f = std::fopen(chemin.c_str(), "rb");
-  if (crochet_lecture_fichier) crochet_lecture_fichier(chemin, f != nullptr);
-  if (f == nullptr) return std::nullopt;
+  // Only a regular file is read: a pipe, a device or a folder counts as
+  // missing. It is looked at before it is opened, and the open does not wait
+  // for a writer, in case something else was put there in between.
+  const auto echec = [&chemin]() -> std::optional<std::vector<std::uint8_t>> {
+    if (crochet_lecture_fichier) crochet_lecture_fichier(chemin, false);
+    return std::nullopt;
+  };
+  struct stat etat;
+  if (::stat(chemin.c_str(), &etat) != 0 || !S_ISREG(etat.st_mode)) return echec();
+  const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return echec();
+  if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+    ::close(fd);
+    return echec();
+  }
+  if (crochet_lecture_fichier) crochet_lecture_fichier(chemin, true);
   std::vector<std::uint8_t> octets;
   std::uint8_t tampon[65536];
-  bool coupe = false;
+  bool coupe = false, erreur = false;
   for (;;) {
-    const std::size_t n = std::fread(tampon, 1, sizeof tampon, f);
-    if (n == 0) break;
+    const ssize_t lus = ::read(fd, tampon, sizeof tampon);
+    if (lus < 0 && errno == EINTR) continue;
+    if (lus <= 0) {
+      erreur = lus < 0;
+      break;
+    }
+    const auto n = static_cast<std::size_t>(lus);
     const std::size_t place = maximum - octets.size();
     octets.insert(octets.end(), tampon, tampon + std::min(n, place));
     if (n > place) {
@@ -34,33 +55,71 @@ std::optional<std::vector<std::uint8_t>> lire_fichier(const std::filesystem::pat
       break;
     }
   }
-  std::fclose(f);
+  ::close(fd);
+  if (erreur) return std::nullopt;
   if (trop_long != nullptr) *trop_long = coupe;
   return octets;
 }
 
-bool ecrire_fichier_sur(const std::filesystem::path& chemin, const void* donnees, std::size_t taille) {
-  std::filesystem::path temporaire = chemin;
-  temporaire += ".tmp";
-  const int fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+namespace {
+
+// Writes the bytes to a new file beside `chemin` that nothing else uses
+// ("<target>.tmp<pid>-<n>", created exclusively) and flushes it to disk.
+// False, with nothing left behind, when it cannot.
+bool ecrire_temporaire(const std::filesystem::path& chemin, const void* donnees, std::size_t taille,
+                       std::filesystem::path& temporaire) {
+  static unsigned compteur = 0;
+  int fd = -1;
+  for (int essai = 0; fd < 0 && essai < 100; ++essai) {
+    temporaire = chemin;
+    temporaire += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(compteur++);
+    fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0 && errno != EEXIST) return false;
+  }
   if (fd < 0) return false;
   const auto* p = static_cast<const std::uint8_t*>(donnees);
   std::size_t reste = taille;
   bool ok = true;
   while (ok && reste > 0) {
     const ssize_t n = ::write(fd, p, reste);
-    if (n <= 0) {
-      ok = false;
-      break;
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) {
+      p += n;
+      reste -= static_cast<std::size_t>(n);
     }
-    p += n;
-    reste -= static_cast<std::size_t>(n);
   }
   ok = ok && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
-  if (ok) ok = std::rename(temporaire.c_str(), chemin.c_str()) == 0;
   if (!ok) std::remove(temporaire.c_str());
   return ok;
+}
+
+}  // namespace
+
+bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers) {
+  for (const FichierAEcrire& f : fichiers) {
+    std::error_code ec;
+    if (f.chemin.filename().empty() || std::filesystem::is_directory(std::filesystem::symlink_status(f.chemin, ec)))
+      return false;  // no file to replace there
+  }
+  std::vector<std::filesystem::path> temporaires;
+  auto effacer = [&](std::size_t depuis) {
+    for (std::size_t i = depuis; i < temporaires.size(); ++i) std::remove(temporaires[i].c_str());
+    return false;
+  };
+  for (const FichierAEcrire& f : fichiers) {
+    std::filesystem::path t;
+    if (!ecrire_temporaire(f.chemin, f.donnees, f.taille, t)) return effacer(0);
+    temporaires.push_back(t);
+  }
+  for (std::size_t i = 0; i < fichiers.size(); ++i)
+    if (std::rename(temporaires[i].c_str(), fichiers[i].chemin.c_str()) != 0) return effacer(i);
+  return true;
+}
+
+bool ecrire_fichier_sur(const std::filesystem::path& chemin, const void* donnees, std::size_t taille) {
+  return ecrire_fichiers_sur({{chemin, donnees, taille}});
 }
 
 bool ecrire_fichier_sur(const std::filesystem::path& chemin, const std::string& texte) {

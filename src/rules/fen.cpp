@@ -13,15 +13,18 @@ std::string_view rogner(std::string_view s) {
   return s;
 }
 
-bool lire_nombre(std::string_view& s, int& n) {
+// A decimal number, its digits as written kept in `chiffres` (the value stops
+// growing beyond 1000: no square is that far).
+bool lire_nombre(std::string_view& s, int& n, std::string_view& chiffres) {
   s = rogner(s);
-  if (s.empty() || !std::isdigit(static_cast<unsigned char>(s.front()))) return false;
+  std::size_t longueur = 0;
+  while (longueur < s.size() && std::isdigit(static_cast<unsigned char>(s[longueur]))) ++longueur;
+  if (longueur == 0) return false;
+  chiffres = s.substr(0, longueur);
   n = 0;
-  while (!s.empty() && std::isdigit(static_cast<unsigned char>(s.front()))) {
-    if (n < 1000) n = n * 10 + (s.front() - '0');
-    s.remove_prefix(1);
-  }
-  s = rogner(s);
+  for (const char c : chiffres)
+    if (n < 1000) n = n * 10 + (c - '0');
+  s = rogner(s.substr(longueur));
   return true;
 }
 
@@ -35,7 +38,7 @@ bool lire_liste(std::string_view liste, Camp camp, Position& pos, bool (&vu)[33]
     std::string_view element = liste.substr(0, virgule);
     liste = virgule == std::string_view::npos ? std::string_view{} : liste.substr(virgule + 1);
     element = rogner(element);
-    if (element.empty()) {
+    if (element.empty() || (virgule != std::string_view::npos && rogner(liste).empty())) {
       erreur = std::string("empty entry in the list of ") + nom;
       return false;
     }
@@ -45,14 +48,16 @@ bool lire_liste(std::string_view liste, Camp camp, Position& pos, bool (&vu)[33]
       element.remove_prefix(1);
     }
     int premier = 0, dernier = 0;
-    if (!lire_nombre(element, premier)) {
+    std::string_view chiffres_premier, chiffres_dernier;
+    if (!lire_nombre(element, premier, chiffres_premier)) {
       erreur = std::string("not a square number in the list of ") + nom + ": \"" + std::string(element) + "\"";
       return false;
     }
     dernier = premier;
+    chiffres_dernier = chiffres_premier;
     if (!element.empty() && element.front() == '-') {
       element.remove_prefix(1);
-      if (!lire_nombre(element, dernier)) {
+      if (!lire_nombre(element, dernier, chiffres_dernier)) {
         erreur = std::string("bad range in the list of ") + nom;
         return false;
       }
@@ -62,7 +67,7 @@ bool lire_liste(std::string_view liste, Camp camp, Position& pos, bool (&vu)[33]
       return false;
     }
     if (premier < 1 || premier > NB_CASES || dernier < 1 || dernier > NB_CASES) {
-      erreur = "square " + std::to_string(premier < 1 || premier > NB_CASES ? premier : dernier) +
+      erreur = "square " + std::string(premier < 1 || premier > NB_CASES ? chiffres_premier : chiffres_dernier) +
                " is outside 1..32";
       return false;
     }
@@ -104,16 +109,15 @@ bool lire_fen(std::string_view texte, Position& pos, std::string& erreur) {
   // Three fields: side to move, then the two colour lists in either order.
   std::string_view champs[3];
   int nb = 0;
+  bool de_trop = false;  // a colon after the third field, even with nothing behind it
   while (nb < 3) {
     const std::size_t deux_points = texte.find(':');
     champs[nb++] = rogner(texte.substr(0, deux_points));
-    if (deux_points == std::string_view::npos) {
-      texte = {};
-      break;
-    }
+    if (deux_points == std::string_view::npos) break;
     texte = texte.substr(deux_points + 1);
+    de_trop = nb == 3;
   }
-  if (nb != 3 || !texte.empty()) {
+  if (nb != 3 || de_trop) {
     erreur = "a position reads side:colour list:colour list, as B:W21-32:B1-12";
     return false;
   }

@@ -1,7 +1,9 @@
 // Position keys: the two tables of key words, their file, and the keys of a
 // board computed from scratch (faire_coup keeps them incrementally).
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 #include "records/files.h"
 #include "search/table.h"
@@ -30,6 +32,18 @@ constexpr Mots mots_integres() {
 }
 constexpr Mots MOTS = mots_integres();
 
+// Words a board can address: piece codes 1..4 on squares 1..32.
+constexpr int PREMIER_MOT_LU = PION_BLANC * 32 + 1;
+constexpr int DERNIER_MOT_LU = DAME_NOIRE * 32 + NB_CASES;
+
+// Words that can be keys: none a board reads is zero (the piece would drop
+// out of every key) and no two are alike (two placements would share keys).
+bool mots_utilisables(const std::uint32_t mots[NB_MOTS_CLES]) {
+  std::vector<std::uint32_t> lus(mots + PREMIER_MOT_LU, mots + DERNIER_MOT_LU + 1);
+  std::sort(lus.begin(), lus.end());
+  return lus.front() != 0 && std::adjacent_find(lus.begin(), lus.end()) == lus.end();
+}
+
 }  // namespace
 
 std::uint32_t cles_index[NB_MOTS_CLES];
@@ -56,18 +70,22 @@ void cles_integrees(std::uint32_t index[NB_MOTS_CLES], std::uint32_t verif[NB_MO
 bool charger_cles(const std::filesystem::path& fichier) {
   (void)cles_pretes;
   const auto octets = lire_fichier(fichier, TAILLE_FICHIER_CLES + 1);
-  if (!octets || octets->size() != TAILLE_FICHIER_CLES) {
-    cles_integrees(cles_index, cles_verif);
-    return false;
-  }
+  const bool lu = octets && octets->size() == TAILLE_FICHIER_CLES;
   auto mot = [&](int k) {
     const std::uint8_t* p = octets->data() + 4 * k;
     return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24;
   };
-  for (int k = 0; k < NB_MOTS_CLES; ++k) {
-    cles_index[k] = mot(k);
-    cles_verif[k] = mot(NB_MOTS_CLES + k);
+  std::uint32_t index[NB_MOTS_CLES], verif[NB_MOTS_CLES];
+  for (int k = 0; lu && k < NB_MOTS_CLES; ++k) {
+    index[k] = mot(k);
+    verif[k] = mot(NB_MOTS_CLES + k);
   }
+  if (!lu || !mots_utilisables(index) || !mots_utilisables(verif)) {
+    cles_integrees(cles_index, cles_verif);
+    return false;
+  }
+  std::memcpy(cles_index, index, sizeof index);
+  std::memcpy(cles_verif, verif, sizeof verif);
   return true;
 }
 

@@ -79,7 +79,8 @@ static_assert(sizeof(EntreeTable) == 12, "a table entry is 12 bytes");
 void cles_integrees(std::uint32_t index[NB_MOTS_CLES], std::uint32_t verif[NB_MOTS_CLES]);
 
 // Reads the key tables from a 1320-byte file; any other file (missing, short,
-// long) leaves the built-in words. True when the file was used.
+// long, or with a word a board reads at zero or twice in one table) leaves
+// the built-in words. True when the file was used.
 bool charger_cles(const std::filesystem::path& fichier);
 
 // Writes the built-in words as a key file (safely).

@@ -19,6 +19,7 @@ statut_eval(cli.eval.two_positions 2 eval "B:W1:B2" "B:W1:B2")
 statut_eval(cli.params.no_args 2 params)
 statut_eval(cli.params.missing_file 2 params show /nonexistent/x.par)
 statut_eval(cli.params.missing_source 2 params build /nonexistent/x.txt x.par)
+cli_refus(cli.params.show_device "/dev/null" params show /dev/null)
 
 add_test(NAME cli.params.show COMMAND ${CLI} params show ${CORVANE_BIN}/Parametres/defaut.par)
 set_tests_properties(cli.params.show PROPERTIES PASS_REGULAR_EXPRESSION "phase0_bas 20\n(.|\n)*table 7\n")

@@ -16,6 +16,8 @@ function(cli_status name status)
 endfunction()
 cli_status(cli.moves.bad_fen 2 moves "B:W33:B1")
 cli_status(cli.moves.two_positions 2 moves "B:W1:B2" "B:W1:B2")
+add_test(NAME cli.moves.empty_fen COMMAND ${CLI} moves "")  # given, but empty: not the start position
+set_tests_properties(cli.moves.empty_fen PROPERTIES PASS_REGULAR_EXPRESSION "bad position")
 add_test(NAME cli.moves.bad_fen_message COMMAND ${CLI} moves "B:W33:B1")
 set_tests_properties(cli.moves.bad_fen_message PROPERTIES PASS_REGULAR_EXPRESSION "outside 1..32")
 

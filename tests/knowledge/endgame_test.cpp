@@ -18,6 +18,7 @@
 #include "knowledge/endgame_build.h"
 #include "knowledge/knowledge.h"
 #include "rules/board.h"
+#include "rules/fen.h"
 #include "rules/generation.h"
 #include "search/search.h"
 #include "support/reference.h"
@@ -218,10 +219,14 @@ TEST_F(Bases, FilesThatAreMissingShortLongOrEmptyLeaveTheirClassUnusable) {
       case 1: octets.resize(c.taille - 1); break;
       case 2: octets.push_back(0); break;
       case 3: octets.clear(); break;
-      case 4: ++attendues; break;  // random bytes of the right size
+      case 4:  // random bytes of the right size, vouched for by the record below
+        ++attendues;
+        std::memcpy(table_base(k), octets.data(), c.taille);
+        break;
     }
     std::ofstream(f, std::ios::binary).write(octets.data(), static_cast<std::streamsize>(octets.size()));
   }
+  std::ofstream(d / FICHIER_SOMMES_BASES, std::ios::binary) << texte_sommes_bases();
   EXPECT_EQ(charger_bases(d), attendues);
   for (int k = 0; k < NB_BASES; ++k) {
     const ClasseBase& c = CLASSES_BASES[k];
@@ -250,6 +255,44 @@ TEST_F(Bases, FilesThatAreMissingShortLongOrEmptyLeaveTheirClassUnusable) {
   fs::remove_all(d, ec);
   EXPECT_EQ(charger_bases(d), 0);
   EXPECT_EQ(charger_bases(BIN), NB_BASES);
+}
+
+// A table of the right size and other bytes is not trusted: the record of
+// checksums written with the tables must vouch for every one.
+TEST_F(Bases, ATableThatDisagreesWithItsRecordedChecksumIsUnusable) {
+  rechargees = true;
+  const fs::path d = fs::temp_directory_path() / ("corvane-sum-" + std::to_string(::getpid()));
+  fs::create_directories(d);
+  ASSERT_TRUE(ecrire_bases(d));
+  EXPECT_EQ(charger_bases(d), NB_BASES);
+  std::mt19937 alea(3);
+  std::vector<char> octets(CLASSES_BASES[BASE_DDOD].taille);
+  for (char& b : octets) b = static_cast<char>(alea());
+  std::ofstream(d / "ddod.bib", std::ios::binary).write(octets.data(), static_cast<std::streamsize>(octets.size()));
+  EXPECT_EQ(charger_bases(d), NB_BASES - 1);
+  EXPECT_EQ(base_utilisable[BASE_DDOD], 0);
+  Position pos;  // drawn; W, two kings against one, is to move at ply 2
+  std::string erreur;
+  ASSERT_TRUE(lire_fen("B:WK10,K20:BK5", pos, erreur)) << erreur;
+  placer_position(pos);
+  Score v = 0;
+  EXPECT_FALSE(sonder_finale(BLANCS, 2, v)) << v;
+  fs::remove(d / FICHIER_SOMMES_BASES);
+  EXPECT_EQ(charger_bases(d), 0);  // nothing vouches for any table
+  fs::remove_all(d);
+}
+
+// The tables are written as one set: when one cannot be put in place (a
+// folder stands there), none of the old files is replaced.
+TEST(EndgameFiles, AWriteThatFailsHalfWayLeavesTheOldFiles) {
+  const fs::path d = fs::temp_directory_path() / ("corvane-set-" + std::to_string(::getpid()));
+  fs::create_directories(d / "doppd.bib");
+  std::ofstream(d / "dod.bib") << "old";
+  EXPECT_FALSE(ecrire_bases(d));
+  std::ifstream dod(d / "dod.bib");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dod), {}), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 2);  // no temporary file left
+  fs::remove_all(d);
 }
 
 TEST_F(Bases, TheBuiltTablesAgreeWithTheirSuccessorsOnePlyDeep) {

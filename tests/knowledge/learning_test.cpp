@@ -1,6 +1,7 @@
 // Learnt positions: the slot of a position, protected verdicts, collisions,
 // and the table's file image.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "evaluation/evaluation.h"
 #include "game/hooks.h"
 #include "knowledge/knowledge.h"
 #include "records/files.h"
@@ -123,7 +125,9 @@ TEST_F(Apprises, AScoreOfZeroIsStoredAndMeansNothingLearnt) {
 // The lesson file is the table's image: every record as loaded, the learnt
 // slot changed, little-endian, whatever the number of learnt positions.
 TEST_F(Apprises, ALessonIsTheWholeTableWithOnlyTheLearntSlotChanged) {
-  const auto image = aleatoires(TAILLE_FICHIER_APPRIS, 7);
+  auto image = aleatoires(TAILLE_FICHIER_APPRIS, 7);
+  for (std::size_t o = 5; o < image.size(); o += 8)  // scores within +-16383, which loading keeps as they are
+    image[o] = static_cast<std::uint8_t>(static_cast<std::int8_t>(image[o]) / 2);
   ASSERT_TRUE(charger_lecons(ecrire("in.dal", image)));
   std::uint32_t cle = 1;
   while (true) {  // a slot whose score the random bytes left unprotected
@@ -173,6 +177,27 @@ TEST_F(Apprises, PoolFilesThatAreNotAnImageLeaveAnEmptyTable) {
   EXPECT_TRUE(erreurs.empty());  // the pool is quiet about a missing file
 }
 
+// Scores no search gives are brought inside its window: -32768 would wrap
+// when negated, and beyond +-32000 the root's window is left.
+TEST_F(Apprises, LearntScoresBeyondTheSearchWindowAreBroughtInsideIt) {
+  const std::vector<std::pair<int, int>> lu_attendu = {
+      {-32768, -31999}, {32767, 31999}, {32001, 31999}, {-32001, -31999}, {31999, 31999}, {-31999, -31999}, {5, 5}};
+  std::vector<std::uint8_t> image(TAILLE_FICHIER_APPRIS, 0);
+  for (std::size_t i = 0; i < lu_attendu.size(); ++i) {
+    std::uint8_t* r = image.data() + 8 * (i + 1);  // slot i + 1 holds the position of check key i + 1
+    r[0] = static_cast<std::uint8_t>(i + 1);
+    r[4] = static_cast<std::uint8_t>(lu_attendu[i].first);
+    r[5] = static_cast<std::uint8_t>(lu_attendu[i].first >> 8);
+  }
+  ecrire("pool.dat", image);
+  ASSERT_TRUE(charger_pool(dossier));
+  for (std::uint32_t i = 0; i < lu_attendu.size(); ++i) {
+    const EntreeApprise* e = sonder_apprises(i + 1, i + 1);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->score, lu_attendu[i].second) << lu_attendu[i].first;
+  }
+}
+
 TEST_F(Apprises, ALessonThatCannotBeReadIsReportedAndChangesNothing) {
   ASSERT_TRUE(apprendre(42, 4242, 17));
   ecrire("short.dal", std::vector<std::uint8_t>(1000, 1));
@@ -188,6 +213,27 @@ TEST_F(Apprises, ALessonThatCannotBeWrittenIsReported) {
   EXPECT_FALSE(apprendre(1, 1, 5, "no-such-folder/x.dal"));
   ASSERT_EQ(erreurs.size(), 1u);
   EXPECT_EQ(erreurs[0].first, "Impossible d'ouvrir ce fichier");
+}
+
+// A pipe or a folder in place of a data file counts as missing: no loader
+// waits on a pipe that nobody writes, none takes a folder for an empty file.
+TEST_F(Apprises, APipeOrAFolderInPlaceOfADataFileCountsAsMissing) {
+  ::alarm(30);  // a loader that blocks ends the test instead of hanging it
+  const char* noms[] = {"hashkey33.dat", "dod.bib", "ouvert_b.ouv", "defaut.par", FICHIER_POOL};
+  for (const bool tube : {true, false}) {
+    for (const char* nom : noms)
+      ASSERT_TRUE(tube ? ::mkfifo((dossier / nom).c_str(), 0600) == 0 : fs::create_directory(dossier / nom)) << nom;
+    EXPECT_FALSE(charger_cles(dossier / "hashkey33.dat"));
+    EXPECT_EQ(charger_bases(dossier), 0);
+    std::vector<std::string> lignes;
+    EXPECT_FALSE(charger_ouvertures(dossier / "ouvert_b.ouv", lignes));
+    EXPECT_FALSE(charger_parametres(dossier / "defaut.par"));
+    EXPECT_FALSE(charger_pool(dossier));
+    for (const char* nom : noms) fs::remove(dossier / nom);
+  }
+  ::alarm(0);
+  EXPECT_EQ(erreurs.size(), 2u);  // the parameter file, each time
+  charger_bases(CORVANE_BIN_DIR);
 }
 
 TEST(LearntTable, WithoutTheTableNothingIsFoundAndNothingCrashes) {

@@ -72,3 +72,16 @@ TEST(Fen, RefusesTextOfAnotherForm) {
                           "B:W1:B2x", "B:Q1:B2", "B:W-3:B2", "B:WK:B2"})
     EXPECT_FALSE(erreur_de(fen).empty()) << fen;
 }
+
+TEST(Fen, RefusesATrailingColonOrComma) {
+  Position pos;
+  std::string erreur;
+  ASSERT_TRUE(lire_fen("B:W21:B2", pos, erreur)) << erreur;
+  for (const char* fen : {"B:W21:B2:", "B:W21:B2: .", "B:W21,:B2", "B:W21:B2,", "B:W21:B2 , ."})
+    EXPECT_FALSE(erreur_de(fen).empty()) << fen;
+}
+
+TEST(Fen, NamesASquareOutsideTheBoardAsWritten) {
+  EXPECT_NE(erreur_de("B:W21:B99999999999").find("square 99999999999 is outside"), std::string::npos);
+  EXPECT_NE(erreur_de("B:W21:B3-123456").find("square 123456 is outside"), std::string::npos);
+}

@@ -57,6 +57,14 @@ std::vector<std::uint32_t> mots_courants() {
   return m;
 }
 
+// A key file of other words, all different: byte i is 7i + 3, changed by the
+// quarter-kilobyte it lies in so that word k + 64 differs from word k.
+std::vector<std::uint8_t> autres_mots() {
+  std::vector<std::uint8_t> octets(1320);
+  for (std::size_t i = 0; i < octets.size(); ++i) octets[i] = static_cast<std::uint8_t>((i * 7 + 3) ^ (i >> 8));
+  return octets;
+}
+
 std::vector<std::uint32_t> mots_integres() {
   std::uint32_t a[NB_MOTS_CLES], b[NB_MOTS_CLES];
   cles_integrees(a, b);
@@ -90,8 +98,7 @@ TEST(KeyFile, BuiltInWordsAreDistinctAndNonZero) {
 
 TEST(KeyFile, AFileOfOtherWordsReplacesBothTablesInOrder) {
   Dossier d;
-  std::vector<std::uint8_t> octets(1320);
-  for (std::size_t i = 0; i < octets.size(); ++i) octets[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  const auto octets = autres_mots();
   ASSERT_TRUE(charger_cles(d.ecrire("k.dat", octets)));
   EXPECT_EQ(cles_index[0], 0x18110A03u);               // bytes 3, 10, 17, 24
   EXPECT_EQ(cles_verif[0], octets[660] | octets[661] << 8 | octets[662] << 16 | std::uint32_t{octets[663]} << 24);
@@ -100,16 +107,50 @@ TEST(KeyFile, AFileOfOtherWordsReplacesBothTablesInOrder) {
 
 TEST(KeyFile, MissingShortOrLongFilesLeaveTheBuiltInWords) {
   Dossier d;
-  std::vector<std::uint8_t> autre(1320, 0xAB);
+  auto autre = autres_mots();
   for (const auto& [nom, taille] : {std::pair{"short.dat", 1319}, {"long.dat", 1321}, {"empty.dat", 0}}) {
     ASSERT_TRUE(charger_cles(d.ecrire("ok.dat", autre)));  // start from other words
     autre.resize(static_cast<std::size_t>(taille), 0xCD);
     EXPECT_FALSE(charger_cles(d.ecrire(nom, autre))) << nom;
     EXPECT_EQ(mots_courants(), mots_integres()) << nom;
-    autre.assign(1320, 0xAB);
+    autre = autres_mots();
   }
   EXPECT_FALSE(charger_cles(d.chemin / "none.dat"));
   EXPECT_EQ(mots_courants(), mots_integres());
+}
+
+// A write goes through a temporary file of its own: another "<target>.tmp"
+// is left alone, and an empty name writes nothing (nor touches "./.tmp").
+TEST(KeyFile, WritingSparesOtherTemporaryFilesAndRefusesAnEmptyName) {
+  Dossier d;
+  d.ecrire("hashkey33.dat.tmp", {1, 2, 3});
+  d.ecrire(".tmp", {4});
+  ASSERT_TRUE(ecrire_fichier_cles(d.chemin / "hashkey33.dat"));
+  EXPECT_EQ(fs::file_size(d.chemin / "hashkey33.dat"), 1320u);
+  EXPECT_EQ(lire_fichier(d.chemin / "hashkey33.dat.tmp"), std::vector<std::uint8_t>({1, 2, 3}));
+  const fs::path ici = fs::current_path();
+  fs::current_path(d.chemin);
+  EXPECT_FALSE(ecrire_fichier_cles(""));
+  fs::current_path(ici);
+  EXPECT_EQ(lire_fichier(d.chemin / ".tmp"), std::vector<std::uint8_t>({4}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(d.chemin), fs::directory_iterator()), 3);  // nothing left behind
+}
+
+// All 0x00 or all 0xFF would give every position the same key; a word that
+// a board reads at zero, or twice in one table, cannot be right either.
+TEST(KeyFile, WordsThatCannotBeKeysLeaveTheBuiltInWords) {
+  Dossier d;
+  auto zero = autres_mots(), double_ = autres_mots(), inutilise = autres_mots();
+  std::fill_n(zero.begin() + 4 * (165 + 33), 4, 0);                     // check word of code 1 on square 1
+  std::copy_n(double_.begin() + 4 * 40, 4, double_.begin() + 4 * 150);  // two index words alike
+  std::fill_n(inutilise.begin(), 4, 0);                                 // index word 0: no piece reads it
+  const std::vector<std::uint8_t> nuls(1320, 0x00), pleins(1320, 0xFF);
+  for (const auto& faux : {nuls, pleins, zero, double_}) {
+    ASSERT_TRUE(charger_cles(d.ecrire("ok.dat", autres_mots())));
+    EXPECT_FALSE(charger_cles(d.ecrire("faux.dat", faux)));
+    EXPECT_EQ(mots_courants(), mots_integres());
+  }
+  EXPECT_TRUE(charger_cles(d.ecrire("inutilise.dat", inutilise)));
 }
 
 TEST(PositionKeys, AreTheXorOfTheWordsOfEveryPiece) {

@@ -26,8 +26,8 @@ struct Enregistrement {
 // Prints "corvane-cli NAME: MESSAGE" on standard error and returns SORTIE_USAGE.
 int erreur_usage(const char* commande, const std::string& message);
 
-// Reads a FEN argument (or the start position when `texte` is empty) and
-// places it on the board; false after reporting the fault.
+// Reads a FEN argument (FEN_DEPART when none is given: an empty one is a bad
+// position) and places it on the board; false after reporting the fault.
 bool charger_position(const char* commande, const std::string& texte);
 
 // Parses a whole decimal number within [min, max].

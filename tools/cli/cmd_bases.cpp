@@ -42,8 +42,8 @@ int verifier(const std::string& dossier) {
   if (n != NB_BASES) {
     for (int k = 0; k < NB_BASES; ++k)
       if (!base_utilisable[k])
-        std::fprintf(stderr, "corvane-cli bases check: %s.bib missing or not %u bytes\n", CLASSES_BASES[k].nom,
-                     CLASSES_BASES[k].taille);
+        std::fprintf(stderr, "corvane-cli bases check: %s.bib missing, not %u bytes or not as recorded in %s\n",
+                     CLASSES_BASES[k].nom, CLASSES_BASES[k].taille, FICHIER_SOMMES_BASES);
     return SORTIE_ERREUR;
   }
   const auto debut = std::chrono::steady_clock::now();
@@ -87,7 +87,8 @@ const Enregistrement enregistrement(
      "       corvane-cli bases check DIR\n"
      "       corvane-cli bases probe DIR FEN\n"
      "build: solves every position of the 22 classes (at most four pieces) by retrograde\n"
-     "  analysis and writes the 22 .bib files into DIR.\n"
+     "  analysis and writes the 22 .bib files into DIR, with bases.sum, the checksum of each;\n"
+     "  a table whose bytes do not give its recorded checksum is not used.\n"
      "check: loads the 22 files of DIR and re-derives every byte from the bytes of its\n"
      "  successors, one ply deep; prints wins/draws/losses per class, or the first\n"
      "  inconsistent position as FEN and exits 1.\n"

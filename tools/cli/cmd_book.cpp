@@ -9,6 +9,7 @@
 #include "game/game.h"
 #include "knowledge/knowledge.h"
 #include "moteur.h"
+#include "records/files.h"
 #include "rules/moves.h"
 #include "search/search.h"
 #include "search/table.h"
@@ -35,7 +36,9 @@ int score_apres_coup(const Croissance& c, Camp adverse) {
   int score = 0;
   for (int forces = 0;; ++forces) {
     trait = camp;
-    profondeur_imposee = c.profondeur - 1;
+    // The reply is searched one ply less, but at least one: a depth of 0
+    // would mean no limit.
+    profondeur_imposee = std::max(1, c.profondeur - 1);
     const std::uint8_t choix = choisir_coup(camp);
     if (choix == CHOIX_AUCUN) {  // the side to move has lost
       score = signe * -SCORE_INFINI;
@@ -139,8 +142,9 @@ int construire(const std::vector<std::string>& args) {
   std::vector<std::string> lignes(c.lignes.begin(), c.lignes.end());
   trier_ouvertures(lignes);
   const std::filesystem::path d = dossier;
-  if (!sauver_ouvertures(d / FICHIER_OUVERTURES_BLANCS, lignes) ||
-      !sauver_ouvertures(d / FICHIER_OUVERTURES_NOIRS, lignes)) {
+  const std::string texte = texte_ouvertures(lignes);  // both books, written as one set
+  if (!ecrire_fichiers_sur({{d / FICHIER_OUVERTURES_BLANCS, texte.data(), texte.size()},
+                            {d / FICHIER_OUVERTURES_NOIRS, texte.data(), texte.size()}})) {
     std::fprintf(stderr, "corvane-cli book: cannot write the books in %s\n", dossier.c_str());
     return SORTIE_ERREUR;
   }
@@ -156,25 +160,15 @@ int verifier(const std::vector<std::string>& args) {
   long total = 0;
   for (std::size_t f = 1; f < args.size(); ++f) {
     std::vector<std::string> lignes;
-    if (!charger_ouvertures(args[f], lignes)) {
-      std::fprintf(stderr, "corvane-cli book: cannot read %s\n", args[f].c_str());
-      return SORTIE_ERREUR;
-    }
+    if (!charger_ouvertures(args[f], lignes)) return erreur_usage("book", "cannot read " + args[f]);
+    if (std::all_of(lignes.begin(), lignes.end(), ligne_blanche)) return erreur_usage("book", args[f] + " holds no line");
     for (const std::string& l : lignes) {
-      position_initiale();
-      int j = 0;
-      for (const CoupBibliotheque& c : lire_ligne_ouverture(l)) {
-        ++j;
-        const int n = coups_legaux(trait);
-        int k = 0;
-        while (k < n && !(listes_coups[1][k].depart == c.depart && listes_coups[1][k].arrivee == c.arrivee)) ++k;
-        if (k == n) {
-          std::printf("%s: \"%s\": half-move %d is not legal\n", args[f].c_str(), l.c_str(), j);
-          ++fautes;
-          break;
-        }
-        jouer_coup(listes_coups[1][k]);
-        ++total;
+      const std::vector<CoupBibliotheque> coups = lire_ligne_ouverture(l);
+      const int j = demi_coup_illegal(coups);
+      total += j == 0 ? static_cast<long>(coups.size()) : j - 1;
+      if (j != 0) {
+        std::printf("%s: \"%s\": half-move %d is not legal\n", args[f].c_str(), l.c_str(), j);
+        ++fautes;
       }
     }
     std::printf("%s: %zu lines\n", args[f].c_str(), lignes.size());
@@ -200,7 +194,7 @@ const Enregistrement enregistrement(
      "  (default 12). Both sides' books get every line, written \"%2d-%2d \" per half-move, to\n"
      "  DIR/ouvert_b.ouv and DIR/ouvert_n.ouv (default: the current directory).\n"
      "check: replays every line of the books from the start position; exit 1 when a half-move\n"
-     "  is not legal.\n",
+     "  is not legal, 2 when a file cannot be read or holds no line.\n",
      executer});
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 
 int executer(const std::vector<std::string>& args) {
   if (args.size() > 1) return erreur_usage("eval", "usage: eval [FEN]");
-  if (!charger_position("eval", args.empty() ? "" : args[0])) return SORTIE_USAGE;
+  if (!charger_position("eval", args.empty() ? FEN_DEPART : args[0])) return SORTIE_USAGE;
   fixer_repertoire_depart();
   bool charge = true;
   crochet_erreur = [&](const std::string&, const std::string&) { charge = false; };

@@ -7,7 +7,7 @@
 namespace {
 
 int executer(const std::vector<std::string>& args) {
-  if (args.size() != 1) return erreur_usage("keys", "usage: keys FILE");
+  if (args.size() != 1 || args[0].empty()) return erreur_usage("keys", "usage: keys FILE");
   if (!ecrire_fichier_cles(args[0])) {
     std::fprintf(stderr, "corvane-cli keys: cannot write %s\n", args[0].c_str());
     return SORTIE_ERREUR;

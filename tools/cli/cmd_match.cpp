@@ -64,12 +64,8 @@ bool jouer_partie(const Camps& c, int joueur_blancs, const std::vector<CoupBibli
   vider_tables();
   std::int32_t pieces[TAILLE_PARTIE + 1] = {};
   pieces[0] = total_pieces();
-  for (const CoupBibliotheque& o : ouverture) {
-    const int n = coups_legaux(trait);
-    int k = 0;
-    while (k < n && !(listes_coups[1][k].depart == o.depart && listes_coups[1][k].arrivee == o.arrivee)) ++k;
-    if (k == n) break;  // the line leaves the rules here: play on from what was legal
-    jouer_et_enregistrer(k);
+  for (const CoupBibliotheque& o : ouverture) {  // a line checked when the file was read
+    jouer_et_enregistrer(indice_coup_livre(o));
     pieces[nb_demi_coups] = total_pieces();
   }
   for (;;) {
@@ -149,13 +145,26 @@ int executer(const std::vector<std::string>& args) {
     }
   }
   demarrer_moteur();
+  for (const Reglage& r : c.reglage)
+    if (!appliquer_reglage(r)) return erreur_usage("match", "cannot read parameter file " + r.parametres);
   bibliotheque_active = livres ? 1 : 0;
   std::vector<std::vector<CoupBibliotheque>> ouvertures;
   if (!fichier_ouvertures.empty()) {
     std::vector<std::string> lignes;
     if (!charger_ouvertures(fichier_ouvertures, lignes))
       return erreur_usage("match", "cannot read " + fichier_ouvertures);
-    for (const std::string& l : lignes) ouvertures.push_back(lire_ligne_ouverture(l));
+    // A blank line is no opening; any other must be a legal game that fits the record.
+    for (const std::string& l : lignes) {
+      if (ligne_blanche(l)) continue;
+      const std::vector<CoupBibliotheque> o = lire_ligne_ouverture(l, DERNIER_DEMI_COUP + 1);
+      const int j = demi_coup_illegal(o);
+      if (j != 0)
+        return erreur_usage("match", fichier_ouvertures + ": \"" + l + "\": half-move " + std::to_string(j) +
+                                         " is not legal");
+      if (o.size() > static_cast<std::size_t>(DERNIER_DEMI_COUP))
+        return erreur_usage("match", fichier_ouvertures + ": \"" + l + "\" is longer than a game");
+      ouvertures.push_back(o);
+    }
     if (ouvertures.empty()) return erreur_usage("match", fichier_ouvertures + " holds no line");
     parties = static_cast<long>(ouvertures.size());
   }
@@ -207,9 +216,10 @@ const Enregistrement enregistrement(
      "Plays N games (default 10) between players A and B, A moving first (camp 0); --swap plays\n"
      "each game twice with the colours exchanged. From the start position, with the opening\n"
      "books (unless --no-book; a book move is drawn at random, seeded by S and the game\n"
-     "number), or, with --openings, one game from the end of each line of that book file.\n"
+     "number), or, with --openings, one game from the end of each line of that book file (a\n"
+     "line that is not a legal game is refused, naming it; blank lines are passed over).\n"
      "Each player searches at a level of the menu (0..8) or to a fixed depth (default depth 10),\n"
-     "with its own parameter file (default Parametres/defaut.par).\n"
+     "with its own parameter file (default Parametres/defaut.par, or all zero without it).\n"
      "A game ends when the side to move has no legal move (it loses), by the rule between two\n"
      "computers (beyond ply 250, the same piece total as 60 plies earlier and a score within\n"
      "+-19999: drawn), or at ply 254 (drawn). Every move is checked against the legal moves.\n"

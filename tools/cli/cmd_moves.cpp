@@ -9,7 +9,7 @@ namespace {
 
 int executer(const std::vector<std::string>& args) {
   if (args.size() > 1) return erreur_usage("moves", "expected at most one position");
-  if (!charger_position("moves", args.empty() ? "" : args[0])) return SORTIE_USAGE;
+  if (!charger_position("moves", args.empty() ? FEN_DEPART : args[0])) return SORTIE_USAGE;
   const int n = coups_legaux(trait);
   for (int i = 0; i < n; ++i) {
     const Coup& m = listes_coups[1][i];

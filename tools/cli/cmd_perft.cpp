@@ -11,7 +11,7 @@ int executer(const std::vector<std::string>& args) {
   long profondeur = 0;
   if (args.empty() || args.size() > 2 || !lire_entier(args[0], 1, MAX_PLY - 1, profondeur))
     return erreur_usage("perft", "usage: perft DEPTH [FEN], DEPTH 1.." + std::to_string(MAX_PLY - 1));
-  if (!charger_position("perft", args.size() > 1 ? args[1] : "")) return SORTIE_USAGE;
+  if (!charger_position("perft", args.size() > 1 ? args[1] : FEN_DEPART)) return SORTIE_USAGE;
   for (int d = 1; d <= profondeur; ++d) {
     const auto debut = std::chrono::steady_clock::now();
     const ComptePerft c = perft(trait, d);

@@ -2,6 +2,7 @@
 // the computer's choice in a position, with the search display.
 #include <chrono>
 #include <cstdio>
+#include <optional>
 
 #include "cli.h"
 #include "game/game.h"
@@ -15,7 +16,7 @@ namespace {
 int executer(const std::vector<std::string>& args) {
   Reglage reglage;
   bool livre = false;
-  std::string fen;
+  std::optional<std::string> fen;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string erreur;
     if (lire_reglage(args, i, "--", reglage, erreur)) {
@@ -24,15 +25,15 @@ int executer(const std::vector<std::string>& args) {
       livre = true;
     } else if (!args[i].empty() && args[i][0] == '-') {
       return erreur_usage("search", "unknown option " + args[i]);
-    } else if (fen.empty()) {
+    } else if (!fen) {
       fen = args[i];
     } else {
       return erreur_usage("search", "more than one position given");
     }
   }
   demarrer_moteur();
-  if (!charger_position("search", fen)) return SORTIE_USAGE;
-  if (!appliquer_reglage(reglage) && !reglage.parametres.empty())
+  if (!charger_position("search", fen.value_or(FEN_DEPART))) return SORTIE_USAGE;
+  if (!appliquer_reglage(reglage))
     return erreur_usage("search", "cannot read parameter file " + reglage.parametres);
   bibliotheque_active = livre ? 1 : 0;
   commencer_partie();

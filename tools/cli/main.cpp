@@ -31,7 +31,7 @@ int erreur_usage(const char* commande, const std::string& message) {
 bool charger_position(const char* commande, const std::string& texte) {
   Position pos;
   std::string erreur;
-  if (!lire_fen(texte.empty() ? FEN_DEPART : texte, pos, erreur)) {
+  if (!lire_fen(texte, pos, erreur)) {
     erreur_usage(commande, "bad position: " + erreur);
     return false;
   }

@@ -67,8 +67,13 @@ bool appliquer_reglage(const Reglage& r) {
     temps_limite = 3200000;
     profondeur_imposee = r.profondeur;
   }
-  if (r.parametres.empty()) return charger_parametres_defaut();
-  return charger_parametres(r.parametres);
+  if (!r.parametres.empty()) return charger_parametres(r.parametres);
+  // Without "defaut.par" the program plays with the set it starts with: all zero.
+  if (!charger_parametres_defaut()) {
+    std::memset(parametres_bruts, 0, sizeof parametres_bruts);
+    bruts_vers_parametres();
+  }
+  return true;
 }
 
 void capter_affichage() {
@@ -95,6 +100,25 @@ void enregistrer(std::uint8_t nb_prises, Case depart, Case arrivee) {
   e.temps_noirs = temps_noirs;
 }
 }  // namespace
+
+bool ligne_blanche(const std::string& ligne) { return ligne.find_first_not_of(" \t") == std::string::npos; }
+
+int indice_coup_livre(const CoupBibliotheque& c) {
+  const int n = coups_legaux(trait);
+  for (int k = 0; k < n; ++k)
+    if (listes_coups[1][k].depart == c.depart && listes_coups[1][k].arrivee == c.arrivee) return k;
+  return -1;
+}
+
+int demi_coup_illegal(const std::vector<CoupBibliotheque>& ligne) {
+  position_initiale();
+  for (std::size_t j = 0; j < ligne.size(); ++j) {
+    const int k = indice_coup_livre(ligne[j]);
+    if (k < 0) return static_cast<int>(j) + 1;
+    jouer_coup(listes_coups[1][k]);
+  }
+  return 0;
+}
 
 void commencer_partie() {
   std::memset(partie, 0, sizeof partie);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "knowledge/knowledge.h"
 #include "rules/board.h"
 
 // A level of the menu "Niveau": thinking budget and clock allowance for 30 moves.
@@ -33,7 +34,8 @@ bool lire_reglage(const std::vector<std::string>& args, std::size_t& i, const st
                   std::string& erreur);
 
 // Applies a side's setting before its search: level or depth, parameters.
-// False when the parameter file cannot be read.
+// False when its own parameter file cannot be read; without one, "defaut.par"
+// or, when that is missing, the all-zero set the program starts with.
 bool appliquer_reglage(const Reglage& r);
 
 // The two search lists as the window shows them, kept by the display hook.
@@ -43,6 +45,17 @@ struct Affichage {
 };
 extern Affichage affichage;
 void capter_affichage();  // installs the hook that fills `affichage`
+
+// A line of a book file with nothing but blanks: no opening.
+bool ligne_blanche(const std::string& ligne);
+
+// The index in list 1 (listed anew) of the legal move of the side to move
+// from c.depart to c.arrivee; -1 when there is none.
+int indice_coup_livre(const CoupBibliotheque& c);
+
+// Replays a book line from the start position: the number (from 1) of its
+// first half-move that is not legal, 0 when all are.
+int demi_coup_illegal(const std::vector<CoupBibliotheque>& ligne);
 
 // The game record and counters for a game starting from the board.
 void commencer_partie();

@@ -141,6 +141,13 @@ PixelRect squareRect(int square) {
     cam.project({c - 3.0, 0, double(r + dr)}, x, y);
     right = std::max(right, x);
   }
+  // Its top corner stays on the board: themes that share the square bitmaps
+  // differ around the board.
+  {
+    double x, y;
+    cam.project({4 + FRAME_WIDTH, 0, double(r)}, x, y);
+    right = std::min(right, std::floor(x) - 1);
+  }
   int bottom;
   if (r < 7) {
     bottom = PLACES_3D[square + 4 - (square - 1) % 4].y;  // first square of the next row

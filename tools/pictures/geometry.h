@@ -70,7 +70,7 @@ struct PixelRect {
 };
 
 // The bitmap of a square in the 3D picture (picture pixels): from its place to
-// the next row's places, wide enough for the whole square.
+// the next row's places, wide enough for the square yet inside the board's edge.
 PixelRect squareRect(int square);
 // Centre of a square on the playing surface.
 inline V3 squareCentre(int square) { return {columnOf(square) - 4 + 0.5, 0, rowOf(square) + 0.5}; }

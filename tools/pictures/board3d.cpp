@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QPainter>
 #include <array>
+#include <stdexcept>
+#include <string>
 
 #include "outputs.h"
 #include "pieces.h"
@@ -48,7 +50,13 @@ void writeTheme(const Theme& theme, const QString& dir) {
       const Kind kind = static_cast<Kind>(k);
       if (!owner && kind != startKind(s)) continue;
       const PixelRect rect = squareRect(s);
-      const QImage image = drawPiece(theme, eyeRay, squareCentre(s), kind, PieceShape{}, s, backdrop, rect);
+      QImage image;
+      try {
+        image = drawPiece(theme, eyeRay, squareCentre(s), kind, PieceShape{}, s, backdrop, rect);
+      } catch (const std::runtime_error& e) {
+        throw std::runtime_error("theme " + std::to_string(theme.number()) + ", square " + std::to_string(s) + ": " +
+                                 e.what());
+      }
       if (owner) savePicture(image, folder + "/" + PREFIXES[k] + t + "_" + QString::number(s) + ".bmp");
       if (kind == startKind(s)) painter.drawImage(rect.x, rect.y, image);
     }

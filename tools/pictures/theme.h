@@ -47,6 +47,13 @@ class Theme {
   int number_, digit_;
 };
 
+// Themes 3..8, each with its own folder of square bitmaps.
+std::unique_ptr<Theme> makeWorldTheme(int number);
+// The studio light shared by several themes.
+Lighting makeLighting(const V3& toLight, const Colour& sun, const Colour& sky, const Colour& ground,
+                      const Colour& top, const Colour& horizon, const Colour& window);
+Surface goldSurface();
+
 // The eight themes, by theme number 1..8 (index 0 unused).
 std::vector<std::unique_ptr<Theme>> makeThemes();
 

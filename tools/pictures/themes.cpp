@@ -4,18 +4,28 @@
 
 namespace pictures {
 
-namespace {
-
-Colour gold() { return rgb(236, 186, 92); }
-
 Surface goldSurface() {
   Surface s;
-  s.albedo = gold();
+  s.albedo = rgb(236, 186, 92);
   s.metal = true;
   s.shininess = 90;
   s.gloss = 0.9;
   return s;
 }
+
+Lighting makeLighting(const V3& toLight, const Colour& sun, const Colour& sky, const Colour& ground,
+                      const Colour& top, const Colour& horizon, const Colour& window) {
+  Lighting l;
+  l.toLight = normalize(toLight);
+  l.sun = sun;
+  l.skyAmbient = sky;
+  l.groundAmbient = ground;
+  const V3 d = l.toLight;
+  l.environment = [d, top, horizon, window](const V3& r) { return studioEnvironment(r, d, top, horizon, window); };
+  return l;
+}
+
+namespace {
 
 // 1 "Classique": walnut and maple on a mahogany border, an oak table under a warm lamp.
 class Classique : public Theme {
@@ -100,17 +110,29 @@ class Classique : public Theme {
   Lighting light_;
 };
 
-// 2 "Nuit": the same board on the same table, in moonlight under a night sky.
+// 2 "Nuit": the same board under its lamp, on the same table at night: moonlight
+// falls through the panes of a window, a candle glows at the far left.
 class Nuit : public Classique {
  public:
   Nuit() : Classique(2, 1) {
-    moon_.toLight = normalize(V3{-0.6, 0.9, -0.5});
-    moon_.sun = Colour{0.55, 0.65, 0.95} * 1.4;
-    moon_.skyAmbient = Colour{0.05, 0.07, 0.14};
-    moon_.groundAmbient = Colour{0.02, 0.02, 0.04};
+    moon_.toLight = normalize(V3{0.5, 0.9, -0.45});
+    moon_.sun = Colour{0.55, 0.68, 1.0} * 1.5;
+    moon_.skyAmbient = Colour{0.025, 0.035, 0.08};
+    moon_.groundAmbient = Colour{0.01, 0.01, 0.02};
   }
   const Lighting& tableLight() const override { return moon_; }
-  double tableSun(const V3&) const override { return 1; }
+  double tableSun(const V3& p) const override {
+    // The window's panes as they land on the table, slanted by the moon's height.
+    const double u = p.x - 0.55 * p.z + 2.0, v = p.z + 0.3 * p.x;
+    if (u < -9 || u > 5.2 || v < -4 || v > 12) return 0;
+    const double pu = fract(u / 1.75), pv = fract(v / 2.4);
+    auto pane = [](double f, double bar) { return smoothstep(bar, bar + 0.03, f) * (1 - smoothstep(1 - bar - 0.03, 1 - bar, f)); };
+    return pane(pu, 0.05) * pane(pv, 0.04);
+  }
+  Colour tableGlow(const V3& p) const override {
+    const double d = hypot2(p.x + 7.0, p.z + 1.2);
+    return Colour{1.0, 0.55, 0.22} * (0.5 * std::exp(-d * d / 5.0));
+  }
 
  private:
   Lighting moon_;
@@ -123,7 +145,7 @@ std::vector<std::unique_ptr<Theme>> makeThemes() {
   out.push_back(nullptr);
   out.push_back(std::make_unique<Classique>());
   out.push_back(std::make_unique<Nuit>());
-  for (int n = 3; n <= 8; ++n) out.push_back(std::make_unique<Classique>(n, n));
+  for (int n = 3; n <= 8; ++n) out.push_back(makeWorldTheme(n));
   return out;
 }
 

@@ -3,6 +3,7 @@
 
 #include "materials.h"
 #include "noise.h"
+#include "pieces.h"
 #include "theme.h"
 
 namespace pictures {
@@ -93,7 +94,7 @@ class DeathValley : public Theme {
         light_(makeLighting({-0.5, 1.0, -0.4}, Colour{1.0, 0.88, 0.7} * 3.0, Colour{0.3, 0.36, 0.48},
                             Colour{0.3, 0.2, 0.12}, rgb(120, 150, 200), rgb(200, 160, 120), Colour{1, 0.9, 0.7} * 2)) {}
   const Lighting& boardLight() const override { return light_; }
-  double exposure() const override { return 0.9; }
+  double exposure() const override { return 0.85; }
   Surface square(const V3& p, int row, int column) const override {
     const bool dark = (row + column) % 2 == 1;
     // Layers of sediment across the board, a little grit.
@@ -115,7 +116,7 @@ class DeathValley : public Theme {
     // Wind ripples wandering across the sand, their crests slightly brighter.
     const double w = p.x * 0.35 + p.z * 1.0 + 0.6 * fbm(V3{p.x * 0.3, 0, p.z * 0.3}, 3);
     const double ripple = std::sin(w * 9);
-    Colour c = rgb(220, 178, 126) * (0.92 + 0.08 * ripple + 0.06 * noise(p * 25));
+    Colour c = rgb(206, 160, 110) * (0.92 + 0.08 * ripple + 0.06 * noise(p * 25));
     s = polished(c, 0, 6);
     s.normal = normalize(V3{0.35 * 0.12 * std::cos(w * 9), 1, 0.12 * std::cos(w * 9)});
     // Scattered pebbles.
@@ -156,10 +157,11 @@ class KeyWest : public Theme {
         light_(makeLighting({-0.4, 1.0, -0.3}, Colour{1.0, 0.97, 0.92} * 2.6, Colour{0.42, 0.5, 0.58},
                             Colour{0.2, 0.24, 0.26}, rgb(150, 200, 230), rgb(200, 220, 230), Colour{1, 1, 1} * 2.5)) {}
   const Lighting& boardLight() const override { return light_; }
+  double exposure() const override { return 0.85; }
   Surface square(const V3& p, int row, int column) const override {
     const bool dark = (row + column) % 2 == 1;
     const Colour brush = Colour{1, 1, 1} * (1 + 0.03 * noise(V3{p.x * 3, 0, p.z * 80}));
-    return polished((dark ? rgb(56, 160, 160) : rgb(252, 238, 214)) * brush, 0.2, 50);
+    return polished((dark ? rgb(84, 170, 168) : rgb(250, 234, 208)) * brush, 0.2, 50);
   }
   Surface frame(const V3& p, double edge) const override {
     Surface s = polished(rgb(244, 170, 150) * (1 + 0.03 * noise(p * 50)), 0.2, 50);  // coral pink
@@ -167,7 +169,7 @@ class KeyWest : public Theme {
     return s;
   }
   bool table(const V3& p, Surface& s) const override {
-    static const Grain pine{rgb(200, 222, 230), rgb(170, 196, 210), 3, 0.3, 0.25, 0.0};
+    static const Grain pine{rgb(166, 198, 214), rgb(134, 170, 192), 3, 0.3, 0.25, 0.0};
     int i;
     double across;
     strips(p.x + 0.37, 1.1, i, across);  // planks along z
@@ -181,7 +183,7 @@ class KeyWest : public Theme {
     const double a = std::abs(std::sin(p.x * 2.3 + 2.2 * fbm(V3{p.x * 0.5, 0, p.z * 0.5}, 3)));
     const double b = std::abs(std::sin(p.z * 2.7 + 2.0 * fbm(V3{p.x * 0.5 + 5, 0, p.z * 0.5}, 3)));
     const double caustic = std::pow(1 - std::min(a, b), 6);
-    return Colour{0.5, 0.85, 0.9} * (0.35 * caustic);
+    return Colour{0.5, 0.85, 0.9} * (0.7 * caustic);
   }
   Surface piece(const V3&, const V3&, bool white, PiecePart part, int) const override {
     if (part == PiecePart::Crown) return goldSurface();
@@ -200,6 +202,7 @@ class Hawaii : public Theme {
         light_(makeLighting({-0.3, 1.0, -0.4}, Colour{1.0, 0.95, 0.82} * 2.8, Colour{0.36, 0.44, 0.54},
                             Colour{0.26, 0.22, 0.14}, rgb(120, 180, 230), rgb(190, 220, 200), Colour{1, 1, 0.9} * 2.5)) {}
   const Lighting& boardLight() const override { return light_; }
+  double exposure() const override { return 0.85; }
   Surface square(const V3& p, int row, int column) const override {
     const bool dark = (row + column) % 2 == 1;
     static const Grain koa{rgb(150, 78, 36), rgb(96, 44, 20), 8, 0.35, 0.3, 0.1};
@@ -215,7 +218,7 @@ class Hawaii : public Theme {
     return s;
   }
   bool table(const V3& p, Surface& s) const override {
-    const Colour c = rgb(236, 214, 172) * (0.93 + 0.07 * fbm(p * 3, 3) + 0.05 * noise(p * 40));
+    const Colour c = rgb(222, 194, 148) * (0.93 + 0.07 * fbm(p * 3, 3) + 0.05 * noise(p * 40));
     s = polished(c, 0, 8);
     return true;
   }
@@ -256,13 +259,15 @@ class GrandLuxe : public Theme {
         light_(makeLighting({-0.3, 1.0, -0.4}, Colour{1.0, 0.93, 0.82} * 2.6, Colour{0.3, 0.3, 0.3},
                             Colour{0.1, 0.1, 0.08}, rgb(110, 100, 90), rgb(50, 45, 40), Colour{1, 0.95, 0.85} * 3.2)) {}
   const Lighting& boardLight() const override { return light_; }
+  double exposure() const override { return 0.92; }
   Surface square(const V3& p, int row, int column) const override {
     const bool dark = (row + column) % 2 == 1;
-    static const Grain ebony{rgb(40, 28, 22), rgb(14, 10, 8), 10, 0.2, 0.3, 0.0};
-    if (dark) return polished(squareWood(p, row, column, ebony, false, 5), 0.5, 120);
+    // Macassar ebony, striped brown and black: lighter than the jet pieces on it.
+    static const Grain macassar{rgb(96, 60, 36), rgb(26, 17, 12), 7, 0.3, 0.25, 0.0};
+    if (dark) return polished(squareWood(p, row, column, macassar, false, 5), 0.5, 120);
     // Ivory: warm, with the fine parallel lines of the tusk.
     const double lines = noise(V3{p.x * 2 + column, 0, p.z * 90 + row * 3});
-    return polished(rgb(246, 236, 212) * (1 + 0.025 * lines), 0.35, 90);
+    return polished(rgb(234, 220, 188) * (1 + 0.025 * lines), 0.35, 90);
   }
   Surface frame(const V3& p, double edge) const override {
     static const Grain ebony{rgb(36, 24, 20), rgb(12, 9, 7), 8, 0.2, 0.3, 0.0};
@@ -294,8 +299,12 @@ class GrandLuxe : public Theme {
   }
   Surface piece(const V3& q, const V3&, bool white, PiecePart part, int seed) const override {
     if (part == PiecePart::Crown) return goldSurface();
-    if (white) return polished(rgb(246, 236, 212) * (1 + 0.02 * noise(V3{q.x * 3, q.y * 200, q.z * 3})), 0.4, 100);
-    static const Grain ebony{rgb(40, 28, 22), rgb(14, 10, 8), 12, 0.2, 0.3, 0.0};
+    // A gold ring laid in the top face's groove.
+    const double ring = std::abs(hypot2(q.x, q.z) - 0.74 * PieceShape{}.radius);
+    const bool onTop = std::abs(q.y - PieceShape{}.disc) < 0.02 || std::abs(q.y - 2 * PieceShape{}.disc) < 0.02;
+    if (ring < 0.02 && onTop) return goldSurface();
+    if (white) return polished(rgb(240, 228, 200) * (1 + 0.02 * noise(V3{q.x * 3, q.y * 200, q.z * 3})), 0.4, 100);
+    static const Grain ebony{rgb(22, 16, 13), rgb(8, 6, 5), 12, 0.2, 0.3, 0.0};
     return polished(wood(V3{q.x * 3 + seed, 1.5 + q.y * 3, q.z * 3}, ebony), 0.55, 140);
   }
 

@@ -30,16 +30,11 @@ namespace {
 // 1 "Classique": walnut and maple on a mahogany border, an oak table under a warm lamp.
 class Classique : public Theme {
  public:
-  Classique(int number = 1, int digit = 1) : Theme(number, digit) {
-    light_.toLight = normalize(V3{-0.45, 1.0, -0.4});
-    light_.sun = Colour{1.0, 0.9, 0.75} * 2.6;
-    light_.skyAmbient = Colour{0.36, 0.34, 0.33} * 0.9;
-    light_.groundAmbient = Colour{0.25, 0.17, 0.1} * 0.6;
-    const V3 l = light_.toLight;
-    light_.environment = [l](const V3& d) {
-      return studioEnvironment(d, l, rgb(120, 100, 80), rgb(60, 45, 35), Colour{1.0, 0.92, 0.8} * 3.0);
-    };
-  }
+  Classique(int number = 1, int digit = 1)
+      : Theme(number, digit),
+        light_(makeLighting({-0.45, 1.0, -0.4}, Colour{1.0, 0.9, 0.75} * 2.6, Colour{0.36, 0.34, 0.33} * 0.9,
+                            Colour{0.25, 0.17, 0.1} * 0.6, rgb(120, 100, 80), rgb(60, 45, 35),
+                            Colour{1.0, 0.92, 0.8} * 3.0)) {}
   const Lighting& boardLight() const override { return light_; }
 
   Surface square(const V3& p, int row, int column) const override {
@@ -158,17 +153,20 @@ namespace {
 // Lit from the top-left of the screen: seen from above, -z is up.
 class Flat : public Classique {
  public:
-  Flat() : Classique(0, 0) {
-    light_.toLight = normalize(V3{-0.45, 1.3, -0.45});
-    light_.sun = Colour{1.0, 0.96, 0.9} * 2.4;
-    light_.skyAmbient = Colour{0.42, 0.42, 0.44};
-    light_.groundAmbient = Colour{0.2, 0.18, 0.15};
-    const V3 l = light_.toLight;
-    light_.environment = [l](const V3& d) {
-      return studioEnvironment(d, l, rgb(150, 150, 150), rgb(90, 90, 90), Colour{1, 1, 1} * 2.5);
-    };
-  }
+  Flat()
+      : Classique(0, 0),
+        light_(makeLighting({-0.45, 1.3, -0.45}, Colour{1.0, 0.96, 0.9} * 2.4, Colour{0.42, 0.42, 0.44},
+                            Colour{0.2, 0.18, 0.15}, rgb(150, 150, 150), rgb(90, 90, 90), Colour{1, 1, 1} * 2.5)) {}
   const Lighting& boardLight() const override { return light_; }
+  // A deeper gold, so that the crown stands out on a white king seen flat.
+  Surface piece(const V3& q, const V3& n, bool white, PiecePart part, int seed) const override {
+    Surface s = Classique::piece(q, n, white, part, seed);
+    if (part == PiecePart::Crown) {
+      s.albedo = rgb(196, 120, 28);
+      s.gloss = 0.45;
+    }
+    return s;
+  }
 
  private:
   Lighting light_;

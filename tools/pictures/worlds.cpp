@@ -154,14 +154,14 @@ class KeyWest : public Theme {
  public:
   KeyWest()
       : Theme(5, 5),
-        light_(makeLighting({-0.4, 1.0, -0.3}, Colour{1.0, 0.97, 0.92} * 2.6, Colour{0.42, 0.5, 0.58},
-                            Colour{0.2, 0.24, 0.26}, rgb(150, 200, 230), rgb(200, 220, 230), Colour{1, 1, 1} * 2.5)) {}
+        light_(makeLighting({-0.4, 1.0, -0.3}, Colour{1.0, 0.97, 0.92} * 1.9, Colour{0.3, 0.36, 0.42},
+                            Colour{0.2, 0.24, 0.26}, rgb(110, 160, 190), rgb(150, 175, 185), Colour{1, 1, 1} * 2.0)) {}
   const Lighting& boardLight() const override { return light_; }
   double exposure() const override { return 0.85; }
   Surface square(const V3& p, int row, int column) const override {
     const bool dark = (row + column) % 2 == 1;
     const Colour brush = Colour{1, 1, 1} * (1 + 0.03 * noise(V3{p.x * 3, 0, p.z * 80}));
-    return polished((dark ? rgb(84, 170, 168) : rgb(250, 234, 208)) * brush, 0.2, 50);
+    return polished((dark ? rgb(84, 170, 168) : rgb(236, 218, 188)) * brush, 0.2, 50);
   }
   Surface frame(const V3& p, double edge) const override {
     Surface s = polished(rgb(244, 170, 150) * (1 + 0.03 * noise(p * 50)), 0.2, 50);  // coral pink
@@ -199,7 +199,7 @@ class Hawaii : public Theme {
  public:
   Hawaii()
       : Theme(6, 6),
-        light_(makeLighting({-0.3, 1.0, -0.4}, Colour{1.0, 0.95, 0.82} * 2.8, Colour{0.36, 0.44, 0.54},
+        light_(makeLighting({-0.3, 1.0, -0.4}, Colour{1.0, 0.95, 0.82} * 2.2, Colour{0.3, 0.36, 0.44},
                             Colour{0.26, 0.22, 0.14}, rgb(120, 180, 230), rgb(190, 220, 200), Colour{1, 1, 0.9} * 2.5)) {}
   const Lighting& boardLight() const override { return light_; }
   double exposure() const override { return 0.85; }
@@ -237,7 +237,7 @@ class Hawaii : public Theme {
       const double rib = 1 - smoothstep(0.03, 0.07, std::abs(side));
       shade = std::max({shade, leaf, rib});
     }
-    return 1 - 0.8 * shade;
+    return 1 - 0.65 * shade;
   }
   Surface piece(const V3& q, const V3&, bool white, PiecePart part, int seed) const override {
     if (part == PiecePart::Crown) return goldSurface();

@@ -56,10 +56,7 @@ Surface goldSurface();
 
 // The eight themes, by theme number 1..8 (index 0 unused).
 std::vector<std::unique_ptr<Theme>> makeThemes();
-
-}  // namespace pictures
-
-namespace pictures {
 // The light and pieces of the flat 2D board and of the set-up and clock pictures.
 std::unique_ptr<Theme> makeFlatTheme();
+
 }  // namespace pictures

@@ -72,11 +72,12 @@ class Classique : public Theme {
   }
 
   bool table(const V3& p, Surface& s) const override {
-    static const Grain oak{rgb(168, 116, 70), rgb(120, 78, 44), 3.5, 0.35, 0.25, 0.3};
+    static const Grain oak{rgb(168, 116, 70), rgb(132, 86, 50), 7, 0.2, 0.25, 0.3};
     const double plank = 1.7;
     const double k = std::floor((p.z + 0.5) / plank);
     const double in = (p.z + 0.5) / plank - k;
-    s.albedo = wood(V3{p.x + 13 * hash(int(k), 4), 1.5 + 2 * hash(int(k), 5), (in - 0.5) * plank}, oak);
+    // Boards cut far from the heart: long, nearly straight lines of grain.
+    s.albedo = wood(V3{p.x + 13 * hash(int(k), 4), 4 + 3 * hash(int(k), 5), (in - 0.5) * plank}, oak);
     const double seam = std::min(in, 1 - in) * plank;
     s.albedo *= mix(0.35, 1.0, smoothstep(0.0, 0.012, seam));
     s.shininess = 20;
@@ -143,10 +144,6 @@ std::vector<std::unique_ptr<Theme>> makeThemes() {
   for (int n = 3; n <= 8; ++n) out.push_back(makeWorldTheme(n));
   return out;
 }
-
-}  // namespace pictures
-
-namespace pictures {
 
 namespace {
 

@@ -3,17 +3,15 @@
 // board, the eight 3D themes with their square bitmaps, the set-up buttons,
 // the clock icons and the introduction previews.
 #include <QDir>
-#include <QGuiApplication>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <functional>
 #include <mutex>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "outputs.h"
@@ -23,8 +21,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: corvane-pictures OUTDIR [--review REVIEWDIR]\n");
     return 2;
   }
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QGuiApplication app(argc, argv);
+  // Pictures only: no application object, no display.
   const QString dir = QString::fromLocal8Bit(argv[1]);
   if (!QDir().mkpath(dir)) {
     std::fprintf(stderr, "corvane-pictures: cannot make %s\n", argv[1]);

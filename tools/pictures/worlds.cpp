@@ -85,8 +85,8 @@ class Luxe : public Theme {
   Lighting light_;
 };
 
-// 4 "Death Valley": sandstone squares in a frame of dark rock, on rippled sand
-// with pebbles, under a hard low sun.
+// 4 "Death Valley": sandstone squares in a frame of dark rock, on the cracked
+// clay of a dry lake bed with pebbles, under a hard sun.
 class DeathValley : public Theme {
  public:
   DeathValley()
@@ -113,25 +113,33 @@ class DeathValley : public Theme {
     return s;
   }
   bool table(const V3& p, Surface& s) const override {
-    // Wind ripples wandering across the sand, their crests slightly brighter.
-    const double w = p.x * 0.35 + p.z * 1.0 + 0.6 * fbm(V3{p.x * 0.3, 0, p.z * 0.3}, 3);
-    const double ripple = std::sin(w * 9);
-    Colour c = rgb(206, 160, 110) * (0.92 + 0.08 * ripple + 0.06 * noise(p * 25));
+    // Plates of dried clay, each a little different, parted by dark cracks.
+    const V3 w = p + V3{0.15, 0, 0.15} * fbm(p * 2, 3);
+    const Cells plate = cells(w.x * 0.9, w.z * 0.9, 0.85);
+    const double crack = smoothstep(0.015, 0.05, plate.second - plate.first);
+    Colour c = rgb(214, 184, 146) * (0.9 + 0.12 * hash(plate.id, 3) + 0.05 * noise(p * 25));
+    c = mix(rgb(90, 66, 48), c, crack);
     s = polished(c, 0, 6);
-    s.normal = normalize(V3{0.35 * 0.12 * std::cos(w * 9), 1, 0.12 * std::cos(w * 9)});
     // Scattered pebbles.
     const Cells k = cells(p.x * 1.3, p.z * 1.3, 0.8);
-    if (hash(k.id, 7) < 0.35) {
+    if (hash(k.id, 7) < 0.2) {
       const double r = 0.08 + 0.1 * hash(k.id, 8);
       if (k.first < r) {
         const double h = std::sqrt(1 - (k.first / r) * (k.first / r));
         const double dx = p.x * 1.3 - k.nearestX, dz = p.z * 1.3 - k.nearestY;
         s.albedo = mix(rgb(110, 84, 70), rgb(170, 120, 90), hash(k.id, 9)) * (1 + 0.2 * noise(p * 30));
-        s.normal = normalize(V3{dx / r, h + 0.2, dz / r});
+        s.normal = normalize(V3{dx / r, h + 0.6, dz / r});
         s.shininess = 20;
       }
     }
     return true;
+  }
+  // Pebbles darken the clay right around them.
+  double tableSun(const V3& p) const override {
+    const Cells k = cells(p.x * 1.3 - 0.04, p.z * 1.3 - 0.04, 0.8);
+    if (hash(k.id, 7) >= 0.2) return 1;
+    const double r = 0.08 + 0.1 * hash(k.id, 8);
+    return k.first < r ? 1 : 0.45 + 0.55 * smoothstep(r, r + 0.05, k.first);
   }
   Surface piece(const V3& q, const V3&, bool white, PiecePart part, int seed) const override {
     if (part == PiecePart::Crown) {

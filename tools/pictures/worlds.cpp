@@ -40,11 +40,12 @@ class Luxe : public Theme {
         light_(makeLighting({-0.35, 1.0, -0.4}, Colour{1.0, 0.96, 0.9} * 2.5, Colour{0.34, 0.33, 0.33},
                             Colour{0.12, 0.1, 0.08}, rgb(150, 140, 130), rgb(70, 60, 50), Colour{1, 0.95, 0.85} * 3)) {}
   const Lighting& boardLight() const override { return light_; }
+  double exposure() const override { return 0.92; }
   Surface square(const V3& p, int row, int column) const override {
     const bool dark = (row + column) % 2 == 1;
     const int seed = row * 8 + column;
     const Colour c = dark ? marble(p, rgb(34, 84, 64), rgb(190, 214, 196), 1.2, seed)
-                          : marble(p, rgb(240, 236, 228), rgb(120, 116, 112), 1.0, seed);
+                          : marble(p, rgb(226, 222, 214), rgb(120, 116, 112), 1.0, seed);
     return polished(c, 0.35, 120);
   }
   Surface frame(const V3& p, double edge) const override {

@@ -1,0 +1,60 @@
+// The program's sounds: canonical 16-bit PCM files of sensible length.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::uint32_t field(const std::string& b, std::size_t at, int size) {
+  std::uint32_t v = 0;
+  for (int i = size - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(b[at + i]);
+  return v;
+}
+
+// Checks the header and returns the length in seconds and the loudest sample.
+void inspect(const std::string& name, double& seconds, int& peak) {
+  std::ifstream file(std::string(CORVANE_BIN_DIR) + "/" + name, std::ios::binary);
+  const std::string b((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  ASSERT_GE(b.size(), 44u) << name;
+  EXPECT_EQ(b.substr(0, 4), "RIFF");
+  EXPECT_EQ(field(b, 4, 4), b.size() - 8);
+  EXPECT_EQ(b.substr(8, 8), "WAVEfmt ");
+  EXPECT_EQ(field(b, 16, 4), 16u);
+  EXPECT_EQ(field(b, 20, 2), 1u) << "PCM";
+  EXPECT_EQ(field(b, 22, 2), 1u) << "mono";
+  const std::uint32_t rate = field(b, 24, 4);
+  EXPECT_TRUE(rate == 44100 || rate == 22050);
+  EXPECT_EQ(field(b, 28, 4), rate * 2);
+  EXPECT_EQ(field(b, 32, 2), 2u);
+  EXPECT_EQ(field(b, 34, 2), 16u);
+  EXPECT_EQ(b.substr(36, 4), "data");
+  const std::uint32_t data = field(b, 40, 4);
+  ASSERT_EQ(data, b.size() - 44);
+  seconds = double(data / 2) / rate;
+  peak = 0;
+  for (std::size_t i = 44; i + 1 < b.size(); i += 2)
+    peak = std::max(peak, std::abs(int(static_cast<std::int16_t>(field(b, i, 2)))));
+}
+
+TEST(Sounds, ShortAudibleAndUnclipped) {
+  struct Expect {
+    const char* name;
+    double shortest, longest;
+  };
+  for (const Expect& e : {Expect{"son.wav", 0.08, 0.25}, Expect{"gagne.wav", 0.4, 2.0}, Expect{"Perdu.wav", 0.4, 2.0}}) {
+    SCOPED_TRACE(e.name);
+    double seconds = 0;
+    int peak = 0;
+    inspect(e.name, seconds, peak);
+    EXPECT_GE(seconds, e.shortest);
+    EXPECT_LE(seconds, e.longest);
+    EXPECT_GT(peak, 8000);
+    EXPECT_LT(peak, 32767);
+  }
+}
+
+}  // namespace

@@ -152,6 +152,10 @@ void TForm1::construire_composants() {
 
 void TForm1::construire_scene_3d() {
   Panel10 = creer<QWidget>(scene, "Panel10");
+  Panel10->setAutoFillBackground(true);
+  QPalette argent = Panel10->palette();
+  argent.setColor(QPalette::Window, GRIS_ARGENT);
+  Panel10->setPalette(argent);
   placer(Panel10, 6, 0, 790, 521);
   Image5 = new Toile(Panel10, LARGEUR_IMAGE5, HAUTEUR_IMAGE5, GRIS_ARGENT);
   Image5->setObjectName("Image5");
@@ -208,9 +212,6 @@ void TForm1::construire_panneaux_horloges() {
                    Nbpionsnoirs, Nom_noir);
   Panel7 = horloge("Panel7", 428, "Image3", "minblanc", "secblanc", "Nbpionsblancs", "Nom_blanc", Image3, minblanc,
                    secblanc, Nbpionsblancs, Nom_blanc);
-  // The form's pictures, exchanged when play begins.
-  Image3->setPixmap(QPixmap::fromImage(charger_image("Images1", "icone_blanc.bmp")));
-  Image4->setPixmap(QPixmap::fromImage(charger_image("Images1", "icone_noir.bmp")));
 }
 
 void TForm1::construire_onglets() {
@@ -325,6 +326,8 @@ void TForm1::construire_intro() {
   etiquette(Intro, "Intro_damier", "", 340, 16, 380, 22, 13);
   // Theme buttons in the introduction's order; the 2D board comes last.
   const int ordre[9] = {1, 2, 3, 4, 5, 6, 7, 8, 0};
+  // The previews are read with the other pictures, once the program's
+  // folder is known.
   const char* apercus[9] = {"apercu2d.bmp", "apercu1.bmp", "apercu2.bmp", "apercu3.bmp", "apercu4.bmp",
                             "apercu5.bmp",  "apercu6.bmp", "apercu7.bmp", "apercu8.bmp"};
   for (int i = 0; i < 9; ++i) {
@@ -333,7 +336,7 @@ void TForm1::construire_intro() {
     const QByteArray nom = "Theme" + QByteArray::number(theme);
     auto* b = creer<QToolButton>(Intro, nom.constData());
     placer(b, x, y, 122, 86);
-    b->setIcon(QPixmap::fromImage(charger_image("", apercus[theme])));
+    b->setProperty("apercu", apercus[theme]);
     taille_icone(b, QSize(114, 76));
     b->setAutoRaise(false);
     connect(b, &QToolButton::clicked, this, [this, theme] { choisir_theme_intro(theme); });

@@ -132,7 +132,10 @@ class TForm1 : public QMainWindow {
 
  protected:
   bool event(QEvent* e) override;
-  bool deja_active = false;  // the first activation (or first show) has run FormActivate
+  bool deja_active = false;
+  bool images_formulaire_lues = false;
+  void choisir_repertoire();          // repertoire_depart: `repertoire` when set, else the program's folder
+  void charger_images_formulaire();   // clock icons and the introduction's previews  // the first activation (or first show) has run FormActivate
   void closeEvent(QCloseEvent* e) override;
 
  private:

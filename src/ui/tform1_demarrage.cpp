@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QBitmap>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -76,7 +77,40 @@ bool fichier_lisible(const std::filesystem::path& p) {
 
 // ---- activation and the introduction ----------------------------------------
 
+void TForm1::choisir_repertoire() {
+  if (repertoire.empty())
+    fixer_repertoire_depart();
+  else
+    repertoire_depart = repertoire;
+}
+
+namespace {
+
+// A piece picture on the colour of its corners, shown on a panel of any
+// colour: the corner colour becomes transparent.
+QPixmap sans_fond(const QImage& image) {
+  if (image.isNull()) return {};
+  QPixmap p = QPixmap::fromImage(image);
+  p.setMask(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, 0), Qt::MaskInColor)));
+  return p;
+}
+
+}  // namespace
+
+void TForm1::charger_images_formulaire() {
+  // The form's piece pictures, exchanged when play begins.
+  Image3->setPixmap(sans_fond(charger_image("Images1", "icone_blanc.bmp")));
+  Image4->setPixmap(sans_fond(charger_image("Images1", "icone_noir.bmp")));
+  for (QToolButton* b : boutons_themes)
+    if (b) b->setIcon(QPixmap::fromImage(charger_image("", b->property("apercu").toString().toStdString())));
+}
+
 void TForm1::FormActivate() {
+  if (intro_terminee == 0 && !images_formulaire_lues) {
+    choisir_repertoire();
+    charger_images_formulaire();
+    images_formulaire_lues = true;
+  }
   // The saved game of the last run is restored here once its reader exists;
   // until then every run starts with the defaults.
   for (const char* nom : ITEMS_LANGUES) action(nom)->setChecked(false);
@@ -111,10 +145,7 @@ void TForm1::Introduction() {
   if (Version_intro) Version_intro->setText(VERSION);
 
   Panel10->show();
-  if (repertoire.empty())
-    fixer_repertoire_depart();
-  else
-    repertoire_depart = repertoire;
+  choisir_repertoire();
   for (const FondRequis& f : FONDS_REQUIS)
     if (!fichier_lisible(chemin_donnee("", f.fichier))) action(f.article)->setEnabled(false);
   if (Intro) Intro->hide();

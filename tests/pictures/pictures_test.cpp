@@ -97,10 +97,10 @@ TEST_P(Images3D, SquaresFitTheirBackgroundAndShowTheirPieces) {
       EXPECT_GT(changed(image[k], image[0]), 0.15) << PREFIXES[k] << " shows no piece";
     }
     // Kings are plainly not men, and white pieces are lighter than black ones.
-    EXPECT_GT(changed(image[2], image[1]), 0.03) << "black king like a man";
-    EXPECT_GT(changed(image[4], image[3]), 0.03) << "white king like a man";
+    EXPECT_GT(changed(image[2], image[1]), 0.03) << "white king like a man";
+    EXPECT_GT(changed(image[4], image[3]), 0.03) << "black king like a man";
     double black, white;
-    EXPECT_GT(changed(image[1], image[3], &black, &white), 0.15);
+    EXPECT_GT(changed(image[3], image[1], &black, &white), 0.15);
     EXPECT_GT(white, black + 60) << "white and black men hard to tell apart";
   }
   // No square's bitmap covers another's.
@@ -134,7 +134,7 @@ TEST(Images2D, BoardButtonsAndIcons) {
   EXPECT_GT(changed(piece[1], piece[0]), 0.03);
   EXPECT_GT(changed(piece[3], piece[2]), 0.03);
   double black, white;
-  changed(piece[0], piece[2], &black, &white);
+  changed(piece[2], piece[0], &black, &white);
   EXPECT_GT(white, black + 60);
 
   const char* buttons[5] = {"v48.Bmp", "b48.Bmp", "bd48.Bmp", "n48.Bmp", "nd48.Bmp"};

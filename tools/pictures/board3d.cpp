@@ -12,11 +12,11 @@ namespace pictures {
 
 namespace {
 
-// What the window shows on each square at the start of a game: black men on
-// squares 1..12 ("pb"), white men on squares 21..32 ("pn").
+// What the window shows on each square at the start of a game: white men on
+// squares 1..12 ("pb"), black men, the side that moves first, on 21..32 ("pn").
 Kind startKind(int square) {
-  if (square <= 12) return Kind::BlackMan;
-  if (square >= 21) return Kind::WhiteMan;
+  if (square <= 12) return Kind::WhiteMan;
+  if (square >= 21) return Kind::BlackMan;
   return Kind::Empty;
 }
 

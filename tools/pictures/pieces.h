@@ -10,7 +10,9 @@
 namespace pictures {
 
 // What stands on a square, in the order of the bitmap prefixes.
-enum class Kind { Empty, BlackMan, BlackKing, WhiteMan, WhiteKing };
+// In the order of the files' prefixes pv, pb, db, pn, dn: "b" files show the
+// white pieces, "n" files the black ones.
+enum class Kind { Empty, WhiteMan, WhiteKing, BlackMan, BlackKing };
 inline constexpr const char* PREFIXES[5] = {"pv", "pb", "db", "pn", "dn"};
 inline bool isKing(Kind k) { return k == Kind::WhiteKing || k == Kind::BlackKing; }
 inline bool isWhite(Kind k) { return k == Kind::WhiteMan || k == Kind::WhiteKing; }

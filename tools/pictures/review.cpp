@@ -22,7 +22,7 @@ using Position = std::array<Kind, 33>;
 
 Position start() {
   Position p{};
-  for (int s = 1; s <= 32; ++s) p[s] = s <= 12 ? Kind::BlackMan : s >= 21 ? Kind::WhiteMan : Kind::Empty;
+  for (int s = 1; s <= 32; ++s) p[s] = s <= 12 ? Kind::WhiteMan : s >= 21 ? Kind::BlackMan : Kind::Empty;
   return p;
 }
 

@@ -155,12 +155,17 @@ class Flat : public Classique {
         light_(makeLighting({-0.45, 1.3, -0.45}, Colour{1.0, 0.96, 0.9} * 2.4, Colour{0.42, 0.42, 0.44},
                             Colour{0.2, 0.18, 0.15}, rgb(150, 150, 150), rgb(90, 90, 90), Colour{1, 1, 1} * 2.5)) {}
   const Lighting& boardLight() const override { return light_; }
-  // A deeper gold, so that the crown stands out on a white king seen flat.
+  // A deeper gold, so that the crown stands out on a white king seen flat;
+  // the black pieces darker than on the 3D boards, since seen from above
+  // their lit tops would read as grey.
   Surface piece(const V3& q, const V3& n, bool white, PiecePart part, int seed) const override {
     Surface s = Classique::piece(q, n, white, part, seed);
     if (part == PiecePart::Crown) {
       s.albedo = rgb(196, 120, 28);
       s.gloss = 0.45;
+    } else if (!white) {
+      s.albedo = s.albedo * 0.45;
+      s.specular = 0.03;
     }
     return s;
   }

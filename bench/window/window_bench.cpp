@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "ui/dialogues.h"
 #include "ui/formes.h"
 #include "ui/rendu.h"
 #include "ui/scene.h"
@@ -95,6 +96,7 @@ BENCHMARK(BM_classique_nuit)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
+  installer_dialogues(std::make_unique<DialoguesSansFenetre>());
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

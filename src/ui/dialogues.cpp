@@ -1,5 +1,7 @@
 #include "ui/dialogues.h"
 
+#include <cstdio>
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -36,4 +38,17 @@ void Dialogues::message(QWidget* parent, const QString& texte, const QString& ti
                     titre, texte, QMessageBox::Ok, parent);
   if (!detail.isEmpty()) boite.setInformativeText(detail);
   boite.exec();
+}
+
+QString DialoguesSansFenetre::fichier_a_sauver(QWidget*, const QString&, const QString&, const QString&,
+                                               const QString&) {
+  return {};
+}
+
+QString DialoguesSansFenetre::fichier_a_ouvrir(QWidget*, const QString&, const QString&) { return {}; }
+
+void DialoguesSansFenetre::message(QWidget*, const QString& texte, const QString& titre, Icone,
+                                   const QString& detail) {
+  std::fprintf(stderr, "%s: %s %s\n", titre.toLocal8Bit().constData(), texte.toLocal8Bit().constData(),
+               detail.toLocal8Bit().constData());
 }

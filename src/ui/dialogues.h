@@ -19,5 +19,14 @@ class Dialogues {
                        const QString& detail = {});
 };
 
+// For programs without anyone at the screen (pictures, benchmarks): messages
+// are printed on the error stream and file dialogs answer "cancel".
+class DialoguesSansFenetre : public Dialogues {
+ public:
+  QString fichier_a_sauver(QWidget*, const QString&, const QString&, const QString&, const QString&) override;
+  QString fichier_a_ouvrir(QWidget*, const QString&, const QString&) override;
+  void message(QWidget*, const QString& texte, const QString& titre, Icone, const QString& detail) override;
+};
+
 Dialogues& dialogues();
 void installer_dialogues(std::unique_ptr<Dialogues> d);

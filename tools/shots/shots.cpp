@@ -13,6 +13,7 @@
 #include "rules/fen.h"
 #include "rules/moves.h"
 #include "ui/dialogues.h"
+#include "ui/aide.h"
 #include "ui/formes.h"
 #include "ui/tform1.h"
 
@@ -32,19 +33,6 @@ void poser(const char* fen) {
   std::copy(std::begin(damier), std::end(damier), std::begin(damier_sauve));
 }
 
-// Message boxes would wait for a click: they are printed instead.
-class DialoguesEcrits : public Dialogues {
- public:
-  QString fichier_a_sauver(QWidget*, const QString&, const QString&, const QString&, const QString&) override {
-    return {};
-  }
-  QString fichier_a_ouvrir(QWidget*, const QString&, const QString&) override { return {}; }
-  void message(QWidget*, const QString& texte, const QString& titre, Icone, const QString& detail) override {
-    std::fprintf(stderr, "%s: %s %s\n", titre.toLocal8Bit().constData(), texte.toLocal8Bit().constData(),
-                 detail.toLocal8Bit().constData());
-  }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,7 +45,7 @@ int main(int argc, char** argv) {
   const QString dossier = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(dossier);
   terminer_processus = [](int) {};
-  installer_dialogues(std::make_unique<DialoguesEcrits>());
+  installer_dialogues(std::make_unique<DialoguesSansFenetre>());
 
   TForm1 form1;
   TForm2 form2;
@@ -123,5 +111,17 @@ int main(int argc, char** argv) {
   photo("2d-framed-move");
   form1.Apropos1Click();
   photo("about");
+  // The help window, at the contents of the rules and of the guide.
+  auto photo_aide = [&](void (TForm1::*ouvrir)(), const char* nom) {
+    (form1.*ouvrir)();
+    if (!form1.aide) return;
+    form1.aide->resize(1000, 800);
+    QApplication::processEvents();
+    const QString fichier = QString("%1/%2-%3.png").arg(dossier).arg(++n, 2, 10, QChar('0')).arg(nom);
+    if (!form1.aide->grab().save(fichier)) std::exit(1);
+    std::printf("%s\n", fichier.toLocal8Bit().constData());
+  };
+  photo_aide(&TForm1::Rgles1Click, "help-rules");
+  photo_aide(&TForm1::Guide1Click, "help-guide");
   return 0;
 }

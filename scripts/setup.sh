@@ -2,7 +2,7 @@
 # Installs, with apt, the Debian packages the build needs when any is missing.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libasound2-dev libgtest-dev libbenchmark-dev
-          fonts-dejavu-core xvfb xauth imagemagick poppler-utils)
+          fonts-dejavu-core qt6-qpa-plugins xvfb xauth xdotool imagemagick poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,9 +4,8 @@
 #include <QTimer>
 #include <cstring>
 
-#include "ui/formes.h"
 #include "ui/panneau.h"
-#include "ui/tform1.h"
+#include "ui/programme.h"
 
 namespace {
 
@@ -25,14 +24,8 @@ class FinApresDessin : public QObject {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Corvane 3D Analyse");
-  // The seven windows, in this order; only the main one is shown.
-  TForm1 form1;
-  TForm2 form2;
-  TForm3 form3;
-  TForm4 form4;
-  TForm5 form5;
-  TForm6 form6;
-  TForm7 form7;
+  Fenetres fenetres;
+  TForm1& form1 = fenetres.form1;
   // Without a window manager "maximised" means nothing: fill the screen
   // ourselves, and let a window manager maximise over it.
   if (const QScreen* ecran = QGuiApplication::primaryScreen()) form1.setGeometry(ecran->availableGeometry());

@@ -12,10 +12,9 @@
 #include "rules/board.h"
 #include "rules/fen.h"
 #include "rules/moves.h"
-#include "ui/dialogues.h"
 #include "ui/aide.h"
-#include "ui/formes.h"
-#include "ui/tform1.h"
+#include "ui/dialogues.h"
+#include "ui/programme.h"
 
 namespace {
 
@@ -47,14 +46,9 @@ int main(int argc, char** argv) {
   terminer_processus = [](int) {};
   installer_dialogues(std::make_unique<DialoguesSansFenetre>());
 
-  TForm1 form1;
-  TForm2 form2;
-  TForm3 form3;
-  TForm4 form4;
-  TForm5 form5;
-  TForm6 form6;
-  TForm7 form7;
-  if (getenv("SHOTS_SMALL")) form1.resize(812, 610); else form1.resize(1920, 1080);
+  Fenetres fenetres;
+  TForm1& form1 = fenetres.form1;
+  form1.resize(1920, 1080);
   form1.show();
   if (!QTest::qWaitForWindowExposed(&form1)) return 1;
   form1.FormActivate();

@@ -69,7 +69,7 @@ void evaluer_feuilles(benchmark::State& etat) {
       avance_tempo = f.tempo;
       prof_courante = f.prof;
       derniere_arrivee = f.arrivee;
-      benchmark::DoNotOptimize(evaluer_position(BLANCS, -32000, 32000));
+      benchmark::DoNotOptimize(evaluer_position(BLANCS, -SCORE_INFINI, SCORE_INFINI));
     }
     n += static_cast<std::int64_t>(ensemble.size());
   }

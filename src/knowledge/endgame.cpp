@@ -214,8 +214,8 @@ Score sonder_base(int classe, Camp trait_racine, int ply) {
   if (i < 0) return SANS_BASE;
   const int d = table_base(classe)[i];
   int r = 0;
-  if (d > 0) r = 32000 - d - ply;
-  if (d < 0) r = -32000 - d + ply;
+  if (d > 0) r = SCORE_INFINI - d - ply;
+  if (d < 0) r = -SCORE_INFINI - d + ply;
   return static_cast<Score>(racine_au_trait ? r : -r);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "rules/board.h"
+#include "search/scores.h"
 
 // ===========================================================================
 // Opening books
@@ -215,7 +216,7 @@ bool sonder_finale(Camp trait_racine, int ply, Score& score);
 
 constexpr std::uint32_t NB_APPRISES = 131071;  // slots, 2^17 - 1
 constexpr std::size_t TAILLE_FICHIER_APPRIS = 1048568;  // "pool.dat" and *.dal: the table's image
-constexpr Score SCORE_PROTEGE = 30000;  // a learnt score this decided is never overwritten
+constexpr Score SCORE_PROTEGE = SCORE_DECISIF;  // a learnt score this decided is never overwritten
 inline constexpr const char* FICHIER_POOL = "pool.dat";
 
 // ---- types ----------------------------------------------------------------

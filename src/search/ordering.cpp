@@ -21,7 +21,7 @@ std::int16_t extension_promotion = 0;
 
 void effacer_tueurs() {
   for (int p = 0; p < NB_LISTES; ++p) {
-    Score vide = (p % 2 == 1) ? -32000 : 32000;
+    const Score vide = (p % 2 == 1) ? -SCORE_INFINI : SCORE_INFINI;
     tueurs[p][0] = {0, 0, vide};
     tueurs[p][1] = {0, 0, vide};
     derniers_meilleurs[p] = {0, 0};

@@ -127,7 +127,7 @@ void afficher_recherche(Score score) {
       std::snprintf(texte, sizeof texte, "Noeuds/s : //");
     ajouter(texte);
   }
-  std::snprintf(texte, sizeof texte, "Score : %5d", score / 2);
+  std::snprintf(texte, sizeof texte, "Score : %5d", score_affiche(score));
   ajouter(texte);
   std::snprintf(texte, sizeof texte, "Coups : %3d", (nb_demi_coups + 2) / 2);
   ajouter(texte);

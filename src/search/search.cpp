@@ -303,7 +303,7 @@ Score chercher(Score alpha, Score beta, const int ply) {
     if constexpr (MAX) {
       if (ply == 1 && arret_calcul == 0) {
         if (crochet_affichage_recherche)
-          afficher_ligne_recherche(5, i, ligne_coup_racine(m, (i == 0 ? score_racine : v) / 2, true));
+          afficher_ligne_recherche(5, i, ligne_coup_racine(m, score_affiche(i == 0 ? score_racine : v), true));
         // Root reductions: a move that scored far below the best last time is
         // searched a ply shallower; when the best already beats both the
         // static score and the last iteration well, all the others are.
@@ -413,7 +413,7 @@ Score chercher(Score alpha, Score beta, const int ply) {
     if constexpr (MAX) {
       if (ply == 1 && arret_calcul == 0) {
         afficher_recherche(best);
-        if (crochet_affichage_recherche) afficher_ligne_recherche(5, i, ligne_coup_racine(m, v / 2, false));
+        if (crochet_affichage_recherche) afficher_ligne_recherche(5, i, ligne_coup_racine(m, score_affiche(v), false));
       }
     }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "rules/board.h"
+#include "search/scores.h"
 
 // ---- types ----------------------------------------------------------------
 
@@ -62,10 +63,6 @@ void ordonner_par_tueurs(int nombre, bool liste_prises);
 
 // ---- constants ------------------------------------------------------------
 
-constexpr Score SCORE_INFINI = 32000;       // full window; 32000 - ply is a win found at that ply
-constexpr Score SCORE_DECISIF = 30000;      // beyond it a score is a forced win or loss
-constexpr Score SCORE_RECHERCHE = 31000;    // null-window re-searches only strictly inside it
-constexpr Score SCORE_GAIN_DAMES = 31001;   // recognised won king-against-men ending
 constexpr int RECONNU_GAGNANT = 30000;      // reconnaitre_gain_dames: the ending is won
 constexpr int FENETRE_ASPIRATION = 250;     // half-width of the root window around the last score
 constexpr int INTERVALLE_SONDAGE = 5001;    // nodes of chercher_max between clock reads

@@ -56,7 +56,7 @@ int executer(const std::vector<std::string>& args) {
   const int index = choix == CHOIX_UNIQUE ? 0 : choix;
   const char* comment = choix == CHOIX_UNIQUE ? " (only move, not searched)" : "";
   std::printf("move %s%s\n", notation_coup(listes_coups[1][index]).c_str(), comment);
-  std::printf("score %d (shown %d), depth %d, nodes %u, time %.3f s, nodes/s %.0f\n", score_racine, score_racine / 2,
+  std::printf("score %d (shown %d), depth %d, nodes %u, time %.3f s, nodes/s %.0f\n", score_racine, score_affiche(score_racine),
               static_cast<int>(prof_max), nb_noeuds, s, s > 0 ? nb_noeuds / s : 0.0);
   return SORTIE_OK;
 }

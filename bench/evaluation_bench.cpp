@@ -43,7 +43,7 @@ std::vector<Feuille> feuilles(int nombre) {
       const int n = generer_coups(camp);
       if (n == 0) break;
       faire_coup(static_cast<int>(alea() % static_cast<unsigned>(n)));
-      camp = static_cast<Camp>(1 - camp);
+      camp = adversaire(camp);
       if (ply % 3 != 0) continue;
       Feuille f{};
       std::memcpy(f.cases, damier, sizeof f.cases);

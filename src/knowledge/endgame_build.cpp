@@ -68,7 +68,7 @@ void pour_chaque_placement(int k, F&& f) {
     const int debut = (i > 0 && pieces[i - 1] == p) ? premiere : 1;
     for (int s = debut; s <= NB_CASES; ++s) {
       if (damier[s] != VIDE) continue;
-      if ((p == PION_BLANC && s <= 4) || (p == PION_NOIR && s >= 29)) continue;
+      if (case_couronnement(p, static_cast<Case>(s))) continue;
       damier[s] = p;
       soi(soi, i + 1, s + 1);
       damier[s] = VIDE;

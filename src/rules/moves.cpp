@@ -64,20 +64,12 @@ std::uint8_t decomposer_prise(Case origine, Case destination, const std::uint8_t
   return PRISE_INTROUVABLE;
 }
 
-namespace {
-// A man ending its move on its crowning row becomes a king.
-inline Piece couronner(Piece p, Case arrivee) {
-  if ((p == PION_BLANC && arrivee < 5) || (p == PION_NOIR && arrivee > 28)) return static_cast<Piece>(p + 1);
-  return p;
-}
-}  // namespace
-
 void jouer_coup(const Coup& m) {
   const Piece p = damier[m.depart];
   damier[m.depart] = VIDE;
   for (int k = 1; k <= m.nb_prises; ++k) damier[m.prises[k]] = VIDE;
   damier[m.arrivee] = couronner(p, m.arrivee);
-  trait = static_cast<Camp>(1 - trait);
+  trait = adversaire(trait);
 }
 
 void faire_coup(int index) {

@@ -51,12 +51,11 @@ ComptePerft compter(Camp camp, int profondeur, int ply) {
       continue;
     }
     const Coup& m = liste[i];
-    Piece p = damier[m.depart];
+    const Piece p = damier[m.depart];
     damier[m.depart] = VIDE;
     for (int k = 1; k <= m.nb_prises; ++k) damier[m.prises[k]] = VIDE;
-    if ((p == PION_BLANC && m.arrivee < 5) || (p == PION_NOIR && m.arrivee > 28)) ++p;
-    damier[m.arrivee] = p;
-    const ComptePerft c = compter(static_cast<Camp>(1 - camp), profondeur - 1, ply + 1);
+    damier[m.arrivee] = couronner(p, m.arrivee);
+    const ComptePerft c = compter(adversaire(camp), profondeur - 1, ply + 1);
     std::memcpy(damier, sauvegarde, sizeof sauvegarde);
     sous_arbre[i] = c.coups;
     total.coups += c.coups;

@@ -192,7 +192,7 @@ std::uint8_t choisir_coup(Camp camp) {
 
   std::memset(prises_forcees, 0, sizeof prises_forcees);
   camp_racine = camp;
-  camp_adverse = static_cast<Camp>(1 - camp);
+  camp_adverse = adversaire(camp);
   arret_calcul = 0;
   prof_courante = 1;
   coups_calmes = 0;

@@ -50,7 +50,7 @@ int jouer_au_mieux(Camp camp, int prof, int ply) {
     std::uint8_t sauve[33];
     std::memcpy(sauve, damier, sizeof sauve);
     jouer_coup(m);
-    const int v = jouer_au_mieux(static_cast<Camp>(1 - camp), prof - 1, ply + 1);
+    const int v = jouer_au_mieux(adversaire(camp), prof - 1, ply + 1);
     std::memcpy(damier, sauve, sizeof sauve);
     meilleur = camp == BLANCS ? std::max(meilleur, v) : std::min(meilleur, v);
   }

@@ -134,7 +134,7 @@ TEST(Oracle, GameTreeFromTheStartMatches) {
     for (const Coup& m : l) {
       const Position avant = position_courante();
       jouer_coup(m);
-      parcourir(static_cast<Camp>(1 - camp), prof - 1);
+      parcourir(adversaire(camp), prof - 1);
       placer_position(avant);
     }
   };
@@ -308,7 +308,7 @@ TEST(Perft, AgreesWithTheOracleTreeAndCountsDuplicatesOnce) {
       for (int s : prises) c[s] = VIDE;
       if ((p == PION_BLANC && a < 5) || (p == PION_NOIR && a > 28)) ++p;
       c[a] = p;
-      total += oracle(c, static_cast<Camp>(1 - camp), prof - 1);
+      total += oracle(c, adversaire(camp), prof - 1);
     }
     return total;
   };

@@ -208,7 +208,7 @@ TEST(PositionKeys, FaireCoupKeepsThemUpToDate) {
         cles_de(damier, a, b);
         ASSERT_EQ(cle_index, a) << fen << " ply " << ply;
         ASSERT_EQ(cle_verif, b) << fen << " ply " << ply;
-        camp = static_cast<Camp>(1 - camp);
+        camp = adversaire(camp);
       }
     }
   }

@@ -61,6 +61,6 @@ inline int coup_au_hasard(std::mt19937& alea, int ply, Camp camp, bool& couronne
   if (n == 0) return -1;
   const int i = static_cast<int>(alea() % static_cast<unsigned>(n));
   const Coup& m = listes_coups[ply][i];
-  couronne = (damier[m.depart] == PION_BLANC && m.arrivee < 5) || (damier[m.depart] == PION_NOIR && m.arrivee > 28);
+  couronne = case_couronnement(damier[m.depart], m.arrivee);
   return i;
 }

@@ -49,7 +49,7 @@ int score_apres_coup(const Croissance& c, Camp adverse) {
       break;
     }
     jouer_coup(listes_coups[1][0]);
-    camp = static_cast<Camp>(1 - camp);
+    camp = adversaire(camp);
     signe = -signe;
   }
   std::memcpy(damier, sauve, sizeof sauve);
@@ -76,7 +76,7 @@ std::vector<Coup> coups_retenus(Croissance& c, int largeur) {
     std::memcpy(sauve, damier, sizeof sauve);
     jouer_coup(m);
     ++c.recherches;
-    notes.push_back({score_apres_coup(c, static_cast<Camp>(1 - camp)), m});
+    notes.push_back({score_apres_coup(c, adversaire(camp)), m});
     std::memcpy(damier, sauve, sizeof sauve);
     trait = camp;
   }

@@ -14,6 +14,7 @@
 #include "knowledge/knowledge.h"
 #include "records/files.h"
 #include "rules/fen.h"
+#include "search/root.h"
 #include "search/search.h"
 #include "search/table.h"
 

@@ -11,6 +11,7 @@
 #include "knowledge/knowledge.h"
 #include "records/files.h"
 #include "rules/fen.h"
+#include "search/keys.h"
 #include "search/search.h"
 #include "search/table.h"
 

@@ -18,6 +18,7 @@
 #include "rules/fen.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
+#include "search/ordering.h"
 #include "search/search.h"
 
 namespace {

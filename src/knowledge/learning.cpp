@@ -7,7 +7,7 @@
 #include "game/hooks.h"
 #include "knowledge/knowledge.h"
 #include "records/files.h"
-#include "search/search.h"
+#include "search/keys.h"
 
 EntreeApprise* table_apprise = nullptr;
 std::uint8_t session_apprentissage = 0;

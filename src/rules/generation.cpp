@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "search/ordering.h"
 #include "search/search.h"
 
 std::uint8_t chemin_prises[TAILLE_CHEMIN];

@@ -4,6 +4,8 @@
 
 #include "evaluation/evaluation.h"
 #include "rules/generation.h"
+#include "search/keys.h"
+#include "search/ordering.h"
 #include "search/search.h"
 
 std::uint8_t coups_legaux(Camp camp) {

@@ -1,11 +1,9 @@
-#include <cstring>
+// Move ordering: the killer moves and last-best moves of the search, and the
+// killers seeded from the principal variation after each iteration.
+#include "search/ordering.h"
 
 #include "rules/generation.h"
 #include "search/search.h"
-
-Camp camp_racine = BLANCS;
-Camp camp_adverse = NOIRS;
-std::int32_t prof_max = 0;
 
 CoupTueur tueurs[NB_LISTES][2];
 CoupBref derniers_meilleurs[NB_LISTES];
@@ -13,11 +11,6 @@ Coup variante[NB_LISTES][NB_LISTES];
 CoupRacine coups_racine[MAX_COUPS];
 std::uint8_t nb_coups_racine = 0;
 std::uint8_t suivre_variante = 0;
-
-std::int32_t bilan_materiel = 0;
-std::uint8_t prises_forcees[NB_LISTES];
-std::int32_t ajustement_prof = 0;
-std::int16_t extension_promotion = 0;
 
 void effacer_tueurs() {
   for (int p = 0; p < NB_LISTES; ++p) {
@@ -67,4 +60,25 @@ void ordonner_par_tueurs(int nombre, bool liste_prises) {
   }
   trier_coups(nombre);
   for (int i = 0; i < nombre; ++i) liste[i].note = 0;
+}
+
+void semer_tueurs(Score v) {
+  const int r = prof_max;
+  int p = 1;
+  for (; p <= r && p < NB_LISTES && variante[1][p].depart != 0; ++p) {
+    const Coup& m = variante[1][p];
+    const Score neutre = (p % 2 == 1) ? -SCORE_INFINI : SCORE_INFINI;
+    if (m.nb_prises != 0) {
+      tueurs[p][0] = {0, 0, neutre};
+    } else {
+      const int s = (p % 2 == 1) ? v - 290 : v + 290;
+      tueurs[p][0] = {m.depart, m.arrivee, static_cast<Score>(s)};
+    }
+    tueurs[p][1] = {0, 0, neutre};
+  }
+  for (; p < NB_LISTES; ++p) {
+    const Score neutre = (p % 2 == 1) ? -SCORE_INFINI : SCORE_INFINI;
+    tueurs[p][0] = {0, 0, neutre};
+    tueurs[p][1] = {0, 0, neutre};
+  }
 }

@@ -1,15 +1,20 @@
-#include <cstdio>
-#include <cstring>
+// The root driver: iterative deepening with an aspiration window inside the
+// time budget, the book at the root, the search display and the repetition
+// test against the game record.
+#include "search/root.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "evaluation/evaluation.h"
 #include "game/game.h"
 #include "game/hooks.h"
 #include "knowledge/knowledge.h"
 #include "rules/generation.h"
+#include "search/keys.h"
+#include "search/ordering.h"
 #include "search/search.h"
-#include "search/table.h"
 
 std::int32_t temps_blancs = 0, temps_noirs = 0;
 std::int32_t budget_reflexion = 160;
@@ -26,6 +31,7 @@ std::uint8_t instabilite = 0;
 std::int32_t reflexion_anticipee = 0;
 std::uint8_t analyse_en_cours = 0;
 std::int32_t coup_depart_analyse = 0;
+Score score_coup_enregistre = 0;
 std::int32_t profondeur_imposee = 0;
 
 namespace {
@@ -93,6 +99,17 @@ void calculer_budget_temps() {
   if (t == BUDGET_ILLIMITE || reflexion_anticipee != 0) temps_par_coup = temps_max_coup = TEMPS_SANS_LIMITE;
 }
 
+bool repetition_racine(Case depart, Case arrivee) {
+  const int h = nb_demi_coups;
+  if (h <= 5 || h >= TAILLE_PARTIE) return false;
+  const EntreePartie& meme_camp = partie[h - 3];
+  if (meme_camp.depart != depart || meme_camp.arrivee != arrivee) return false;
+  auto pareil = [](const EntreePartie& a, const EntreePartie& b) {
+    return a.depart == b.depart && (a.nb_prises != 0) == (b.nb_prises != 0);
+  };
+  return pareil(partie[h], partie[h - 4]) && pareil(partie[h - 1], partie[h - 5]);
+}
+
 std::string ligne_coup_racine(const Coup& m, int score, bool en_cours) {
   char texte[48];
   std::snprintf(texte, sizeof texte, m.nb_prises != 0 ? "%sx%s : %5d" : "%s-%s : %5d", noms_cases[m.depart],
@@ -144,27 +161,6 @@ void afficher_recherche(Score score) {
     std::snprintf(texte, sizeof texte, "%s %s %s , %s %s %s", noms_cases[a.depart], sa, noms_cases[a.arrivee],
                   noms_cases[b.depart], b.nb_prises != 0 ? "x" : "-", noms_cases[b.arrivee]);
     ajouter(texte);
-  }
-}
-
-void semer_tueurs(Score v) {
-  const int r = prof_max;
-  int p = 1;
-  for (; p <= r && p < NB_LISTES && variante[1][p].depart != 0; ++p) {
-    const Coup& m = variante[1][p];
-    const Score neutre = (p % 2 == 1) ? -SCORE_INFINI : SCORE_INFINI;
-    if (m.nb_prises != 0) {
-      tueurs[p][0] = {0, 0, neutre};
-    } else {
-      const int s = (p % 2 == 1) ? v - 290 : v + 290;
-      tueurs[p][0] = {m.depart, m.arrivee, static_cast<Score>(s)};
-    }
-    tueurs[p][1] = {0, 0, neutre};
-  }
-  for (; p < NB_LISTES; ++p) {
-    const Score neutre = (p % 2 == 1) ? -SCORE_INFINI : SCORE_INFINI;
-    tueurs[p][0] = {0, 0, neutre};
-    tueurs[p][1] = {0, 0, neutre};
   }
 }
 

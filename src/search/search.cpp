@@ -1,3 +1,5 @@
+// The node functions chercher_max and chercher_min, one template for both,
+// and the recogniser of won king-against-men endings.
 #include "search/search.h"
 
 #include <cstring>
@@ -8,8 +10,14 @@
 #include "knowledge/knowledge.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
+#include "search/keys.h"
+#include "search/ordering.h"
+#include "search/root.h"
 #include "search/table.h"
 
+Camp camp_racine = BLANCS;
+Camp camp_adverse = NOIRS;
+std::int32_t prof_max = 0;
 Piece pion_camp = PION_BLANC, dame_camp = DAME_BLANCHE;
 Piece pion_adverse = PION_NOIR, dame_adverse = DAME_NOIRE;
 std::uint32_t nb_noeuds = 0;
@@ -20,8 +28,12 @@ std::int32_t pion_avance_camp = 0;
 std::int32_t pion_avance_adverse = 0;
 std::uint8_t meilleur_coup_racine = 255;
 std::uint32_t compteur_sondage = 0;
-Score score_coup_enregistre = 0;
 std::uint8_t apprises_presentes = 1;
+std::int32_t bilan_materiel = 0;
+std::uint8_t prises_forcees[NB_LISTES];
+std::int32_t ajustement_prof = 0;
+std::int16_t extension_promotion = 0;
+Piece piece_jouee_racine = VIDE;
 
 void sauver_etat(EtatNoeud& e) {
   std::memcpy(e.cases, damier, sizeof e.cases);
@@ -132,17 +144,6 @@ int reconnaitre_gain_dames(int n, Camp camp_dames) {
   for (int k = 1; k <= NB_CASES; ++k)
     v.c[k] = camp_dames == NOIRS ? couleur_inverse(damier[NB_CASES + 1 - k]) : damier[k];
   return motifs_dames_blanches(v, n);
-}
-
-bool repetition_racine(Case depart, Case arrivee) {
-  const int h = nb_demi_coups;
-  if (h <= 5 || h >= TAILLE_PARTIE) return false;
-  const EntreePartie& meme_camp = partie[h - 3];
-  if (meme_camp.depart != depart || meme_camp.arrivee != arrivee) return false;
-  auto pareil = [](const EntreePartie& a, const EntreePartie& b) {
-    return a.depart == b.depart && (a.nb_prises != 0) == (b.nb_prises != 0);
-  };
-  return pareil(partie[h], partie[h - 4]) && pareil(partie[h - 1], partie[h - 5]);
 }
 
 namespace {

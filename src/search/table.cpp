@@ -10,6 +10,8 @@
 #include "knowledge/knowledge.h"
 #include "records/files.h"
 #include "rules/generation.h"
+#include "search/keys.h"
+#include "search/search.h"
 
 std::int16_t taille_tables = TAILLE_TABLES_DEFAUT;
 std::int8_t decalage_tables = DECALAGE_TABLES_DEFAUT;

@@ -14,7 +14,7 @@
 #include "evaluation/patterns.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
-#include "search/search.h"
+#include "search/ordering.h"
 
 namespace {
 

@@ -15,8 +15,7 @@
 #include "knowledge/knowledge.h"
 #include "records/files.h"
 #include "rules/fen.h"
-#include "search/search.h"
-#include "search/table.h"
+#include "search/keys.h"
 
 namespace {
 

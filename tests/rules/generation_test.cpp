@@ -7,6 +7,7 @@
 #include "rules/generation.h"
 #include "rules/moves.h"
 #include "rules/perft.h"
+#include "search/ordering.h"
 #include "search/search.h"
 #include "support/positions.h"
 

@@ -2,6 +2,7 @@
 
 #include "rules/generation.h"
 #include "rules/moves.h"
+#include "search/ordering.h"
 #include "search/search.h"
 #include "support/positions.h"
 

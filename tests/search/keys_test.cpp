@@ -15,8 +15,8 @@
 #include "rules/fen.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
+#include "search/keys.h"
 #include "search/search.h"
-#include "search/table.h"
 #include "support/positions.h"
 
 namespace {

@@ -15,6 +15,9 @@
 #include "rules/fen.h"
 #include "rules/moves.h"
 #include "rules/notation.h"
+#include "search/keys.h"
+#include "search/ordering.h"
+#include "search/root.h"
 #include "search/search.h"
 #include "search/table.h"
 

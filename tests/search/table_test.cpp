@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "rules/fen.h"
 #include "rules/generation.h"
+#include "search/keys.h"
 #include "search/search.h"
 #include "search/table.h"
 

@@ -11,8 +11,7 @@
 #include "moteur.h"
 #include "records/files.h"
 #include "rules/moves.h"
-#include "search/search.h"
-#include "search/table.h"
+#include "search/root.h"
 
 namespace {
 

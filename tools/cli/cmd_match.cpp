@@ -12,7 +12,7 @@
 #include "moteur.h"
 #include "rules/moves.h"
 #include "rules/notation.h"
-#include "search/search.h"
+#include "search/root.h"
 #include "search/table.h"
 
 namespace {

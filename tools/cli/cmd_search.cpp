@@ -9,6 +9,7 @@
 #include "knowledge/knowledge.h"
 #include "moteur.h"
 #include "rules/notation.h"
+#include "search/root.h"
 #include "search/search.h"
 
 namespace {

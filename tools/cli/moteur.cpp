@@ -9,7 +9,7 @@
 #include "knowledge/knowledge.h"
 #include "records/files.h"
 #include "rules/moves.h"
-#include "search/search.h"
+#include "search/root.h"
 #include "search/table.h"
 
 const Niveau NIVEAUX[NB_NIVEAUX] = {

@@ -40,7 +40,7 @@ std::vector<Feuille> feuilles(int nombre) {
     Camp camp = BLANCS;
     for (int ply = 1; ply < MAX_PLY - 1 && static_cast<int>(v.size()) < nombre; ++ply) {
       prof_courante = static_cast<std::int8_t>(ply);
-      const int n = generer_coups(camp);
+      const int n = lister_coups(camp);
       if (n == 0) break;
       faire_coup(static_cast<int>(alea() % static_cast<unsigned>(n)));
       camp = adversaire(camp);

@@ -5,14 +5,12 @@
 #include "evaluation/evaluation.h"
 #include "rules/generation.h"
 #include "search/keys.h"
-#include "search/ordering.h"
 #include "search/search.h"
 
 std::uint8_t coups_legaux(Camp camp) {
   prof_courante = 1;
   preparer_listes();
-  effacer_tueurs();
-  return generer_coups(camp);
+  return lister_coups(camp);
 }
 
 std::uint8_t coups_piece(Case s, Camp camp) {

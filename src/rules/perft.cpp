@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "rules/generation.h"
-#include "search/search.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ int doublon(const Coup* liste, const std::uint32_t* masques, int i) {
 
 ComptePerft compter(Camp camp, int profondeur, int ply) {
   prof_courante = static_cast<std::int8_t>(ply);
-  const int n = generer_coups(camp);
+  const int n = lister_coups(camp);
   const Coup* liste = listes_coups[ply];
   const bool prises = n > 0 && liste[0].nb_prises > 0;
   std::uint32_t masques[MAX_COUPS];
@@ -68,10 +67,6 @@ ComptePerft compter(Camp camp, int profondeur, int ply) {
 
 ComptePerft perft(Camp camp, int profondeur) {
   preparer_listes();
-  const std::int32_t prof_sauvee = prof_max;
-  prof_max = 0;  // no search runs: the generator orders nothing beyond the root
   damier[0] = HORS_DAMIER;
-  ComptePerft c = profondeur < 1 ? ComptePerft{1, 1} : compter(camp, profondeur, 1);
-  prof_max = prof_sauvee;
-  return c;
+  return profondeur < 1 ? ComptePerft{1, 1} : compter(camp, profondeur, 1);
 }

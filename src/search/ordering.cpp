@@ -1,5 +1,6 @@
-// Move ordering: the killer moves and last-best moves of the search, and the
-// killers seeded from the principal variation after each iteration.
+// Move ordering: the first order of each node's moves, the killer moves and
+// last-best moves of the search, and the killers seeded from the principal
+// variation after each iteration.
 #include "search/ordering.h"
 
 #include "rules/generation.h"
@@ -11,6 +12,7 @@ Coup variante[NB_LISTES][NB_LISTES];
 CoupRacine coups_racine[MAX_COUPS];
 std::uint8_t nb_coups_racine = 0;
 std::uint8_t suivre_variante = 0;
+Case conseil_depart = 0, conseil_arrivee = 0;
 
 void effacer_tueurs() {
   for (int p = 0; p < NB_LISTES; ++p) {
@@ -21,11 +23,72 @@ void effacer_tueurs() {
   }
 }
 
+void trier_coups(int nombre) {
+  Coup* liste = listes_coups[prof_courante];
+  for (int i = 1; i < nombre; ++i) {
+    const Coup c = liste[i];
+    int j = i;
+    while (j > 0 && liste[j - 1].note < c.note) {
+      liste[j] = liste[j - 1];
+      --j;
+    }
+    liste[j] = c;
+  }
+}
+
 namespace {
+
 bool correspond(const Coup& c, Case depart, Case arrivee) {
   return depart != 0 && c.depart == depart && c.arrivee == arrivee;
 }
+
+void ordonner_prises(int n) {
+  const int p = prof_courante;
+  Coup* liste = listes_coups[p];
+  if (suivre_variante && n > 1) {
+    const Coup& v = variante[1][p];
+    for (int i = 0; i < n; ++i) {
+      Coup& c = liste[i];
+      c.note = static_cast<std::int16_t>(80 - i);
+      bool meme = c.depart == v.depart && c.arrivee == v.arrivee;
+      for (int j = 1; meme && j < c.nb_prises; ++j) meme = c.prises[j] == v.prises[j];
+      if (meme) c.note = 100;
+    }
+    trier_coups(n);
+  } else if (n > 1 && p < prof_max - 2) {
+    ordonner_par_tueurs(n, true);
+  }
+}
+
+void ordonner_calmes(int n) {
+  const int p = prof_courante;
+  Coup* liste = listes_coups[p];
+  const bool loin_horizon = p < prof_max - 2;
+  if (conseil_depart != 0 && loin_horizon)
+    for (int i = 0; i < n; ++i)
+      if (liste[i].depart == conseil_depart && liste[i].arrivee == conseil_arrivee) liste[i].note = 255;
+  if (p > 1 && n > 1 && loin_horizon) {
+    ordonner_par_tueurs(n, false);
+    return;
+  }
+  if (p != 1) return;
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < nb_coups_racine; ++j)
+      if (coups_racine[j].depart == liste[i].depart && coups_racine[j].arrivee == liste[i].arrivee)
+        liste[i].note = static_cast<std::int16_t>(coups_racine[j].score - i);
+  trier_coups(n);
+}
+
 }  // namespace
+
+std::uint8_t generer_coups(Camp camp) {
+  const int n = lister_coups(camp);
+  if (n > 0 && listes_coups[prof_courante][0].nb_prises != 0)
+    ordonner_prises(n);
+  else
+    ordonner_calmes(n);
+  return static_cast<std::uint8_t>(n);
+}
 
 void ordonner_par_tueurs(int nombre, bool liste_prises) {
   const int p = prof_courante;

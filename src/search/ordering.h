@@ -1,5 +1,6 @@
-// Move ordering for the search: killer moves, last-best moves, the principal
-// variation and the root-move table of the previous iteration.
+// Move ordering for the search: the moves of a node in the order it tries
+// them, from the killer moves, last-best moves, the principal variation, the
+// root-move table of the previous iteration and the table's hint move.
 #pragma once
 
 #include <cstdint>
@@ -34,8 +35,19 @@ extern Coup variante[NB_LISTES][NB_LISTES];     // triangular principal variatio
 extern CoupRacine coups_racine[MAX_COUPS];      // root moves of the previous iteration
 extern std::uint8_t nb_coups_racine;
 extern std::uint8_t suivre_variante;  // next node tries the principal variation first
+extern Case conseil_depart, conseil_arrivee;  // hint move from the table; 0: none
 
 // ---- functions ------------------------------------------------------------
+
+// The moves of `camp` in list prof_courante (lister_coups) with the search's
+// first ordering: at the root by the previous iteration's scores; below it,
+// away from the horizon, the hint move, then the killers; a capture list
+// along the principal variation puts the variation's capture first.
+std::uint8_t generer_coups(Camp camp);
+
+// Sorts the first `nombre` moves of list prof_courante by note, largest
+// first; moves of equal note keep their generation order.
+void trier_coups(int nombre);
 
 // Empties both killer tables and the last-best table: killer scores start at
 // -32000 on odd plies (the root side keeps maxima) and 32000 on even plies.

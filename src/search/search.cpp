@@ -299,7 +299,6 @@ Score chercher(Score alpha, Score beta, const int ply) {
 
   for (int i = 0; i < n; ++i) {
     const Coup& m = liste[i];
-    nb_prises_courant = m.nb_prises;
 
     if constexpr (MAX) {
       if (ply == 1 && arret_calcul == 0) {

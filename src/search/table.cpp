@@ -9,8 +9,8 @@
 #include "game/game.h"
 #include "knowledge/knowledge.h"
 #include "records/files.h"
-#include "rules/generation.h"
 #include "search/keys.h"
+#include "search/ordering.h"
 #include "search/search.h"
 
 std::int16_t taille_tables = TAILLE_TABLES_DEFAUT;

@@ -481,7 +481,7 @@ TEST(Incremental, WithTheRebuiltKingsTableTheFromScratchSumAgrees) {
     preparer_evaluation(camp_racine);
     for (int ply = 1; ply < MAX_PLY - 1; ++ply) {
       prof_courante = static_cast<std::int8_t>(ply);
-      const int n = generer_coups(camp);
+      const int n = lister_coups(camp);
       if (n == 0) break;
       faire_coup(static_cast<int>(alea() % static_cast<unsigned>(n)));
       camp = adversaire(camp);

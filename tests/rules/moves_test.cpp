@@ -26,15 +26,6 @@ TEST(LegalMoves, NoPieceOrOnlyBlockedPiecesMeansNoMove) {
   EXPECT_EQ(coups_legaux(NOIRS), 0);
 }
 
-TEST(LegalMoves, ClearsTheKillersEveryTime) {
-  position_initiale();
-  tueurs[2][0] = {22, 18, 5};
-  coups_legaux(BLANCS);
-  EXPECT_EQ(tueurs[2][0].depart, 0);
-  EXPECT_EQ(tueurs[2][0].score, 32000);
-  EXPECT_EQ(tueurs[1][1].score, -32000);
-}
-
 TEST(GameMoves, ManReachingTheFarRowIsCrowned) {
   poser({{5, PION_BLANC}});
   jouer_coup(Coup{5, 1, 0, {}, 0});

@@ -11,6 +11,7 @@
 #include "rules/fen.h"
 #include "rules/generation.h"
 #include "search/keys.h"
+#include "search/ordering.h"
 #include "search/search.h"
 #include "search/table.h"
 

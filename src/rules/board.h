@@ -95,7 +95,7 @@ extern std::uint8_t nb_coups[NB_LISTES];
 extern std::int8_t prof_courante;        // ply whose list is being generated or searched
 
 extern std::uint8_t nb_pieces[5];  // per piece code 1..4; valid during a search
-extern Case derniere_arrivee;      // destination of the last move applied by faire_coup
+extern Case derniere_arrivee;      // destination of the last move applied by appliquer_coup
 
 // ---- functions ------------------------------------------------------------
 

@@ -61,6 +61,41 @@ void restaurer_etat(const EtatNoeud& e) {
   extension_promotion = e.extension;
 }
 
+void faire_coup(int index) {
+  const Coup& m = listes_coups[prof_courante][index];
+  const Piece p = damier[m.depart];
+  const Piece couronne = couronner(p, m.arrivee);
+  const bool racine_blanche = camp_racine != NOIRS;
+
+  cle_index ^= cles_index[p * 32 + m.depart] ^ cles_index[couronne * 32 + m.arrivee];
+  cle_verif ^= cles_verif[p * 32 + m.depart] ^ cles_verif[couronne * 32 + m.arrivee];
+  evaluation_deplacement(p, m.depart, m.arrivee, est_blanc(p) == racine_blanche);
+  for (int k = 1; k <= m.nb_prises; ++k) {
+    const Case s = m.prises[k];
+    const Piece q = damier[s];
+    cle_index ^= cles_index[q * 32 + s];
+    cle_verif ^= cles_verif[q * 32 + s];
+    evaluation_prise(q, s, est_blanc(q) == racine_blanche);
+    const int valeur = est_dame(q) ? BILAN_DAME : BILAN_PION;
+    bilan_materiel += (est_blanc(q) != racine_blanche) ? valeur : -valeur;
+  }
+  const bool premiere_dame = nb_pieces[couronne] == 0;
+  appliquer_coup(m);
+
+  if (couronne != p) {
+    const bool blanc = p == PION_BLANC;
+    evaluation_promotion(p, m.arrivee, blanc == racine_blanche);
+    const int gain = BILAN_DAME - BILAN_PION;
+    bilan_materiel += (blanc == racine_blanche) ? gain : -gain;
+    // A first king near the horizon in a balanced ending: look two plies further.
+    const bool equilibre = blanc ? (bilan_materiel >= 0 && bilan_materiel <= 4)
+                                 : (bilan_materiel >= -4 && bilan_materiel <= 0);
+    if (premiere_dame && equilibre &&
+        prof_courante - prises_forcees[prof_courante] - ajustement_prof > prof_max - 2)
+      extension_promotion = 2;
+  }
+}
+
 namespace {
 
 // Diagonals of the board as the recogniser reads them, with file f = 1 (a)

@@ -12,6 +12,8 @@
 constexpr int RECONNU_GAGNANT = 30000;    // reconnaitre_gain_dames: the ending is won
 constexpr int INTERVALLE_SONDAGE = 5001;  // nodes of chercher_max between clock reads
 constexpr int PLY_STATIQUE = 32;          // nodes deeper than this are evaluated at once
+constexpr int BILAN_PION = 1;             // bilan_materiel counts a man 1 and a king 3
+constexpr int BILAN_DAME = 3;
 
 // ---- types ----------------------------------------------------------------
 
@@ -62,6 +64,11 @@ extern Piece piece_jouee_racine;
 // path counters and position keys.
 void sauver_etat(EtatNoeud& e);
 void restaurer_etat(const EtatNoeud& e);
+
+// Plays move `index` of list prof_courante inside the search: the board and
+// piece counts (appliquer_coup), the position keys, the incremental
+// evaluation, the material balance and the crowning extension.
+void faire_coup(int index);
 
 // The node functions: scores from camp_racine's point of view, ply >= 1.
 Score chercher_max(Score alpha, Score beta, int ply);

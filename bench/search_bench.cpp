@@ -11,6 +11,7 @@
 #include "evaluation/evaluation.h"
 #include "game/game.h"
 #include "game/hooks.h"
+#include "game/levels.h"
 #include "knowledge/knowledge.h"
 #include "records/files.h"
 #include "rules/fen.h"
@@ -81,8 +82,7 @@ void BM_Recherche(benchmark::State& etat, int profondeur) {
     std::memset(partie, 0, sizeof partie);
     nb_demi_coups = 0;
     vider_tables();
-    budget_reflexion = BUDGET_ILLIMITE;
-    temps_limite = 3200000;
+    jouer_sans_limite();
     profondeur_imposee = profondeur;
     score_racine = 0;
     etat.ResumeTiming();

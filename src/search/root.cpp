@@ -8,17 +8,15 @@
 #include <cstring>
 
 #include "evaluation/evaluation.h"
+#include "game/clocks.h"
 #include "game/game.h"
 #include "game/hooks.h"
+#include "game/levels.h"
 #include "knowledge/knowledge.h"
 #include "rules/generation.h"
 #include "search/keys.h"
 #include "search/ordering.h"
 #include "search/search.h"
-
-std::int32_t temps_blancs = 0, temps_noirs = 0;
-std::int32_t budget_reflexion = 160;
-std::int32_t temps_limite = 178;
 
 std::int32_t debut_reflexion = 0;
 std::int32_t temps_deja_utilise = 0;
@@ -44,8 +42,6 @@ void restaurer_racine(const EtatNoeud& e) {
   restaurer_etat(e);
   prof_courante = 1;
 }
-
-std::int32_t horloge_du_camp(Camp camp) { return camp == NOIRS ? temps_noirs : temps_blancs; }
 
 // Seconds spent on this move so far.
 std::int32_t temps_du_coup() { return heure_en_secondes() - debut_reflexion - temps_deja_utilise; }
@@ -123,7 +119,7 @@ void afficher_recherche(Score score) {
   std::int32_t secondes = 0;
   if (reflexion_anticipee == 0) {
     const std::int32_t total = heure_en_secondes() - debut_reflexion;
-    (camp_racine == NOIRS ? temps_noirs : temps_blancs) = total;
+    horloge(camp_racine) = total;
     secondes = total - temps_deja_utilise;
   }
   if (!crochet_affichage_recherche) return;  // nothing shows it: build no text
@@ -168,8 +164,8 @@ std::uint8_t choisir_coup(Camp camp) {
   damier[0] = HORS_DAMIER;
   preparer_listes();
   if (reflexion_anticipee == 0) {
-    debut_reflexion = heure_en_secondes() - horloge_du_camp(camp);
-    temps_deja_utilise = horloge_du_camp(camp);
+    debut_reflexion = heure_en_secondes() - horloge(camp);
+    temps_deja_utilise = horloge(camp);
   }
   calculer_cles();
   effacer_tueurs();

@@ -12,17 +12,10 @@
 
 constexpr int FENETRE_ASPIRATION = 250;  // half-width of the root window around the last score
 constexpr int PROF_LIMITE = 30;          // deepest iteration
-constexpr std::int32_t BUDGET_ILLIMITE = 32000;  // budget_reflexion: no time limit
-constexpr std::int32_t TEMPS_SANS_LIMITE = 3200000;
 constexpr std::uint8_t CHOIX_AUCUN = 100;   // choisir_coup: nothing to search
 constexpr std::uint8_t CHOIX_UNIQUE = 254;  // choisir_coup: one legal move, not searched
 
 // ---- state ----------------------------------------------------------------
-
-// Clocks and level, kept here as plain state until the game control owns them.
-extern std::int32_t temps_blancs, temps_noirs;  // seconds used by camp 0 and camp 1
-extern std::int32_t budget_reflexion;  // thinking budget for 30 moves; 1..5: fixed depth 2..6
-extern std::int32_t temps_limite;      // clock allowance for 30 moves
 
 extern std::int32_t debut_reflexion;     // clock reading at which the side's clock read 0
 extern std::int32_t temps_deja_utilise;  // side's clock at the start (after: at the end)

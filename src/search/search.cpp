@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "evaluation/evaluation.h"
+#include "game/clocks.h"
 #include "game/game.h"
 #include "game/hooks.h"
 #include "knowledge/knowledge.h"
@@ -191,7 +192,7 @@ void sonder_horloge() {
   if (reflexion_anticipee == 0) {
     const std::int32_t total = heure_en_secondes() - debut_reflexion;
     if (total - temps_deja_utilise > temps_max_coup || total > temps_limite_total) arret_calcul = 1;
-    (camp_racine == NOIRS ? temps_noirs : temps_blancs) = total;
+    horloge(camp_racine) = total;
   }
   pomper_messages();
 }

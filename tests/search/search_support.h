@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "evaluation/evaluation.h"
+#include "game/clocks.h"
 #include "game/game.h"
 #include "game/hooks.h"
+#include "game/levels.h"
 #include "knowledge/knowledge.h"
 #include "records/files.h"
 #include "rules/fen.h"
@@ -74,8 +76,7 @@ inline void placer(const char* fen) {
 
 // The side to move's choice at a fixed depth, time unlimited, empty table.
 inline std::uint8_t chercher_profondeur(int profondeur) {
-  budget_reflexion = BUDGET_ILLIMITE;
-  temps_limite = 3200000;
+  jouer_sans_limite();
   profondeur_imposee = profondeur;
   vider_tables();
   const std::uint8_t choix = choisir_coup(trait);

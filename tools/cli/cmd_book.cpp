@@ -7,6 +7,7 @@
 
 #include "cli.h"
 #include "game/game.h"
+#include "game/levels.h"
 #include "knowledge/knowledge.h"
 #include "moteur.h"
 #include "records/files.h"
@@ -132,10 +133,9 @@ int construire(const std::vector<std::string>& args) {
   }
   demarrer_moteur();
   bibliotheque_active = 0;
-  budget_reflexion = BUDGET_ILLIMITE;
-  temps_limite = 3200000;
+  jouer_sans_limite();
   position_initiale();
-  commencer_partie();
+  nouvelle_partie();
   std::vector<CoupBibliotheque> ligne;
   grandir(c, ligne);
   std::vector<std::string> lignes(c.lignes.begin(), c.lignes.end());

@@ -37,7 +37,7 @@ int executer(const std::vector<std::string>& args) {
   if (!appliquer_reglage(reglage))
     return erreur_usage("search", "cannot read parameter file " + reglage.parametres);
   bibliotheque_active = livre ? 1 : 0;
-  commencer_partie();
+  nouvelle_partie();
   capter_affichage();
 
   const auto debut = std::chrono::steady_clock::now();

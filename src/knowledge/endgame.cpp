@@ -1,5 +1,7 @@
 // Endgame databases: the 22 tables of positions with at most four pieces,
 // their files, the index of a position in its table and the probes.
+#include "knowledge/endgame.h"
+
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -8,7 +10,6 @@
 #include <sstream>
 #include <string>
 
-#include "knowledge/knowledge.h"
 #include "records/files.h"
 
 std::int8_t bases_finales[TAILLE_BASES];

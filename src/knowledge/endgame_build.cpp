@@ -13,7 +13,7 @@
 #include <cstring>
 #include <vector>
 
-#include "knowledge/knowledge.h"
+#include "knowledge/endgame.h"
 #include "records/files.h"
 #include "rules/fen.h"
 #include "rules/generation.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "game/game.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/learning.h"
 #include "records/files.h"
 #include "search/keys.h"
 #include "search/ordering.h"

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "knowledge/endgame_build.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/endgame.h"
 #include "rules/board.h"
 #include "rules/fen.h"
 #include "rules/generation.h"

@@ -12,7 +12,9 @@
 
 #include "evaluation/evaluation.h"
 #include "game/hooks.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/books.h"
+#include "knowledge/endgame.h"
+#include "knowledge/learning.h"
 #include "records/files.h"
 #include "rules/fen.h"
 #include "search/keys.h"

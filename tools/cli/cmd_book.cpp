@@ -8,7 +8,7 @@
 #include "cli.h"
 #include "game/game.h"
 #include "game/levels.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/books.h"
 #include "moteur.h"
 #include "records/files.h"
 #include "rules/moves.h"

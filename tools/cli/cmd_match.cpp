@@ -9,7 +9,7 @@
 #include "game/clocks.h"
 #include "game/game.h"
 #include "game/hooks.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/books.h"
 #include "moteur.h"
 #include "rules/moves.h"
 #include "rules/notation.h"

@@ -6,7 +6,7 @@
 
 #include "cli.h"
 #include "game/game.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/books.h"
 #include "moteur.h"
 #include "rules/notation.h"
 #include "search/root.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "knowledge/knowledge.h"
+#include "knowledge/books.h"
 #include "rules/board.h"
 
 // Start-up of the engine as the program does it: program directory, tables,

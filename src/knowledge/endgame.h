@@ -1,83 +1,14 @@
-// The knowledge the engine draws on besides its search: opening books,
-// endgame databases and learnt positions.
+// The endgame databases: 22 classes of at most four pieces, their tables
+// in memory, the index of a position and the probe made by the search.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "rules/board.h"
 #include "search/scores.h"
-
-// ===========================================================================
-// Opening books
-// ===========================================================================
-
-// ---- constants ------------------------------------------------------------
-
-constexpr int MAX_COUPS_BIBLIOTHEQUE = 20;    // candidates kept per consultation
-constexpr int MAX_DEMI_COUPS_OUVERTURE = 42;  // half-moves in a line written by the program
-inline constexpr const char* FICHIER_OUVERTURES_BLANCS = "ouvert_b.ouv";  // book of camp 0
-inline constexpr const char* FICHIER_OUVERTURES_NOIRS = "ouvert_n.ouv";   // book of camp 1
-
-// ---- types ----------------------------------------------------------------
-
-struct CoupBibliotheque {  // a book move, internal squares
-  Case depart;
-  Case arrivee;
-};
-
-// ---- state ----------------------------------------------------------------
-
-extern std::vector<std::string> ouvertures_blancs;  // lines of the white book, sorted
-extern std::vector<std::string> ouvertures_noirs;   // lines of the black book, sorted
-extern CoupBibliotheque coups_bibliotheque[MAX_COUPS_BIBLIOTHEQUE];  // last consultation
-extern int nb_coups_bibliotheque;
-extern std::uint8_t bibliotheque_active;  // 1: the computer plays from the books
-
-// ---- functions ------------------------------------------------------------
-
-// Half-moves of a book line as internal squares, in order; an unreadable
-// number gives square 0. At most `maximum` half-moves are read.
-std::vector<CoupBibliotheque> lire_ligne_ouverture(const std::string& ligne, int maximum = 255);
-
-// The line text of half-moves, "%2d-%2d " each, numeric square numbers.
-std::string ecrire_ligne_ouverture(const CoupBibliotheque* coups, int nombre);
-
-// Text of the current game's half-moves 1..nb_demi_coups (at most 42, up to
-// the first empty entry of the record): the line the book editors offer.
-std::string nouvelle_ouverture();
-
-// Puts `lignes` in the book's order (ascending text).
-void trier_ouvertures(std::vector<std::string>& lignes);
-
-// Reads a book file into `lignes`, sorted. A missing file gives an empty
-// list and false; any content is accepted (bad lines simply never match).
-bool charger_ouvertures(const std::filesystem::path& chemin, std::vector<std::string>& lignes);
-
-// The text of a book file: the lines, each ended by CR LF.
-std::string texte_ouvertures(const std::vector<std::string>& lignes);
-
-// Writes that text safely.
-bool sauver_ouvertures(const std::filesystem::path& chemin, const std::vector<std::string>& lignes);
-
-// Loads both working books from the program's directory.
-void charger_bibliotheques();
-
-// Book sets: "X.ovv" names the set, "X_b.ouv" and "X_n.ouv" hold its books.
-// Saving writes the three files (the .ovv from `contenu_ovv`) and the two
-// working books; loading replaces both lists and writes the working books.
-bool sauver_jeu_ouvertures(const std::filesystem::path& chemin_ovv, const std::vector<std::string>& contenu_ovv);
-bool charger_jeu_ouvertures(const std::filesystem::path& chemin_ovv);
-
-// Fills coups_bibliotheque with the next half-move of every line of the
-// book of `trait` that agrees with the game record so far.
-void consulter_bibliotheque();
-
-// ===========================================================================
-// Endgame databases
-// ===========================================================================
 
 // ---- constants ------------------------------------------------------------
 
@@ -207,61 +138,3 @@ Score sonde_doppd(Camp trait_racine, int ply);
 // it may end the node: always for the first group, for the second only when
 // 0 or beyond +-1000. False when no usable table covers the material.
 bool sonder_finale(Camp trait_racine, int ply, Score& score);
-
-// ===========================================================================
-// Learnt positions
-// ===========================================================================
-
-// ---- constants ------------------------------------------------------------
-
-constexpr std::uint32_t NB_APPRISES = 131071;  // slots, 2^17 - 1
-constexpr std::size_t TAILLE_FICHIER_APPRIS = 1048568;  // "pool.dat" and *.dal: the table's image
-constexpr Score SCORE_PROTEGE = SCORE_DECISIF;  // a learnt score this decided is never overwritten
-inline constexpr const char* FICHIER_POOL = "pool.dat";
-
-// ---- types ----------------------------------------------------------------
-
-struct EntreeApprise {
-  std::uint32_t verif;  // second key of the position
-  std::int16_t score;   // for the side to move, 1/200 of a man; 0: nothing learnt
-  std::uint8_t libre[2];  // carried as loaded
-};
-static_assert(sizeof(EntreeApprise) == 8);
-static_assert(NB_APPRISES * sizeof(EntreeApprise) == TAILLE_FICHIER_APPRIS);
-
-// ---- state ----------------------------------------------------------------
-
-extern EntreeApprise* table_apprise;  // NB_APPRISES slots, allocated with the transposition table
-extern std::uint8_t session_apprentissage;  // 1 while a learning session runs
-
-// ---- functions ------------------------------------------------------------
-
-// The first key with the 1 added when white (camp 0) is to move.
-constexpr std::uint32_t cle_apprise(std::uint32_t cle, Camp trait) { return cle + (trait == BLANCS ? 1u : 0u); }
-
-// Slot of a first key that already includes the 1 for white to move.
-constexpr std::uint32_t case_apprise(std::uint32_t cle) { return cle % NB_APPRISES; }
-
-// Allocates the (empty) table; false when memory cannot be had.
-bool allouer_table_apprise();
-void liberer_table_apprise();
-
-// "pool.dat" of `dossier`: a file that is missing or not exactly the table's
-// size leaves the table empty. True when the file was loaded.
-bool charger_pool(const std::filesystem::path& dossier);
-
-// Replaces the table by a lesson file; a file that cannot be read or is not
-// exactly the table's size shows "Impossible d'ouvrir ce fichier" and leaves
-// the table unchanged.
-bool charger_lecons(const std::filesystem::path& fichier);
-
-// The entry of the slot of `cle` (1 for white to move included) when it holds
-// the position `verif`; nullptr otherwise. The search uses it only when its
-// score is not 0.
-const EntreeApprise* sonder_apprises(std::uint32_t cle, std::uint32_t verif);
-
-// Learns `score` for the keys cle_index (1 for white to move included by the
-// caller) and cle_verif unless the slot's score is protected, then writes the
-// whole table to `fichier` (safely). False, after the error box, when it
-// cannot be written.
-bool apprendre_position(const std::filesystem::path& fichier, Score score);

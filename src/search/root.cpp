@@ -35,8 +35,6 @@ std::int32_t profondeur_imposee = 0;
 
 namespace {
 
-constexpr int LISTE_RECHERCHE = 2;  // ListBox2, the search panel
-constexpr int LISTE_RACINE = 5;     // ListBox5, the root moves
 
 // The root position, put back before every iteration.
 void restaurer_racine(const EtatNoeud& e) {

@@ -73,7 +73,7 @@ bool appliquer_reglage(const Reglage& r) {
 
 void capter_affichage() {
   crochet_affichage_recherche = [](int liste, int ligne, const std::string& texte) {
-    std::vector<std::string>& l = liste == 2 ? affichage.recherche : affichage.racine;
+    std::vector<std::string>& l = liste == LISTE_RECHERCHE ? affichage.recherche : affichage.racine;
     if (ligne < 0) {
       l.clear();
       return;

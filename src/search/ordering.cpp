@@ -49,13 +49,13 @@ void ordonner_prises(int n) {
     const Coup& v = variante[1][p];
     for (int i = 0; i < n; ++i) {
       Coup& c = liste[i];
-      c.note = static_cast<std::int16_t>(80 - i);
+      c.note = static_cast<std::int16_t>(NOTE_ORDRE - i);
       bool meme = c.depart == v.depart && c.arrivee == v.arrivee;
       for (int j = 1; meme && j < c.nb_prises; ++j) meme = c.prises[j] == v.prises[j];
-      if (meme) c.note = 100;
+      if (meme) c.note = NOTE_VARIANTE;
     }
     trier_coups(n);
-  } else if (n > 1 && p < prof_max - 2) {
+  } else if (n > 1 && p < prof_max - HORIZON_SANS_TRI) {
     ordonner_par_tueurs(n, true);
   }
 }
@@ -63,10 +63,10 @@ void ordonner_prises(int n) {
 void ordonner_calmes(int n) {
   const int p = prof_courante;
   Coup* liste = listes_coups[p];
-  const bool loin_horizon = p < prof_max - 2;
+  const bool loin_horizon = p < prof_max - HORIZON_SANS_TRI;
   if (conseil_depart != 0 && loin_horizon)
     for (int i = 0; i < n; ++i)
-      if (liste[i].depart == conseil_depart && liste[i].arrivee == conseil_arrivee) liste[i].note = 255;
+      if (liste[i].depart == conseil_depart && liste[i].arrivee == conseil_arrivee) liste[i].note = NOTE_CONSEIL;
   if (p > 1 && n > 1 && loin_horizon) {
     ordonner_par_tueurs(n, false);
     return;
@@ -104,19 +104,19 @@ void ordonner_par_tueurs(int nombre, bool liste_prises) {
     bool t1_pris = false, t2_pris = false;
     for (int i = 0; i < nombre; ++i) {
       Coup& c = liste[i];
-      if (c.note == 255) {  // the table's hint move keeps its place
+      if (c.note == NOTE_CONSEIL) {  // the table's hint move keeps its place
         conseil_vu = true;
         continue;
       }
-      c.note = static_cast<std::int16_t>(80 - i);
+      c.note = static_cast<std::int16_t>(NOTE_ORDRE - i);
       if (!liste_prises && !t1_pris && correspond(c, t1.depart, t1.arrivee)) {
-        c.note = 250;
+        c.note = NOTE_TUEUR;
         t1_pris = apparie = true;
       } else if (!t2_pris && correspond(c, t2.depart, t2.arrivee)) {
-        c.note = 200;
+        c.note = NOTE_SECOND_TUEUR;
         t2_pris = apparie = true;
       } else if (correspond(c, mb.depart, mb.arrivee)) {
-        c.note = static_cast<std::int16_t>(150 - i);
+        c.note = static_cast<std::int16_t>(NOTE_DERNIER_MEILLEUR - i);
         apparie = true;
       }
     }
@@ -134,7 +134,7 @@ void semer_tueurs(Score v) {
     if (m.nb_prises != 0) {
       tueurs[p][0] = {0, 0, neutre};
     } else {
-      const int s = (p % 2 == 1) ? v - 290 : v + 290;
+      const int s = (p % 2 == 1) ? v - MARGE_TUEUR_SEME : v + MARGE_TUEUR_SEME;
       tueurs[p][0] = {m.depart, m.arrivee, static_cast<Score>(s)};
     }
     tueurs[p][1] = {0, 0, neutre};

@@ -8,6 +8,18 @@
 #include "rules/board.h"
 #include "search/scores.h"
 
+// ---- constants ------------------------------------------------------------
+
+// Notes a move gets while its node's list is ordered (larger first).
+constexpr std::int16_t NOTE_CONSEIL = 255;        // the table's hint move
+constexpr std::int16_t NOTE_TUEUR = 250;          // the first killer
+constexpr std::int16_t NOTE_SECOND_TUEUR = 200;   // the second killer
+constexpr std::int16_t NOTE_DERNIER_MEILLEUR = 150;  // the last best, less its index
+constexpr std::int16_t NOTE_VARIANTE = 100;       // the principal variation's capture
+constexpr std::int16_t NOTE_ORDRE = 80;           // any other move, less its index
+constexpr int HORIZON_SANS_TRI = 2;   // the last plies before the depth keep the generation order
+constexpr int MARGE_TUEUR_SEME = 290;  // killers seeded from the variation score this far beyond it
+
 // ---- types ----------------------------------------------------------------
 
 struct CoupTueur {  // a quiet move that caused a cutoff, with its score

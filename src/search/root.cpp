@@ -35,6 +35,17 @@ std::int32_t profondeur_imposee = 0;
 
 namespace {
 
+// The time budget: the level's budget covers the first DEMI_COUPS_CONTROLE
+// half-moves, then half of it each further DEMI_COUPS_BLOC.
+constexpr int DEMI_COUPS_CONTROLE = 60;
+constexpr int DEMI_COUPS_BLOC = 30;
+constexpr int PART_SURE_NUM = 9, PART_SURE_DEN = 10;  // a move plans on 9/10 of its share
+constexpr std::int32_t BUDGET_SANS_SECONDE = 30;      // a budget whose moves may get no second
+constexpr std::int32_t DIVISEUR_PLANCHER = 90;        // a move gets at least budget/90 while the clock allows it
+constexpr std::int32_t DIVISEUR_PLAFOND = 10;         // and at most budget/10
+constexpr std::int32_t DIVISEUR_ANALYSE = 30;         // each move of an analysis gets budget/30
+constexpr std::int32_t FACTEUR_MAX_COUP = 5;          // the hard limit of a move is 5 times its share
+constexpr int PLIS_AVANT_REPETITION = 5;              // a record this short holds no cycle
 
 // The root position, put back before every iteration.
 void restaurer_racine(const EtatNoeud& e) {
@@ -73,30 +84,31 @@ void calculer_budget_temps() {
   const std::int32_t t2 = temps_limite;
   std::int32_t par_coup;
   if (analyse_en_cours == 0) {
-    if (h < 60) {
-      par_coup = (t - temps_deja_utilise) / (60 - h);
+    if (h < DEMI_COUPS_CONTROLE) {
+      par_coup = (t - temps_deja_utilise) / (DEMI_COUPS_CONTROLE - h);
     } else {
-      // Blocks of 30 half-moves: by the end of block q+1 the side may have
-      // spent (q+1) half-budgets.
-      const int q = h / 30;
-      par_coup = ((q + 1) * t / 2 - temps_deja_utilise) / ((q + 1) * 30 - h);
+      // Blocks of DEMI_COUPS_BLOC half-moves: by the end of block q+1 the
+      // side may have spent (q+1) half-budgets.
+      const int q = h / DEMI_COUPS_BLOC;
+      par_coup = ((q + 1) * t / 2 - temps_deja_utilise) / ((q + 1) * DEMI_COUPS_BLOC - h);
     }
-    par_coup = par_coup * 9 / 10;
-    if (par_coup < 1 && t != 30) par_coup = 1;
-    if (t / 90 > par_coup && t / 90 + temps_deja_utilise < t2) par_coup = t / 90;
+    par_coup = par_coup * PART_SURE_NUM / PART_SURE_DEN;
+    if (par_coup < 1 && t != BUDGET_SANS_SECONDE) par_coup = 1;
+    const std::int32_t plancher = t / DIVISEUR_PLANCHER;
+    if (plancher > par_coup && plancher + temps_deja_utilise < t2) par_coup = plancher;
   } else {
-    par_coup = t / 30;
+    par_coup = t / DIVISEUR_ANALYSE;
   }
-  if (par_coup > t / 10) par_coup = t / 10;
+  if (par_coup > t / DIVISEUR_PLAFOND) par_coup = t / DIVISEUR_PLAFOND;
   temps_par_coup = par_coup;
-  temps_max_coup = 5 * par_coup;
-  temps_limite_total = h < 60 ? t2 : (h + 1) * t2 / 60;
+  temps_max_coup = FACTEUR_MAX_COUP * par_coup;
+  temps_limite_total = h < DEMI_COUPS_CONTROLE ? t2 : (h + 1) * t2 / DEMI_COUPS_CONTROLE;
   if (t == BUDGET_ILLIMITE || reflexion_anticipee != 0) temps_par_coup = temps_max_coup = TEMPS_SANS_LIMITE;
 }
 
 bool repetition_racine(Case depart, Case arrivee) {
   const int h = nb_demi_coups;
-  if (h <= 5 || h >= TAILLE_PARTIE) return false;
+  if (h <= PLIS_AVANT_REPETITION || h >= TAILLE_PARTIE) return false;
   const EntreePartie& meme_camp = partie[h - 3];
   if (meme_camp.depart != depart || meme_camp.arrivee != arrivee) return false;
   auto pareil = [](const EntreePartie& a, const EntreePartie& b) {

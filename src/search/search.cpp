@@ -63,6 +63,12 @@ void restaurer_etat(const EtatNoeud& e) {
   extension_promotion = e.extension;
 }
 
+namespace {
+constexpr int BILAN_EQUILIBRE = 4;      // the crowning side is up at most this: a balanced ending
+constexpr int HORIZON_PROMOTION = 2;    // a first king this near the depth extends the line
+constexpr std::int16_t PLIS_PROMOTION = 2;  // by this many plies
+}  // namespace
+
 void faire_coup(int index) {
   const Coup& m = listes_coups[prof_courante][index];
   const Piece p = damier[m.depart];
@@ -90,11 +96,11 @@ void faire_coup(int index) {
     const int gain = BILAN_DAME - BILAN_PION;
     bilan_materiel += (blanc == racine_blanche) ? gain : -gain;
     // A first king near the horizon in a balanced ending: look two plies further.
-    const bool equilibre = blanc ? (bilan_materiel >= 0 && bilan_materiel <= 4)
-                                 : (bilan_materiel >= -4 && bilan_materiel <= 0);
+    const bool equilibre = blanc ? (bilan_materiel >= 0 && bilan_materiel <= BILAN_EQUILIBRE)
+                                 : (bilan_materiel >= -BILAN_EQUILIBRE && bilan_materiel <= 0);
     if (premiere_dame && equilibre &&
-        prof_courante - prises_forcees[prof_courante] - ajustement_prof > prof_max - 2)
-      extension_promotion = 2;
+        prof_courante - prises_forcees[prof_courante] - ajustement_prof > prof_max - HORIZON_PROMOTION)
+      extension_promotion = PLIS_PROMOTION;
   }
 }
 
@@ -193,6 +199,8 @@ constexpr int BONUS_RACINE_MIEUX = 200;     // next iteration's order: a new bes
 constexpr int MALUS_RACINE_PIRE = 300;      // a worse one low,
 constexpr int MALUS_RACINE_EGAL = 200;      // an equal one between
 constexpr int PIONS_RECONNUS = 7;           // the recogniser reads endings of kings against fewer men
+constexpr int PIECES_PARESSE = 6;           // lazy pruning only with more pieces than this
+constexpr int HORIZON_PARESSE = 4;          // and, short of long quiet lines, this near the depth
 
 inline int total_pieces() { return nb_pieces[1] + nb_pieces[2] + nb_pieces[3] + nb_pieces[4]; }
 
@@ -348,7 +356,7 @@ template <bool MAX>
 void avant_coup(int ply, const Coup& m) {
   if (MAX && ply == 1) piece_jouee_racine = damier[m.depart];
   coups_calmes = m.nb_prises != 0 ? 0 : static_cast<std::uint8_t>(coups_calmes + 1);
-  extension_promotion = extension_promotion == 2 ? 1 : 0;
+  extension_promotion = extension_promotion == PLIS_PROMOTION ? 1 : 0;
   (MAX ? pion_avance_camp : pion_avance_adverse) = coup_pion_avance(damier[m.depart], m.arrivee) ? 1 : 0;
 }
 
@@ -358,13 +366,13 @@ enum class Paresse : std::uint8_t { CHERCHER, ESTIMER, ABANDONNER };
 
 template <bool MAX>
 Paresse elagage_paresseux(int ply) {
-  if (total_pieces() <= 6 || coups_calmes <= 1) return Paresse::CHERCHER;
+  if (total_pieces() <= PIECES_PARESSE || coups_calmes <= 1) return Paresse::CHERCHER;
   const int perte = MAX ? -bilan_materiel : bilan_materiel;  // material the side moving here is down
   const int avance = MAX ? pion_avance_camp : pion_avance_adverse;
   const int d = ply - prises_forcees[ply] - ajustement_prof - avance - extension_promotion;
   if (perte > 0 && pion_avance_camp == 0 && pion_avance_adverse == 0 && coups_calmes > prof_max / 2)
     return Paresse::ESTIMER;
-  if (d <= prof_max - 4) return Paresse::CHERCHER;
+  if (d <= prof_max - HORIZON_PARESSE) return Paresse::CHERCHER;
   if (perte > 3) return Paresse::ABANDONNER;
   const bool estimer = perte == 3 || (perte == 2 && d > prof_max - 2) || (perte == 1 && d > prof_max - 1);
   return estimer ? Paresse::ESTIMER : Paresse::CHERCHER;
@@ -405,7 +413,7 @@ Score chercher_enfant(Score alpha, Score beta, int ply, int i, const Coup& m) {
 // Root move i after its search: a move that closes a cycle of the game
 // record is a draw; its score orders the next iteration. Returns its score.
 Score apres_coup_racine(int i, const Coup& m, Score v, Score best) {
-  if (nb_demi_coups > 5 && v > -SCORE_DECISIF && v < SCORE_DECISIF && repetition_racine(m.depart, m.arrivee)) v = 0;
+  if (v > -SCORE_DECISIF && v < SCORE_DECISIF && repetition_racine(m.depart, m.arrivee)) v = 0;
   const int r = v > best ? v + 2 * i + BONUS_RACINE_MIEUX : (v < best ? v - MALUS_RACINE_PIRE : v - MALUS_RACINE_EGAL);
   coups_racine[i].score = static_cast<Score>(r);
   return v;

@@ -9,7 +9,7 @@
 
 // ---- constants ------------------------------------------------------------
 
-constexpr int RECONNU_GAGNANT = 30000;    // reconnaitre_gain_dames: the ending is won
+constexpr int RECONNU_GAGNANT = SCORE_DECISIF;  // reconnaitre_gain_dames: the ending is won
 constexpr int INTERVALLE_SONDAGE = 5001;  // nodes of chercher_max between clock reads
 constexpr int PLY_STATIQUE = 32;          // nodes deeper than this are evaluated at once
 constexpr int BILAN_PION = 1;             // bilan_materiel counts a man 1 and a king 3

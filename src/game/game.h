@@ -1,6 +1,6 @@
-// The game record and the game's ply counters, the record keeping of a
-// game played from the board, and the rule that ends long games between two
-// computers.
+// The game record and the game's ply counters, the state of the game being
+// played, the record keeping of a game played from the board, and the rule
+// that ends long games between two computers.
 #pragma once
 
 #include <cstddef>

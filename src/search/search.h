@@ -1,5 +1,6 @@
-// The alpha-beta node functions and the state they share along the path:
-// what a node saves and puts back, the path counters and the stop requests.
+// The alpha-beta node functions, the search's make-move and the state they
+// share along the path: what a node saves and puts back, the path counters
+// and the stop requests.
 #pragma once
 
 #include <cstdint>

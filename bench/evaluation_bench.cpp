@@ -40,10 +40,10 @@ std::vector<Feuille> feuilles(int nombre) {
     Camp camp = BLANCS;
     for (int ply = 1; ply < MAX_PLY - 1 && static_cast<int>(v.size()) < nombre; ++ply) {
       prof_courante = static_cast<std::int8_t>(ply);
-      const int n = generer_coups(camp);
+      const int n = lister_coups(camp);
       if (n == 0) break;
       faire_coup(static_cast<int>(alea() % static_cast<unsigned>(n)));
-      camp = static_cast<Camp>(1 - camp);
+      camp = adversaire(camp);
       if (ply % 3 != 0) continue;
       Feuille f{};
       std::memcpy(f.cases, damier, sizeof f.cases);
@@ -69,7 +69,7 @@ void evaluer_feuilles(benchmark::State& etat) {
       avance_tempo = f.tempo;
       prof_courante = f.prof;
       derniere_arrivee = f.arrivee;
-      benchmark::DoNotOptimize(evaluer_position(BLANCS, -32000, 32000));
+      benchmark::DoNotOptimize(evaluer_position(BLANCS, -SCORE_INFINI, SCORE_INFINI));
     }
     n += static_cast<std::int64_t>(ensemble.size());
   }

@@ -11,9 +11,12 @@
 #include "evaluation/evaluation.h"
 #include "game/game.h"
 #include "game/hooks.h"
-#include "knowledge/knowledge.h"
+#include "game/levels.h"
+#include "knowledge/books.h"
+#include "knowledge/endgame.h"
 #include "records/files.h"
 #include "rules/fen.h"
+#include "search/root.h"
 #include "search/search.h"
 #include "search/table.h"
 
@@ -80,8 +83,7 @@ void BM_Recherche(benchmark::State& etat, int profondeur) {
     std::memset(partie, 0, sizeof partie);
     nb_demi_coups = 0;
     vider_tables();
-    budget_reflexion = BUDGET_ILLIMITE;
-    temps_limite = 3200000;
+    jouer_sans_limite();
     profondeur_imposee = profondeur;
     score_racine = 0;
     etat.ResumeTiming();

@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "knowledge/knowledge.h"
+#include "knowledge/endgame.h"
+#include "knowledge/learning.h"
 #include "records/files.h"
 #include "rules/fen.h"
+#include "search/keys.h"
 #include "search/search.h"
 #include "search/table.h"
 

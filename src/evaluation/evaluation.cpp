@@ -302,7 +302,7 @@ Score evaluer_position(Camp cote, Score alpha, Score beta) {
   }
 
   // 18. Kings and men on both sides: drawish.
-  if (score >= -30999 && score < 31000 && n <= 7 && pb >= 1 && pn >= 1 && db >= 2 && dn >= 2) score /= 4;
+  if (score > -SCORE_RECHERCHE && score < SCORE_RECHERCHE && n <= 7 && pb >= 1 && pn >= 1 && db >= 2 && dn >= 2) score /= 4;
   return static_cast<Score>(score);
 }
 
@@ -311,5 +311,5 @@ Score evaluer_statique(Camp cote) {
   score_positionnel = calculer_positionnel(cote);
   avance_tempo = calculer_temps_avance(cote);
   calculer_zones(cote);
-  return evaluer_position(cote, -32000, 32000);
+  return evaluer_position(cote, -SCORE_INFINI, SCORE_INFINI);
 }

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "rules/board.h"
+#include "search/scores.h"
 
 // ---- constants ------------------------------------------------------------
 
-constexpr int VALEUR_PION = 200;           // one man
 constexpr int TAILLE_PARAMETRES = 1162;    // bytes of a .par file
 constexpr int CHAMPS_PARAMETRES = 303;     // bytes of it that hold fields
 constexpr int NB_TABLES_CASES = 8;

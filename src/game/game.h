@@ -1,4 +1,6 @@
-// The game record and the game's ply counters.
+// The game record and the game's ply counters, the state of the game being
+// played, the record keeping of a game played from the board, and the rule
+// that ends long games between two computers.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +11,9 @@
 // ---- constants ------------------------------------------------------------
 
 constexpr int TAILLE_PARTIE = 255;  // entries 0..254; entry 0 is the starting position
+constexpr int SEUIL_NUL = 250;      // computer against computer: draw checks beyond this ply
+constexpr int RECUL_NUL = 60;       // the piece total compared with this many plies earlier
+constexpr int SCORE_NUL = 20000;    // ... while the score is within this
 
 // ---- types ----------------------------------------------------------------
 
@@ -48,3 +53,17 @@ extern std::uint8_t installation_en_cours;  // 1 while a position is set up by h
 extern std::uint8_t fin_programme;        // the program is ending
 extern std::int32_t clic_en_attente, clic_x, clic_y;  // a board click waiting for the game loop
 extern std::uint8_t case_depart_marquee, case_arrivee_marquee;  // the computer's last move, framed
+
+// ---- functions ------------------------------------------------------------
+
+// A new record for a game from the board: entry 0 holds the position, the
+// ply counters and both clocks are zero.
+void commencer_partie();
+
+// Plays move `index` of list 1 in the game and records it with both clocks.
+void jouer_et_enregistrer(int index);
+
+// Computer against computer, after ply `demi_coup`: drawn when beyond
+// SEUIL_NUL the piece total (pieces[ply], after each ply) is the one of
+// RECUL_NUL plies earlier and `score` is within SCORE_NUL.
+bool nul_entre_ordinateurs(const std::int32_t* pieces, int demi_coup, int score);

@@ -15,8 +15,11 @@ extern std::function<void()> crochet_pompe_messages;
 // Shows a message box: text and caption ("Impossible d'ouvrir ce fichier", "Erreur").
 extern std::function<void(const std::string& texte, const std::string& titre)> crochet_erreur;
 
-// Writes line `ligne` of a search list box: `liste` 2 is the search panel
-// (ListBox2), 5 the root-move list (ListBox5). A negative line empties it.
+// Writes line `ligne` of a search list box: `liste` LISTE_RECHERCHE is the
+// search panel (ListBox2), LISTE_RACINE the root-move list (ListBox5). A
+// negative line empties it.
+constexpr int LISTE_RECHERCHE = 2;
+constexpr int LISTE_RACINE = 5;
 extern std::function<void(int liste, int ligne, const std::string& texte)> crochet_affichage_recherche;
 
 // Milliseconds from an arbitrary origin; replaced by tests to control time.

@@ -1,8 +1,9 @@
+#include "knowledge/books.h"
+
 #include <algorithm>
 #include <cstdio>
 
 #include "game/game.h"
-#include "knowledge/knowledge.h"
 #include "records/files.h"
 
 std::vector<std::string> ouvertures_blancs;

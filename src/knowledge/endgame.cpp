@@ -1,5 +1,7 @@
 // Endgame databases: the 22 tables of positions with at most four pieces,
 // their files, the index of a position in its table and the probes.
+#include "knowledge/endgame.h"
+
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -8,7 +10,6 @@
 #include <sstream>
 #include <string>
 
-#include "knowledge/knowledge.h"
 #include "records/files.h"
 
 std::int8_t bases_finales[TAILLE_BASES];
@@ -209,13 +210,13 @@ std::int32_t indice_base(int classe, const std::uint8_t cases[33], Camp camp) {
 Score sonder_base(int classe, Camp trait_racine, int ply) {
   if (classe < 0 || classe >= NB_BASES || !base_utilisable[classe]) return SANS_BASE;
   const bool racine_au_trait = ply % 2 != 0;
-  const Camp camp = racine_au_trait ? trait_racine : static_cast<Camp>(1 - trait_racine);
+  const Camp camp = racine_au_trait ? trait_racine : adversaire(trait_racine);
   const std::int32_t i = indice_base(classe, damier, camp);
   if (i < 0) return SANS_BASE;
   const int d = table_base(classe)[i];
   int r = 0;
-  if (d > 0) r = 32000 - d - ply;
-  if (d < 0) r = -32000 - d + ply;
+  if (d > 0) r = SCORE_INFINI - d - ply;
+  if (d < 0) r = -SCORE_INFINI - d + ply;
   return static_cast<Score>(racine_au_trait ? r : -r);
 }
 
@@ -243,7 +244,7 @@ Score sonde_ppdod(Camp t, int ply) { return sonder_base(BASE_PPDOD, t, ply); }
 Score sonde_doppd(Camp t, int ply) { return sonder_base(BASE_DOPPD, t, ply); }
 
 bool sonder_finale(Camp trait_racine, int ply, Score& score) {
-  const Camp camp = ply % 2 != 0 ? trait_racine : static_cast<Camp>(1 - trait_racine);
+  const Camp camp = ply % 2 != 0 ? trait_racine : adversaire(trait_racine);
   const int k = classe_base(damier, camp);
   if (k < 0) return false;
   const Score v = sonder_base(k, trait_racine, ply);

@@ -13,12 +13,11 @@
 #include <cstring>
 #include <vector>
 
-#include "knowledge/knowledge.h"
+#include "knowledge/endgame.h"
 #include "records/files.h"
 #include "rules/fen.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
-#include "search/search.h"
 
 namespace {
 
@@ -68,7 +67,7 @@ void pour_chaque_placement(int k, F&& f) {
     const int debut = (i > 0 && pieces[i - 1] == p) ? premiere : 1;
     for (int s = debut; s <= NB_CASES; ++s) {
       if (damier[s] != VIDE) continue;
-      if ((p == PION_BLANC && s <= 4) || (p == PION_NOIR && s >= 29)) continue;
+      if (case_couronnement(p, static_cast<Case>(s))) continue;
       damier[s] = p;
       soi(soi, i + 1, s + 1);
       damier[s] = VIDE;
@@ -83,7 +82,7 @@ void pour_chaque_placement(int k, F&& f) {
 template <class F>
 int pour_chaque_suite(F&& f) {
   prof_courante = 2;
-  const int n = generer_coups(BLANCS);
+  const int n = lister_coups(BLANCS);
   std::uint8_t sauvegarde[33];
   std::memcpy(sauvegarde, damier, sizeof sauvegarde);
   for (int i = 0; i < n; ++i) {
@@ -102,21 +101,16 @@ int pour_chaque_suite(F&& f) {
   return n;
 }
 
-// The generator orders nothing when no search runs.
-struct CalmeGenerateur {
-  std::int32_t prof = prof_max;
-  std::uint8_t suivre = suivre_variante;
+// The solver works on damier and the move lists: the game position is put
+// back afterwards.
+struct PositionGardee {
   std::uint8_t damier_sauve[33];
   Camp trait_sauve = trait;
-  CalmeGenerateur() {
+  PositionGardee() {
     std::memcpy(damier_sauve, damier, sizeof damier_sauve);
     preparer_listes();
-    prof_max = 0;
-    suivre_variante = 0;
   }
-  ~CalmeGenerateur() {
-    prof_max = prof;
-    suivre_variante = suivre;
+  ~PositionGardee() {
     std::memcpy(damier, damier_sauve, sizeof damier_sauve);
     trait = trait_sauve;
   }
@@ -241,7 +235,7 @@ bool resoudre_paire(int k, const std::vector<std::uint8_t>& resolue, std::string
 }  // namespace
 
 bool construire_bases(std::string& erreur) {
-  CalmeGenerateur calme;
+  const PositionGardee garde;
   std::memset(bases_finales, 0, sizeof bases_finales);
   std::memset(base_utilisable, 0, sizeof base_utilisable);
   // Fewer pieces first, then fewer men: a capture removes a piece and a
@@ -279,7 +273,7 @@ bool ecrire_bases(const std::filesystem::path& dossier) {
 }
 
 bool verifier_bases(std::string& erreur) {
-  CalmeGenerateur calme;
+  const PositionGardee garde;
   for (int k = 0; k < NB_BASES; ++k) {
     const ClasseBase& c = CLASSES_BASES[k];
     const std::int8_t* t = table_base(k);
@@ -321,7 +315,7 @@ BilanBase bilan_base(int classe) {
   const std::int8_t* t = table_base(classe);
   std::vector<std::uint8_t> adresse(CLASSES_BASES[classe].taille, 0);
   {
-    CalmeGenerateur calme;
+    const PositionGardee garde;
     pour_chaque_placement(classe, [&](std::int32_t off) { adresse[static_cast<std::uint32_t>(off)] = 1; });
   }
   for (std::uint32_t i = 0; i < CLASSES_BASES[classe].taille; ++i) {

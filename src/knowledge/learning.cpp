@@ -1,13 +1,14 @@
 // Learnt positions: a fixed table of scores addressed by the position keys,
 // loaded from "pool.dat" or a lesson file and saved whole as a lesson.
+#include "knowledge/learning.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 #include "game/hooks.h"
-#include "knowledge/knowledge.h"
 #include "records/files.h"
-#include "search/search.h"
+#include "search/keys.h"
 
 EntreeApprise* table_apprise = nullptr;
 std::uint8_t session_apprentissage = 0;

@@ -39,6 +39,19 @@ constexpr int MAX_PRISES = 15;  // entries of Coup::prises (index 0 unused)
 constexpr bool est_blanc(Piece p) { return p == PION_BLANC || p == DAME_BLANCHE; }
 constexpr bool est_noir(Piece p) { return p == PION_NOIR || p == DAME_NOIRE; }
 constexpr bool est_dame(Piece p) { return p == DAME_BLANCHE || p == DAME_NOIRE; }
+// The side that moves after `camp`.
+constexpr Camp adversaire(Camp camp) { return static_cast<Camp>(1 - camp); }
+
+// Square s is on the crowning row of the man p: 1..4 for a white man, 29..32
+// for a black one; never for a king.
+constexpr bool case_couronnement(Piece p, Case s) {
+  return (p == PION_BLANC && s <= 4) || (p == PION_NOIR && s >= 29);
+}
+
+// The piece a move of p leaves on its final square s: a man ending on its
+// crowning row becomes a king.
+constexpr Piece couronner(Piece p, Case s) { return case_couronnement(p, s) ? static_cast<Piece>(p + 1) : p; }
+
 constexpr int rangee(Case k) { return (k - 1) / 4; }
 constexpr int colonne(Case k) { return rangee(k) % 2 == 0 ? 2 * ((k - 1) % 4) + 1 : 2 * ((k - 1) % 4); }
 
@@ -82,7 +95,7 @@ extern std::uint8_t nb_coups[NB_LISTES];
 extern std::int8_t prof_courante;        // ply whose list is being generated or searched
 
 extern std::uint8_t nb_pieces[5];  // per piece code 1..4; valid during a search
-extern Case derniere_arrivee;      // destination of the last move applied by faire_coup
+extern Case derniere_arrivee;      // destination of the last move applied by appliquer_coup
 
 // ---- functions ------------------------------------------------------------
 

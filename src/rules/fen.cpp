@@ -82,8 +82,7 @@ bool lire_liste(std::string_view liste, Camp camp, Position& pos, bool (&vu)[33]
       }
       vu[n] = true;
       const int k = NB_CASES + 1 - n;
-      // camp 0 men are crowned on internal 1..4, camp 1 men on 29..32
-      if (!dame && ((camp == BLANCS && k <= 4) || (camp == NOIRS && k >= 29))) {
+      if (!dame && case_couronnement(camp == BLANCS ? PION_BLANC : PION_NOIR, static_cast<Case>(k))) {
         erreur = std::string("a man of ") + nom + " stands on its crowning row (square " + std::to_string(n) + ")";
         return false;
       }

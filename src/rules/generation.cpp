@@ -1,21 +1,22 @@
+// Move generation: the capture searches of men and kings over damier, the
+// quiet moves, and the list of each ply with its overflow rule.
 #include "rules/generation.h"
 
 #include <cstring>
 
-#include "search/search.h"
-
-std::uint8_t chemin_prises[TAILLE_CHEMIN];
-std::uint8_t suite_trouvee[TAILLE_CHEMIN];
-std::uint8_t nb_prises_courant = 0;
-Case conseil_depart = 0, conseil_arrivee = 0;
 bool liste_debordee = false;
-
 std::uint8_t escales[LIGNES_ESCALES][15];
 std::uint8_t cases_sautees[LIGNES_ESCALES][15];
 
 namespace {
 
+constexpr int ENTREE_LIBRE = 7;    // incoming direction that restricts nothing
+constexpr int TAILLE_CHEMIN = 36;  // capture scratch: steps 1..32 and two spare
+
 // Scratch of the capture being built.
+std::uint8_t chemin_prises[TAILLE_CHEMIN];  // square jumped at each capture step
+std::uint8_t suite_trouvee[TAILLE_CHEMIN];  // a longer sequence was recorded past this step
+std::uint8_t nb_prises_courant = 0;         // length of the sequence being recorded
 Case origine = 0;
 Piece ennemi_pion = PION_NOIR;
 Piece ennemi_dame = DAME_NOIRE;
@@ -255,43 +256,6 @@ inline Case extraire_suivante(std::uint32_t& m, bool noir) {
   return s;
 }
 
-void ordonner_prises(int n) {
-  const int p = prof_courante;
-  Coup* liste = listes_coups[p];
-  if (suivre_variante && n > 1) {
-    const Coup& v = variante[1][p];
-    for (int i = 0; i < n; ++i) {
-      Coup& c = liste[i];
-      c.note = static_cast<std::int16_t>(80 - i);
-      bool meme = c.depart == v.depart && c.arrivee == v.arrivee;
-      for (int j = 1; meme && j < c.nb_prises; ++j) meme = c.prises[j] == v.prises[j];
-      if (meme) c.note = 100;
-    }
-    trier_coups(n);
-  } else if (n > 1 && p < prof_max - 2) {
-    ordonner_par_tueurs(n, true);
-  }
-}
-
-void ordonner_calmes(int n) {
-  const int p = prof_courante;
-  Coup* liste = listes_coups[p];
-  const bool loin_horizon = p < prof_max - 2;
-  if (conseil_depart != 0 && loin_horizon)
-    for (int i = 0; i < n; ++i)
-      if (liste[i].depart == conseil_depart && liste[i].arrivee == conseil_arrivee) liste[i].note = 255;
-  if (p > 1 && n > 1 && loin_horizon) {
-    ordonner_par_tueurs(n, false);
-    return;
-  }
-  if (p != 1) return;
-  for (int i = 0; i < n; ++i)
-    for (int j = 0; j < nb_coups_racine; ++j)
-      if (coups_racine[j].depart == liste[i].depart && coups_racine[j].arrivee == liste[i].arrivee)
-        liste[i].note = static_cast<std::int16_t>(coups_racine[j].score - i);
-  trier_coups(n);
-}
-
 }  // namespace
 
 void effacer_brouillon_prises() {
@@ -301,29 +265,7 @@ void effacer_brouillon_prises() {
   liste_debordee = false;
 }
 
-void chercher_prises_pion(Case s, int /*direction*/, int etape) { prises_pion<false>(s, etape); }
-
-bool chercher_prises_dame(Case s, int direction, int etape) { return prises_dame<false>(s, direction, etape); }
-
-void ajouter_coup(Case o, Case destination) {
-  origine = o;
-  ajouter<false>(destination);
-}
-
-void trier_coups(int nombre) {
-  Coup* liste = listes_coups[prof_courante];
-  for (int i = 1; i < nombre; ++i) {
-    const Coup c = liste[i];
-    int j = i;
-    while (j > 0 && liste[j - 1].note < c.note) {
-      liste[j] = liste[j - 1];
-      --j;
-    }
-    liste[j] = c;
-  }
-}
-
-std::uint8_t generer_coups(Camp camp) {
+std::uint8_t lister_coups(Camp camp) {
   const int p = prof_courante;
   nb_coups[p] = 0;
   nb_prises_courant = 0;
@@ -355,10 +297,7 @@ std::uint8_t generer_coups(Camp camp) {
     }
   }
   int n = nb_coups[p];
-  if (n > 0) {
-    ordonner_prises(n);
-    return static_cast<std::uint8_t>(n);
-  }
+  if (n > 0) return static_cast<std::uint8_t>(n);
 
   // No capture anywhere: quiet moves in the same piece order.
   nb_prises_courant = 0;
@@ -388,7 +327,6 @@ std::uint8_t generer_coups(Camp camp) {
     }
   }
   nb_coups[p] = static_cast<std::uint8_t>(n);
-  ordonner_calmes(n);
   return static_cast<std::uint8_t>(n);
 }
 

@@ -2,15 +2,12 @@
 
 #include <cstring>
 
-#include "evaluation/evaluation.h"
 #include "rules/generation.h"
-#include "search/search.h"
 
 std::uint8_t coups_legaux(Camp camp) {
   prof_courante = 1;
   preparer_listes();
-  effacer_tueurs();
-  return generer_coups(camp);
+  return lister_coups(camp);
 }
 
 std::uint8_t coups_piece(Case s, Camp camp) {
@@ -64,66 +61,27 @@ std::uint8_t decomposer_prise(Case origine, Case destination, const std::uint8_t
   return PRISE_INTROUVABLE;
 }
 
-namespace {
-// A man ending its move on its crowning row becomes a king.
-inline Piece couronner(Piece p, Case arrivee) {
-  if ((p == PION_BLANC && arrivee < 5) || (p == PION_NOIR && arrivee > 28)) return static_cast<Piece>(p + 1);
-  return p;
-}
-}  // namespace
-
 void jouer_coup(const Coup& m) {
   const Piece p = damier[m.depart];
   damier[m.depart] = VIDE;
   for (int k = 1; k <= m.nb_prises; ++k) damier[m.prises[k]] = VIDE;
   damier[m.arrivee] = couronner(p, m.arrivee);
-  trait = static_cast<Camp>(1 - trait);
+  trait = adversaire(trait);
 }
 
-void faire_coup(int index) {
-  const Coup& m = listes_coups[prof_courante][index];
-  Piece p = damier[m.depart];
-  const bool racine_blanche = camp_racine != NOIRS;
-
-  cle_index ^= cles_index[p * 32 + m.depart];
-  cle_verif ^= cles_verif[p * 32 + m.depart];
-  evaluation_deplacement(p, m.depart, m.arrivee, est_blanc(p) == racine_blanche);
+void appliquer_coup(const Coup& m) {
+  const Piece p = damier[m.depart];
   damier[m.depart] = VIDE;
-
   for (int k = 1; k <= m.nb_prises; ++k) {
-    const Case s = m.prises[k];
-    const Piece q = damier[s];
-    cle_index ^= cles_index[q * 32 + s];
-    cle_verif ^= cles_verif[q * 32 + s];
-    evaluation_prise(q, s, est_blanc(q) == racine_blanche);
-    const int valeur = est_dame(q) ? 3 : 1;
-    bilan_materiel += (est_blanc(q) != racine_blanche) ? valeur : -valeur;
-    --nb_pieces[q];
-    damier[s] = VIDE;
+    --nb_pieces[damier[m.prises[k]]];
+    damier[m.prises[k]] = VIDE;
   }
-
-  damier[m.arrivee] = p;
-  if (damier[0] != HORS_DAMIER) damier[0] = HORS_DAMIER;
-
-  const Piece couronne = couronner(p, m.arrivee);
-  if (couronne != p) {
-    const bool blanc = p == PION_BLANC;
-    const bool premiere_dame = nb_pieces[couronne] == 0;
+  const Piece c = couronner(p, m.arrivee);
+  if (c != p) {
     --nb_pieces[p];
-    evaluation_promotion(p, m.arrivee, blanc == racine_blanche);
-    bilan_materiel += (blanc == racine_blanche) ? 2 : -2;
-    p = couronne;
-    damier[m.arrivee] = p;
-    ++nb_pieces[p];
-    // A first king near the horizon in a balanced ending: look two plies further.
-    const bool equilibre = blanc ? (bilan_materiel >= 0 && bilan_materiel <= 4)
-                                 : (bilan_materiel >= -4 && bilan_materiel <= 0);
-    if (premiere_dame && equilibre &&
-        prof_courante - prises_forcees[prof_courante] - ajustement_prof > prof_max - 2)
-      extension_promotion = 2;
+    ++nb_pieces[c];
   }
-
-  cle_index ^= cles_index[p * 32 + m.arrivee];
-  cle_verif ^= cles_verif[p * 32 + m.arrivee];
+  damier[m.arrivee] = c;
+  damier[0] = HORS_DAMIER;
   derniere_arrivee = m.arrivee;
 }

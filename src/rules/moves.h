@@ -1,6 +1,6 @@
 // Legal moves of the game position, one piece's moves with their landing
 // squares, capture decomposition, and applying moves in the game and inside
-// the search.
+// a search.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +30,6 @@ std::uint8_t decomposer_prise(Case origine, Case destination, const std::uint8_t
 // Plays a move on the game board and passes the turn.
 void jouer_coup(const Coup& m);
 
-// Plays move `index` of list prof_courante inside the search, keeping the
-// piece counts, the material balance and the incremental state up to date.
-void faire_coup(int index);
+// Plays a move on damier keeping the piece counts, without passing the turn:
+// the board half of the search's make-move (faire_coup).
+void appliquer_coup(const Coup& m);

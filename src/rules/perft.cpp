@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "rules/generation.h"
-#include "search/search.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ int doublon(const Coup* liste, const std::uint32_t* masques, int i) {
 
 ComptePerft compter(Camp camp, int profondeur, int ply) {
   prof_courante = static_cast<std::int8_t>(ply);
-  const int n = generer_coups(camp);
+  const int n = lister_coups(camp);
   const Coup* liste = listes_coups[ply];
   const bool prises = n > 0 && liste[0].nb_prises > 0;
   std::uint32_t masques[MAX_COUPS];
@@ -51,12 +50,11 @@ ComptePerft compter(Camp camp, int profondeur, int ply) {
       continue;
     }
     const Coup& m = liste[i];
-    Piece p = damier[m.depart];
+    const Piece p = damier[m.depart];
     damier[m.depart] = VIDE;
     for (int k = 1; k <= m.nb_prises; ++k) damier[m.prises[k]] = VIDE;
-    if ((p == PION_BLANC && m.arrivee < 5) || (p == PION_NOIR && m.arrivee > 28)) ++p;
-    damier[m.arrivee] = p;
-    const ComptePerft c = compter(static_cast<Camp>(1 - camp), profondeur - 1, ply + 1);
+    damier[m.arrivee] = couronner(p, m.arrivee);
+    const ComptePerft c = compter(adversaire(camp), profondeur - 1, ply + 1);
     std::memcpy(damier, sauvegarde, sizeof sauvegarde);
     sous_arbre[i] = c.coups;
     total.coups += c.coups;
@@ -69,10 +67,6 @@ ComptePerft compter(Camp camp, int profondeur, int ply) {
 
 ComptePerft perft(Camp camp, int profondeur) {
   preparer_listes();
-  const std::int32_t prof_sauvee = prof_max;
-  prof_max = 0;  // no search runs: the generator orders nothing beyond the root
   damier[0] = HORS_DAMIER;
-  ComptePerft c = profondeur < 1 ? ComptePerft{1, 1} : compter(camp, profondeur, 1);
-  prof_max = prof_sauvee;
-  return c;
+  return profondeur < 1 ? ComptePerft{1, 1} : compter(camp, profondeur, 1);
 }

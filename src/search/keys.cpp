@@ -1,12 +1,14 @@
 // Position keys: the two tables of key words, their file, and the keys of a
 // board computed from scratch (faire_coup keeps them incrementally).
+#include "search/keys.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <vector>
 
 #include "records/files.h"
-#include "search/table.h"
+#include "rules/board.h"
 
 namespace {
 

@@ -1,19 +1,23 @@
+// The root driver: iterative deepening with an aspiration window inside the
+// time budget, the book at the root, the search display and the repetition
+// test against the game record.
+#include "search/root.h"
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
-#include <cstdlib>
-
 #include "evaluation/evaluation.h"
+#include "game/clocks.h"
 #include "game/game.h"
 #include "game/hooks.h"
-#include "knowledge/knowledge.h"
+#include "game/levels.h"
+#include "knowledge/books.h"
+#include "knowledge/learning.h"
 #include "rules/generation.h"
+#include "search/keys.h"
+#include "search/ordering.h"
 #include "search/search.h"
-#include "search/table.h"
-
-std::int32_t temps_blancs = 0, temps_noirs = 0;
-std::int32_t budget_reflexion = 160;
-std::int32_t temps_limite = 178;
 
 std::int32_t debut_reflexion = 0;
 std::int32_t temps_deja_utilise = 0;
@@ -26,20 +30,28 @@ std::uint8_t instabilite = 0;
 std::int32_t reflexion_anticipee = 0;
 std::uint8_t analyse_en_cours = 0;
 std::int32_t coup_depart_analyse = 0;
+Score score_coup_enregistre = 0;
 std::int32_t profondeur_imposee = 0;
 
 namespace {
 
-constexpr int LISTE_RECHERCHE = 2;  // ListBox2, the search panel
-constexpr int LISTE_RACINE = 5;     // ListBox5, the root moves
+// The time budget: the level's budget covers the first DEMI_COUPS_CONTROLE
+// half-moves, then half of it each further DEMI_COUPS_BLOC.
+constexpr int DEMI_COUPS_CONTROLE = 60;
+constexpr int DEMI_COUPS_BLOC = 30;
+constexpr int PART_SURE_NUM = 9, PART_SURE_DEN = 10;  // a move plans on 9/10 of its share
+constexpr std::int32_t BUDGET_SANS_SECONDE = 30;      // a budget whose moves may get no second
+constexpr std::int32_t DIVISEUR_PLANCHER = 90;        // a move gets at least budget/90 while the clock allows it
+constexpr std::int32_t DIVISEUR_PLAFOND = 10;         // and at most budget/10
+constexpr std::int32_t DIVISEUR_ANALYSE = 30;         // each move of an analysis gets budget/30
+constexpr std::int32_t FACTEUR_MAX_COUP = 5;          // the hard limit of a move is 5 times its share
+constexpr int PLIS_AVANT_REPETITION = 5;              // a record this short holds no cycle
 
 // The root position, put back before every iteration.
 void restaurer_racine(const EtatNoeud& e) {
   restaurer_etat(e);
   prof_courante = 1;
 }
-
-std::int32_t horloge_du_camp(Camp camp) { return camp == NOIRS ? temps_noirs : temps_blancs; }
 
 // Seconds spent on this move so far.
 std::int32_t temps_du_coup() { return heure_en_secondes() - debut_reflexion - temps_deja_utilise; }
@@ -72,25 +84,37 @@ void calculer_budget_temps() {
   const std::int32_t t2 = temps_limite;
   std::int32_t par_coup;
   if (analyse_en_cours == 0) {
-    if (h < 60) {
-      par_coup = (t - temps_deja_utilise) / (60 - h);
+    if (h < DEMI_COUPS_CONTROLE) {
+      par_coup = (t - temps_deja_utilise) / (DEMI_COUPS_CONTROLE - h);
     } else {
-      // Blocks of 30 half-moves: by the end of block q+1 the side may have
-      // spent (q+1) half-budgets.
-      const int q = h / 30;
-      par_coup = ((q + 1) * t / 2 - temps_deja_utilise) / ((q + 1) * 30 - h);
+      // Blocks of DEMI_COUPS_BLOC half-moves: by the end of block q+1 the
+      // side may have spent (q+1) half-budgets.
+      const int q = h / DEMI_COUPS_BLOC;
+      par_coup = ((q + 1) * t / 2 - temps_deja_utilise) / ((q + 1) * DEMI_COUPS_BLOC - h);
     }
-    par_coup = par_coup * 9 / 10;
-    if (par_coup < 1 && t != 30) par_coup = 1;
-    if (t / 90 > par_coup && t / 90 + temps_deja_utilise < t2) par_coup = t / 90;
+    par_coup = par_coup * PART_SURE_NUM / PART_SURE_DEN;
+    if (par_coup < 1 && t != BUDGET_SANS_SECONDE) par_coup = 1;
+    const std::int32_t plancher = t / DIVISEUR_PLANCHER;
+    if (plancher > par_coup && plancher + temps_deja_utilise < t2) par_coup = plancher;
   } else {
-    par_coup = t / 30;
+    par_coup = t / DIVISEUR_ANALYSE;
   }
-  if (par_coup > t / 10) par_coup = t / 10;
+  if (par_coup > t / DIVISEUR_PLAFOND) par_coup = t / DIVISEUR_PLAFOND;
   temps_par_coup = par_coup;
-  temps_max_coup = 5 * par_coup;
-  temps_limite_total = h < 60 ? t2 : (h + 1) * t2 / 60;
+  temps_max_coup = FACTEUR_MAX_COUP * par_coup;
+  temps_limite_total = h < DEMI_COUPS_CONTROLE ? t2 : (h + 1) * t2 / DEMI_COUPS_CONTROLE;
   if (t == BUDGET_ILLIMITE || reflexion_anticipee != 0) temps_par_coup = temps_max_coup = TEMPS_SANS_LIMITE;
+}
+
+bool repetition_racine(Case depart, Case arrivee) {
+  const int h = nb_demi_coups;
+  if (h <= PLIS_AVANT_REPETITION || h >= TAILLE_PARTIE) return false;
+  const EntreePartie& meme_camp = partie[h - 3];
+  if (meme_camp.depart != depart || meme_camp.arrivee != arrivee) return false;
+  auto pareil = [](const EntreePartie& a, const EntreePartie& b) {
+    return a.depart == b.depart && (a.nb_prises != 0) == (b.nb_prises != 0);
+  };
+  return pareil(partie[h], partie[h - 4]) && pareil(partie[h - 1], partie[h - 5]);
 }
 
 std::string ligne_coup_racine(const Coup& m, int score, bool en_cours) {
@@ -106,7 +130,7 @@ void afficher_recherche(Score score) {
   std::int32_t secondes = 0;
   if (reflexion_anticipee == 0) {
     const std::int32_t total = heure_en_secondes() - debut_reflexion;
-    (camp_racine == NOIRS ? temps_noirs : temps_blancs) = total;
+    horloge(camp_racine) = total;
     secondes = total - temps_deja_utilise;
   }
   if (!crochet_affichage_recherche) return;  // nothing shows it: build no text
@@ -127,7 +151,7 @@ void afficher_recherche(Score score) {
       std::snprintf(texte, sizeof texte, "Noeuds/s : //");
     ajouter(texte);
   }
-  std::snprintf(texte, sizeof texte, "Score : %5d", score / 2);
+  std::snprintf(texte, sizeof texte, "Score : %5d", score_affiche(score));
   ajouter(texte);
   std::snprintf(texte, sizeof texte, "Coups : %3d", (nb_demi_coups + 2) / 2);
   ajouter(texte);
@@ -147,33 +171,12 @@ void afficher_recherche(Score score) {
   }
 }
 
-void semer_tueurs(Score v) {
-  const int r = prof_max;
-  int p = 1;
-  for (; p <= r && p < NB_LISTES && variante[1][p].depart != 0; ++p) {
-    const Coup& m = variante[1][p];
-    const Score neutre = (p % 2 == 1) ? -SCORE_INFINI : SCORE_INFINI;
-    if (m.nb_prises != 0) {
-      tueurs[p][0] = {0, 0, neutre};
-    } else {
-      const int s = (p % 2 == 1) ? v - 290 : v + 290;
-      tueurs[p][0] = {m.depart, m.arrivee, static_cast<Score>(s)};
-    }
-    tueurs[p][1] = {0, 0, neutre};
-  }
-  for (; p < NB_LISTES; ++p) {
-    const Score neutre = (p % 2 == 1) ? -SCORE_INFINI : SCORE_INFINI;
-    tueurs[p][0] = {0, 0, neutre};
-    tueurs[p][1] = {0, 0, neutre};
-  }
-}
-
 std::uint8_t choisir_coup(Camp camp) {
   damier[0] = HORS_DAMIER;
   preparer_listes();
   if (reflexion_anticipee == 0) {
-    debut_reflexion = heure_en_secondes() - horloge_du_camp(camp);
-    temps_deja_utilise = horloge_du_camp(camp);
+    debut_reflexion = heure_en_secondes() - horloge(camp);
+    temps_deja_utilise = horloge(camp);
   }
   calculer_cles();
   effacer_tueurs();
@@ -192,7 +195,7 @@ std::uint8_t choisir_coup(Camp camp) {
 
   std::memset(prises_forcees, 0, sizeof prises_forcees);
   camp_racine = camp;
-  camp_adverse = static_cast<Camp>(1 - camp);
+  camp_adverse = adversaire(camp);
   arret_calcul = 0;
   prof_courante = 1;
   coups_calmes = 0;

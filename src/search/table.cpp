@@ -7,9 +7,11 @@
 #include <cstring>
 
 #include "game/game.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/learning.h"
 #include "records/files.h"
-#include "rules/generation.h"
+#include "search/keys.h"
+#include "search/ordering.h"
+#include "search/search.h"
 
 std::int16_t taille_tables = TAILLE_TABLES_DEFAUT;
 std::int8_t decalage_tables = DECALAGE_TABLES_DEFAUT;

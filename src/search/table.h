@@ -1,18 +1,14 @@
-// The transposition table and the position keys: allocation and sizes,
-// probing and storing with the entry kinds of both node functions, and the
-// key words of "hashkey33.dat". The state itself is declared in search.h.
+// The transposition table: allocation and sizes, probing and storing with
+// the entry kinds of both node functions.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 
 #include "rules/board.h"
-#include "search/search.h"
+#include "search/scores.h"
 
 // ---- constants ------------------------------------------------------------
 
-constexpr std::size_t TAILLE_FICHIER_CLES = 2 * NB_MOTS_CLES * 4;  // "hashkey33.dat": 1320 bytes
-constexpr const char* FICHIER_CLES = "hashkey33.dat";
 constexpr std::int16_t TAILLE_TABLES_DEFAUT = 100;
 constexpr std::int8_t DECALAGE_TABLES_DEFAUT = 2;
 constexpr int ENTREES_PAR_UNITE = 1310;        // entries = taille_tables * 1310
@@ -72,25 +68,14 @@ struct EntreeTable {
 };
 static_assert(sizeof(EntreeTable) == 12, "a table entry is 12 bytes");
 
+// ---- state ----------------------------------------------------------------
+
+extern std::int16_t taille_tables;        // menu setting: 1310 slots per unit (0 read as 100)
+extern std::int8_t decalage_tables;       // table depth offset: probes while ply - offset < 18 (17)
+extern EntreeTable* table_transposition;  // nb_entrees_table slots, allocated by allouer_tables
+extern std::uint32_t nb_entrees_table;
+
 // ---- functions ------------------------------------------------------------
-
-// The built-in key words, made from a fixed seed; "hashkey33.dat" holds the
-// same words, so keys never depend on whether the file is there.
-void cles_integrees(std::uint32_t index[NB_MOTS_CLES], std::uint32_t verif[NB_MOTS_CLES]);
-
-// Reads the key tables from a 1320-byte file; any other file (missing, short,
-// long, or with a word a board reads at zero or twice in one table) leaves
-// the built-in words. True when the file was used.
-bool charger_cles(const std::filesystem::path& fichier);
-
-// Writes the built-in words as a key file (safely).
-bool ecrire_fichier_cles(const std::filesystem::path& fichier);
-
-// cle_index and cle_verif of damier, from scratch.
-void calculer_cles();
-
-// The two keys of any board laid out like damier.
-void cles_de(const std::uint8_t cases[33], std::uint32_t& index, std::uint32_t& verif);
 
 // Start-up: the table for taille_tables (0 read as 100), the learnt-position
 // table, then the key words from "hashkey33.dat" in the program's directory.

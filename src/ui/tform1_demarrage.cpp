@@ -15,8 +15,12 @@
 #include <unistd.h>
 
 #include "evaluation/evaluation.h"
+#include "game/clocks.h"
 #include "game/game.h"
-#include "knowledge/knowledge.h"
+#include "game/levels.h"
+#include "knowledge/books.h"
+#include "knowledge/endgame.h"
+#include "knowledge/learning.h"
 #include "records/files.h"
 #include "rules/board.h"
 #include "rules/notation.h"
@@ -188,8 +192,7 @@ void TForm1::Introduction() {
   for (QLabel* l : {minblanc, secblanc, minnoir, secnoir, minblanc3d, secblanc3d, minnoir3d, secnoir3d})
     l->setText("0");
   action("Niveau05")->setChecked(true);
-  budget_reflexion = 160;
-  temps_limite = 178;
+  choisir_niveau(5);
   couleur_ordi = 1;
   Nom_noir->setText("Corvane");
   N3D->setText("Corvane : ");

@@ -444,7 +444,7 @@ TEST(Incremental, FaireCoupKeepsTheSumsEqualToARecount) {
       for (int k = 1; k <= m.nb_prises; ++k) prises_de_dames += est_dame(damier[m.prises[k]]) ? 1 : 0;
       promotions += couronne ? 1 : 0;
       faire_coup(i);
-      camp = static_cast<Camp>(1 - camp);
+      camp = adversaire(camp);
       ++positions;
       ASSERT_EQ(score_positionnel, positionnel_recompte(camp_racine)) << "position " << positions;
       ASSERT_EQ(avance_tempo, tempo_recompte(camp_racine)) << "position " << positions;
@@ -481,10 +481,10 @@ TEST(Incremental, WithTheRebuiltKingsTableTheFromScratchSumAgrees) {
     preparer_evaluation(camp_racine);
     for (int ply = 1; ply < MAX_PLY - 1; ++ply) {
       prof_courante = static_cast<std::int8_t>(ply);
-      const int n = generer_coups(camp);
+      const int n = lister_coups(camp);
       if (n == 0) break;
       faire_coup(static_cast<int>(alea() % static_cast<unsigned>(n)));
-      camp = static_cast<Camp>(1 - camp);
+      camp = adversaire(camp);
       std::int8_t dames[33];
       std::memcpy(dames, table_dames, sizeof dames);
       const int complet = calculer_positionnel(camp_racine);

@@ -14,7 +14,6 @@
 #include "evaluation/patterns.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
-#include "search/search.h"
 
 namespace {
 
@@ -40,7 +39,7 @@ int materiel_blanc() {
 // material only: on these sparse boards a blocked side proves no combination.
 int jouer_au_mieux(Camp camp, int prof, int ply) {
   prof_courante = static_cast<std::int8_t>(ply);
-  const int n = generer_coups(camp);
+  const int n = lister_coups(camp);
   if (n == 0) return materiel_blanc();
   const bool prise = listes_coups[ply][0].nb_prises > 0;
   if ((prof <= 0 && !prise) || ply >= MAX_PLY - 1) return materiel_blanc();
@@ -50,7 +49,7 @@ int jouer_au_mieux(Camp camp, int prof, int ply) {
     std::uint8_t sauve[33];
     std::memcpy(sauve, damier, sizeof sauve);
     jouer_coup(m);
-    const int v = jouer_au_mieux(static_cast<Camp>(1 - camp), prof - 1, ply + 1);
+    const int v = jouer_au_mieux(adversaire(camp), prof - 1, ply + 1);
     std::memcpy(damier, sauve, sizeof sauve);
     meilleur = camp == BLANCS ? std::max(meilleur, v) : std::min(meilleur, v);
   }
@@ -178,7 +177,6 @@ Verdict verifier(const Catalogue& cat, int r, int o, Camp camp) {
         verdict.position = decrire(damier);
         const int avant = materiel_blanc();
         preparer_listes();
-        effacer_tueurs();
         const int apres = jouer_au_mieux(camp, 5, 1);
         const int gain = camp == BLANCS ? apres - avant : avant - apres;
         const int valeur = issue.valeur < 0 ? -issue.valeur : issue.valeur;

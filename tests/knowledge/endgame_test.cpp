@@ -16,11 +16,10 @@
 #include <vector>
 
 #include "knowledge/endgame_build.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/endgame.h"
 #include "rules/board.h"
 #include "rules/fen.h"
 #include "rules/generation.h"
-#include "search/search.h"
 #include "support/reference.h"
 
 namespace {
@@ -395,7 +394,6 @@ TEST_F(Bases, ThreeKingsCannotBeatALoneKingHoldingTheLongDiagonalWithTheMove) {
   const int diagonale[8] = {29, 25, 22, 18, 15, 11, 8, 4};
   auto sur_diagonale = [&](int s) { return std::find(diagonale, diagonale + 8, s) != diagonale + 8; };
   preparer_listes();
-  prof_max = 0;  // no search runs: the generator orders nothing
   prof_courante = 2;
   int positions = 0, nulles = 0;
   placements(BASE_DODDD, [&] {
@@ -403,7 +401,7 @@ TEST_F(Bases, ThreeKingsCannotBeatALoneKingHoldingTheLongDiagonalWithTheMove) {
       if (damier[s] == DAME_NOIRE && sur_diagonale(s)) return;
       if (damier[s] == DAME_BLANCHE && !sur_diagonale(s)) return;
     }
-    const int n = generer_coups(BLANCS);
+    const int n = lister_coups(BLANCS);
     if (n > 0 && listes_coups[2][0].nb_prises > 0) return;  // a capture is forced
     ++positions;
     nulles += table_base(BASE_DODDD)[indice_base(BASE_DODDD, damier, BLANCS)] == 0;

@@ -12,11 +12,12 @@
 
 #include "evaluation/evaluation.h"
 #include "game/hooks.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/books.h"
+#include "knowledge/endgame.h"
+#include "knowledge/learning.h"
 #include "records/files.h"
 #include "rules/fen.h"
-#include "search/search.h"
-#include "search/table.h"
+#include "search/keys.h"
 
 namespace {
 

@@ -7,19 +7,17 @@
 #include "rules/generation.h"
 #include "rules/moves.h"
 #include "rules/perft.h"
-#include "search/search.h"
 #include "support/positions.h"
 
 using reference::Mouvement;
 using V = std::vector<int>;
 
 namespace {
-// Generation order as the generator produces it at a ply where nothing reorders.
+// The moves in the order the generator produces them.
 std::vector<Mouvement> ordre_genere(Camp camp) {
   preparer_listes();
   prof_courante = 2;
-  prof_max = 0;
-  const int n = generer_coups(camp);
+  const int n = lister_coups(camp);
   std::vector<Mouvement> l;
   for (int i = 0; i < n; ++i) {
     const Coup& m = listes_coups[2][i];
@@ -134,7 +132,7 @@ TEST(Oracle, GameTreeFromTheStartMatches) {
     for (const Coup& m : l) {
       const Position avant = position_courante();
       jouer_coup(m);
-      parcourir(static_cast<Camp>(1 - camp), prof - 1);
+      parcourir(adversaire(camp), prof - 1);
       placer_position(avant);
     }
   };
@@ -179,7 +177,7 @@ int generer_en_gardant_la_liste_suivante() {
   preparer_listes();
   for (int i = 0; i < MAX_COUPS; ++i) listes_coups[2][i] = Coup{7, 7, 7, {}, 7};
   prof_courante = 1;
-  const int n = generer_coups(trait);
+  const int n = lister_coups(trait);
   for (int i = 0; i < MAX_COUPS; ++i) EXPECT_EQ(listes_coups[2][i].depart, 7) << "record " << i << " of list 2";
   return n;
 }
@@ -199,97 +197,27 @@ TEST(Overflow, SameCapturesInAnotherOrderAreDroppedWithoutLoss) {
 
 TEST(Overflow, AppendingToAFullListLosesTheMoveAndRaisesTheFlag) {
   // No position found has more than 70 distinct captures (a search over
-  // random boards peaked at 68), so the full list is filled by hand.
+  // random boards peaked at 68), so the full list is filled by hand and one
+  // man's capture is appended to it.
   preparer_listes();
   prof_courante = 1;
   for (int i = 0; i < MAX_COUPS; ++i) listes_coups[1][i] = Coup{static_cast<std::uint8_t>(1 + i % 32), static_cast<std::uint8_t>(5 + i / 32), 1, {0, 9}, 0};
+  listes_coups[1][0] = Coup{18, 9, 1, {0, 14}, 0};
   for (int i = 0; i < MAX_COUPS; ++i) listes_coups[2][i] = Coup{7, 7, 7, {}, 7};
   nb_coups[1] = MAX_COUPS;
-  // a twin of a listed capture (origin 3, destination 5, taking 9) is dropped quietly...
-  chemin_prises[1] = 9;
-  nb_prises_courant = 1;
-  ajouter_coup(3, 5);
+  // a twin of a listed capture (18 over 14 to 9) is dropped quietly...
+  poser({{18, PION_BLANC}, {14, PION_NOIR}});
+  chercher_prises_avec_escales(18);
   EXPECT_FALSE(liste_debordee);
-  // ...a new position is lost, and said to be lost
-  ajouter_coup(3, 9);
+  // ...a new position (18 over 15 to 11) is lost, and said to be lost
+  poser({{18, PION_BLANC}, {15, PION_NOIR}});
+  chercher_prises_avec_escales(18);
   EXPECT_TRUE(liste_debordee);
   EXPECT_LE(nb_coups[1], MAX_COUPS);
   for (int i = 0; i < MAX_COUPS; ++i) ASSERT_EQ(listes_coups[2][i].depart, 7);
   position_initiale();
   coups_legaux(BLANCS);
   EXPECT_FALSE(liste_debordee);  // the next generation starts afresh
-}
-
-TEST(Ordering, SortKeepsGenerationOrderAmongEqualNotes) {
-  preparer_listes();
-  prof_courante = 1;
-  nb_coups[1] = 4;
-  const std::int16_t notes[4] = {5, 9, 5, 9};
-  for (int i = 0; i < 4; ++i) listes_coups[1][i] = Coup{static_cast<std::uint8_t>(i + 1), 0, 0, {}, notes[i]};
-  trier_coups(4);
-  EXPECT_EQ(listes_coups[1][0].depart, 2);
-  EXPECT_EQ(listes_coups[1][1].depart, 4);
-  EXPECT_EQ(listes_coups[1][2].depart, 1);
-  EXPECT_EQ(listes_coups[1][3].depart, 3);
-}
-
-TEST(Ordering, RootMovesFollowThePreviousIterationsScores) {
-  position_initiale();
-  nb_coups_racine = 2;
-  coups_racine[0] = {21, 17, 40};
-  coups_racine[1] = {23, 19, 300};
-  const int n = coups_legaux(BLANCS);
-  nb_coups_racine = 0;
-  ASSERT_EQ(n, 7);
-  EXPECT_EQ(coup_liste(0), (Mouvement{23, 19, {}}));
-  EXPECT_EQ(coup_liste(1), (Mouvement{21, 17, {}}));
-}
-
-TEST(Ordering, KillersAndHintComeFirstBelowTheRoot) {
-  position_initiale();
-  preparer_listes();
-  effacer_tueurs();
-  prof_max = 10;
-  tueurs[3][0] = {22, 17, 100};
-  tueurs[3][1] = {23, 18, 50};
-  derniers_meilleurs[3] = {21, 17};
-  conseil_depart = 24;
-  conseil_arrivee = 20;
-  prof_courante = 3;
-  const int n = generer_coups(BLANCS);
-  conseil_depart = conseil_arrivee = 0;
-  prof_max = 0;
-  ASSERT_EQ(n, 7);
-  const Coup* l = listes_coups[3];
-  EXPECT_EQ(l[0].depart * 100 + l[0].arrivee, 2420);  // the hint
-  EXPECT_EQ(l[1].depart * 100 + l[1].arrivee, 2217);  // first killer
-  EXPECT_EQ(l[2].depart * 100 + l[2].arrivee, 2318);  // second killer
-  EXPECT_EQ(l[3].depart * 100 + l[3].arrivee, 2117);  // last best
-  for (int i = 0; i < n; ++i) EXPECT_EQ(l[i].note, 0);
-}
-
-TEST(Ordering, NothingIsReorderedNearTheHorizon) {
-  position_initiale();
-  preparer_listes();
-  effacer_tueurs();
-  prof_max = 5;
-  tueurs[3][0] = {21, 17, 100};
-  prof_courante = 3;  // 3 is not below 5 - 2
-  generer_coups(BLANCS);
-  prof_max = 0;
-  EXPECT_EQ(listes_coups[3][0].depart * 100 + listes_coups[3][0].arrivee, 2419);
-}
-
-TEST(Ordering, PrincipalVariationCaptureIsTriedFirst) {
-  poser({{29, DAME_BLANCHE}, {22, PION_NOIR}});
-  preparer_listes();
-  suivre_variante = 1;
-  variante[1][2] = Coup{29, 8, 1, {0, 22}, 0};
-  prof_courante = 2;
-  generer_coups(BLANCS);
-  suivre_variante = 0;
-  EXPECT_EQ(listes_coups[2][0].arrivee, 8);
-  EXPECT_EQ(listes_coups[2][1].arrivee, 18);
 }
 
 TEST(Perft, AgreesWithTheOracleTreeAndCountsDuplicatesOnce) {
@@ -308,7 +236,7 @@ TEST(Perft, AgreesWithTheOracleTreeAndCountsDuplicatesOnce) {
       for (int s : prises) c[s] = VIDE;
       if ((p == PION_BLANC && a < 5) || (p == PION_NOIR && a > 28)) ++p;
       c[a] = p;
-      total += oracle(c, static_cast<Camp>(1 - camp), prof - 1);
+      total += oracle(c, adversaire(camp), prof - 1);
     }
     return total;
   };

@@ -2,7 +2,6 @@
 
 #include "rules/generation.h"
 #include "rules/moves.h"
-#include "search/search.h"
 #include "support/positions.h"
 
 using reference::Mouvement;
@@ -23,15 +22,6 @@ TEST(LegalMoves, NoPieceOrOnlyBlockedPiecesMeansNoMove) {
   // a black man on its back rank corner blocked by white men that cannot be taken
   poser({{32, PION_NOIR}}, NOIRS);
   EXPECT_EQ(coups_legaux(NOIRS), 0);
-}
-
-TEST(LegalMoves, ClearsTheKillersEveryTime) {
-  position_initiale();
-  tueurs[2][0] = {22, 18, 5};
-  coups_legaux(BLANCS);
-  EXPECT_EQ(tueurs[2][0].depart, 0);
-  EXPECT_EQ(tueurs[2][0].score, 32000);
-  EXPECT_EQ(tueurs[1][1].score, -32000);
 }
 
 TEST(GameMoves, ManReachingTheFarRowIsCrowned) {
@@ -134,80 +124,20 @@ TEST(CaptureDecomposition, UnknownOriginFindsNothing) {
   EXPECT_EQ(decomposer_prise(16, 9, prises, 1), PRISE_INTROUVABLE);
 }
 
-class SearchMove : public testing::Test {
- protected:
-  void SetUp() override {
-    camp_racine = BLANCS;
-    bilan_materiel = 0;
-    prof_max = 10;
-    ajustement_prof = 0;
-    extension_promotion = 0;
-    for (auto& p : prises_forcees) p = 0;
-  }
-  void TearDown() override { prof_max = 0; }
-  // Generates at ply p and plays the move with these squares.
-  void jouer(int p, Case depart, Case arrivee) {
-    preparer_listes();
-    prof_courante = static_cast<std::int8_t>(p);
-    compter_pieces();
-    const int n = generer_coups(trait);
-    for (int i = 0; i < n; ++i)
-      if (listes_coups[p][i].depart == depart && listes_coups[p][i].arrivee == arrivee) {
-        faire_coup(i);
-        return;
-      }
-    FAIL() << "no move " << int(depart) << "-" << int(arrivee);
-  }
-};
-
-TEST_F(SearchMove, CaptureUpdatesCountsAndMaterialForTheRootSide) {
+TEST(BoardMove, CaptureAndCrowningKeepThePieceCountsAndTheTurn) {
   poser({{18, PION_BLANC}, {14, DAME_NOIRE}, {23, PION_NOIR}, {1, PION_NOIR}});
-  jouer(1, 18, 9);
-  EXPECT_EQ(bilan_materiel, 3);
-  EXPECT_EQ(nb_pieces[DAME_NOIRE], 0);
-  EXPECT_EQ(nb_pieces[PION_NOIR], 2);
+  compter_pieces();
+  damier[0] = 0;
+  appliquer_coup(Coup{18, 9, 1, {0, 14}, 0});
   EXPECT_EQ(damier[9], PION_BLANC);
   EXPECT_EQ(damier[14], VIDE);
+  EXPECT_EQ(nb_pieces[DAME_NOIRE], 0);
+  EXPECT_EQ(nb_pieces[PION_NOIR], 2);
   EXPECT_EQ(derniere_arrivee, 9);
-}
-
-TEST_F(SearchMove, LossIsNegativeWhenTheRootSideIsBlack) {
-  camp_racine = NOIRS;
-  poser({{18, PION_BLANC}, {14, PION_NOIR}, {1, PION_NOIR}});
-  jouer(2, 18, 9);
-  EXPECT_EQ(bilan_materiel, -1);
-}
-
-TEST_F(SearchMove, CrowningCountsTwoAndMakesAKing) {
-  poser({{5, PION_BLANC}, {30, PION_NOIR}, {20, PION_NOIR}, {21, PION_BLANC}});
-  jouer(1, 5, 1);
-  EXPECT_EQ(damier[1], DAME_BLANCHE);
-  EXPECT_EQ(nb_pieces[PION_BLANC], 1);
-  EXPECT_EQ(nb_pieces[DAME_BLANCHE], 1);
-  EXPECT_EQ(bilan_materiel, 2);
-}
-
-TEST_F(SearchMove, FirstKingNearTheHorizonExtendsTheLine) {
-  poser({{5, PION_BLANC}, {30, PION_NOIR}, {20, PION_NOIR}});
-  prof_max = 4;
-  jouer(3, 5, 1);  // 3 > 4 - 2
-  EXPECT_EQ(extension_promotion, 2);
-}
-
-TEST_F(SearchMove, NoExtensionFarFromTheHorizonOrWithAKingAlready) {
-  poser({{5, PION_BLANC}, {30, PION_NOIR}, {20, PION_NOIR}});
-  prof_max = 10;
-  jouer(3, 5, 1);
-  EXPECT_EQ(extension_promotion, 0);
-  poser({{5, PION_BLANC}, {32, DAME_BLANCHE}, {30, PION_NOIR}, {20, PION_NOIR}});
-  prof_max = 4;
-  jouer(3, 5, 1);
-  EXPECT_EQ(extension_promotion, 0);
-}
-
-TEST_F(SearchMove, SentinelIsRestored) {
-  position_initiale();
-  damier[0] = 0;
-  jouer(1, 22, 18);
   EXPECT_EQ(damier[0], HORS_DAMIER);
+  EXPECT_EQ(trait, BLANCS);
+  appliquer_coup(Coup{9, 2, 0, {}, 0});
+  EXPECT_EQ(damier[2], DAME_BLANCHE);
+  EXPECT_EQ(nb_pieces[PION_BLANC], 0);
+  EXPECT_EQ(nb_pieces[DAME_BLANCHE], 1);
 }

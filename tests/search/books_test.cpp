@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "game/game.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/books.h"
 #include "records/files.h"
 #include "rules/fen.h"
 #include "rules/moves.h"

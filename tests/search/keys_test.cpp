@@ -15,8 +15,8 @@
 #include "rules/fen.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
+#include "search/keys.h"
 #include "search/search.h"
-#include "search/table.h"
 #include "support/positions.h"
 
 namespace {
@@ -208,7 +208,7 @@ TEST(PositionKeys, FaireCoupKeepsThemUpToDate) {
         cles_de(damier, a, b);
         ASSERT_EQ(cle_index, a) << fen << " ply " << ply;
         ASSERT_EQ(cle_verif, b) << fen << " ply " << ply;
-        camp = static_cast<Camp>(1 - camp);
+        camp = adversaire(camp);
       }
     }
   }

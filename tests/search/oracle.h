@@ -57,7 +57,7 @@ inline int gain(const Plateau& b, Camp camp, int profondeur, int alpha = -INT_MA
 
 // ---- endings: the databases' verdicts, read straight from their tables ----
 
-#include "knowledge/knowledge.h"
+#include "knowledge/endgame.h"
 
 namespace oracle {
 

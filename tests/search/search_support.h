@@ -8,13 +8,20 @@
 #include <vector>
 
 #include "evaluation/evaluation.h"
+#include "game/clocks.h"
 #include "game/game.h"
 #include "game/hooks.h"
-#include "knowledge/knowledge.h"
+#include "game/levels.h"
+#include "knowledge/books.h"
+#include "knowledge/endgame.h"
+#include "knowledge/learning.h"
 #include "records/files.h"
 #include "rules/fen.h"
 #include "rules/moves.h"
 #include "rules/notation.h"
+#include "search/keys.h"
+#include "search/ordering.h"
+#include "search/root.h"
 #include "search/search.h"
 #include "search/table.h"
 
@@ -71,8 +78,7 @@ inline void placer(const char* fen) {
 
 // The side to move's choice at a fixed depth, time unlimited, empty table.
 inline std::uint8_t chercher_profondeur(int profondeur) {
-  budget_reflexion = BUDGET_ILLIMITE;
-  temps_limite = 3200000;
+  jouer_sans_limite();
   profondeur_imposee = profondeur;
   vider_tables();
   const std::uint8_t choix = choisir_coup(trait);

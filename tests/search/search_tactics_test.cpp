@@ -91,7 +91,7 @@ reference::Mouvement en_mouvement(const Coup& m) {
 // `plies` more plies by force.
 bool garde_le_gain(const oracle::Plateau& b, Camp camp, const Coup& m, int plies) {
   const oracle::Plateau a = oracle::jouer(b, en_mouvement(m));
-  const Camp autre = static_cast<Camp>(1 - camp);
+  const Camp autre = adversaire(camp);
   if (oracle::nb_pieces_plateau(a) <= 4 && oracle::verdict_base(a, autre) != 2)
     return oracle::verdict_base(a, autre) == -1;
   for (const auto& r : reference::coups(a, autre))
@@ -132,13 +132,13 @@ TEST(TacticalSuite, ShotsThatWinMaterial) {
     const int base = oracle::materiel(b, camp);
     bool trouve = false;
     for (const auto& m : reference::coups(b, camp)) {
-      const int v = -oracle::gain(oracle::jouer(b, m), static_cast<Camp>(1 - camp), t.plies - 1);
+      const int v = -oracle::gain(oracle::jouer(b, m), adversaire(camp), t.plies - 1);
       const bool celui_la = notation_coup(std::get<0>(m), std::get<1>(m), !std::get<2>(m).empty()) == t.coup;
       if (celui_la) {
         trouve = true;
         EXPECT_GE(v, base + 1) << t.fen << " " << t.coup << " wins nothing";
         // Two plies further on the man is still won: no horizon effect.
-        const int plus_loin = -oracle::gain(oracle::jouer(b, m), static_cast<Camp>(1 - camp), t.plies + 1);
+        const int plus_loin = -oracle::gain(oracle::jouer(b, m), adversaire(camp), t.plies + 1);
         EXPECT_GE(plus_loin, base + 1) << t.fen << " " << t.coup << " gives the material back";
       } else {
         EXPECT_LE(v, base) << t.fen << ": another move also wins";
@@ -180,7 +180,7 @@ TEST(TacticalSuite, DatabaseEndingsArePlayedCorrectly) {
     // Some move throws the win away: the choice matters.
     int mauvais = 0;
     for (const auto& m : reference::coups(b, camp))
-      mauvais += oracle::verdict_base(oracle::jouer(b, m), static_cast<Camp>(1 - camp)) != -1;
+      mauvais += oracle::verdict_base(oracle::jouer(b, m), adversaire(camp)) != -1;
     ASSERT_GT(mauvais, 0) << f.fen;
     const int d = profondeur_resolue(f.fen, f.profondeur, [&](const Coup& m) {
       return score_racine > SCORE_DECISIF && garde_le_gain(b, camp, m, 0);

@@ -171,7 +171,7 @@ TEST(LearntPositions, ALearntScoreOverridesTheSearch) {
   cles_de(damier, index, verif);
   std::memcpy(damier, avant, sizeof avant);
   trait = camp;
-  EntreeApprise& e = table_apprise[case_apprise(cle_apprise(index, static_cast<Camp>(1 - camp)))];
+  EntreeApprise& e = table_apprise[case_apprise(cle_apprise(index, adversaire(camp)))];
   const EntreeApprise ancienne = e;
   e.verif = verif;
   e.score = -15000;  // learnt: lost for the side to move there

@@ -10,6 +10,8 @@
 #include "game/game.h"
 #include "rules/fen.h"
 #include "rules/generation.h"
+#include "search/keys.h"
+#include "search/ordering.h"
 #include "search/search.h"
 #include "search/table.h"
 
@@ -131,7 +133,7 @@ TEST_F(Table, ExactAndDecisiveEntriesReturnTheirScoreToTheirOwnNodeKind) {
 // node here.
 TEST_F(Table, TheOtherColoursEntriesAreReadNegatedByTheOtherNodeKind) {
   for (Camp c : {BLANCS, NOIRS}) {
-    const Camp autre = static_cast<Camp>(1 - c);
+    const Camp autre = adversaire(c);
     const std::pair<int, bool> cas[] = {{TYPE_MAX_EXACT, true}, {TYPE_MAX_DECISIF, true},
                                         {TYPE_MIN_EXACT, false}, {TYPE_MIN_DECISIF, false}};
     for (const auto& [type, de_max] : cas) {
@@ -169,7 +171,7 @@ TEST_F(Table, BoundsCutOrMoveTheWindowAndGiveTheHintMove) {
                               (k.autre_couleur ? " other colour" : "") + " root " + std::to_string(c);
       auto lire = [&](Score a, Score b) { return k.noeud_max ? lire_max(c, 6, a, b) : lire_min(c, 6, a, b); };
       vider_tables();
-      stocker(k.autre_couleur ? static_cast<Camp>(1 - c) : c, 8, k.stocke, 6, k.type, 23, 19);
+      stocker(k.autre_couleur ? adversaire(c) : c, 8, k.stocke, 6, k.type, 23, 19);
       // Beyond the window on the bound's side: the node is decided.
       const Lecture coupe = k.minorant ? lire(0, 90) : lire(110, 300);
       EXPECT_EQ(coupe.usage, UsageTable::SCORE) << nom;

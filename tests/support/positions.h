@@ -57,10 +57,10 @@ inline reference::Mouvement coup_liste(int i) {
 // index, or -1 when there is none; `couronne` tells whether it crowns a man.
 inline int coup_au_hasard(std::mt19937& alea, int ply, Camp camp, bool& couronne) {
   prof_courante = static_cast<std::int8_t>(ply);
-  const int n = generer_coups(camp);
+  const int n = lister_coups(camp);
   if (n == 0) return -1;
   const int i = static_cast<int>(alea() % static_cast<unsigned>(n));
   const Coup& m = listes_coups[ply][i];
-  couronne = (damier[m.depart] == PION_BLANC && m.arrivee < 5) || (damier[m.depart] == PION_NOIR && m.arrivee > 28);
+  couronne = case_couronnement(damier[m.depart], m.arrivee);
   return i;
 }

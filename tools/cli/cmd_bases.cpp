@@ -5,7 +5,7 @@
 
 #include "cli.h"
 #include "knowledge/endgame_build.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/endgame.h"
 #include "rules/board.h"
 
 namespace {

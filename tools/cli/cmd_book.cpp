@@ -7,12 +7,12 @@
 
 #include "cli.h"
 #include "game/game.h"
-#include "knowledge/knowledge.h"
+#include "game/levels.h"
+#include "knowledge/books.h"
 #include "moteur.h"
 #include "records/files.h"
 #include "rules/moves.h"
-#include "search/search.h"
-#include "search/table.h"
+#include "search/root.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ int score_apres_coup(const Croissance& c, Camp adverse) {
       break;
     }
     jouer_coup(listes_coups[1][0]);
-    camp = static_cast<Camp>(1 - camp);
+    camp = adversaire(camp);
     signe = -signe;
   }
   std::memcpy(damier, sauve, sizeof sauve);
@@ -76,7 +76,7 @@ std::vector<Coup> coups_retenus(Croissance& c, int largeur) {
     std::memcpy(sauve, damier, sizeof sauve);
     jouer_coup(m);
     ++c.recherches;
-    notes.push_back({score_apres_coup(c, static_cast<Camp>(1 - camp)), m});
+    notes.push_back({score_apres_coup(c, adversaire(camp)), m});
     std::memcpy(damier, sauve, sizeof sauve);
     trait = camp;
   }
@@ -133,10 +133,9 @@ int construire(const std::vector<std::string>& args) {
   }
   demarrer_moteur();
   bibliotheque_active = 0;
-  budget_reflexion = BUDGET_ILLIMITE;
-  temps_limite = 3200000;
+  jouer_sans_limite();
   position_initiale();
-  commencer_partie();
+  nouvelle_partie();
   std::vector<CoupBibliotheque> ligne;
   grandir(c, ligne);
   std::vector<std::string> lignes(c.lignes.begin(), c.lignes.end());

@@ -18,8 +18,8 @@ int executer(const std::vector<std::string>& args) {
   if (!charge) std::fprintf(stderr, "corvane-cli eval: no Parametres/defaut.par, all parameters are 0\n");
   compter_pieces();
   // As the main window shows it: in 1/100 of a man, camp 0 first.
-  const int noirs = evaluer_statique(BLANCS) / 2;
-  const int blancs = evaluer_statique(NOIRS) / 2;
+  const int noirs = score_affiche(evaluer_statique(BLANCS));
+  const int blancs = score_affiche(evaluer_statique(NOIRS));
   std::printf("Eval stat blacks:%4d\n", noirs);
   std::printf("Eval stat white:%4d\n", blancs);
   return SORTIE_OK;

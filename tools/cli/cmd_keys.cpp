@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "cli.h"
-#include "search/table.h"
+#include "search/keys.h"
 
 namespace {
 

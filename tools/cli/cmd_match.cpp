@@ -6,21 +6,19 @@
 #include <cstring>
 
 #include "cli.h"
+#include "game/clocks.h"
 #include "game/game.h"
 #include "game/hooks.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/books.h"
 #include "moteur.h"
 #include "rules/moves.h"
 #include "rules/notation.h"
-#include "search/search.h"
+#include "search/root.h"
 #include "search/table.h"
 
 namespace {
 
 constexpr int DERNIER_DEMI_COUP = TAILLE_PARTIE - 1;  // 254: the record is full, the game is drawn
-constexpr int SEUIL_NUL = 250;      // computer against computer: draw checks beyond this ply
-constexpr int RECUL_NUL = 60;       // the piece total compared with this many plies earlier
-constexpr int SCORE_NUL = 20000;    // ... while the score is within this
 
 struct Camps {
   Reglage reglage[2];  // the two players, A and B
@@ -60,7 +58,7 @@ int total_pieces() { return nb_pieces_blanches() + nb_pieces_noires(); }
 // False when a move was not legal (reported).
 bool jouer_partie(const Camps& c, int joueur_blancs, const std::vector<CoupBibliotheque>& ouverture, Resultat& r) {
   position_initiale();
-  commencer_partie();
+  nouvelle_partie();
   vider_tables();
   std::int32_t pieces[TAILLE_PARTIE + 1] = {};
   pieces[0] = total_pieces();
@@ -85,11 +83,11 @@ bool jouer_partie(const Camps& c, int joueur_blancs, const std::vector<CoupBibli
       std::fprintf(stderr, "corvane-cli match: cannot read %s\n", reglage.parametres.c_str());
       return false;
     }
-    std::int32_t& horloge = camp == NOIRS ? temps_noirs : temps_blancs;
-    const std::int32_t avant = horloge;
+    std::int32_t& h = horloge(camp);
+    const std::int32_t avant = h;
     const std::int32_t debut = heure_en_secondes();
     const std::uint8_t choix = choisir_coup(camp);
-    horloge = avant + (heure_en_secondes() - debut);
+    h = avant + (heure_en_secondes() - debut);
     const int pieces_racine = nb_pieces[1] + nb_pieces[2] + nb_pieces[3] + nb_pieces[4];
     const Coup m = listes_coups[1][choix == CHOIX_UNIQUE ? 0 : (choix < MAX_COUPS ? choix : 0)];
     // The move must be one of the legal moves of the game position.
@@ -104,8 +102,7 @@ bool jouer_partie(const Camps& c, int joueur_blancs, const std::vector<CoupBibli
     jouer_et_enregistrer(k);
     pieces[nb_demi_coups] = pieces_racine;
     // The rule that ends long games between two computers.
-    if (nb_demi_coups > SEUIL_NUL && pieces[nb_demi_coups] == pieces[nb_demi_coups - RECUL_NUL] &&
-        score_racine > -SCORE_NUL && score_racine < SCORE_NUL) {
+    if (nul_entre_ordinateurs(pieces, nb_demi_coups, score_racine)) {
       r.points_blancs = 1;
       r.raison = "draw rule";
       break;

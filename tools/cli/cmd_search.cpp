@@ -6,9 +6,10 @@
 
 #include "cli.h"
 #include "game/game.h"
-#include "knowledge/knowledge.h"
+#include "knowledge/books.h"
 #include "moteur.h"
 #include "rules/notation.h"
+#include "search/root.h"
 #include "search/search.h"
 
 namespace {
@@ -36,7 +37,7 @@ int executer(const std::vector<std::string>& args) {
   if (!appliquer_reglage(reglage))
     return erreur_usage("search", "cannot read parameter file " + reglage.parametres);
   bibliotheque_active = livre ? 1 : 0;
-  commencer_partie();
+  nouvelle_partie();
   capter_affichage();
 
   const auto debut = std::chrono::steady_clock::now();
@@ -56,7 +57,7 @@ int executer(const std::vector<std::string>& args) {
   const int index = choix == CHOIX_UNIQUE ? 0 : choix;
   const char* comment = choix == CHOIX_UNIQUE ? " (only move, not searched)" : "";
   std::printf("move %s%s\n", notation_coup(listes_coups[1][index]).c_str(), comment);
-  std::printf("score %d (shown %d), depth %d, nodes %u, time %.3f s, nodes/s %.0f\n", score_racine, score_racine / 2,
+  std::printf("score %d (shown %d), depth %d, nodes %u, time %.3f s, nodes/s %.0f\n", score_racine, score_affiche(score_racine),
               static_cast<int>(prof_max), nb_noeuds, s, s > 0 ? nb_noeuds / s : 0.0);
   return SORTIE_OK;
 }

@@ -6,17 +6,14 @@
 #include "evaluation/evaluation.h"
 #include "game/game.h"
 #include "game/hooks.h"
-#include "knowledge/knowledge.h"
+#include "game/levels.h"
+#include "knowledge/books.h"
+#include "knowledge/endgame.h"
+#include "knowledge/learning.h"
 #include "records/files.h"
 #include "rules/moves.h"
-#include "search/search.h"
+#include "search/root.h"
 #include "search/table.h"
-
-const Niveau NIVEAUX[NB_NIVEAUX] = {
-    {"0 : Néophyte", 5, 58},        {"1 : Débutant", 2, 58},      {"2 : Amateur", 5, 158},
-    {"3 : Promotion", 6, 358},      {"4 : Honneur", 10, 600},     {"5 : Excellence", 160, 178},
-    {"6 : Maître", 270, 298},       {"7 : Grand Maître", 540, 598}, {"8 : Grand Maître International", 1680, 1798},
-};
 
 Affichage affichage;
 
@@ -59,12 +56,10 @@ bool lire_reglage(const std::vector<std::string>& args, std::size_t& i, const st
 
 bool appliquer_reglage(const Reglage& r) {
   if (r.niveau >= 0) {
-    budget_reflexion = NIVEAUX[r.niveau].budget;
-    temps_limite = NIVEAUX[r.niveau].limite;
+    choisir_niveau(r.niveau);
     profondeur_imposee = 0;
   } else {
-    budget_reflexion = BUDGET_ILLIMITE;
-    temps_limite = 3200000;
+    jouer_sans_limite();
     profondeur_imposee = r.profondeur;
   }
   if (!r.parametres.empty()) return charger_parametres(r.parametres);
@@ -78,7 +73,7 @@ bool appliquer_reglage(const Reglage& r) {
 
 void capter_affichage() {
   crochet_affichage_recherche = [](int liste, int ligne, const std::string& texte) {
-    std::vector<std::string>& l = liste == 2 ? affichage.recherche : affichage.racine;
+    std::vector<std::string>& l = liste == LISTE_RECHERCHE ? affichage.recherche : affichage.racine;
     if (ligne < 0) {
       l.clear();
       return;
@@ -87,19 +82,6 @@ void capter_affichage() {
     l[static_cast<std::size_t>(ligne)] = texte;
   };
 }
-
-namespace {
-void enregistrer(std::uint8_t nb_prises, Case depart, Case arrivee) {
-  EntreePartie& e = partie[nb_demi_coups];
-  std::memset(&e, 0, sizeof e);
-  std::memcpy(e.position, damier, sizeof e.position);
-  e.nb_prises = nb_prises;
-  e.depart = depart;
-  e.arrivee = arrivee;
-  e.temps_blancs = temps_blancs;
-  e.temps_noirs = temps_noirs;
-}
-}  // namespace
 
 bool ligne_blanche(const std::string& ligne) { return ligne.find_first_not_of(" \t") == std::string::npos; }
 
@@ -120,19 +102,7 @@ int demi_coup_illegal(const std::vector<CoupBibliotheque>& ligne) {
   return 0;
 }
 
-void commencer_partie() {
-  std::memset(partie, 0, sizeof partie);
-  nb_demi_coups = 0;
-  dernier_demi_coup = 0;
-  temps_blancs = temps_noirs = 0;
+void nouvelle_partie() {
+  commencer_partie();
   score_racine = 0;
-  enregistrer(0, 0, 0);
-}
-
-void jouer_et_enregistrer(int index) {
-  const Coup m = listes_coups[1][index];
-  jouer_coup(m);
-  ++nb_demi_coups;
-  dernier_demi_coup = nb_demi_coups;
-  enregistrer(m.nb_prises, m.depart, m.arrivee);
 }

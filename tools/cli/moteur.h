@@ -1,21 +1,12 @@
-// What the search commands share: engine start-up, levels, the search
-// display collected as the window's two lists would show it.
+// What the search commands share: engine start-up, each side's setting, the
+// search display collected as the window's two lists would show it.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "knowledge/knowledge.h"
+#include "knowledge/books.h"
 #include "rules/board.h"
-
-// A level of the menu "Niveau": thinking budget and clock allowance for 30 moves.
-struct Niveau {
-  const char* nom;
-  int budget;
-  int limite;
-};
-constexpr int NB_NIVEAUX = 9;
-extern const Niveau NIVEAUX[NB_NIVEAUX];  // levels 0..8
 
 // Start-up of the engine as the program does it: program directory, tables,
 // keys, learnt positions, endgame databases, "defaut.par", both books.
@@ -57,8 +48,6 @@ int indice_coup_livre(const CoupBibliotheque& c);
 // first half-move that is not legal, 0 when all are.
 int demi_coup_illegal(const std::vector<CoupBibliotheque>& ligne);
 
-// The game record and counters for a game starting from the board.
-void commencer_partie();
-
-// Plays move `index` of list 1 in the game and records it in `partie`.
-void jouer_et_enregistrer(int index);
+// A new game from the board (commencer_partie), the last search's score
+// forgotten.
+void nouvelle_partie();

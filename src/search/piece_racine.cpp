@@ -1,3 +1,0 @@
-#include "search/search.h"
-
-Piece piece_jouee_racine = VIDE;

@@ -58,36 +58,28 @@ TForm1& fenetre() {
   return *form1;
 }
 
-// Themes 4 and 5 in turn: each switch reads 160 square pictures and both
-// background pictures, and repaints the board.
-void BM_changement_de_theme(benchmark::State& state) {
+// Two themes in turn, the board repainted after each switch.
+void alterner(benchmark::State& state, void (TForm1::*premier)(), void (TForm1::*second)(), int a, int b) {
   TForm1& f = fenetre();
-  bool quatre = false;
+  bool tour = false;
   for (auto _ : state) {
-    quatre = !quatre;
-    if (quatre)
-      f.Damier3D4Click();
-    else
-      f.Damier3D5Click();
+    tour = !tour;
+    (f.*(tour ? premier : second))();
     f.Image5->repaint();
   }
-  if (theme_courant != 4 && theme_courant != 5) state.SkipWithError("the themes' pictures are missing");
+  if (theme_courant != a && theme_courant != b) state.SkipWithError("the themes' pictures are missing");
+}
+
+// Themes 4 and 5: each switch reads 160 square pictures and both
+// background pictures.
+void BM_changement_de_theme(benchmark::State& state) {
+  alterner(state, &TForm1::Damier3D4Click, &TForm1::Damier3D5Click, 4, 5);
 }
 BENCHMARK(BM_changement_de_theme)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// "Classique" and "Nuit" in turn: only the backgrounds change.
+// "Classique" and "Nuit": only the backgrounds change.
 void BM_classique_nuit(benchmark::State& state) {
-  TForm1& f = fenetre();
-  bool un = false;
-  for (auto _ : state) {
-    un = !un;
-    if (un)
-      f.Damier3D1Click();
-    else
-      f.Damier3D2Click();
-    f.Image5->repaint();
-  }
-  if (theme_courant != 1 && theme_courant != 2) state.SkipWithError("the themes' pictures are missing");
+  alterner(state, &TForm1::Damier3D1Click, &TForm1::Damier3D2Click, 1, 2);
 }
 BENCHMARK(BM_classique_nuit)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -47,6 +47,7 @@ BENCHMARK(BM_demarrage_jusqu_a_l_intro)->Unit(benchmark::kMillisecond)->Iteratio
 TForm1& fenetre() {
   static TForm1* form1 = [] {
     auto* f = new TForm1;
+    f->boucle_au_depart = false;
     f->resize(1920, 1080);
     f->show();
     if (!QTest::qWaitForWindowExposed(f)) std::abort();

@@ -18,9 +18,18 @@ std::uint8_t installation_en_cours = 0;
 std::uint8_t fin_programme = 0;
 std::int32_t clic_en_attente = 0, clic_x = 0, clic_y = 0;
 std::uint8_t case_depart_marquee = 0, case_arrivee_marquee = 0;
+Camp trait_fin = BLANCS;
+std::uint8_t ordinateur_doit_jouer = 0;
+std::int16_t coup_choisi = 100;
+std::uint8_t nb_coups_trait = 0;
+std::uint8_t sans_anticipation = 0;
+std::int32_t pieces_par_demi_coup[256] = {};
+std::int32_t resultat_partie = 3;
+char nom_joueur_blanc[LONGUEUR_NOM] = "Inconnu";
+char nom_joueur_noir[LONGUEUR_NOM] = "Corvane";
+std::int32_t points_blanc = 1500, points_noir = 1500;
 
-namespace {
-void enregistrer(std::uint8_t nb_prises, Case depart, Case arrivee) {
+void enregistrer_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee) {
   EntreePartie& e = partie[nb_demi_coups];
   std::memset(&e, 0, sizeof e);
   std::memcpy(e.position, damier, sizeof e.position);
@@ -29,15 +38,45 @@ void enregistrer(std::uint8_t nb_prises, Case depart, Case arrivee) {
   e.arrivee = arrivee;
   e.temps_blancs = temps_blancs;
   e.temps_noirs = temps_noirs;
+  std::memcpy(e.nom_blancs, nom_joueur_blanc, LONGUEUR_NOM);
+  std::memcpy(e.nom_noirs, nom_joueur_noir, LONGUEUR_NOM);
+  e.couleur_ordi = couleur_ordi;
 }
-}  // namespace
+
+void noter_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee) {
+  trait = adversaire(trait);
+  trait_fin = trait;
+  ++nb_demi_coups;
+  dernier_demi_coup = nb_demi_coups;
+  enregistrer_demi_coup(nb_prises, depart, arrivee);
+}
+
+void nommer_joueur(char (&nom)[LONGUEUR_NOM], const char* texte) {
+  std::strncpy(nom, texte, LONGUEUR_NOM - 1);
+  nom[LONGUEUR_NOM - 1] = 0;
+}
+
+void installer_nouvelle_partie() {
+  nb_demi_coups = 0;
+  dernier_demi_coup = 0;
+  remettre_horloges();
+  trait = BLANCS;
+  trait_fin = BLANCS;
+  position_initiale();
+  std::memcpy(damier_sauve, damier, sizeof damier_sauve);
+  case_depart_marquee = case_arrivee_marquee = 0;
+  ordinateur_au_trait = 0;
+  match_classe = 0;
+  sans_anticipation = 1;
+  enregistrer_demi_coup(0, 0, 0);
+}
 
 void commencer_partie() {
   std::memset(partie, 0, sizeof partie);
   nb_demi_coups = 0;
   dernier_demi_coup = 0;
   remettre_horloges();
-  enregistrer(0, 0, 0);
+  enregistrer_demi_coup(0, 0, 0);
 }
 
 void jouer_et_enregistrer(int index) {
@@ -45,7 +84,8 @@ void jouer_et_enregistrer(int index) {
   jouer_coup(m);
   ++nb_demi_coups;
   dernier_demi_coup = nb_demi_coups;
-  enregistrer(m.nb_prises, m.depart, m.arrivee);
+  trait_fin = trait;
+  enregistrer_demi_coup(m.nb_prises, m.depart, m.arrivee);
 }
 
 bool nul_entre_ordinateurs(const std::int32_t* pieces, int demi_coup, int score) {

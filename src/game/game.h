@@ -11,6 +11,8 @@
 // ---- constants ------------------------------------------------------------
 
 constexpr int TAILLE_PARTIE = 255;  // entries 0..254; entry 0 is the starting position
+constexpr int DERNIER_DEMI_COUP = TAILLE_PARTIE - 1;  // 254: the record is full, the game is drawn
+constexpr int LONGUEUR_NOM = 20;     // player names, terminating zero included
 constexpr int SEUIL_NUL = 250;      // computer against computer: draw checks beyond this ply
 constexpr int RECUL_NUL = 60;       // the piece total compared with this many plies earlier
 constexpr int SCORE_NUL = 20000;    // ... while the score is within this
@@ -53,6 +55,15 @@ extern std::uint8_t installation_en_cours;  // 1 while a position is set up by h
 extern std::uint8_t fin_programme;        // the program is ending
 extern std::int32_t clic_en_attente, clic_x, clic_y;  // a board click waiting for the game loop
 extern std::uint8_t case_depart_marquee, case_arrivee_marquee;  // the computer's last move, framed
+extern Camp trait_fin;                     // side to move after the last ply made
+extern std::uint8_t ordinateur_doit_jouer;  // one-shot: the computer plays the side to move next pass
+extern std::int16_t coup_choisi;           // index in list 1 of the computer's move; 100 or more: none
+extern std::uint8_t nb_coups_trait;        // legal moves of the side to move, as last counted
+extern std::uint8_t sans_anticipation;     // 1: no thinking on the opponent's time until the computer moves
+extern std::int32_t pieces_par_demi_coup[256];  // piece total of the position each computer search started from
+extern std::int32_t resultat_partie;       // 0 camp 1 won, 1 draw, 2 camp 0 won, 3 no result
+extern char nom_joueur_blanc[LONGUEUR_NOM], nom_joueur_noir[LONGUEUR_NOM];
+extern std::int32_t points_blanc, points_noir;  // the players' ratings as the game started
 
 // ---- functions ------------------------------------------------------------
 
@@ -62,6 +73,24 @@ void commencer_partie();
 
 // Plays move `index` of list 1 in the game and records it with both clocks.
 void jouer_et_enregistrer(int index);
+
+// Writes entry nb_demi_coups of the record from the board, both clocks, the
+// players' names and couleur_ordi.
+void enregistrer_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee);
+
+// After a ply made on damier by `trait`: the next ply of the record (the
+// record beyond the current ply is dropped), the turn passes.
+void noter_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee);
+
+// The record has no room for another ply: the game is over as a draw.
+inline bool partie_pleine() { return nb_demi_coups >= DERNIER_DEMI_COUP; }
+
+// Sets a player's name (cut to fit, zero-terminated).
+void nommer_joueur(char (&nom)[LONGUEUR_NOM], const char* texte);
+
+// The new game of the three OK buttons: starting position, empty record,
+// white to move, nobody thinking ahead until the computer has moved.
+void installer_nouvelle_partie();
 
 // Computer against computer, after ply `demi_coup`: drawn when beyond
 // SEUIL_NUL the piece total (pieces[ply], after each ply) is the one of

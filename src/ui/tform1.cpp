@@ -15,7 +15,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "game/clocks.h"
+#include "game/game.h"
 #include "game/hooks.h"
+#include "search/root.h"
 #include "ui/dialogues.h"
 #include "ui/images.h"
 #include "ui/son.h"
@@ -93,7 +96,11 @@ TForm1::~TForm1() {
 }
 
 void TForm1::installer_crochets() {
-  crochet_pompe_messages = [] { QCoreApplication::processEvents(QEventLoop::AllEvents); };
+  crochet_pompe_messages = [this] {
+    // The computer's clock runs on screen while it thinks for its move.
+    if (ordinateur_au_trait != 0 && reflexion_anticipee == 0) afficher_horloge(trait, horloge(trait));
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+  };
   crochet_erreur = [this](const std::string& texte, const std::string& titre) {
     dialogues().message(this, QString::fromStdString(texte), QString::fromStdString(titre), Dialogues::Icone::Erreur);
   };
@@ -148,6 +155,9 @@ void TForm1::construire_composants() {
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");
   Timer1->setInterval(1000);
+  construire_nouvelle_partie();
+  construire_panneaux_partie();
+  construire_probleme();
 }
 
 void TForm1::construire_scene_3d() {
@@ -253,15 +263,12 @@ void TForm1::construire_onglets() {
   Best1 = bouton(Calcul, "Best1", 190, 250, 82, 30);
   Abandon2->hide();
   for (QWidget* w : std::initializer_list<QWidget*>{ListBox1, ListBox2, Joue}) w->hide();
-  // Buttons whose behaviour comes with play and the search panel.
-  for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton1, SpeedButton2, SpeedButton4, SpeedButton5, Joue,
-                                                    Best1})
-    w->setEnabled(false);
+  // Saving the search display comes with the analysis.
+  Best1->setEnabled(false);
 
   Probleme = creer<QGroupBox>(Probleme0, "Probleme");
   Probleme->setTitle("PLACEZ LES PIONS");
   placer(Probleme, 0, 0, 277, 292);
-  etiquette(Probleme, "Bas_Haut", "", 10, 250, 257, 24, 12, Qt::AlignCenter);
   Onglet->hide();
 }
 

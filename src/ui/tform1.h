@@ -9,9 +9,13 @@
 #include <filesystem>
 #include <functional>
 
+#include "rules/board.h"
+
 class QAction;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QRadioButton;
 class QListWidget;
 class QMenu;
 class QPushButton;
@@ -44,6 +48,25 @@ class TForm1 : public QMainWindow {
   // Where start-up takes the program's directory from; empty: the
   // executable's folder (tests give a folder of their own).
   std::filesystem::path repertoire;
+  // Leaving the introduction starts the game loop; tests that drive the
+  // window step by step turn this off and run the loop themselves.
+  bool boucle_au_depart = true;
+  // Animations (the blinking origin, the capture shown step by step) run at
+  // this percentage of their length; tests set 0.
+  int duree_animation = 100;
+  // The piece a set-up click puts on a square.
+  int piece_a_placer = 0;
+
+  // The game: the central loop, the computer's turn, a stored board click,
+  // the end of a game.
+  void boucle_de_jeu();
+  void tour_ordinateur();
+  void clic1(int x, int y);
+  void fin_de_partie(int code);
+  void controle_temps();
+  void nouvelle_partie_installer();
+  // Reloads entry nb_demi_coups of the record onto the board.
+  void restaurer_demi_coup();
 
   // ---- components (named as the window's components) ----------------------
   Scene* scene;  // the window canvas, with the 2D board
@@ -67,6 +90,18 @@ class TForm1 : public QMainWindow {
   Panneau *Intro, *Panel8, *Nouvelle_partie, *Nouveau_joueur, *Efface_j, *Joueurs, *fin_de_parties, *Match_nul,
       *Panel9, *Patientez, *Zut, *Panel2, *Learn;
   QLabel *Titre_apropos, *Version_apropos, *Version_intro;
+  // The new game's tabs, the result, the draw offer, the custom level, the
+  // position set-up.
+  QTabWidget* Onglets_nouvelle;
+  QLineEdit *Joueur0, *Joueur2, *Joueur3, *Nbminutes;
+  QRadioButton *Olvendar_blanc, *Olvendar_noir;
+  QPushButton *BitBtn15, *BitBtn16, *BitBtn17, *Annule_nouveau, *BitBtn13, *BitBtn14, *Annul_nul, *BitBtn24,
+      *BitBtn25;
+  QLabel *qui_gagne, *Resultat_blanc, *Resultat_noir;
+  QToolButton *SpeedButton10, *SpeedButton11, *SpeedButton12, *SpeedButton13, *SpeedButton14;
+  QLabel* Piontemoin;
+  QPushButton *vider1, *remplir1, *Bas_Haut, *Couleurordi, *Couleurjoue;
+  QLineEdit *Blancs, *Noirs;
   QTimer* Timer1;
   FenetreAide* aide = nullptr;
 
@@ -129,6 +164,67 @@ class TForm1 : public QMainWindow {
   void choisir_theme_intro(int theme);
   // The starting position on the board.
   void remplir();
+  // Game modes and the new game.
+  void Nouveau2Click();
+  void BitBtn15Click();
+  void BitBtn16Click();
+  void BitBtn17Click();
+  void Annule_nouveauClick();
+  void Ordinateur();
+  void Ordinateurcontreordinateur1Click();
+  // End of game, draws, resigning.
+  void AbandonClick();
+  void ProposernulClick();
+  void BitBtn13Click();
+  void BitBtn14Click();
+  void Annul_nulClick();
+  // Levels and clocks.
+  void Dbutant1Click();
+  void Niveau01Click();
+  void Niveau02Click();
+  void Niveau03Click();
+  void Niveau04Click();
+  void Niveau05Click();
+  void Niveau06Click();
+  void Niveau07Click();
+  void Niveau081Click();
+  void niveau1();
+  void niveau2();
+  void niveau3();
+  void niveau4();
+  void niveau5();
+  void niveau6();
+  void niveau7();
+  void N8Autre1Click();
+  void BitBtn24Click();
+  void BitBtn25Click();
+  void ajouter_temps();
+  void Horlogeszro1Click();
+  void Pause2Click();
+  void pause();
+  // Moving through the game.
+  void reprise();
+  void avancer();
+  void revenir_debut();
+  void Aller_fin();
+  void revenir_n();
+  void OngletChanging(int page_quittee);
+  void OngletChange();
+  // Position set-up.
+  void Installeruneposition1Click();
+  void Entrerpositionclick();
+  void vider();
+  void Change_dir();
+  void Change_couleur();
+  void Couleur_joue();
+  void SpeedButton10Click();
+  void SpeedButton11Click();
+  void SpeedButton12Click();
+  void SpeedButton13Click();
+  void SpeedButton14Click();
+  // The computer takes the other side and moves if it now has the move.
+  void inverser_joueurs1();
+  void inverser_joueurs();
 
  protected:
   bool event(QEvent* e) override;
@@ -159,6 +255,33 @@ class TForm1 : public QMainWindow {
   void echange_horloges();
   void afficher_nb_pieces();
   void erreur_fichier(const QString& chemin);
+  void construire_nouvelle_partie();
+  void construire_panneaux_partie();
+  void construire_probleme();
+  void etat_menus_boucle();
+  void ecrire_liste_coups(int arrivee);
+  void supprimer_lignes_reprises();
+  void afficher_horloge(Camp camp, std::int32_t secondes);
+  void afficher_horloges();
+  void niveau_coche(QAction* coche, int n);
+  void chargement_commun();
+  void choisir_piece(int piece, const char* image);
+  void montrer_couleur_ordi();
+  void attendre_ms(int ms, bool pomper);
+  void animer_prise(const Case* escales_, int n, Case arrivee, int piece);
+  bool humain_contre_humain() const;
 
+  void nommer_joueurs(const QString& blanc, const QString& noir);
+  void mise_a_jour_classement(int resultat);
+
+  int page_onglet_ = 0;  // the page of Onglet before the last change
+  bool changement_page_ = false;
+  int boucle_en_cours_ = 0;  // game loops running, nested
+  // Counts the changes of the game position made by handlers, so that a
+  // search's board (restored as it unwinds) is not taken for the game's.
+  unsigned generation_position_ = 0;
+  void position_changee() { ++generation_position_; }
+  std::uint8_t damier_a_l_entree_[33] = {};  // set-up: the board and side to move it began with
+  Camp trait_a_l_entree_ = 0;
   QImage image_fond_3d_;  // damier<n>.bmp of the current theme
 };

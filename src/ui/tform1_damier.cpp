@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include "game/game.h"
@@ -244,8 +245,7 @@ void TForm1::Damier2D1Click() {
 
 void TForm1::Inverser() {
   damier_inverse = static_cast<std::uint8_t>(1 - damier_inverse);
-  if (auto* bas_haut = findChild<QLabel*>("Bas_Haut"))
-    bas_haut->setText(QString::fromUtf8(texte_bas_haut(langue_cochee(), damier_inverse != 0)));
+  Bas_Haut->setText(QString::fromUtf8(texte_bas_haut(langue_cochee(), damier_inverse != 0)));
   placer_pions();
   echange_horloges();
   afficher_nb_pieces();

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QBitmap>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include "evaluation/evaluation.h"
 #include "game/clocks.h"
 #include "game/game.h"
+#include "game/input.h"
 #include "game/levels.h"
 #include "knowledge/books.h"
 #include "knowledge/endgame.h"
@@ -136,6 +138,9 @@ void TForm1::choisir_theme_intro(int theme) {
   Intro = nullptr;
   boutons_themes.fill(nullptr);
   noms_themes.fill(nullptr);
+  demarrer_tours();
+  Timer1->start();
+  if (boucle_au_depart) boucle_de_jeu();
 }
 
 void TForm1::Introduction() {
@@ -210,7 +215,7 @@ void TForm1::remplir() {
   damier_inverse = 0;
   nb_demi_coups = 0;
   dernier_demi_coup = 0;
-  if (auto* bas_haut = findChild<QLabel*>("Bas_Haut")) bas_haut->setText(texte_bas_haut(langue_courante, false));
+  Bas_Haut->setText(QString::fromUtf8(texte_bas_haut(langue_courante, false)));
   arret_calcul = 1;
   trait = BLANCS;
   damier[0] = HORS_DAMIER;
@@ -228,6 +233,14 @@ void TForm1::remplir() {
   debut = EntreePartie{};
   std::copy(std::begin(damier), std::end(damier), std::begin(debut.position));
   debut.couleur_ordi = couleur_ordi;
+  remettre_horloges();
+  demarrer_tours();
+  for (QLabel* l : {minblanc, secblanc, minnoir, secnoir, minblanc3d, secblanc3d, minnoir3d, secnoir3d})
+    l->setText("0");
+  trait_fin = BLANCS;
+  abandonner_saisie();
+  ListBox1->clear();
+  position_changee();
   afficher_nb_pieces();
 }
 
@@ -339,6 +352,16 @@ void TForm1::liberer_et_terminer() {
 }
 
 void TForm1::quitter() {
+  // The game loop ends the program at the end of its pass.
+  if (boucle_en_cours_ > 0) {
+    arret_calcul = 1;
+    calcul_annule = 1;
+    fin_programme = 1;
+    std::copy(std::begin(damier_sauve), std::end(damier_sauve), std::begin(damier));
+    damier[0] = HORS_DAMIER;
+    langue_courante = static_cast<std::uint8_t>(langue_cochee());
+    return;
+  }
   arret_calcul = 1;
   std::copy(std::begin(damier_sauve), std::end(damier_sauve), std::begin(damier));
   damier[0] = HORS_DAMIER;

@@ -128,7 +128,7 @@ TEST(FixedDepthLevels, SameDepthSameNodesRunAfterRun) {
   for (int r = 0; r < 3; ++r) {
     placer(MILIEU);
     oublier_recherches();  // each run starts from the same state
-    coups[r] = coup_choisi(chercher_profondeur(9));
+    coups[r] = texte_coup_choisi(chercher_profondeur(9));
     noeuds[r] = nb_noeuds;
   }
   EXPECT_GT(noeuds[0], 1000u);
@@ -225,7 +225,7 @@ TEST(RootBook, ABookMoveIsPlayedWithoutSearchingAndOnlyWhenActive) {
   nouvelle_partie();
   bibliotheque_active = 1;
   const std::uint8_t choix = chercher_profondeur(6);
-  EXPECT_EQ(coup_choisi(choix), "11-15");
+  EXPECT_EQ(texte_coup_choisi(choix), "11-15");
   EXPECT_EQ(nb_noeuds, 0u);
   bibliotheque_active = 0;
   chercher_profondeur(2);

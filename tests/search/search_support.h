@@ -87,7 +87,7 @@ inline std::uint8_t chercher_profondeur(int profondeur) {
 }
 
 // "11-15" of the chosen move (list 1 after the search).
-inline std::string coup_choisi(std::uint8_t choix) {
+inline std::string texte_coup_choisi(std::uint8_t choix) {
   if (choix == CHOIX_AUCUN) return "none";
   return notation_coup(listes_coups[1][choix == CHOIX_UNIQUE ? 0 : choix]);
 }

@@ -175,7 +175,7 @@ TEST(LearntPositions, ALearntScoreOverridesTheSearch) {
   const EntreeApprise ancienne = e;
   e.verif = verif;
   e.score = -15000;  // learnt: lost for the side to move there
-  EXPECT_EQ(coup_choisi(chercher_profondeur(6)), "12-16");
+  EXPECT_EQ(texte_coup_choisi(chercher_profondeur(6)), "12-16");
   EXPECT_EQ(score_racine, 15000);
   e = ancienne;
   chercher_profondeur(6);

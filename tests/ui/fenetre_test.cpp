@@ -96,6 +96,8 @@ class Fenetre : public QObject {
   std::unique_ptr<TForm1> ouvrir(int largeur = 1200, int hauteur = 800) {
     auto f = std::make_unique<TForm1>();
     f->repertoire = dossier_;
+    f->boucle_au_depart = false;
+    f->duree_animation = 0;
     f->resize(largeur, hauteur);
     f->show();
     if (!QTest::qWaitForWindowExposed(f.get())) return nullptr;

@@ -48,6 +48,8 @@ int main(int argc, char** argv) {
 
   Fenetres fenetres;
   TForm1& form1 = fenetres.form1;
+  form1.boucle_au_depart = false;
+  form1.duree_animation = 0;
   form1.resize(1920, 1080);
   form1.show();
   if (!QTest::qWaitForWindowExposed(&form1)) return 1;

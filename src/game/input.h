@@ -1,0 +1,64 @@
+// A human's move entered square by square: selecting a piece, resolving a
+// capture path as far as it is unambiguous, and asking only where paths
+// part (blue landing squares) or letting the user click the final square
+// (magenta). Drawing goes through the display hooks.
+#pragma once
+
+#include <cstdint>
+
+#include "rules/board.h"
+
+// ---- constants ------------------------------------------------------------
+
+constexpr std::uint8_t MARQUE_ESCALE = 1;         // a landing square the user may click
+constexpr std::uint8_t MARQUE_DESTINATION = 100;  // a final square the user may click
+constexpr std::uint32_t COULEUR_SELECTION = 0xFF0000;    // red
+constexpr std::uint32_t COULEUR_ESCALE = 0x0000FF;       // blue
+constexpr std::uint32_t COULEUR_DESTINATION = 0xFF00FF;  // magenta
+
+// ---- types ----------------------------------------------------------------
+
+enum class EtatSaisie {
+  Ignore,       // nothing happened
+  Deselection,  // the selected piece was put down again
+  Attente,      // a piece is selected; the next click is awaited
+  Termine,      // the move is complete: coup_saisi holds it
+};
+
+struct CoupSaisi {
+  Case depart, arrivee;
+  Piece piece;                    // the piece that moves, before crowning
+  std::uint8_t nb_prises;
+  Case escales[MAX_PRISES];       // landing squares 1..nb_prises
+  Case prises[MAX_PRISES];        // captured squares 1..nb_prises
+};
+
+struct ResultatSaisie {
+  EtatSaisie etat;
+  bool prise_obligatoire;  // the side to move must capture (its piece counted on selection)
+};
+
+// ---- state ----------------------------------------------------------------
+
+extern std::int16_t piece_en_main;          // the selected piece's code; 0: none
+extern std::uint8_t chemin_saisi[MAX_PRISES];  // [0] origin, then the landing squares fixed so far
+extern std::uint8_t nb_escales_saisies;
+extern std::uint8_t marques_cases[33];      // 0, MARQUE_ESCALE or MARQUE_DESTINATION
+extern std::uint8_t ambiguite;              // the candidate paths part at the step examined
+extern std::uint8_t nb_prises_courant;      // captures of the selected piece's moves (0: quiet)
+extern CoupSaisi coup_saisi;                // the move completed by the last click
+
+// ---- functions ------------------------------------------------------------
+
+// A click on square s (1..32, a playable square) for the side `trait`, on
+// the board as damier holds it. When the move is complete the origin and
+// the captured squares are already empty on damier; terminer_coup_humain
+// then puts the piece down and records the ply.
+ResultatSaisie saisir_case(Case s);
+
+// Puts the completed move's piece on its final square (crowned on its
+// crowning row), redraws, and records the ply with the mover's shown clock.
+void terminer_coup_humain();
+
+// No piece selected any more, no marks.
+void abandonner_saisie();

@@ -56,6 +56,8 @@ class TForm1 : public QMainWindow {
   int duree_animation = 100;
   // The piece a set-up click puts on a square.
   int piece_a_placer = 0;
+  // 1 while the computer searches (for its move or on the opponent's time).
+  int recherche_en_cours = 0;
 
   // The game: the central loop, the computer's turn, a stored board click,
   // the end of a game.

@@ -120,7 +120,9 @@ void TForm1::boucle_de_jeu() {
           if (!humain_contre_humain()) copier_damier(damier, damier_sauve);
           damier_sauve[0] = HORS_DAMIER;
           const unsigned g = generation_position_;
+          recherche_en_cours = 1;
           coup_choisi = choisir_coup(trait);
+          recherche_en_cours = 0;
           if (g != generation_position_) copier_damier(damier, damier_sauve);
           anticipation_faite = true;
         }
@@ -134,6 +136,8 @@ void TForm1::boucle_de_jeu() {
     ordinateur_doit_jouer = 0;
     if (clic_en_attente != 0) {
       clic_en_attente = 0;
+      // The human has begun the move: no thinking ahead for the rest of it.
+      if (ordinateur_au_trait == 0) anticipation_faite = true;
       clic1(clic_x, clic_y);
     }
   }
@@ -204,7 +208,9 @@ void TForm1::tour_ordinateur() {
   couleur_ordi = trait == NOIRS ? 1 : 0;
   montrer_couleur_ordi();
   const unsigned g = generation_position_;
+  recherche_en_cours = 1;
   const ChoixOrdinateur choix = choix_ordinateur(trait, action("Dbutant1")->isChecked());
+  recherche_en_cours = 0;
   const int pieces_racine = somme_nb_pieces();
 
   for (const char* nom : {"Nouveau2", "Humaincontrehumain1", "Sauver1", "Ouvrir1", "Imprimer1", "Quitter1"})

@@ -8,7 +8,9 @@
 #include "cli.h"
 #include "game/clocks.h"
 #include "game/game.h"
+#include "game/end.h"
 #include "game/hooks.h"
+#include "game/turn.h"
 #include "knowledge/books.h"
 #include "moteur.h"
 #include "rules/moves.h"
@@ -18,7 +20,6 @@
 
 namespace {
 
-constexpr int DERNIER_DEMI_COUP = TAILLE_PARTIE - 1;  // 254: the record is full, the game is drawn
 
 struct Camps {
   Reglage reglage[2];  // the two players, A and B
@@ -86,15 +87,17 @@ bool jouer_partie(const Camps& c, int joueur_blancs, const std::vector<CoupBibli
     std::int32_t& h = horloge(camp);
     const std::int32_t avant = h;
     const std::int32_t debut = heure_en_secondes();
-    const std::uint8_t choix = choisir_coup(camp);
+    // The computer's turn as the window plays it: the forced move, and the
+    // lowest level's handicap.
+    const ChoixOrdinateur choix = choix_ordinateur(camp, reglage.niveau == 0);
     h = avant + (heure_en_secondes() - debut);
-    const int pieces_racine = nb_pieces[1] + nb_pieces[2] + nb_pieces[3] + nb_pieces[4];
-    const Coup m = listes_coups[1][choix == CHOIX_UNIQUE ? 0 : (choix < MAX_COUPS ? choix : 0)];
+    const int pieces_racine = somme_nb_pieces();
+    const Coup m = listes_coups[1][choix.coup < MAX_COUPS ? choix.coup : 0];
     // The move must be one of the legal moves of the game position.
     const int n = coups_legaux(camp);
     int k = 0;
     while (k < n && !meme_coup(listes_coups[1][k], m)) ++k;
-    if (choix == CHOIX_AUCUN || k == n) {
+    if (choix.coup >= CHOIX_AUCUN || k == n) {
       std::fprintf(stderr, "corvane-cli match: illegal move %s at ply %d\n", notation_coup(m).c_str(),
                    nb_demi_coups + 1);
       return false;

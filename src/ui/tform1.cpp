@@ -128,8 +128,8 @@ void TForm1::construire_composants() {
 
   // The capture notices stand below the board, where both views show them.
   Label29 = etiquette(scene, "Label29", "", 20, 530, 50, 22, 15);
-  Label30 = etiquette(scene, "Label30", "", 72, 530, 96, 22, 15);
-  Label31 = etiquette(scene, "Label31", "", 170, 530, 100, 22, 15);
+  Label30 = etiquette(scene, "Label30", "", 174, 530, 110, 22, 15);
+  Label31 = etiquette(scene, "Label31", "", 72, 530, 100, 22, 15);
   for (QLabel* l : {Label29, Label30, Label31}) {
     l->setStyleSheet("color: rgb(200, 0, 0); font-weight: bold;");
     l->hide();

@@ -67,6 +67,7 @@ class TForm1 : public QMainWindow {
   void fin_de_partie(int code);
   void controle_temps();
   void nouvelle_partie_installer();
+  void afficher_horloges();  // both clocks from temps_blancs and temps_noirs
   // Reloads entry nb_demi_coups of the record onto the board.
   void restaurer_demi_coup();
 
@@ -264,7 +265,6 @@ class TForm1 : public QMainWindow {
   void ecrire_liste_coups(int arrivee);
   void supprimer_lignes_reprises();
   void afficher_horloge(Camp camp, std::int32_t secondes);
-  void afficher_horloges();
   void niveau_coche(QAction* coche, int n);
   void chargement_commun();
   void choisir_piece(int piece, const char* image);

@@ -109,6 +109,11 @@ void TForm1::charger_images_formulaire() {
   Image4->setPixmap(sans_fond(charger_image("Images1", "icone_noir.bmp")));
   for (QToolButton* b : boutons_themes)
     if (b) b->setIcon(QPixmap::fromImage(charger_image("", b->property("apercu").toString().toStdString())));
+  // The set-up's piece buttons.
+  const std::pair<QToolButton*, const char*> pieces[5] = {
+      {SpeedButton10, "b48.Bmp"}, {SpeedButton11, "bd48.Bmp"}, {SpeedButton12, "n48.Bmp"},
+      {SpeedButton13, "nd48.Bmp"}, {SpeedButton14, "v48.Bmp"}};
+  for (const auto& [bouton, image] : pieces) bouton->setIcon(QPixmap::fromImage(charger_image("Images1", image)));
 }
 
 void TForm1::FormActivate() {

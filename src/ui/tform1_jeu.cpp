@@ -309,6 +309,7 @@ void TForm1::clic1(int x, int y) {
   if (installation_en_cours != 0) {
     damier[s] = damier_sauve[s] = static_cast<std::uint8_t>(piece_a_placer);
     afficher_case(s, piece_a_placer);
+    afficher_nb_pieces();  // the counts follow the pieces placed
     position_changee();
     return;
   }

@@ -3,17 +3,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "game/clocks.h"
 #include "game/game.h"
+#include "game/input.h"
 #include "rules/board.h"
 #include "rules/fen.h"
 #include "rules/moves.h"
 #include "ui/aide.h"
 #include "ui/dialogues.h"
+#include "ui/panneau.h"
 #include "ui/programme.h"
 
 namespace {
@@ -107,6 +111,43 @@ int main(int argc, char** argv) {
   photo("2d-framed-move");
   form1.Apropos1Click();
   photo("about");
+  form1.BitBtn6Click();
+
+  // Play: a king's capture being entered (its paths part after the first
+  // capture: blue landing squares, magenta destinations), in 2D and 3D.
+  poser("B:W9,10,14,24,25:B3,K13,26");
+  ordinateur_au_trait = 0;
+  auto cliquer_2d = [&](int s) { form1.clic1(60 * colonne(s) + 50, 60 * rangee(s) + 55); };
+  form1.Damier3D1Click();
+  cliquer_2d(20);
+  photo("3d-capture-entry");
+  abandonner_saisie();
+  form1.Damier2D1Click();
+  cliquer_2d(20);
+  photo("2d-capture-entry");
+  abandonner_saisie();
+  // A game in progress with both clocks running, then the computer's draw
+  // offer, the result panel, and the set-up tab.
+  poser(POSITION);
+  temps_blancs = 754;
+  temps_noirs = 1029;
+  form1.afficher_horloges();
+  form1.placer_pions();
+  form1.ListBox1->addItem(" 1.22-17 11-15");
+  form1.ListBox1->addItem(" 2.17-13  9-14");
+  photo("2d-game-clocks");
+  form1.Damier3D7Click();
+  photo("3d-game-clocks");
+  form1.Match_nul->show();
+  form1.Match_nul->raise();
+  photo("draw-offer");
+  form1.Annul_nulClick();
+  form1.AbandonClick();
+  photo("result");
+  form1.BitBtn13Click();
+  form1.Installeruneposition1Click();
+  form1.SpeedButton13Click();
+  photo("set-up");
   // The help window, at the contents of the rules and of the guide.
   auto photo_aide = [&](void (TForm1::*ouvrir)(), const char* nom) {
     (form1.*ouvrir)();

@@ -18,5 +18,5 @@ mesure "introduction"
 # The "Classique" button of the introduction, on a 1920 x 1080 screen.
 xdotool mousemove 1009 190 click 1
 sleep 3
-mesure "3D board"
+mesure "3D board, the game loop waiting for the human's first move"
 kill $pid

@@ -9,9 +9,17 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
+#include "game/clocks.h"
+#include "game/game.h"
+#include "game/hooks.h"
+#include "knowledge/books.h"
+#include "rules/fen.h"
 #include "ui/dialogues.h"
 #include "ui/formes.h"
 #include "ui/rendu.h"
@@ -83,6 +91,43 @@ void BM_classique_nuit(benchmark::State& state) {
   alterner(state, &TForm1::Damier3D1Click, &TForm1::Damier3D2Click, 1, 2);
 }
 BENCHMARK(BM_classique_nuit)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The computer thinking for its move at level 5 in a middle game: the
+// longest time the window went without dispatching its events.
+void BM_reflexion_niveau_5(benchmark::State& state) {
+  TForm1& f = fenetre();
+  f.duree_animation = 0;
+  f.Niveau05Click();
+  bibliotheque_active = 0;
+  Position pos;
+  std::string erreur;
+  lire_fen("B:W10,14,24,26,27,28,29,30,31,32:B1,2,3,4,5,7,8,12,13", pos, erreur);
+  using Horloge = std::chrono::steady_clock;
+  const std::function<void()> pompe = crochet_pompe_messages;
+  Horloge::time_point dernier;
+  double ecart_max = 0;
+  long pompes = 0;
+  crochet_pompe_messages = [&] {
+    const auto t = Horloge::now();
+    ecart_max = std::max(ecart_max, std::chrono::duration<double, std::milli>(t - dernier).count());
+    dernier = t;
+    ++pompes;
+    pompe();
+  };
+  for (auto _ : state) {
+    placer_position(pos);
+    std::copy(std::begin(damier), std::end(damier), std::begin(damier_sauve));
+    nb_demi_coups = 30;  // past the book, with a clock to spend
+    temps_blancs = temps_noirs = 0;
+    ordinateur_au_trait = 1;
+    dernier = Horloge::now();
+    f.tour_ordinateur();
+  }
+  crochet_pompe_messages = pompe;
+  state.counters["ecart_max_ms"] = ecart_max;
+  state.counters["pompes"] = static_cast<double>(pompes);
+}
+BENCHMARK(BM_reflexion_niveau_5)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 }  // namespace
 

@@ -19,6 +19,7 @@
 #include "game/game.h"
 #include "game/hooks.h"
 #include "search/root.h"
+#include "search/search.h"
 #include "ui/dialogues.h"
 #include "ui/images.h"
 #include "ui/son.h"
@@ -155,6 +156,11 @@ void TForm1::construire_composants() {
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");
   Timer1->setInterval(1000);
+  fin_anticipation_ = new QTimer(this);
+  fin_anticipation_->setSingleShot(true);
+  connect(fin_anticipation_, &QTimer::timeout, this, [] {
+    if (reflexion_anticipee != 0) arret_calcul = 1;
+  });
   construire_nouvelle_partie();
   construire_panneaux_partie();
   construire_probleme();

@@ -282,6 +282,7 @@ class TForm1 : public QMainWindow {
   // Counts the changes of the game position made by handlers, so that a
   // search's board (restored as it unwinds) is not taken for the game's.
   unsigned generation_position_ = 0;
+  QTimer* fin_anticipation_ = nullptr;  // ends the thinking on the human's time
   void position_changee() { ++generation_position_; }
   std::uint8_t damier_a_l_entree_[33] = {};  // set-up: the board and side to move it began with
   Camp trait_a_l_entree_ = 0;

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cstring>
 
 #include "game/clocks.h"
@@ -20,6 +21,7 @@
 #include "game/game.h"
 #include "game/hooks.h"
 #include "game/input.h"
+#include "game/levels.h"
 #include "game/turn.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
@@ -120,8 +122,12 @@ void TForm1::boucle_de_jeu() {
           if (!humain_contre_humain()) copier_damier(damier, damier_sauve);
           damier_sauve[0] = HORS_DAMIER;
           const unsigned g = generation_position_;
+          // Thinking ahead lasts no longer than the computer's own move
+          // would: then the program rests until the human acts.
           recherche_en_cours = 1;
+          fin_anticipation_->start(1000 * std::max(1, budget_reflexion / 30));
           coup_choisi = choisir_coup(trait);
+          fin_anticipation_->stop();
           recherche_en_cours = 0;
           if (g != generation_position_) copier_damier(damier, damier_sauve);
           anticipation_faite = true;

@@ -267,6 +267,7 @@ class TForm1 : public QMainWindow {
   void afficher_horloge(Camp camp, std::int32_t secondes);
   void niveau_coche(QAction* coche, int n);
   void chargement_commun();
+  void un_demi_coup(int sens);  // one ply back (-1) or forward (+1) through the record
   void choisir_piece(int piece, const char* image);
   void montrer_couleur_ordi();
   void attendre_ms(int ms, bool pomper);

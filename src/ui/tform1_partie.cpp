@@ -318,19 +318,21 @@ void TForm1::chargement_commun() {
   placer_pions();
 }
 
+void TForm1::un_demi_coup(int sens) {
+  arret_calcul = 1;
+  calcul_annule = 1;
+  nb_demi_coups = static_cast<std::uint8_t>(nb_demi_coups + sens);
+  ListBox1->setCurrentRow(nb_demi_coups / 2 - 1);
+  chargement_commun();
+  temps_affiche_blancs = temps_blancs;
+  temps_affiche_noirs = temps_noirs;
+  trait = adversaire(trait);
+  afficher_horloges();
+  demarrer_tours();
+}
+
 void TForm1::reprise() {
-  if (nb_demi_coups > 0) {
-    arret_calcul = 1;
-    calcul_annule = 1;
-    --nb_demi_coups;
-    ListBox1->setCurrentRow(nb_demi_coups / 2 - 1);
-    chargement_commun();
-    temps_affiche_blancs = temps_blancs;
-    temps_affiche_noirs = temps_noirs;
-    trait = adversaire(trait);
-    afficher_horloges();
-    demarrer_tours();
-  }
+  if (nb_demi_coups > 0) un_demi_coup(-1);
   afficher_nb_pieces();
   sans_anticipation = 1;
   ordinateur_au_trait = 0;
@@ -338,17 +340,8 @@ void TForm1::reprise() {
 
 void TForm1::avancer() {
   if (nb_demi_coups < dernier_demi_coup) {
-    arret_calcul = 1;
-    calcul_annule = 1;
     match_classe = 0;
-    ++nb_demi_coups;
-    ListBox1->setCurrentRow(nb_demi_coups / 2 - 1);
-    chargement_commun();
-    temps_affiche_blancs = temps_blancs;
-    temps_affiche_noirs = temps_noirs;
-    trait = adversaire(trait);
-    afficher_horloges();
-    demarrer_tours();
+    un_demi_coup(+1);
   }
   afficher_nb_pieces();
   sans_anticipation = 1;

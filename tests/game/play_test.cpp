@@ -1,0 +1,144 @@
+// The rules of play that need no window: losses on time, the clocks' time
+// base, the end-of-game announcement, the draw offers both ways, and the
+// computer's choice at the lowest level.
+#include <gtest/gtest.h>
+
+#include "game/clocks.h"
+#include "game/end.h"
+#include "game/game.h"
+#include "game/hooks.h"
+#include "game/levels.h"
+#include "game/turn.h"
+#include "search/root.h"
+#include "search/search.h"
+#include "support/positions.h"
+
+namespace {
+
+TEST(Play, LossOnTimeHalvesTheClockOfHumansRatedBelow1800) {
+  struct Cas {
+    Camp ordinateur;
+    std::int32_t points, humain, machine;
+    int demi_coups, code;
+  };
+  const Cas cas[] = {
+      {NOIRS, 1799, 361, 0, 20, 0},    {NOIRS, 1799, 362, 0, 20, CODE_TEMPS_HUMAIN},
+      {NOIRS, 1800, 180, 0, 20, 0},    {NOIRS, 1800, 181, 0, 20, CODE_TEMPS_HUMAIN},
+      {NOIRS, 1800, 0, 181, 20, CODE_TEMPS_ORDINATEUR},
+      // Both out of time: the side to move (the computer) is looked at first
+      // when it plays camp 1, the human first otherwise.
+      {NOIRS, 1800, 500, 500, 20, CODE_TEMPS_ORDINATEUR},
+      {BLANCS, 1800, 500, 500, 20, CODE_TEMPS_HUMAIN},
+      // From ply 100 the limit is 100 allowances per 100 plies.
+      {NOIRS, 1800, 17800, 0, 150, 0}, {NOIRS, 1800, 17801, 0, 150, CODE_TEMPS_HUMAIN},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(testing::Message() << c.points << " " << c.humain << " " << c.machine << " " << c.demi_coups);
+    horloge(c.ordinateur) = c.machine;
+    horloge(adversaire(c.ordinateur)) = c.humain;
+    EXPECT_EQ(perte_au_temps(c.ordinateur, c.points, c.demi_coups, 178), c.code);
+  }
+  remettre_horloges();
+}
+
+TEST(Play, ATurnNeverCountsNegativeTime) {
+  std::int64_t maintenant = 5'000'000;
+  crochet_horloge_ms = [&] { return maintenant; };
+  temps_noirs = 100;
+  demarrer_tours();
+  maintenant += 7'400;
+  EXPECT_EQ(temps_en_cours(NOIRS), 107);
+  char m[12], s[4];
+  texte_horloge(temps_affiche_noirs, m, s);
+  EXPECT_STREQ(m, "1");
+  EXPECT_STREQ(s, "47");
+  // A time base that goes back (a clock set back, a turn start from an
+  // earlier run) counts nothing rather than a negative time.
+  maintenant -= 3'600'000;
+  EXPECT_EQ(temps_en_cours(NOIRS), 100);
+  crochet_horloge_ms = nullptr;
+  remettre_horloges();
+}
+
+TEST(Play, TheEndOfAGameNamesTheWinnerAsTheBoardShowsIt) {
+  // Camp 0 has no move: camp 1 won, whatever camp 1 could do.
+  poser_fen("B:W8,11:B4");
+  ContexteFin c{0, false, 1, "Mister X", "Corvane"};
+  AnnonceFin a = annonce_fin(FIN_SANS_COUP_ORDINATEUR, c);
+  EXPECT_EQ(a.resultat, NOIRS_GAGNENT);
+  EXPECT_EQ(a.message, "Désolé, CORVANE a gagné");
+  c.couleur_ordi = 0;
+  EXPECT_EQ(annonce_fin(FIN_SANS_COUP_HUMAIN, c).message, "Bravo, vous avez gagné");
+  c.humain_contre_humain = true;
+  EXPECT_EQ(annonce_fin(FIN_SANS_COUP_HUMAIN, c).message, "White wins");
+  c.match_classe = 1;
+  EXPECT_EQ(annonce_fin(FIN_SANS_COUP_HUMAIN, c).message, "Corvane gagne");
+  // Codes that decide by themselves, the computer playing camp 0.
+  c = {1, false, 0, "Corvane", "Mister X"};
+  position_initiale();
+  EXPECT_EQ(annonce_fin(CODE_TEMPS_HUMAIN, c).resultat, BLANCS_GAGNENT);
+  EXPECT_EQ(annonce_fin(CODE_TEMPS_ORDINATEUR, c).resultat, NOIRS_GAGNENT);
+  EXPECT_EQ(annonce_fin(FIN_ABANDON, c).message, "Vous abandonnez, gain CORVANE");
+  EXPECT_EQ(annonce_fin(FIN_NULLE, c).resultat, PARTIE_NULLE);
+  EXPECT_EQ(annonce_fin(FIN_SANS_COUP_HUMAIN, c).message, "");
+}
+
+TEST(Play, DrawsProposedAndOffered) {
+  EXPECT_FALSE(nul_accepte(0, false, 20));
+  EXPECT_TRUE(nul_accepte(0, false, 19));
+  EXPECT_TRUE(nul_accepte(0, true, 19));
+  EXPECT_TRUE(nul_accepte(50, true, 8));
+  EXPECT_FALSE(nul_accepte(50, false, 8));
+  EXPECT_TRUE(nul_accepte(-50, false, 8));
+
+  // The computer offers: at most four pieces with a king, more than 20
+  // plies and no capture in the last 20, the result still open.
+  std::memset(partie, 0, sizeof partie);
+  std::uint8_t compte[5] = {0, 2, 0, 1, 1};
+  std::memcpy(nb_pieces, compte, sizeof compte);
+  nb_demi_coups = 21;
+  EXPECT_TRUE(offre_nul_ordinateur(100));
+  EXPECT_FALSE(offre_nul_ordinateur(30000));
+  nb_demi_coups = 20;
+  EXPECT_FALSE(offre_nul_ordinateur(100));
+  nb_demi_coups = 40;
+  partie[25].nb_prises = 1;
+  EXPECT_FALSE(offre_nul_ordinateur(100));
+  partie[20].nb_prises = 1;
+  partie[25].nb_prises = 0;
+  EXPECT_TRUE(offre_nul_ordinateur(100));
+  nb_pieces[DAME_NOIRE] = 0;
+  EXPECT_FALSE(offre_nul_ordinateur(100));
+  nb_pieces[PION_NOIR] = 2;
+  nb_pieces[DAME_NOIRE] = 1;
+  EXPECT_FALSE(offre_nul_ordinateur(100));  // five pieces
+  nb_demi_coups = 0;
+}
+
+TEST(Play, TheLowestLevelPlaysTheSecondMoveWhenAheadButNeverReplacesAForcedOne) {
+  jouer_sans_limite();
+  profondeur_imposee = 3;
+  // Camp 0 two men up, with several moves.
+  poser_fen("B:W29,30:B9,10,11,12");
+  commencer_partie();
+  const ChoixOrdinateur normal = choix_ordinateur(trait, false);
+  ChoixOrdinateur c = choix_ordinateur(trait, true);
+  EXPECT_EQ(c.coup, 1);
+  EXPECT_EQ(c.zut, normal.coup != 1);
+  // Behind in material: no handicap.
+  poser_fen("B:W25,26,27,28,29:B9");
+  commencer_partie();
+  EXPECT_FALSE(choix_ordinateur(trait, true).zut);
+  // One legal move: played at once, as it is.
+  poser_fen("B:W8:B4");
+  commencer_partie();
+  ASSERT_EQ(coups_legaux(trait), 1);
+  c = choix_ordinateur(trait, true);
+  EXPECT_TRUE(c.force);
+  EXPECT_EQ(c.coup, 0);
+  EXPECT_FALSE(c.zut);
+  profondeur_imposee = 0;
+  choisir_niveau(5);
+}
+
+}  // namespace

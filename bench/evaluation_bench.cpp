@@ -64,6 +64,7 @@ void evaluer_feuilles(benchmark::State& etat) {
   for (auto _ : etat) {
     for (const Feuille& f : ensemble) {
       std::memcpy(damier, f.cases, sizeof f.cases);
+      recalculer_masques();
       std::memcpy(nb_pieces, f.pieces, sizeof f.pieces);
       score_positionnel = f.positionnel;
       avance_tempo = f.tempo;

@@ -82,6 +82,7 @@ void pour_chaque_placement(int k, F&& f) {
 template <class F>
 int pour_chaque_suite(F&& f) {
   prof_courante = 2;
+  recalculer_masques();
   const int n = lister_coups(BLANCS);
   std::uint8_t sauvegarde[33];
   std::memcpy(sauvegarde, damier, sizeof sauvegarde);
@@ -96,6 +97,7 @@ int pour_chaque_suite(F&& f) {
       f(k, k < 0 ? 0u : static_cast<std::uint32_t>(indice_base(k, damier, NOIRS)));
     }
     std::memcpy(damier, sauvegarde, sizeof sauvegarde);
+    recalculer_masques();
   }
   trait = BLANCS;
   return n;
@@ -112,6 +114,7 @@ struct PositionGardee {
   }
   ~PositionGardee() {
     std::memcpy(damier, damier_sauve, sizeof damier_sauve);
+    recalculer_masques();
     trait = trait_sauve;
   }
 };

@@ -9,6 +9,7 @@
 
 std::uint8_t damier[33];
 Camp trait = BLANCS;
+std::uint32_t masque_blancs = 0, masque_noirs = 0, masque_dames = 0;
 
 
 namespace {
@@ -79,6 +80,12 @@ void preparer_listes() {
   effacer_brouillon_prises();
 }
 
+void recalculer_masques() {
+  masque_blancs = masque_cases(PION_BLANC, DAME_BLANCHE);
+  masque_noirs = masque_cases(PION_NOIR, DAME_NOIRE);
+  masque_dames = masque_cases(DAME_BLANCHE, DAME_NOIRE);
+}
+
 void compter_pieces() {
   std::memset(nb_pieces, 0, sizeof nb_pieces);
   for (int k = 1; k <= NB_CASES; ++k)
@@ -89,10 +96,12 @@ void vider_damier() {
   std::memset(damier, VIDE, sizeof damier);
   damier[0] = HORS_DAMIER;
   trait = BLANCS;
+  recalculer_masques();
 }
 
 void position_initiale() {
   vider_damier();
   for (int k = 1; k <= 12; ++k) damier[k] = PION_NOIR;
   for (int k = 21; k <= 32; ++k) damier[k] = PION_BLANC;
+  recalculer_masques();
 }

@@ -85,6 +85,11 @@ bool meme_coup(const Coup& a, const Coup& b);
 extern std::uint8_t damier[33];  // piece code per square; damier[0] == HORS_DAMIER
 extern Camp trait;               // side to move in the game position
 
+// The pieces of damier as square sets, bit k-1 for square k: white pieces,
+// black pieces, kings of either side. Every move made and taken back keeps
+// them in step; code that writes damier otherwise calls recalculer_masques.
+extern std::uint32_t masque_blancs, masque_noirs, masque_dames;
+
 extern const std::uint16_t ordre_cases[33];       // scan order: entry i = 33 - i
 extern const char noms_numeriques[33][3];         // "32".."01"
 extern const char noms_alphabetiques[33][3];      // "b8".."g1"
@@ -115,6 +120,30 @@ inline std::uint32_t masque_cases(Piece a, Piece b) {
     if (damier[k] == a || damier[k] == b) m |= 1u << (k - 1);
   return m;
 #endif
+}
+
+// Rebuilds masque_blancs, masque_noirs and masque_dames from damier.
+void recalculer_masques();
+
+// Bit of square k in the masks.
+constexpr std::uint32_t bit_case(Case k) { return 1u << (k - 1); }
+
+// Puts the masks in step with move m of the piece p, which ends as c on the
+// final square: the origin emptied, the captured squares emptied, the final
+// square filled.
+inline void masques_apres_coup(const Coup& m, Piece p, Piece c) {
+  std::uint32_t pris = 0;
+  for (int k = 1; k <= m.nb_prises; ++k) pris |= bit_case(m.prises[k]);
+  const std::uint32_t depart = bit_case(m.depart), arrivee = bit_case(m.arrivee);
+  if (est_blanc(p)) {
+    masque_blancs = (masque_blancs & ~depart) | arrivee;
+    masque_noirs &= ~pris;
+  } else {
+    masque_noirs = (masque_noirs & ~depart) | arrivee;
+    masque_blancs &= ~pris;
+  }
+  masque_dames &= ~(pris | depart);
+  if (est_dame(c)) masque_dames |= arrivee;
 }
 
 // Numeric (false) or algebraic (true) square names in noms_cases.

@@ -178,4 +178,5 @@ void placer_position(const Position& pos) {
   std::memcpy(damier, pos.cases, sizeof damier);
   damier[0] = HORS_DAMIER;
   trait = pos.trait;
+  recalculer_masques();
 }

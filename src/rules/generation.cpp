@@ -206,9 +206,10 @@ struct Masques {
   std::uint32_t pions, dames, ennemis, vides;
 };
 
-inline Masques lire_masques(Piece pion, Piece dame) {
-  return {masque_cases(pion, pion), masque_cases(dame, dame), masque_cases(ennemi_pion, ennemi_dame),
-          masque_cases(VIDE, VIDE)};
+inline Masques lire_masques(bool noir) {
+  const std::uint32_t propres = noir ? masque_noirs : masque_blancs;
+  return {propres & ~masque_dames, propres & masque_dames, noir ? masque_blancs : masque_noirs,
+          ~(masque_blancs | masque_noirs)};
 }
 
 // One diagonal step of every square of a mask. Rows of squares 1-4, 9-12...
@@ -265,7 +266,12 @@ void effacer_brouillon_prises() {
   liste_debordee = false;
 }
 
-std::uint8_t lister_coups(Camp camp) {
+namespace {
+
+// The capture pass of lister_coups: every capture of `camp` into list
+// prof_courante, in scan order (ordre_cases): each side from its own back
+// row forward. Men that cannot jump at all are passed over.
+int lister_prises(Camp camp, const Masques& masques) {
   const int p = prof_courante;
   nb_coups[p] = 0;
   nb_prises_courant = 0;
@@ -273,34 +279,33 @@ std::uint8_t lister_coups(Camp camp) {
   liste_debordee = false;
   choisir_ennemis(camp);
   const bool noir = camp == NOIRS;
-  const Piece pion = noir ? PION_NOIR : PION_BLANC;
-  const Piece dame = noir ? DAME_NOIRE : DAME_BLANCHE;
-
-  // Capture pass over the own pieces in scan order (ordre_cases): each side
-  // from its own back row forward.
-  // Men that cannot jump at all are passed over.
-  const Masques masques = lire_masques(pion, dame);
-  const std::uint32_t propres = masques.pions | masques.dames;
   for (std::uint32_t m = pions_preneurs(masques) | masques.dames; m != 0;) {
     const Case s = extraire_suivante(m, noir);
     const Piece c = damier[s];
-    if (c == pion) {
-      origine = s;
+    origine = s;
+    if (masques.pions & bit_case(s)) {
       prises_pion<false>(s, 1);
-      damier[s] = c;
     } else {
-      origine = s;
       chemin_prises[1] = 0;
       nb_prises_courant = 0;
       prises_dame<false>(s, ENTREE_LIBRE, 1);
-      damier[s] = c;
     }
+    damier[s] = c;
   }
-  int n = nb_coups[p];
+  return nb_coups[p];
+}
+
+}  // namespace
+
+std::uint8_t lister_coups(Camp camp) {
+  const Masques masques = lire_masques(camp == NOIRS);
+  int n = lister_prises(camp, masques);
   if (n > 0) return static_cast<std::uint8_t>(n);
 
   // No capture anywhere: quiet moves in the same piece order.
   nb_prises_courant = 0;
+  const bool noir = camp == NOIRS;
+  const int p = prof_courante;
   Coup* liste = listes_coups[p];
   const int d0 = noir ? BAS_GAUCHE : HAUT_GAUCHE;
   auto calme = [&](Case s, Case arrivee) {
@@ -314,13 +319,27 @@ std::uint8_t lister_coups(Camp camp) {
     m.nb_prises = 0;
     m.note = 0;
   };
-  for (std::uint32_t m = propres; m != 0;) {
+  // A man's two steps are written whatever they hold and kept when the square
+  // is empty: no branch to guess. Near the end of the list the careful way.
+  auto pas_pion = [&](Case s, Case arrivee) {
+    Coup& m = liste[n];
+    m.depart = s;
+    m.arrivee = arrivee;
+    m.nb_prises = 0;
+    m.note = 0;
+    n += damier[arrivee] == VIDE;
+  };
+  for (std::uint32_t m = masques.pions | masques.dames; m != 0;) {
     const Case s = extraire_suivante(m, noir);
-    if (damier[s] == pion) {
-      const Case a = voisins[d0][s];
-      if (damier[a] == VIDE) calme(s, a);
-      const Case b = voisins[d0 + 1][s];
-      if (damier[b] == VIDE) calme(s, b);
+    if (masques.pions & bit_case(s)) {
+      const Case a = voisins[d0][s], b = voisins[d0 + 1][s];
+      if (n + 2 <= MAX_COUPS) {
+        pas_pion(s, a);
+        pas_pion(s, b);
+      } else {
+        if (damier[a] == VIDE) calme(s, a);
+        if (damier[b] == VIDE) calme(s, b);
+      }
     } else {
       for (int d = 0; d < 4; ++d)
         for (Case a = voisins[d][s]; damier[a] == VIDE; a = voisins[d][a]) calme(s, a);
@@ -328,6 +347,22 @@ std::uint8_t lister_coups(Camp camp) {
   }
   nb_coups[p] = static_cast<std::uint8_t>(n);
   return static_cast<std::uint8_t>(n);
+}
+
+std::uint8_t compter_coups(Camp camp) {
+  const Masques masques = lire_masques(camp == NOIRS);
+  const int n = lister_prises(camp, masques);
+  if (n > 0) return static_cast<std::uint8_t>(n);
+  // One direction maps distinct men to distinct squares: a popcount per direction.
+  const int d0 = camp == NOIRS ? BAS_GAUCHE : HAUT_GAUCHE;
+  int total = __builtin_popcount(pas(d0, masques.pions) & masques.vides) +
+              __builtin_popcount(pas(d0 + 1, masques.pions) & masques.vides);
+  for (std::uint32_t m = masques.dames; m != 0; m &= m - 1) {
+    const Case s = static_cast<Case>(__builtin_ctz(m) + 1);
+    for (int d = 0; d < 4; ++d)
+      for (Case a = voisins[d][s]; damier[a] == VIDE; a = voisins[d][a]) ++total;
+  }
+  return static_cast<std::uint8_t>(total < MAX_COUPS ? total : MAX_COUPS);
 }
 
 void chercher_prises_avec_escales(Case s) {

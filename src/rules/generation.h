@@ -27,7 +27,12 @@ extern std::uint8_t cases_sautees[LIGNES_ESCALES][15];  // square jumped at each
 
 // Fills list prof_courante with the moves of `camp` (1 black, else white) in
 // generation order, every note 0, and returns their number.
+// Reads the board's masks, which must be in step with damier.
 std::uint8_t lister_coups(Camp camp);
+
+// The number lister_coups returns. Captures are listed as it lists them;
+// quiet moves are only counted, list prof_courante keeps older contents.
+std::uint8_t compter_coups(Camp camp);
 
 // Capture search of the piece on `s` appending to list 1 with its landing
 // squares recorded in escales / cases_sautees. Sets the enemy codes from the

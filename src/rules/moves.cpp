@@ -7,6 +7,7 @@
 std::uint8_t coups_legaux(Camp camp) {
   prof_courante = 1;
   preparer_listes();
+  recalculer_masques();  // the caller may have written damier directly
   return lister_coups(camp);
 }
 
@@ -66,6 +67,7 @@ void jouer_coup(const Coup& m) {
   damier[m.depart] = VIDE;
   for (int k = 1; k <= m.nb_prises; ++k) damier[m.prises[k]] = VIDE;
   damier[m.arrivee] = couronner(p, m.arrivee);
+  masques_apres_coup(m, p, damier[m.arrivee]);
   trait = adversaire(trait);
 }
 
@@ -83,5 +85,6 @@ void appliquer_coup(const Coup& m) {
   }
   damier[m.arrivee] = c;
   damier[0] = HORS_DAMIER;
+  masques_apres_coup(m, p, c);
   derniere_arrivee = m.arrivee;
 }

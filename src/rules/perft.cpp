@@ -23,9 +23,11 @@ int doublon(const Coup* liste, const std::uint32_t* masques, int i) {
 
 ComptePerft compter(Camp camp, int profondeur, int ply) {
   prof_courante = static_cast<std::int8_t>(ply);
-  const int n = lister_coups(camp);
+  // The last ply only counts: its quiet moves are not written out.
+  const int n = profondeur == 1 ? compter_coups(camp) : lister_coups(camp);
   const Coup* liste = listes_coups[ply];
-  const bool prises = n > 0 && liste[0].nb_prises > 0;
+  // A count without a list has no captures.
+  const bool prises = n > 0 && nb_coups[ply] == n && liste[0].nb_prises > 0;
   std::uint32_t masques[MAX_COUPS];
   if (prises)
     for (int i = 0; i < n; ++i) masques[i] = masque_prises(liste[i]);
@@ -42,6 +44,7 @@ ComptePerft compter(Camp camp, int profondeur, int ply) {
   std::uint64_t sous_arbre[MAX_COUPS];
   std::uint8_t sauvegarde[33];
   std::memcpy(sauvegarde, damier, sizeof sauvegarde);
+  const std::uint32_t blancs = masque_blancs, noirs = masque_noirs, dames = masque_dames;
   for (int i = 0; i < n; ++i) {
     const int j = prises ? doublon(liste, masques, i) : -1;
     if (j >= 0) {  // same position as move j: same subtree, counted once as unique
@@ -54,8 +57,12 @@ ComptePerft compter(Camp camp, int profondeur, int ply) {
     damier[m.depart] = VIDE;
     for (int k = 1; k <= m.nb_prises; ++k) damier[m.prises[k]] = VIDE;
     damier[m.arrivee] = couronner(p, m.arrivee);
+    masques_apres_coup(m, p, damier[m.arrivee]);
     const ComptePerft c = compter(adversaire(camp), profondeur - 1, ply + 1);
     std::memcpy(damier, sauvegarde, sizeof sauvegarde);
+    masque_blancs = blancs;
+    masque_noirs = noirs;
+    masque_dames = dames;
     sous_arbre[i] = c.coups;
     total.coups += c.coups;
     total.uniques += c.uniques;
@@ -68,5 +75,6 @@ ComptePerft compter(Camp camp, int profondeur, int ply) {
 ComptePerft perft(Camp camp, int profondeur) {
   preparer_listes();
   damier[0] = HORS_DAMIER;
+  recalculer_masques();
   return profondeur < 1 ? ComptePerft{1, 1} : compter(camp, profondeur, 1);
 }

@@ -173,6 +173,7 @@ void afficher_recherche(Score score) {
 
 std::uint8_t choisir_coup(Camp camp) {
   damier[0] = HORS_DAMIER;
+  recalculer_masques();
   preparer_listes();
   if (reflexion_anticipee == 0) {
     debut_reflexion = heure_en_secondes() - horloge(camp);

@@ -39,6 +39,9 @@ Piece piece_jouee_racine = VIDE;
 
 void sauver_etat(EtatNoeud& e) {
   std::memcpy(e.cases, damier, sizeof e.cases);
+  e.blancs = masque_blancs;
+  e.noirs = masque_noirs;
+  e.dames = masque_dames;
   std::memcpy(e.pieces, nb_pieces, sizeof e.pieces);
   e.positionnel = score_positionnel;
   e.tempo = avance_tempo;
@@ -52,6 +55,9 @@ void sauver_etat(EtatNoeud& e) {
 
 void restaurer_etat(const EtatNoeud& e) {
   std::memcpy(damier, e.cases, sizeof e.cases);
+  masque_blancs = e.blancs;
+  masque_noirs = e.noirs;
+  masque_dames = e.dames;
   std::memcpy(nb_pieces, e.pieces, sizeof e.pieces);
   score_positionnel = e.positionnel;
   avance_tempo = e.tempo;

@@ -22,6 +22,7 @@ constexpr int BILAN_DAME = 3;
 // moves are taken back by copying, never by an inverse move.
 struct EtatNoeud {
   std::uint8_t cases[33];
+  std::uint32_t blancs, noirs, dames;  // the board's masks
   std::uint8_t pieces[5];
   std::int32_t positionnel;
   std::int32_t tempo;

@@ -370,6 +370,7 @@ void TForm1::quitter() {
   arret_calcul = 1;
   std::copy(std::begin(damier_sauve), std::end(damier_sauve), std::begin(damier));
   damier[0] = HORS_DAMIER;
+  recalculer_masques();
   langue_courante = static_cast<std::uint8_t>(langue_cochee());
   // The game and the settings go to "last32.dam" here once game files exist.
   liberer_et_terminer();

@@ -53,6 +53,7 @@ int score_apres_coup(const Croissance& c, Camp adverse) {
     signe = -signe;
   }
   std::memcpy(damier, sauve, sizeof sauve);
+  recalculer_masques();
   trait = trait_sauve;
   return score;
 }
@@ -78,6 +79,7 @@ std::vector<Coup> coups_retenus(Croissance& c, int largeur) {
     ++c.recherches;
     notes.push_back({score_apres_coup(c, adversaire(camp)), m});
     std::memcpy(damier, sauve, sizeof sauve);
+    recalculer_masques();
     trait = camp;
   }
   std::stable_sort(notes.begin(), notes.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -105,6 +107,7 @@ void grandir(Croissance& c, std::vector<CoupBibliotheque>& ligne) {
     grandir(c, ligne);
     ligne.pop_back();
     std::memcpy(damier, sauve, sizeof sauve);
+    recalculer_masques();
     trait = camp;
   }
 }

@@ -295,15 +295,22 @@ Catalogue lire_regles(const Regle* regles, int nombre, bool blancs, bool noirs) 
     const Condition& c = n.condition;
     cat.filtres.push_back({c.pb | c.pn | c.xb | c.xn | c.occupe, c.vide});
   }
+  for (std::uint16_t i : cat.racines) {
+    const Condition& c = cat.noeuds[i].condition;
+    cat.filtres_racines.pb.push_back(c.pb);
+    cat.filtres_racines.pn.push_back(c.pn);
+    cat.filtres_racines.vide.push_back(c.vide);
+    cat.filtres_racines.plein.push_back(cat.filtres[i].plein);
+  }
   return cat;
 }
 
 Plateau lire_plateau(bool trait_blanc) {
   Plateau p;
-  p.pb = masque_cases(PION_BLANC, PION_BLANC);
-  p.pn = masque_cases(PION_NOIR, PION_NOIR);
-  p.xb = masque_cases(PION_BLANC, DAME_BLANCHE);
-  p.xn = masque_cases(PION_NOIR, DAME_NOIRE);
+  p.pb = masque_blancs & ~masque_dames;
+  p.pn = masque_noirs & ~masque_dames;
+  p.xb = masque_blancs;
+  p.xn = masque_noirs;
   p.vide = ~(p.xb | p.xn);
   p.drapeaux = trait_blanc ? TRAIT_BLANC : TRAIT_NOIR;
   p.drapeaux |= phase_partie < 2 ? PHASE_01 : PHASE_23;
@@ -314,28 +321,58 @@ Plateau lire_plateau(bool trait_blanc) {
   return p;
 }
 
+namespace {
+
+// Calls f(r) for every top-level rule r, in order, that passes the filter on
+// its men and squares, until f returns true.
+template <class F>
+void pour_racines_possibles(const Catalogue& cat, const Plateau& p, F&& f) {
+  const FiltresRacines& fr = cat.filtres_racines;
+  const std::size_t n = cat.racines.size();
+  const std::uint32_t plein = ~p.vide;
+  for (std::size_t debut = 0; debut < n; debut += 64) {
+    const std::size_t fin = n - debut < 64 ? n : debut + 64;
+    std::uint64_t possibles = 0;
+    for (std::size_t r = debut; r < fin; ++r) {
+      const std::uint32_t manque = ((p.pb & fr.pb[r]) ^ fr.pb[r]) | ((p.pn & fr.pn[r]) ^ fr.pn[r]) |
+                                   ((p.vide & fr.vide[r]) ^ fr.vide[r]) | ((plein & fr.plein[r]) ^ fr.plein[r]);
+      possibles |= static_cast<std::uint64_t>(manque == 0) << (r - debut);
+    }
+    for (; possibles != 0; possibles &= possibles - 1)
+      if (f(debut + static_cast<std::size_t>(__builtin_ctzll(possibles)))) return;
+  }
+}
+
+}  // namespace
+
 int somme(const Catalogue& cat, const Plateau& p) {
   int s = 0;
-  for (std::uint16_t i : cat.racines)
+  pour_racines_possibles(cat, p, [&](std::size_t r) {
+    const std::uint16_t i = cat.racines[r];
     if (noeud_vrai(cat, i, p)) s += valeur_noeud(cat, cat.noeuds[i], p);
+    return false;
+  });
   return s;
 }
 
 int premier(const Catalogue& cat, const Plateau& p, int* regle) {
-  for (std::size_t r = 0; r < cat.racines.size(); ++r) {
-    if (!noeud_vrai(cat, cat.racines[r], p)) continue;
+  int resultat = 0;
+  pour_racines_possibles(cat, p, [&](std::size_t r) {
+    if (!noeud_vrai(cat, cat.racines[r], p)) return false;
     const Noeud& n = cat.noeuds[cat.racines[r]];
     for (int i = 0; i < n.nombre; ++i) {
       if (!noeud_vrai(cat, n.premier + i, p)) continue;
       const int v = valeur_noeud(cat, cat.noeuds[n.premier + i], p);
       if (v != 0) {
         if (regle != nullptr) *regle = static_cast<int>(r);
-        return v;
+        resultat = v;
+        return true;
       }
       break;
     }
-  }
-  return 0;
+    return false;
+  });
+  return resultat;
 }
 
 }  // namespace motifs

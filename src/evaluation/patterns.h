@@ -72,10 +72,17 @@ struct Filtre {
   std::uint32_t vide = 0;   // squares that must be empty
 };
 
+// The top-level rules' main squares side by side, one array per kind, so
+// that one pass without branches tells which of them may hold.
+struct FiltresRacines {
+  std::vector<std::uint32_t> pb, pn, vide, plein;
+};
+
 struct Catalogue {
   std::vector<Noeud> noeuds;
   std::vector<Filtre> filtres;                       // one per node, same index
   std::vector<std::uint16_t> racines;                // top-level rules in order
+  FiltresRacines filtres_racines;                    // one per top-level rule, same order
   std::vector<std::vector<Condition>> alternatives;  // groups referred to by Condition::groupe
 };
 

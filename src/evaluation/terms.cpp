@@ -85,9 +85,9 @@ int terme_surete_pions(Camp cote) {
   }();
   constexpr std::uint32_t DEPUIS_9 = ~0u << 8, JUSQUA_24 = (1u << 24) - 1;
   int s = 0;
-  for (std::uint32_t m = masque_cases(PION_BLANC, PION_BLANC) & cases_interieures & DEPUIS_9; m != 0; m &= m - 1)
+  for (std::uint32_t m = masque_blancs & ~masque_dames & cases_interieures & DEPUIS_9; m != 0; m &= m - 1)
     s += surete_pion(__builtin_ctz(m) + 1, BLANCHE, false);
-  for (std::uint32_t m = masque_cases(PION_NOIR, PION_NOIR) & cases_interieures & JUSQUA_24; m != 0; m &= m - 1)
+  for (std::uint32_t m = masque_noirs & ~masque_dames & cases_interieures & JUSQUA_24; m != 0; m &= m - 1)
     s -= surete_pion(__builtin_ctz(m) + 1, NOIRE, true);
   s = borner(s, -60, 60);
   return cote == NOIRS ? -s : s;

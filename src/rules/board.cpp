@@ -90,6 +90,7 @@ void compter_pieces() {
   std::memset(nb_pieces, 0, sizeof nb_pieces);
   for (int k = 1; k <= NB_CASES; ++k)
     if (damier[k] >= PION_BLANC && damier[k] <= DAME_NOIRE) ++nb_pieces[damier[k]];
+  recalculer_masques();
 }
 
 void vider_damier() {

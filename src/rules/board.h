@@ -156,6 +156,6 @@ void preparer_listes();
 // Prints the message on standard output and ends the program with status 1.
 [[noreturn]] void echec_allocation(const char* message);
 
-void compter_pieces();         // recount nb_pieces from damier
+void compter_pieces();         // recount nb_pieces from damier and rebuild the masks
 void vider_damier();           // every square empty, sentinel set, white to move
 void position_initiale();      // 12 men a side, white to move

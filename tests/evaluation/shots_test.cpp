@@ -51,6 +51,7 @@ int jouer_au_mieux(Camp camp, int prof, int ply) {
     jouer_coup(m);
     const int v = jouer_au_mieux(adversaire(camp), prof - 1, ply + 1);
     std::memcpy(damier, sauve, sizeof sauve);
+    recalculer_masques();
     meilleur = camp == BLANCS ? std::max(meilleur, v) : std::min(meilleur, v);
   }
   return meilleur;

@@ -30,6 +30,7 @@ const fs::path BIN = CORVANE_BIN_DIR;
 void poser(std::initializer_list<std::pair<int, Piece>> pieces) {
   vider_damier();
   for (const auto& [s, p] : pieces) damier[s] = p;
+  recalculer_masques();
 }
 
 // Every legal placement of class k with white (the side to move) going
@@ -401,6 +402,7 @@ TEST_F(Bases, ThreeKingsCannotBeatALoneKingHoldingTheLongDiagonalWithTheMove) {
       if (damier[s] == DAME_NOIRE && sur_diagonale(s)) return;
       if (damier[s] == DAME_BLANCHE && !sur_diagonale(s)) return;
     }
+    recalculer_masques();
     const int n = lister_coups(BLANCS);
     if (n > 0 && listes_coups[2][0].nb_prises > 0) return;  // a capture is forced
     ++positions;

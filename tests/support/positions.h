@@ -21,6 +21,7 @@
 inline void poser(std::initializer_list<std::pair<int, Piece>> pieces, Camp camp = BLANCS) {
   vider_damier();
   for (const auto& [k, p] : pieces) damier[k] = p;
+  recalculer_masques();
   trait = camp;
 }
 

@@ -4,6 +4,9 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "evaluation/evaluation.h"
 
@@ -302,6 +305,9 @@ Catalogue lire_regles(const Regle* regles, int nombre, bool blancs, bool noirs) 
     cat.filtres_racines.vide.push_back(c.vide);
     cat.filtres_racines.plein.push_back(cat.filtres[i].plein);
   }
+  FiltresRacines& fr = cat.filtres_racines;
+  const std::size_t arrondi = (fr.pb.size() + 3) / 4 * 4;
+  for (auto* v : {&fr.pb, &fr.pn, &fr.vide, &fr.plein}) v->resize(arrondi, 0);
   return cat;
 }
 
@@ -333,11 +339,28 @@ void pour_racines_possibles(const Catalogue& cat, const Plateau& p, F&& f) {
   for (std::size_t debut = 0; debut < n; debut += 64) {
     const std::size_t fin = n - debut < 64 ? n : debut + 64;
     std::uint64_t possibles = 0;
+#ifdef __SSE2__
+    // Four rules at a time; the arrays are padded to a multiple of four.
+    const __m128i pb = _mm_set1_epi32(static_cast<int>(p.pb)), pn = _mm_set1_epi32(static_cast<int>(p.pn));
+    const __m128i vide = _mm_set1_epi32(static_cast<int>(p.vide)), occ = _mm_set1_epi32(static_cast<int>(plein));
+    const auto manque = [](__m128i a, const std::uint32_t* f) {
+      const __m128i m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(f));
+      return _mm_xor_si128(_mm_and_si128(a, m), m);
+    };
+    for (std::size_t r = debut; r < fin; r += 4) {
+      const __m128i m = _mm_or_si128(_mm_or_si128(manque(pb, fr.pb.data() + r), manque(pn, fr.pn.data() + r)),
+                                     _mm_or_si128(manque(vide, fr.vide.data() + r), manque(occ, fr.plein.data() + r)));
+      const int bits = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(m, _mm_setzero_si128())));
+      possibles |= static_cast<std::uint64_t>(bits) << (r - debut);
+    }
+    if (fin - debut < 64) possibles &= (std::uint64_t{1} << (fin - debut)) - 1;
+#else
     for (std::size_t r = debut; r < fin; ++r) {
       const std::uint32_t manque = ((p.pb & fr.pb[r]) ^ fr.pb[r]) | ((p.pn & fr.pn[r]) ^ fr.pn[r]) |
                                    ((p.vide & fr.vide[r]) ^ fr.vide[r]) | ((plein & fr.plein[r]) ^ fr.plein[r]);
       possibles |= static_cast<std::uint64_t>(manque == 0) << (r - debut);
     }
+#endif
     for (; possibles != 0; possibles &= possibles - 1)
       if (f(debut + static_cast<std::size_t>(__builtin_ctzll(possibles)))) return;
   }

@@ -73,7 +73,8 @@ struct Filtre {
 };
 
 // The top-level rules' main squares side by side, one array per kind, so
-// that one pass without branches tells which of them may hold.
+// that one pass without branches tells which of them may hold; padded with
+// empty filters to a multiple of four rules.
 struct FiltresRacines {
   std::vector<std::uint32_t> pb, pn, vide, plein;
 };

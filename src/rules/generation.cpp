@@ -244,6 +244,39 @@ inline std::uint32_t pions_preneurs(const Masques& m) {
   return r & m.pions;
 }
 
+// The squares a king on s looks along in direction d, nearest first and
+// up to the edge, as a mask.
+constexpr std::uint32_t rayon(int d, int s) {
+  std::uint32_t m = 0;
+  for (int k = voisins[d][s]; k != 0; k = voisins[d][k]) m |= 1u << (k - 1);
+  return m;
+}
+struct Rayons {
+  std::uint32_t m[4][33];
+};
+constexpr Rayons calculer_rayons() {
+  Rayons r{};
+  for (int d = 0; d < 4; ++d)
+    for (int s = 1; s <= NB_CASES; ++s) r.m[d][s] = rayon(d, s);
+  return r;
+}
+constexpr Rayons RAYONS = calculer_rayons();
+
+// Kings of the mask that see, along some line, an enemy with an empty
+// square behind it: only they may capture (pieces between are not looked at).
+inline std::uint32_t dames_preneuses(const Masques& m) {
+  std::uint32_t r = 0;
+  for (std::uint32_t k = m.dames; k != 0; k &= k - 1) {
+    const int s = __builtin_ctz(k) + 1;
+    for (int d = 0; d < 4; ++d)
+      if (RAYONS.m[d][s] & m.ennemis & pas(3 - d, m.vides)) {
+        r |= 1u << (s - 1);
+        break;
+      }
+  }
+  return r;
+}
+
 // Next own square in scan order: white from square 32 down, black from 1 up.
 inline Case extraire_suivante(std::uint32_t& m, bool noir) {
   Case s;
@@ -270,7 +303,7 @@ namespace {
 
 // The capture pass of lister_coups: every capture of `camp` into list
 // prof_courante, in scan order (ordre_cases): each side from its own back
-// row forward. Men that cannot jump at all are passed over.
+// row forward. Pieces that cannot jump at all are passed over.
 int lister_prises(Camp camp, const Masques& masques) {
   const int p = prof_courante;
   nb_coups[p] = 0;
@@ -279,7 +312,7 @@ int lister_prises(Camp camp, const Masques& masques) {
   liste_debordee = false;
   choisir_ennemis(camp);
   const bool noir = camp == NOIRS;
-  for (std::uint32_t m = pions_preneurs(masques) | masques.dames; m != 0;) {
+  for (std::uint32_t m = pions_preneurs(masques) | dames_preneuses(masques); m != 0;) {
     const Case s = extraire_suivante(m, noir);
     const Piece c = damier[s];
     origine = s;

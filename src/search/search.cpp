@@ -188,6 +188,12 @@ constexpr Piece couleur_inverse(Piece p) {
 }  // namespace
 
 int reconnaitre_gain_dames(int n, Camp camp_dames) {
+  // Every pattern needs a king on one end of its diagonal: b8 h2, d8 h4, f8 a3.
+  static constexpr Case BOUTS[6] = {1, 28, 2, 20, 3, 21};
+  const Piece dame = camp_dames == NOIRS ? DAME_NOIRE : DAME_BLANCHE;
+  bool bout_tenu = false;
+  for (Case b : BOUTS) bout_tenu |= damier[camp_dames == NOIRS ? NB_CASES + 1 - b : b] == dame;
+  if (!bout_tenu) return 0;
   Vue v;
   v.c[0] = HORS_DAMIER;
   for (int k = 1; k <= NB_CASES; ++k)

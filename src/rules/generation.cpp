@@ -277,6 +277,15 @@ inline std::uint32_t dames_preneuses(const Masques& m) {
   return r;
 }
 
+// Number of squares of a mask, without a library call where the processor
+// has no instruction for it.
+constexpr int nombre_cases(std::uint32_t m) {
+  m = m - ((m >> 1) & 0x55555555u);
+  m = (m & 0x33333333u) + ((m >> 2) & 0x33333333u);
+  return static_cast<int>((((m + (m >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+}
+static_assert(nombre_cases(0) == 0 && nombre_cases(0xFFFFFFFFu) == 32 && nombre_cases(0x80000101u) == 3);
+
 // Next own square in scan order: white from square 32 down, black from 1 up.
 inline Case extraire_suivante(std::uint32_t& m, bool noir) {
   Case s;
@@ -388,8 +397,8 @@ std::uint8_t compter_coups(Camp camp) {
   if (n > 0) return static_cast<std::uint8_t>(n);
   // One direction maps distinct men to distinct squares: a popcount per direction.
   const int d0 = camp == NOIRS ? BAS_GAUCHE : HAUT_GAUCHE;
-  int total = __builtin_popcount(pas(d0, masques.pions) & masques.vides) +
-              __builtin_popcount(pas(d0 + 1, masques.pions) & masques.vides);
+  int total = nombre_cases(pas(d0, masques.pions) & masques.vides) +
+              nombre_cases(pas(d0 + 1, masques.pions) & masques.vides);
   for (std::uint32_t m = masques.dames; m != 0; m &= m - 1) {
     const Case s = static_cast<Case>(__builtin_ctz(m) + 1);
     for (int d = 0; d < 4; ++d)

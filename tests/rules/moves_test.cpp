@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "rules/generation.h"
 #include "rules/moves.h"
 #include "support/positions.h"
@@ -140,4 +142,36 @@ TEST(BoardMove, CaptureAndCrowningKeepThePieceCountsAndTheTurn) {
   EXPECT_EQ(damier[2], DAME_BLANCHE);
   EXPECT_EQ(nb_pieces[PION_BLANC], 0);
   EXPECT_EQ(nb_pieces[DAME_BLANCHE], 1);
+}
+
+// The masks follow every move made, either way of making it, through
+// random games with crownings and captured kings.
+TEST(BoardMasks, StayInStepWithTheBoardThroughRandomGames) {
+  std::mt19937 alea(11);
+  int dames_vues = 0;
+  auto en_accord = [] {
+    return masque_blancs == masque_cases(PION_BLANC, DAME_BLANCHE) &&
+           masque_noirs == masque_cases(PION_NOIR, DAME_NOIRE) &&
+           masque_dames == masque_cases(DAME_BLANCHE, DAME_NOIRE);
+  };
+  for (int partie = 0; partie < 100; ++partie) {
+    position_initiale();
+    compter_pieces();
+    preparer_listes();
+    prof_courante = 1;
+    Camp camp = BLANCS;
+    for (int demi = 0; demi < 150; ++demi) {
+      const int n = lister_coups(camp);
+      if (n == 0) break;
+      const Coup m = listes_coups[1][alea() % n];
+      if (demi % 2 == 0)
+        jouer_coup(m);
+      else
+        appliquer_coup(m);
+      ASSERT_TRUE(en_accord()) << "game " << partie << " ply " << demi;
+      dames_vues += masque_dames != 0;
+      camp = adversaire(camp);
+    }
+  }
+  EXPECT_GT(dames_vues, 100);  // crowning and captured kings were part of it
 }

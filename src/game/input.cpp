@@ -87,6 +87,7 @@ void completer(Case origine) {
   nb_prises_courant = m.nb_prises;
   damier[origine] = VIDE;
   for (int j = 1; j <= m.nb_prises; ++j) damier[m.prises[j]] = VIDE;
+  recalculer_masques();
 }
 
 EtatSaisie saisir_prise(Case s) {
@@ -207,6 +208,7 @@ void terminer_coup_humain() {
   const Piece p = couronner(c.piece, c.arrivee);
   damier[c.depart] = VIDE;
   damier[c.arrivee] = p;
+  recalculer_masques();
   afficher_case(c.arrivee, p);
   redessiner_cases_vides();
   abandonner_saisie();

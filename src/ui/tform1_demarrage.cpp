@@ -364,6 +364,7 @@ void TForm1::quitter() {
     fin_programme = 1;
     std::copy(std::begin(damier_sauve), std::end(damier_sauve), std::begin(damier));
     damier[0] = HORS_DAMIER;
+    recalculer_masques();
     langue_courante = static_cast<std::uint8_t>(langue_cochee());
     return;
   }

@@ -273,6 +273,7 @@ void TForm1::tour_ordinateur() {
     p = couronner(p, d);
     afficher_case(d, p);
     damier[d] = p;
+    recalculer_masques();
     afficher_nb_pieces();
     controle_temps();
     supprimer_lignes_reprises();
@@ -314,6 +315,7 @@ void TForm1::clic1(int x, int y) {
   if (c < 0 || c >= 8 || r < 0 || r >= 8 || (c + r) % 2 == 0) return;
   if (installation_en_cours != 0) {
     damier[s] = damier_sauve[s] = static_cast<std::uint8_t>(piece_a_placer);
+    recalculer_masques();
     afficher_case(s, piece_a_placer);
     afficher_nb_pieces();  // the counts follow the pieces placed
     position_changee();

@@ -298,6 +298,7 @@ void TForm1::BitBtn25Click() {
 void TForm1::restaurer_demi_coup() {
   const EntreePartie& e = partie[nb_demi_coups];
   std::memcpy(damier + 1, e.position + 1, NB_CASES);
+  recalculer_masques();
   temps_blancs = e.temps_blancs;
   temps_noirs = e.temps_noirs;
   couleur_ordi = e.couleur_ordi;
@@ -445,6 +446,7 @@ void TForm1::Entrerpositionclick() {
     // Play goes on from the position now on the board; a changed position
     // or side to move starts a new record from it.
     std::memcpy(damier + 1, damier_sauve + 1, NB_CASES);
+    recalculer_masques();
     if (std::memcmp(damier_a_l_entree_ + 1, damier_sauve + 1, NB_CASES) != 0 || trait != trait_a_l_entree_) {
       nb_demi_coups = 0;
       dernier_demi_coup = 0;
@@ -477,6 +479,7 @@ void TForm1::vider() {
     damier[s] = damier_sauve[s] = VIDE;
     afficher_case(s, VIDE);
   }
+  recalculer_masques();
   position_changee();
 }
 

@@ -29,18 +29,11 @@ int surete_pion(int k, const Orientation& o, bool noir) {
   int v = 0;
   const Case b2 = voisins[o.b2][k], b3 = voisins[o.b3][k];
   const Case f0 = voisins[o.f0][k], f1 = voisins[o.f1][k];
-  // 1. Holes behind the man.
-  if (b2 != 0 && damier[b2] == VIDE) {
-    v -= 2;
-    if (damier[voisins[o.b2][b2]] == VIDE) v -= 3;
-    if (damier[b3] == VIDE) v -= 2;
-  }
-  if (b3 != 0 && damier[b3] == VIDE) {
-    v -= 2;
-    if (damier[voisins[o.b3][b3]] == VIDE) v -= 3;
-    if (damier[b2] == VIDE) v -= 2;
-  }
-  const bool dos_vide = damier[b2] == VIDE && damier[b3] == VIDE;
+  // 1. Holes behind the man, counted without branches.
+  const int vide2 = damier[b2] == VIDE, vide3 = damier[b3] == VIDE;
+  v -= (b2 != 0 && vide2) * (2 + 3 * (damier[voisins[o.b2][b2]] == VIDE) + 2 * vide3);
+  v -= (b3 != 0 && vide3) * (2 + 3 * (damier[voisins[o.b3][b3]] == VIDE) + 2 * vide2);
+  const bool dos_vide = vide2 && vide3;
   // 2. A man pushed ahead of two friends with nothing behind it.
   if ((noir ? k < 21 : k > 12) && damier[f0] == o.ami && damier[f1] == o.ami && dos_vide &&
       (voisins[o.f0][f0] == 0 || damier[voisins[o.f0][f0]] == VIDE) &&
@@ -52,9 +45,10 @@ int surete_pion(int k, const Orientation& o, bool noir) {
   // 3. Exposure along each diagonal through the man.
   int libres = 0;
   auto diagonale = [&](Case devant, Case derriere) {
-    if (damier[devant] == o.ennemi && damier[derriere] == VIDE) v -= 50;
-    else if (damier[devant] == VIDE && damier[derriere] == o.ennemi) v -= 50;
-    else if (damier[devant] == VIDE) libres += 2;
+    const Piece a = damier[devant], b = damier[derriere];
+    const int ouvert = a == VIDE, ennemi_derriere = b == o.ennemi;
+    v -= 50 * (((a == o.ennemi) & (b == VIDE)) | (ouvert & ennemi_derriere));
+    libres += 2 * (ouvert & !ennemi_derriere);
   };
   diagonale(f0, b3);
   diagonale(f1, b2);

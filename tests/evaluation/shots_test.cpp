@@ -4,7 +4,6 @@
 // three men, so crowning a man is worth two).
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
@@ -14,11 +13,13 @@
 #include "evaluation/patterns.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
+#include "support/etat.h"
 
 namespace {
 
 using motifs::Catalogue;
 using motifs::Condition;
+using Shots = Moteur;
 
 int materiel_blanc() {
   int m = 0;
@@ -202,9 +203,9 @@ void verifier_catalogue(const Catalogue& cat, Camp camp) {
   }
 }
 
-TEST(Shots, EveryWhiteShotWinsWhatItClaims) { verifier_catalogue(motifs::coups_blancs(), BLANCS); }
+TEST_F(Shots, EveryWhiteShotWinsWhatItClaims) { verifier_catalogue(motifs::coups_blancs(), BLANCS); }
 
-TEST(Shots, EveryBlackShotWinsWhatItClaims) { verifier_catalogue(motifs::coups_noirs(), NOIRS); }
+TEST_F(Shots, EveryBlackShotWinsWhatItClaims) { verifier_catalogue(motifs::coups_noirs(), NOIRS); }
 
 }  // namespace
 
@@ -220,7 +221,7 @@ std::map<int, int> compter(const Catalogue& cat) {
   return n;
 }
 
-TEST(Shots, EachSideHasAFullCatalogueOfTheThreeValues) {
+TEST_F(Shots, EachSideHasAFullCatalogueOfTheThreeValues) {
   const auto blancs = compter(motifs::coups_blancs());
   const auto noirs = compter(motifs::coups_noirs());
   int total = 0;
@@ -231,12 +232,10 @@ TEST(Shots, EachSideHasAFullCatalogueOfTheThreeValues) {
   }
   EXPECT_EQ(blancs.size(), 3u) << "only the three shot values";
   EXPECT_GE(total, 100);
-  std::printf("white shots: %d outcomes (80: %d, 120: %d, 180: %d)\n", total, blancs.count(80) ? blancs.at(80) : 0,
-              blancs.count(120) ? blancs.at(120) : 0, blancs.count(180) ? blancs.at(180) : 0);
 }
 
 // The checker itself must be able to say no: a "shot" that wins nothing.
-TEST(Shots, TheCheckerRejectsAFalseShot) {
+TEST_F(Shots, TheCheckerRejectsAFalseShot) {
   const motifs::Regle faux[] = {{"W22 B15 E18 [E14: 80]", motifs::Portee::LES_DEUX}};
   const Catalogue blancs = motifs::lire_regles(faux, 1, true, false);
   const Verdict v = verifier(blancs, 0, 0, BLANCS);

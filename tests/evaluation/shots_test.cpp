@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "evaluation/evaluation.h"
 #include "evaluation/patterns.h"
+#include "rules/fen.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
 #include "support/etat.h"
@@ -72,33 +72,6 @@ bool imposer(const Condition& c, std::uint8_t* cases) {
     cases[s] = static_cast<std::uint8_t>(voulu);
   }
   return true;
-}
-
-std::string liste(const char* nom, std::uint32_t m) {
-  std::string t;
-  for (int s = 1; s <= 32; ++s)
-    if ((m >> (s - 1)) & 1u) {
-      t += ' ';
-      t += std::to_string(s);
-    }
-  return t.empty() ? t : std::string(" ") + nom + t;
-}
-
-std::string decrire(const Condition& c) {
-  return liste("W", c.pb | c.xb) + liste("B", c.pn | c.xn) + liste("E", c.vide) + liste("O", c.occupe) +
-         liste("w", c.non_pb | c.non_xb) + liste("b", c.non_pn | c.non_xn);
-}
-
-std::string decrire(const std::uint8_t* cases) {
-  std::string w = "white men:", b = " black men:";
-  for (int s = 1; s <= 32; ++s) {
-    std::string& l = cases[s] == PION_BLANC ? w : b;
-    if (cases[s] == PION_BLANC || cases[s] == PION_NOIR) {
-      l += ' ';
-      l += std::to_string(s);
-    }
-  }
-  return w + b;
 }
 
 struct Verdict {
@@ -175,7 +148,7 @@ Verdict verifier(const Catalogue& cat, int r, int o, Camp camp) {
           if (motifs::vraie(cat, cat.noeuds[regle.premier + i].condition, p)) premiere = i;
         if (premiere != o) continue;
         verdict.trouve = true;
-        verdict.position = decrire(damier);
+        verdict.position = ecrire_fen(position_courante());
         const int avant = materiel_blanc();
         preparer_listes();
         const int apres = jouer_au_mieux(camp, 5, 1);
@@ -191,48 +164,23 @@ Verdict verifier(const Catalogue& cat, int r, int o, Camp camp) {
   return verdict;
 }
 
+// Every outcome of every shot of a catalogue, and there are many.
 void verifier_catalogue(const Catalogue& cat, Camp camp) {
+  int issues = 0;
   for (std::size_t r = 0; r < cat.racines.size(); ++r) {
     const motifs::Noeud& regle = cat.noeuds[cat.racines[r]];
-    for (int o = 0; o < regle.nombre; ++o) {
+    for (int o = 0; o < regle.nombre; ++o, ++issues) {
       const Verdict v = verifier(cat, static_cast<int>(r), o, camp);
       EXPECT_TRUE(v.trouve) << "shot " << r << " outcome " << o << ": no board selects it";
-      EXPECT_TRUE(v.gagne) << "shot " << r << " outcome " << o << " does not win its material on " << v.position << " (rule" << decrire(regle.condition) << " ->"
-                           << decrire(cat.noeuds[regle.premier + o].condition) << ")";
+      EXPECT_TRUE(v.gagne) << "shot " << r << " outcome " << o << " does not win its material on " << v.position;
     }
   }
+  EXPECT_GE(issues, 100);
 }
 
 TEST_F(Shots, EveryWhiteShotWinsWhatItClaims) { verifier_catalogue(motifs::coups_blancs(), BLANCS); }
 
 TEST_F(Shots, EveryBlackShotWinsWhatItClaims) { verifier_catalogue(motifs::coups_noirs(), NOIRS); }
-
-}  // namespace
-
-namespace {
-
-// Outcomes per value of one side's catalogue.
-std::map<int, int> compter(const Catalogue& cat) {
-  std::map<int, int> n;
-  for (std::uint16_t r : cat.racines) {
-    const motifs::Noeud& regle = cat.noeuds[r];
-    for (int o = 0; o < regle.nombre; ++o) ++n[cat.noeuds[regle.premier + o].valeur];
-  }
-  return n;
-}
-
-TEST_F(Shots, EachSideHasAFullCatalogueOfTheThreeValues) {
-  const auto blancs = compter(motifs::coups_blancs());
-  const auto noirs = compter(motifs::coups_noirs());
-  int total = 0;
-  for (int v : {80, 120, 180}) {
-    EXPECT_GT(blancs.count(v) ? blancs.at(v) : 0, 10) << v;
-    EXPECT_EQ(blancs.count(v) ? blancs.at(v) : 0, noirs.count(-v) ? noirs.at(-v) : 0) << v;
-    total += blancs.count(v) ? blancs.at(v) : 0;
-  }
-  EXPECT_EQ(blancs.size(), 3u) << "only the three shot values";
-  EXPECT_GE(total, 100);
-}
 
 // The checker itself must be able to say no: a "shot" that wins nothing.
 TEST_F(Shots, TheCheckerRejectsAFalseShot) {

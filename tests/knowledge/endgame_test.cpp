@@ -309,9 +309,10 @@ TEST_F(Bases, TwoPieceTablesMatchAnIndependentSolution) {
 }
 
 // Results of endgame theory for flying kings.
+const int DIAGONALE[8] = {29, 25, 22, 18, 15, 11, 8, 4};
+bool sur_diagonale(int s) { return std::find(DIAGONALE, DIAGONALE + 8, s) != DIAGONALE + 8; }
+
 TEST_F(Bases, ThreeKingsCannotBeatALoneKingHoldingTheLongDiagonalWithTheMove) {
-  const int diagonale[8] = {29, 25, 22, 18, 15, 11, 8, 4};
-  auto sur_diagonale = [&](int s) { return std::find(diagonale, diagonale + 8, s) != diagonale + 8; };
   preparer_listes();
   prof_courante = 2;
   int positions = 0, nulles = 0;
@@ -330,11 +331,10 @@ TEST_F(Bases, ThreeKingsCannotBeatALoneKingHoldingTheLongDiagonalWithTheMove) {
 }
 
 TEST_F(Bases, ThreeKingsToMoveBeatALoneKingOffTheLongDiagonalAlmostAlways) {
-  const int diagonale[8] = {29, 25, 22, 18, 15, 11, 8, 4};
   int positions = 0, gains = 0, pertes = 0, plus_long = 0;
   placements(BASE_DDDOD, [&] {
-    for (int s : diagonale)
-      if (damier[s] == DAME_NOIRE) return;
+    for (int s = 1; s <= 32; ++s)
+      if (damier[s] == DAME_NOIRE && sur_diagonale(s)) return;
     const int d = table_base(BASE_DDDOD)[indice_base(BASE_DDDOD, damier, BLANCS)];
     ++positions;
     gains += d > 0;

@@ -83,36 +83,23 @@ TEST_F(Apprises, ALearntScoreIsFoundForItsPositionAndSideToMoveOnly) {
   EXPECT_TRUE(erreurs.empty());
 }
 
-TEST_F(Apprises, DecidedScoresAreProtectedFromLearning) {
-  const std::uint32_t cle = 77;
-  for (Score protege : {Score{30000}, Score{-30000}, Score{31500}}) {
-    ASSERT_TRUE(apprendre(cle, 1, protege));  // the slot was free
-    ASSERT_TRUE(apprendre(cle, 2, 100));      // same slot, other position
-    EXPECT_NE(sonder_apprises(cle, 1), nullptr) << protege;
-    EXPECT_EQ(sonder_apprises(cle, 1)->score, protege);
-    EXPECT_EQ(sonder_apprises(cle, 2), nullptr) << protege;
-    table_apprise[case_apprise(cle)] = {};
-  }
-  ASSERT_TRUE(apprendre(cle, 1, 29999));
-  ASSERT_TRUE(apprendre(cle, 1, -29999));  // not decided: it can change
-  EXPECT_EQ(sonder_apprises(cle, 1)->score, -29999);
-}
-
-TEST_F(Apprises, OfTwoPositionsInOneSlotTheLaterLearntStays) {
-  const std::uint32_t a = 5000, b = 5000 + 3 * NB_APPRISES;
+// Learning replaces what a slot holds, a score of zero included, unless the
+// slot holds a decided score.
+TEST_F(Apprises, TheLaterLearntStaysUnlessTheSlotHoldsADecidedScore) {
+  const std::uint32_t a = 5000, b = 5000 + 3 * NB_APPRISES;  // one slot
   ASSERT_EQ(case_apprise(a), case_apprise(b));
-  ASSERT_TRUE(apprendre(a, 0xAAAA, 300));
-  ASSERT_TRUE(apprendre(b, 0xBBBB, -200));
-  EXPECT_EQ(sonder_apprises(a, 0xAAAA), nullptr);
-  ASSERT_NE(sonder_apprises(b, 0xBBBB), nullptr);
-  EXPECT_EQ(sonder_apprises(b, 0xBBBB)->score, -200);
-}
-
-TEST_F(Apprises, AScoreOfZeroIsStoredAndMeansNothingLearnt) {
-  ASSERT_TRUE(apprendre(9, 0x1234, 500));
-  ASSERT_TRUE(apprendre(9, 0x1234, 0));
-  ASSERT_NE(sonder_apprises(9, 0x1234), nullptr);
-  EXPECT_EQ(sonder_apprises(9, 0x1234)->score, 0);
+  const std::tuple<Score, Score, bool> cas[] = {
+      {300, -200, true}, {500, 0, true}, {29999, -29999, true},
+      {30000, 100, false}, {-30000, 100, false}, {31500, 100, false}};
+  for (const auto& [premier, second, remplace] : cas) {
+    table_apprise[case_apprise(a)] = {};
+    ASSERT_TRUE(apprendre(a, 0xAAAA, premier));
+    ASSERT_TRUE(apprendre(b, 0xBBBB, second));
+    const EntreeApprise* e = sonder_apprises(remplace ? b : a, remplace ? 0xBBBB : 0xAAAA);
+    ASSERT_NE(e, nullptr) << premier;
+    EXPECT_EQ(e->score, remplace ? second : premier);
+    EXPECT_EQ(sonder_apprises(remplace ? a : b, remplace ? 0xAAAA : 0xBBBB), nullptr) << premier;
+  }
 }
 
 // The lesson file is the table's image: every record as loaded, the learnt

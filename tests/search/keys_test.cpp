@@ -147,17 +147,6 @@ TEST_F(KeyFile, WordsThatCannotBeKeysLeaveTheBuiltInWords) {
   EXPECT_TRUE(charger_cles(d.ecrire("inutilise.dat", inutilise)));
 }
 
-TEST_F(PositionKeys, DifferForAPieceOnAnotherSquareOrOfAnotherKind) {
-  std::uint32_t v[3], i;
-  const char* fens[3] = {"B:W21:B1", "B:W22:B1", "B:WK21:B1"};
-  for (int k = 0; k < 3; ++k) {
-    poser_fen(fens[k]);
-    cles_de(damier, i, v[k]);
-  }
-  EXPECT_NE(v[1], v[0]);
-  EXPECT_NE(v[2], v[0]);
-}
-
 // Every move of random games, captures and crownings included, leaves the
 // keys equal to those computed from scratch.
 TEST_F(PositionKeys, FaireCoupKeepsThemUpToDate) {

@@ -137,34 +137,6 @@ TEST_F(Evaluation, DrawishKingEndingsAreScaledDown) {
   }
 }
 
-TEST_F(Evaluation, APieceJustArrivedFacingAnEnemyWithAnEmptySquareBehindIsEnPrise) {
-  parametres_neutres();
-  poser_fen("B:WK14,K15:BK7,K19,K23");  // three kings against two, black's king on 18 holds the long diagonal
-  EXPECT_EQ(statique(BLANCS), 660 - 49);
-  const std::tuple<int, int, int> cas[] = {
-      {18, 3, -100}, {18, 4, 100},  // the black king came to 18: white's king on 14 faces it, 23 is empty
-      {19, 3, 0},                   // the king on 19 faces nothing
-      {26, 3, -100},                // the rule reads codes: an empty square beside works alike
-  };
-  for (const auto& [arrivee, ply, bonus] : cas) {
-    derniere_arrivee = static_cast<Case>(arrivee);
-    prof_courante = static_cast<std::int8_t>(ply);
-    EXPECT_EQ(evaluer_position(BLANCS, -32000, 32000), 660 - 49 + bonus) << arrivee << " ply " << ply;
-  }
-}
-
-TEST_F(Evaluation, HopelessMaterialReturnsAtOnce) {
-  parametres_neutres();
-  tables_cases[TABLE_FINALE][10] = 50;  // would move the score if looked at
-  poser_fen("B:W21,22,23:B11");
-  preparer_evaluation(BLANCS);
-  prof_courante = 3;
-  EXPECT_EQ(evaluer_position(BLANCS, -200, 0), -400);
-  prof_courante = 4;
-  EXPECT_NE(evaluer_position(BLANCS, -200, 0), -400);  // even ply: only the beta side is lazy
-  EXPECT_EQ(evaluer_position(NOIRS, -32000, 200), 400);
-}
-
 // The tables and the tempo sum read the same on a board of men and on its
 // half-turn with colours and sides exchanged.
 TEST_F(Evaluation, TableAndTempoSumsAreColourSymmetric) {

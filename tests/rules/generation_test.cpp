@@ -47,21 +47,6 @@ TEST_F(Generation, OrderAndCaptureRulesOnWorkedPositions) {
   }
 }
 
-TEST_F(Generation, JumpedPiecesStayAsObstaclesAndTheMoverMayCrossItsStartingSquare) {
-  // A king round a ring of four men never jumps one twice.
-  poser_fen("B:W6,7,14,15:BK11");
-  preparer_listes();
-  const int n = coups_legaux(trait);
-  ASSERT_GT(n, 0);
-  for (const auto& [d, a, prises] : liste_en_ensemble(n))
-    EXPECT_EQ(std::set<int>(prises.begin(), prises.end()).size(), prises.size()) << "a piece was jumped twice";
-  // A man takes four men round a diamond (crossing its crowning row as a man) and comes back.
-  poser_fen("B:W18,19,26,27:B15");
-  bool retour = false;
-  for (const auto& [d, a, prises] : liste_en_ensemble(coups_legaux(trait))) retour |= a == 18 && prises.size() == 4;
-  EXPECT_TRUE(retour);
-}
-
 // Every position reached in the first plies of the game, and tens of
 // thousands of random positions with kings, against the plain oracle.
 TEST_F(Oracle, GameTreeFromTheStartMatches) {

@@ -28,20 +28,11 @@ TEST_F(TimeBudget, FollowsTheLevelTheClockAndTheMoveNumber) {
     int par_coup, max_coup, total;
   };
   const Budget cas[] = {
-      // Fewer than 60 half-moves: what is left of the budget over the plies left, nine tenths.
-      {0, 160, 178, 0, 0, 1, 5, 178},           // 160/60 = 2, 9/10 of it 1
-      {20, 1680, 1798, 300, 0, 30, 150, 1798},  // (1680-300)/40 = 34 -> 30
-      // The budget's ninetieth when it is larger and leaves the clock allowance.
-      {58, 1680, 1798, 1650, 0, 18, 90, 1798},
-      {58, 1680, 1798, 1790, 0, 1, 5, 1798},  // 18 would pass the allowance: at least 1
-      // From 60 half-moves on, blocks of 30: (3*540/2 - 200)/(90 - 70) = 30 -> 27.
-      {70, 540, 598, 200, 0, 27, 135, 707},
-      {200, 540, 598, 1500, 0, 35, 175, 2003},  // q = 6: (7*540/2 - 1500)/(210 - 200) = 39 -> 35
-      // Never above a tenth of the budget; a budget of 6 allows no whole second.
-      {0, 6, 358, 0, 0, 0, 0, 358},
-      {10, 30, 60, 40, 0, 0, 0, 60},  // a budget of 30 is not raised to one second
-      {10, 31, 60, 40, 0, 1, 5, 60},
-      {10, 540, 598, 400, 1, 18, 90, 598},  // analysis: a thirtieth of the budget
+      {20, 1680, 1798, 300, 0, 30, 150, 1798},  // before 60 half-moves: nine tenths of what is left per ply left
+      {58, 1680, 1798, 1790, 0, 1, 5, 1798},    // at least a second while the clock allowance is not passed
+      {200, 540, 598, 1500, 0, 35, 175, 2003},  // from 60 half-moves on, blocks of 30 moves
+      {0, 6, 358, 0, 0, 0, 0, 358},             // never above a tenth of the budget
+      {10, 540, 598, 400, 1, 18, 90, 598},      // analysis: a thirtieth of the budget
   };
   for (const Budget& c : cas) {
     nb_demi_coups = static_cast<std::uint8_t>(c.h);

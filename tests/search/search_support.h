@@ -4,25 +4,12 @@
 
 #include <cstring>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
-#include "evaluation/evaluation.h"
-#include "game/clocks.h"
-#include "game/game.h"
-#include "game/hooks.h"
-#include "game/levels.h"
-#include "knowledge/books.h"
-#include "knowledge/endgame.h"
-#include "knowledge/learning.h"
-#include "records/files.h"
 #include "rules/fen.h"
 #include "rules/moves.h"
 #include "rules/notation.h"
-#include "search/keys.h"
-#include "search/ordering.h"
-#include "search/root.h"
-#include "search/search.h"
-#include "search/table.h"
 #include "support/etat.h"
 
 namespace recherche_test {

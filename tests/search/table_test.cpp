@@ -129,29 +129,6 @@ TEST_F(Table, BoundsCutOrMoveTheWindowAndGiveTheHintMove) {
   }
 }
 
-TEST_F(Table, ProbesKeepToThePlyLimitsOfEachNodeKindAndTableSize) {
-  // {size choice (-1: this fixture's), plies where max nodes use it, min nodes}
-  const std::tuple<int, std::pair<int, int>, std::pair<int, int>> cas[] = {{-1, {4, 19}, {3, 18}}, {0, {4, 13}, {3, 12}}};
-  for (const auto& [choix, max, min] : cas) {
-    if (choix >= 0) {
-      choisir_taille_tables(choix);
-      calculer_cles();  // the resize drew new index words
-    }
-    for (int ply = 1; ply <= 25; ++ply) {
-      vider_tables();
-      stocker(BLANCS, 30, 7, ply, TYPE_MAX_EXACT);
-      conseil_depart = 9;
-      const bool max_actif = ply >= max.first && ply <= max.second;
-      EXPECT_EQ(lire(true, BLANCS, ply, -50, 50).usage == UsageTable::SCORE, max_actif) << choix << " ply " << ply;
-      EXPECT_EQ(conseil_depart == 0, max_actif) << "hint cleared within the limits only, ply " << ply;
-      vider_tables();
-      stocker(BLANCS, 30, 7, ply, TYPE_MIN_EXACT);
-      EXPECT_EQ(lire(false, BLANCS, ply, -50, 50).usage == UsageTable::SCORE, ply >= min.first && ply <= min.second)
-          << choix << " ply " << ply;
-    }
-  }
-}
-
 // The replacement rules: stores one after another into one slot, and the
 // score the slot holds after each.
 TEST_F(Table, WhichStoreReplacesWhichEntry) {

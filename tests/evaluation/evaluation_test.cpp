@@ -40,6 +40,17 @@ void tables_au_hasard(std::mt19937& alea) {
     for (int k = 0; k <= 32; ++k) t[k] = static_cast<std::int8_t>(valeur(alea));
 }
 
+// Men only, each side's on about one square in `un_sur`, none on its crowning row.
+void pions_au_hasard(std::mt19937& alea, unsigned un_sur) {
+  vider_damier();
+  for (int s = 1; s <= 32; ++s) {
+    const unsigned r = alea() % un_sur;
+    if (r == 0 && s > 4) damier[s] = PION_BLANC;
+    if (r == 1 && s < 29) damier[s] = PION_NOIR;
+  }
+  compter_pieces();
+}
+
 // The static score as the window shows it, after the root preparation.
 Score statique(Camp cote) {
   preparer_evaluation(cote);
@@ -143,13 +154,7 @@ TEST_F(Evaluation, TableAndTempoSumsAreColourSymmetric) {
   std::mt19937 alea(31);
   for (int essai = 0; essai < 2000; ++essai) {
     tables_au_hasard(alea);
-    vider_damier();
-    for (int s = 1; s <= 32; ++s) {
-      const unsigned r = alea() % 6;
-      if (r == 0 && s > 4) damier[s] = PION_BLANC;
-      if (r == 1 && s < 29) damier[s] = PION_NOIR;
-    }
-    compter_pieces();
+    pions_au_hasard(alea, 6);
     const Camp cote = static_cast<Camp>(alea() & 1u);
     preparer_evaluation(cote);
     const std::int32_t positionnel = score_positionnel, tempo = calculer_temps_avance(cote);
@@ -197,13 +202,7 @@ TEST_F(Regles, BlacksRulesAreTheHalfTurnOfWhites) {
   std::mt19937 alea(99);
   int non_nuls[3] = {0, 0, 0};
   for (int essai = 0; essai < 20000; ++essai) {
-    vider_damier();
-    for (int s = 1; s <= 32; ++s) {
-      const unsigned r = alea() % 8;
-      if (r == 0 && s > 4) damier[s] = PION_BLANC;
-      if (r == 1 && s < 29) damier[s] = PION_NOIR;
-    }
-    compter_pieces();
+    pions_au_hasard(alea, 8);
     phase_partie = static_cast<std::int8_t>(alea() % 4);
     const bool trait_blanc = (alea() & 1u) != 0;
     const motifs::Plateau p = motifs::lire_plateau(trait_blanc);

@@ -1,30 +1,15 @@
-// Levels, the clocks in the game record, and the rule that ends long games
-// between two computers.
+// The clocks in the game record, and the rule that ends long games between
+// two computers.
 #include <gtest/gtest.h>
 
 #include "game/clocks.h"
 #include "game/game.h"
-#include "game/levels.h"
 #include "rules/moves.h"
-#include "support/positions.h"
+#include "support/etat.h"
 
-TEST(Levels, NumberedSpecialAndCustomLevelsSetBudgetAllowanceAndNumber) {
-  choisir_niveau(4);
-  EXPECT_EQ(budget_reflexion, 10);
-  EXPECT_EQ(temps_limite, 600);
-  EXPECT_EQ(niveau, 4);
-  choisir_niveau(17);
-  EXPECT_EQ(budget_reflexion, 320000);
-  EXPECT_EQ(temps_limite, 319998);
-  EXPECT_EQ(niveau, 17);
-  choisir_niveau_autre(4);
-  EXPECT_EQ(budget_reflexion, 220);
-  EXPECT_EQ(temps_limite, 238);
-  EXPECT_EQ(niveau, NIVEAU_AUTRE);
-  choisir_niveau(5);
-}
+using Record = Moteur;
 
-TEST(Record, EachPlyKeepsTheBoardAndBothClocks) {
+TEST_F(Record, EachPlyKeepsTheBoardAndBothClocks) {
   position_initiale();
   commencer_partie();
   EXPECT_EQ(partie[0].position[21], PION_BLANC);
@@ -41,7 +26,7 @@ TEST(Record, EachPlyKeepsTheBoardAndBothClocks) {
   EXPECT_EQ(nb_demi_coups, 0);
 }
 
-TEST(Record, LongComputerGamesAreDrawnOnlyWhenNothingChangesAndTheScoreIsOpen) {
+TEST_F(Record, LongComputerGamesAreDrawnOnlyWhenNothingChangesAndTheScoreIsOpen) {
   std::int32_t pieces[TAILLE_PARTIE] = {};
   for (int h = 0; h < TAILLE_PARTIE; ++h) pieces[h] = 10;
   EXPECT_FALSE(nul_entre_ordinateurs(pieces, SEUIL_NUL, 0));

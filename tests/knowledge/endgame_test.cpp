@@ -1,5 +1,5 @@
-// Endgame databases: the offsets of the probes, the score a stored byte
-// gives, files that are not what they should be, the tables the build made
+// Endgame databases: one offset per placement, the probe the material
+// chooses, files that are not what they should be, the tables the build made
 // (checked one ply deep, against an independent statement of the rules, and
 // against results of endgame theory).
 #include <gtest/gtest.h>
@@ -20,18 +20,14 @@
 #include "rules/board.h"
 #include "rules/fen.h"
 #include "rules/generation.h"
+#include "support/etat.h"
+#include "support/positions.h"
 #include "support/reference.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 const fs::path BIN = CORVANE_BIN_DIR;
-
-void poser(std::initializer_list<std::pair<int, Piece>> pieces) {
-  vider_damier();
-  for (const auto& [s, p] : pieces) damier[s] = p;
-  recalculer_masques();
-}
 
 // Every legal placement of class k with white (the side to move) going
 // toward 1..4: like pieces in increasing squares, no man on its crowning row.
@@ -67,49 +63,12 @@ void retourner() {
   }
 }
 
-class Bases : public ::testing::Test {
+// The fixture puts back the tables and their flags after each test.
+class Bases : public Moteur {
  protected:
   static void SetUpTestSuite() { ASSERT_EQ(charger_bases(BIN), NB_BASES); }
-  void TearDown() override {
-    if (::testing::Test::HasFailure() || rechargees) charger_bases(BIN);
-  }
-  bool rechargees = false;
 };
-
-TEST(EndgameIndex, TheExamplesOffsets) {
-  poser({{1, DAME_BLANCHE}, {32, DAME_NOIRE}});
-  EXPECT_EQ(indice_base(BASE_DOD, damier, BLANCS), 64);
-  EXPECT_EQ(indice_base(BASE_DOD, damier, NOIRS), 1025);  // kings: no turning
-  poser({{3, DAME_BLANCHE}, {10, DAME_BLANCHE}, {20, PION_NOIR}});
-  EXPECT_EQ(indice_base(BASE_DDOP, damier, BLANCS), 9462);
-  // Man against man, black to move: both squares turned, black's man first.
-  poser({{20, PION_BLANC}, {10, PION_NOIR}});
-  EXPECT_EQ(indice_base(BASE_POP, damier, NOIRS), 23 * 32 + 13);
-  EXPECT_EQ(indice_base(BASE_POP, damier, BLANCS), 20 * 32 + 10);
-}
-
-TEST(EndgameIndex, EachKindOfIndexOrdersItsPieces) {
-  // Three singles: the side to move before the other, the man before the king.
-  poser({{20, PION_BLANC}, {5, DAME_BLANCHE}, {30, DAME_NOIRE}});
-  EXPECT_EQ(indice_base(BASE_PDOD, damier, BLANCS), 19 * 1024 + 4 * 32 + 29);
-  poser({{20, DAME_BLANCHE}, {5, PION_NOIR}, {30, DAME_NOIRE}});
-  EXPECT_EQ(indice_base(BASE_DOPD, damier, BLANCS), 19 * 1024 + 4 * 32 + 29);
-  // Pair + single: the pair is the side with two pieces, whoever moves.
-  poser({{7, DAME_BLANCHE}, {12, PION_NOIR}, {25, PION_NOIR}});
-  EXPECT_EQ(indice_base(BASE_DOPP, damier, BLANCS), 6 * 496 + 24 * 23 / 2 + 11);
-  // Triple + single.
-  poser({{1, DAME_NOIRE}, {2, DAME_NOIRE}, {3, DAME_NOIRE}, {32, DAME_BLANCHE}});
-  EXPECT_EQ(indice_base(BASE_DODDD, damier, BLANCS), 31 * 4960);
-  poser({{30, DAME_NOIRE}, {31, DAME_NOIRE}, {32, DAME_NOIRE}, {1, DAME_BLANCHE}});
-  EXPECT_EQ(indice_base(BASE_DODDD, damier, BLANCS), 31 * 30 * 29 / 6 + 30 * 29 / 2 + 29);
-  // Pair + two singles: the lone king, the single piece of the three, their pair.
-  poser({{20, PION_BLANC}, {3, DAME_BLANCHE}, {10, DAME_BLANCHE}, {30, DAME_NOIRE}});
-  EXPECT_EQ(indice_base(BASE_PDDOD, damier, BLANCS), 29 * 16368 + 19 * 496 + 38);
-  poser({{20, DAME_BLANCHE}, {14, PION_BLANC}, {9, PION_BLANC}, {30, DAME_NOIRE}});
-  EXPECT_EQ(indice_base(BASE_PPDOD, damier, BLANCS), 29 * 16368 + 19 * 496 + 13 * 12 / 2 + 8);
-  // Material that is not the class's.
-  EXPECT_EQ(indice_base(BASE_DDOD, damier, BLANCS), -1);
-}
+using EndgameFiles = Moteur;
 
 // Like pieces in increasing order and the combinatorial number system give
 // each placement one offset: as many distinct offsets as placements.
@@ -144,67 +103,31 @@ TEST_F(Bases, EveryLegalPlacementHasItsOwnOffsetAndBlackReadsTheTurnedBoard) {
   }
 }
 
-TEST(EndgameFiles, TheBuildMadeTheTwentyTwoFilesAtTheirSizes) {
-  std::size_t total = 0;
-  for (const ClasseBase& c : CLASSES_BASES) {
-    const fs::path f = BIN / (std::string(c.nom) + ".bib");
-    ASSERT_TRUE(fs::exists(f)) << f;
-    EXPECT_EQ(fs::file_size(f), c.taille) << f;
-    total += fs::file_size(f);
-  }
-  EXPECT_EQ(total, 2687410u);
-}
-
-TEST_F(Bases, AStoredByteBecomesAScoreCorrectedByThePly) {
-  rechargees = true;
-  poser({{1, DAME_BLANCHE}, {32, DAME_NOIRE}});
-  std::int8_t* t = table_base(BASE_DOD);
-  t[64] = 3;
-  EXPECT_EQ(sonde_dod(BLANCS, 5), 31992);   // root side to move, winning
-  EXPECT_EQ(sonde_dod(NOIRS, 4), -31993);  // white moves at ply 4 and wins: bad for black
-  t[64] = -4;
-  EXPECT_EQ(sonde_dod(BLANCS, 1), -32000 + 4 + 1);
-  EXPECT_EQ(sonde_dod(NOIRS, 2), 32000 - 4 - 2);  // white moves at ply 2 and loses: good for black
-  t[64] = 0;
-  for (int ply = 1; ply <= 34; ++ply) EXPECT_EQ(sonde_dod(ply % 2 ? BLANCS : NOIRS, ply), 0);
-  t[1025] = 7;  // black to move reads its own offset
-  EXPECT_EQ(sonde_dod(NOIRS, 1), 32000 - 7 - 1);
-}
-
 TEST_F(Bases, TheMaterialOnTheBoardChoosesTheProbe) {
-  struct Cas {
-    std::initializer_list<std::pair<int, Piece>> pieces;
-    Camp trait;
-    int classe;
+  const std::pair<const char*, int> cas[] = {
+      {"B:WK13:BK23", BASE_DOD},     {"B:WK13:B23", BASE_POD},         {"W:WK13:B23", BASE_DOP},
+      {"W:WK8:B13,23", BASE_DOPP},   {"W:W8:BK13,23", BASE_POPD},      {"W:WK11,K13,K24:BK28", BASE_DDDOD},
+      {"B:W11,13,K24:BK28", BASE_DOPPD},
   };
-  const Cas cas[] = {
-      {{{10, DAME_BLANCHE}, {20, DAME_NOIRE}}, BLANCS, BASE_DOD},
-      {{{10, PION_BLANC}, {20, DAME_NOIRE}}, BLANCS, BASE_POD},
-      {{{10, PION_BLANC}, {20, DAME_NOIRE}}, NOIRS, BASE_DOP},
-      {{{10, PION_BLANC}, {20, PION_BLANC}, {25, DAME_NOIRE}}, NOIRS, BASE_DOPP},
-      {{{10, PION_BLANC}, {20, DAME_BLANCHE}, {25, PION_NOIR}}, NOIRS, BASE_POPD},
-      {{{5, DAME_BLANCHE}, {9, DAME_NOIRE}, {20, DAME_NOIRE}, {22, DAME_NOIRE}}, NOIRS, BASE_DDDOD},
-      {{{5, DAME_BLANCHE}, {9, DAME_NOIRE}, {20, PION_NOIR}, {22, PION_NOIR}}, BLANCS, BASE_DOPPD},
-  };
-  for (const Cas& k : cas) {
-    poser(k.pieces);
-    EXPECT_EQ(classe_base(damier, k.trait), k.classe);
+  for (const auto& [fen, classe] : cas) {
+    SCOPED_TRACE(fen);
+    poser_fen(fen);
+    EXPECT_EQ(classe_base(damier, trait), classe);
     Score v = 0;
-    ASSERT_TRUE(sonder_finale(k.trait, 1, v));
-    EXPECT_EQ(v, sonder_base(k.classe, k.trait, 1));
+    ASSERT_TRUE(sonder_finale(trait, 1, v));
+    EXPECT_EQ(v, sonder_base(classe, trait, 1));
     Score w = 0;
-    ASSERT_TRUE(sonder_finale(static_cast<Camp>(1 - k.trait), 2, w));  // same node one ply down
+    ASSERT_TRUE(sonder_finale(adversaire(trait), 2, w));  // same node one ply down
     EXPECT_EQ(w, v > 0 ? -(v - 1) : v < 0 ? -(v + 1) : 0);  // seen from the other side, a ply later
   }
-  poser({{5, PION_BLANC}, {6, PION_BLANC}, {7, PION_BLANC}, {20, DAME_NOIRE}});  // three men: no table
   Score v = 0;
+  poser_fen("W:WK13:B26,27,28");  // three men: no table
   EXPECT_FALSE(sonder_finale(NOIRS, 1, v));
-  poser({{5, DAME_BLANCHE}, {6, DAME_BLANCHE}, {20, DAME_NOIRE}, {21, DAME_NOIRE}});  // two against two
+  poser_fen("B:WK12,K13:BK27,K28");  // two against two
   EXPECT_FALSE(sonder_finale(BLANCS, 1, v));
 }
 
 TEST_F(Bases, FilesThatAreMissingShortLongOrEmptyLeaveTheirClassUnusable) {
-  rechargees = true;
   const fs::path d = fs::temp_directory_path() / ("corvane-bib-" + std::to_string(::getpid()));
   fs::create_directories(d);
   std::mt19937 alea(99);
@@ -260,7 +183,6 @@ TEST_F(Bases, FilesThatAreMissingShortLongOrEmptyLeaveTheirClassUnusable) {
 // A table of the right size and other bytes is not trusted: the record of
 // checksums written with the tables must vouch for every one.
 TEST_F(Bases, ATableThatDisagreesWithItsRecordedChecksumIsUnusable) {
-  rechargees = true;
   const fs::path d = fs::temp_directory_path() / ("corvane-sum-" + std::to_string(::getpid()));
   fs::create_directories(d);
   ASSERT_TRUE(ecrire_bases(d));
@@ -271,10 +193,7 @@ TEST_F(Bases, ATableThatDisagreesWithItsRecordedChecksumIsUnusable) {
   std::ofstream(d / "ddod.bib", std::ios::binary).write(octets.data(), static_cast<std::streamsize>(octets.size()));
   EXPECT_EQ(charger_bases(d), NB_BASES - 1);
   EXPECT_EQ(base_utilisable[BASE_DDOD], 0);
-  Position pos;  // drawn; W, two kings against one, is to move at ply 2
-  std::string erreur;
-  ASSERT_TRUE(lire_fen("B:WK10,K20:BK5", pos, erreur)) << erreur;
-  placer_position(pos);
+  poser_fen("B:WK10,K20:BK5");  // drawn; W, two kings against one, is to move at ply 2
   Score v = 0;
   EXPECT_FALSE(sonder_finale(BLANCS, 2, v)) << v;
   fs::remove(d / FICHIER_SOMMES_BASES);
@@ -284,7 +203,7 @@ TEST_F(Bases, ATableThatDisagreesWithItsRecordedChecksumIsUnusable) {
 
 // The tables are written as one set: when one cannot be put in place (a
 // folder stands there), none of the old files is replaced.
-TEST(EndgameFiles, AWriteThatFailsHalfWayLeavesTheOldFiles) {
+TEST_F(EndgameFiles, AWriteThatFailsHalfWayLeavesTheOldFiles) {
   const fs::path d = fs::temp_directory_path() / ("corvane-set-" + std::to_string(::getpid()));
   fs::create_directories(d / "doppd.bib");
   std::ofstream(d / "dod.bib") << "old";
@@ -301,8 +220,7 @@ TEST_F(Bases, TheBuiltTablesAgreeWithTheirSuccessorsOnePlyDeep) {
 }
 
 TEST_F(Bases, TheCheckerFindsAWrongByteAndShowsThePosition) {
-  rechargees = true;
-  poser({{10, DAME_BLANCHE}, {20, DAME_BLANCHE}, {26, PION_NOIR}});
+  poser_fen("B:W7:BK13,K23");
   std::int8_t& b = table_base(BASE_DDOP)[indice_base(BASE_DDOP, damier, BLANCS)];
   b = static_cast<std::int8_t>(b + 2);
   std::string erreur;
@@ -391,9 +309,10 @@ TEST_F(Bases, TwoPieceTablesMatchAnIndependentSolution) {
 }
 
 // Results of endgame theory for flying kings.
+const int DIAGONALE[8] = {29, 25, 22, 18, 15, 11, 8, 4};
+bool sur_diagonale(int s) { return std::find(DIAGONALE, DIAGONALE + 8, s) != DIAGONALE + 8; }
+
 TEST_F(Bases, ThreeKingsCannotBeatALoneKingHoldingTheLongDiagonalWithTheMove) {
-  const int diagonale[8] = {29, 25, 22, 18, 15, 11, 8, 4};
-  auto sur_diagonale = [&](int s) { return std::find(diagonale, diagonale + 8, s) != diagonale + 8; };
   preparer_listes();
   prof_courante = 2;
   int positions = 0, nulles = 0;
@@ -413,11 +332,10 @@ TEST_F(Bases, ThreeKingsCannotBeatALoneKingHoldingTheLongDiagonalWithTheMove) {
 }
 
 TEST_F(Bases, ThreeKingsToMoveBeatALoneKingOffTheLongDiagonalAlmostAlways) {
-  const int diagonale[8] = {29, 25, 22, 18, 15, 11, 8, 4};
   int positions = 0, gains = 0, pertes = 0, plus_long = 0;
   placements(BASE_DDDOD, [&] {
-    for (int s : diagonale)
-      if (damier[s] == DAME_NOIRE) return;
+    for (int s = 1; s <= 32; ++s)
+      if (damier[s] == DAME_NOIRE && sur_diagonale(s)) return;
     const int d = table_base(BASE_DDDOD)[indice_base(BASE_DDDOD, damier, BLANCS)];
     ++positions;
     gains += d > 0;

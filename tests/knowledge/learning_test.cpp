@@ -18,12 +18,13 @@
 #include "records/files.h"
 #include "rules/fen.h"
 #include "search/keys.h"
+#include "support/etat.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class Apprises : public ::testing::Test {
+class Apprises : public Moteur {
  protected:
   fs::path dossier;
   std::vector<std::pair<std::string, std::string>> erreurs;
@@ -37,8 +38,6 @@ class Apprises : public ::testing::Test {
     crochet_erreur = [this](const std::string& texte, const std::string& titre) { erreurs.emplace_back(texte, titre); };
   }
   void TearDown() override {
-    crochet_erreur = nullptr;
-    liberer_table_apprise();
     std::error_code ec;
     fs::remove_all(dossier, ec);
   }
@@ -64,13 +63,6 @@ class Apprises : public ::testing::Test {
   }
 };
 
-TEST(LearntSlot, IsTheFirstKeyPlusOneForWhiteModulo131071) {
-  EXPECT_EQ(cle_apprise(1000, BLANCS), 1001u);
-  EXPECT_EQ(cle_apprise(1000, NOIRS), 1000u);
-  EXPECT_EQ(case_apprise(131071u * 5 + 17), 17u);
-  EXPECT_EQ(case_apprise(0xFFFFFFFFu), 0xFFFFFFFFu % 131071u);
-}
-
 TEST_F(Apprises, ALearntScoreIsFoundForItsPositionAndSideToMoveOnly) {
   Position pos;
   std::string erreur;
@@ -91,36 +83,23 @@ TEST_F(Apprises, ALearntScoreIsFoundForItsPositionAndSideToMoveOnly) {
   EXPECT_TRUE(erreurs.empty());
 }
 
-TEST_F(Apprises, DecidedScoresAreProtectedFromLearning) {
-  const std::uint32_t cle = 77;
-  for (Score protege : {Score{30000}, Score{-30000}, Score{31500}}) {
-    ASSERT_TRUE(apprendre(cle, 1, protege));  // the slot was free
-    ASSERT_TRUE(apprendre(cle, 2, 100));      // same slot, other position
-    EXPECT_NE(sonder_apprises(cle, 1), nullptr) << protege;
-    EXPECT_EQ(sonder_apprises(cle, 1)->score, protege);
-    EXPECT_EQ(sonder_apprises(cle, 2), nullptr) << protege;
-    table_apprise[case_apprise(cle)] = {};
-  }
-  ASSERT_TRUE(apprendre(cle, 1, 29999));
-  ASSERT_TRUE(apprendre(cle, 1, -29999));  // not decided: it can change
-  EXPECT_EQ(sonder_apprises(cle, 1)->score, -29999);
-}
-
-TEST_F(Apprises, OfTwoPositionsInOneSlotTheLaterLearntStays) {
-  const std::uint32_t a = 5000, b = 5000 + 3 * NB_APPRISES;
+// Learning replaces what a slot holds, a score of zero included, unless the
+// slot holds a decided score.
+TEST_F(Apprises, TheLaterLearntStaysUnlessTheSlotHoldsADecidedScore) {
+  const std::uint32_t a = 5000, b = 5000 + 3 * NB_APPRISES;  // one slot
   ASSERT_EQ(case_apprise(a), case_apprise(b));
-  ASSERT_TRUE(apprendre(a, 0xAAAA, 300));
-  ASSERT_TRUE(apprendre(b, 0xBBBB, -200));
-  EXPECT_EQ(sonder_apprises(a, 0xAAAA), nullptr);
-  ASSERT_NE(sonder_apprises(b, 0xBBBB), nullptr);
-  EXPECT_EQ(sonder_apprises(b, 0xBBBB)->score, -200);
-}
-
-TEST_F(Apprises, AScoreOfZeroIsStoredAndMeansNothingLearnt) {
-  ASSERT_TRUE(apprendre(9, 0x1234, 500));
-  ASSERT_TRUE(apprendre(9, 0x1234, 0));
-  ASSERT_NE(sonder_apprises(9, 0x1234), nullptr);
-  EXPECT_EQ(sonder_apprises(9, 0x1234)->score, 0);
+  const std::tuple<Score, Score, bool> cas[] = {
+      {300, -200, true}, {500, 0, true}, {29999, -29999, true},
+      {30000, 100, false}, {-30000, 100, false}, {31500, 100, false}};
+  for (const auto& [premier, second, remplace] : cas) {
+    table_apprise[case_apprise(a)] = {};
+    ASSERT_TRUE(apprendre(a, 0xAAAA, premier));
+    ASSERT_TRUE(apprendre(b, 0xBBBB, second));
+    const EntreeApprise* e = sonder_apprises(remplace ? b : a, remplace ? 0xBBBB : 0xAAAA);
+    ASSERT_NE(e, nullptr) << premier;
+    EXPECT_EQ(e->score, remplace ? second : premier);
+    EXPECT_EQ(sonder_apprises(remplace ? a : b, remplace ? 0xAAAA : 0xBBBB), nullptr) << premier;
+  }
 }
 
 // The lesson file is the table's image: every record as loaded, the learnt
@@ -199,21 +178,16 @@ TEST_F(Apprises, LearntScoresBeyondTheSearchWindowAreBroughtInsideIt) {
   }
 }
 
-TEST_F(Apprises, ALessonThatCannotBeReadIsReportedAndChangesNothing) {
+TEST_F(Apprises, ALessonThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
   ASSERT_TRUE(apprendre(42, 4242, 17));
   ecrire("short.dal", std::vector<std::uint8_t>(1000, 1));
   EXPECT_FALSE(charger_lecons(dossier / "short.dal"));
   EXPECT_FALSE(charger_lecons(dossier / "missing.dal"));
-  ASSERT_EQ(erreurs.size(), 2u);
-  EXPECT_EQ(erreurs[0], std::make_pair(std::string("Impossible d'ouvrir ce fichier"), std::string("Erreur")));
+  EXPECT_FALSE(apprendre(1, 1, 5, "no-such-folder/x.dal"));
+  const std::pair<std::string, std::string> message{"Impossible d'ouvrir ce fichier", "Erreur"};
+  EXPECT_EQ(erreurs, (std::vector{message, message, message}));
   ASSERT_NE(sonder_apprises(42, 4242), nullptr);
   EXPECT_EQ(sonder_apprises(42, 4242)->score, 17);
-}
-
-TEST_F(Apprises, ALessonThatCannotBeWrittenIsReported) {
-  EXPECT_FALSE(apprendre(1, 1, 5, "no-such-folder/x.dal"));
-  ASSERT_EQ(erreurs.size(), 1u);
-  EXPECT_EQ(erreurs[0].first, "Impossible d'ouvrir ce fichier");
 }
 
 // A pipe or a folder in place of a data file counts as missing: no loader
@@ -234,10 +208,9 @@ TEST_F(Apprises, APipeOrAFolderInPlaceOfADataFileCountsAsMissing) {
   }
   ::alarm(0);
   EXPECT_EQ(erreurs.size(), 2u);  // the parameter file, each time
-  charger_bases(CORVANE_BIN_DIR);
 }
 
-TEST(LearntTable, WithoutTheTableNothingIsFoundAndNothingCrashes) {
+TEST_F(Apprises, WithoutTheTableNothingIsFoundAndNothingCrashes) {
   liberer_table_apprise();
   EXPECT_EQ(sonder_apprises(1, 1), nullptr);
   EXPECT_FALSE(charger_pool("."));

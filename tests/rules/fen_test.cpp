@@ -1,32 +1,21 @@
+// The position text: reading, writing, and the faults it names.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "rules/fen.h"
+#include "support/etat.h"
 
-namespace {
-std::string erreur_de(const char* fen) {
-  Position pos;
-  std::string erreur;
-  EXPECT_FALSE(lire_fen(fen, pos, erreur)) << fen;
-  return erreur;
-}
-}  // namespace
+using Fen = Moteur;
 
-TEST(Fen, StartPositionReadsAsTheInitialBoard) {
-  Position pos;
-  std::string erreur;
-  ASSERT_TRUE(lire_fen(FEN_DEPART, pos, erreur)) << erreur;
-  position_initiale();
-  EXPECT_EQ(std::memcmp(pos.cases + 1, damier + 1, 32), 0);
-  EXPECT_EQ(pos.trait, BLANCS);
-  EXPECT_EQ(ecrire_fen(pos), FEN_DEPART);
-}
-
-TEST(Fen, RangesKingsSpacesAndEitherListOrder) {
+TEST_F(Fen, ReadsRangesKingsSpacesAndEitherListOrderAndWritesItsOwnForm) {
   Position a, b;
   std::string erreur;
-  ASSERT_TRUE(lire_fen("B:W21-32:B1-12", a, erreur)) << erreur;
+  ASSERT_TRUE(lire_fen(FEN_DEPART, a, erreur)) << erreur;
+  position_initiale();
+  EXPECT_EQ(std::memcmp(a.cases + 1, damier + 1, 32), 0);
+  EXPECT_EQ(a.trait, BLANCS);
+  EXPECT_EQ(ecrire_fen(a), FEN_DEPART);
   ASSERT_TRUE(lire_fen(" B : B1-12 : W21-32 .", b, erreur)) << erreur;
   EXPECT_EQ(std::memcmp(a.cases, b.cases, 33), 0);
   ASSERT_TRUE(lire_fen("W:WK1,5:BK32,20", a, erreur)) << erreur;
@@ -36,52 +25,30 @@ TEST(Fen, RangesKingsSpacesAndEitherListOrder) {
   EXPECT_EQ(a.cases[1], DAME_BLANCHE);  // displayed 32
   EXPECT_EQ(a.cases[13], PION_BLANC);   // displayed 20
   EXPECT_EQ(ecrire_fen(a), "W:WK1,5:B20,K32");
-}
-
-TEST(Fen, EmptyListMeansNoPieceOfThatColour) {
-  Position pos;
-  std::string erreur;
-  ASSERT_TRUE(lire_fen("B:W:B15", pos, erreur)) << erreur;
+  ASSERT_TRUE(lire_fen("B:W:B15", a, erreur)) << erreur;  // an empty list: no piece of that colour
   int pieces = 0;
-  for (int k = 1; k <= 32; ++k) pieces += pos.cases[k] != VIDE;
+  for (int k = 1; k <= 32; ++k) pieces += a.cases[k] != VIDE;
   EXPECT_EQ(pieces, 1);
-  EXPECT_EQ(pos.cases[18], PION_BLANC);
+  EXPECT_TRUE(lire_fen("B:WK4:BK29", a, erreur)) << erreur;  // kings may stand on a crowning row
 }
 
-TEST(Fen, RefusesMenOnTheirCrowningRow) {
-  EXPECT_NE(erreur_de("B:W21:B29").find("crowning row"), std::string::npos);
-  EXPECT_NE(erreur_de("B:W4:B12").find("crowning row"), std::string::npos);
-  Position pos;
-  std::string erreur;
-  EXPECT_TRUE(lire_fen("B:WK4:BK29", pos, erreur)) << erreur;
-}
-
-TEST(Fen, RefusesMoreThanTwelvePiecesOfASide) {
-  EXPECT_NE(erreur_de("B:W21-32:B1-13").find("more than 12"), std::string::npos);
-}
-
-TEST(Fen, RefusesSquaresOutsideTheBoardOrGivenTwice) {
-  EXPECT_NE(erreur_de("B:W33:B1").find("outside 1..32"), std::string::npos);
-  EXPECT_NE(erreur_de("B:W0:B1").find("outside 1..32"), std::string::npos);
-  EXPECT_NE(erreur_de("B:W5:B5").find("given twice"), std::string::npos);
-  EXPECT_NE(erreur_de("B:W5-8:B7").find("given twice"), std::string::npos);
-}
-
-TEST(Fen, RefusesTextOfAnotherForm) {
-  for (const char* fen : {"", "B", "B:W1", "X:W1:B2", "B:W1:W2", "B:W1:B2:W3", "B:Wa:B2", "B:W1,,2:B3", "B:W5-3:B9",
-                          "B:W1:B2x", "B:Q1:B2", "B:W-3:B2", "B:WK:B2"})
-    EXPECT_FALSE(erreur_de(fen).empty()) << fen;
-}
-
-TEST(Fen, RefusesATrailingColonOrComma) {
-  Position pos;
-  std::string erreur;
-  ASSERT_TRUE(lire_fen("B:W21:B2", pos, erreur)) << erreur;
-  for (const char* fen : {"B:W21:B2:", "B:W21:B2: .", "B:W21,:B2", "B:W21:B2,", "B:W21:B2 , ."})
-    EXPECT_FALSE(erreur_de(fen).empty()) << fen;
-}
-
-TEST(Fen, NamesASquareOutsideTheBoardAsWritten) {
-  EXPECT_NE(erreur_de("B:W21:B99999999999").find("square 99999999999 is outside"), std::string::npos);
-  EXPECT_NE(erreur_de("B:W21:B3-123456").find("square 123456 is outside"), std::string::npos);
+TEST_F(Fen, RefusesWhatIsNoPositionAndSaysWhy) {
+  const std::pair<const char*, const char*> cas[] = {
+      {"B:W21:B29", "crowning row"}, {"B:W4:B12", "crowning row"},   {"B:W21-32:B1-13", "more than 12"},
+      {"B:W33:B1", "outside 1..32"}, {"B:W0:B1", "outside 1..32"},   {"B:W5:B5", "given twice"},
+      {"B:W5-8:B7", "given twice"},  {"B:W21:B99999999999", "square 99999999999 is outside"},
+      {"B:W21:B3-123456", "square 123456 is outside"},
+      // other forms and trailing separators: some message
+      {"", ""}, {"B", ""}, {"B:W1", ""}, {"X:W1:B2", ""}, {"B:W1:W2", ""}, {"B:W1:B2:W3", ""}, {"B:Wa:B2", ""},
+      {"B:W1,,2:B3", ""}, {"B:W5-3:B9", ""}, {"B:W1:B2x", ""}, {"B:Q1:B2", ""}, {"B:W-3:B2", ""}, {"B:WK:B2", ""},
+      {"B:W21:B2:", ""}, {"B:W21:B2: .", ""}, {"B:W21,:B2", ""}, {"B:W21:B2,", ""}, {"B:W21:B2 , .", ""},
+  };
+  for (const auto& [fen, motif] : cas) {
+    SCOPED_TRACE(fen);
+    Position pos;
+    std::string erreur;
+    EXPECT_FALSE(lire_fen(fen, pos, erreur));
+    EXPECT_FALSE(erreur.empty());
+    EXPECT_NE(erreur.find(motif), std::string::npos) << erreur;
+  }
 }

@@ -1,126 +1,55 @@
+// The move generator: its order and its capture rules on worked positions,
+// then every position of the first plies and many random ones against the
+// independent statement of the rules (support/reference.h), the list limit,
+// and perft.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <random>
 
 #include "rules/generation.h"
 #include "rules/moves.h"
 #include "rules/perft.h"
+#include "support/etat.h"
 #include "support/positions.h"
 
-using reference::Mouvement;
-using V = std::vector<int>;
+using Generation = Moteur;
+using Oracle = Moteur;
+using Overflow = Moteur;
+using Perft = Moteur;
 
 namespace {
-// The moves in the order the generator produces them.
-std::vector<Mouvement> ordre_genere(Camp camp) {
+// The moves of the side to move, generated at ply 2, in their order.
+std::string generes() {
   preparer_listes();
   prof_courante = 2;
-  const int n = lister_coups(camp);
-  std::vector<Mouvement> l;
-  for (int i = 0; i < n; ++i) {
-    const Coup& m = listes_coups[2][i];
-    l.push_back({m.depart, m.arrivee, V(m.prises + 1, m.prises + 1 + m.nb_prises)});
-  }
-  return l;
+  return notations(lister_coups(trait), 2);
 }
 }  // namespace
 
-TEST(QuietMoves, StartPositionInGenerationOrder) {
-  position_initiale();
-  EXPECT_EQ(ordre_genere(BLANCS), (std::vector<Mouvement>{{24, 19, {}}, {24, 20, {}}, {23, 18, {}}, {23, 19, {}},
-                                                          {22, 17, {}}, {22, 18, {}}, {21, 17, {}}}));
-}
-
-TEST(QuietMoves, BlackScansFromSquareOneUpward) {
-  position_initiale();
-  const auto l = ordre_genere(NOIRS);
-  ASSERT_EQ(l.size(), 7u);
-  EXPECT_EQ(l.front(), (Mouvement{9, 13, {}}));
-  EXPECT_EQ(l.back(), (Mouvement{12, 16, {}}));
-}
-
-TEST(QuietMoves, KingWalksEachLineNearestSquareFirst) {
-  // Own man on 11 ends the up-right walk after 15; the man's own move comes first (it stands on a later-scanned square).
-  poser({{18, DAME_BLANCHE}, {11, PION_BLANC}});
-  auto l = ordre_genere(BLANCS);
-  l.erase(std::remove_if(l.begin(), l.end(), [](const Mouvement& m) { return std::get<0>(m) == 11; }), l.end());
-  EXPECT_EQ(l, (std::vector<Mouvement>{{18, 14, {}}, {18, 9, {}}, {18, 5, {}}, {18, 15, {}}, {18, 22, {}},
-                                       {18, 25, {}}, {18, 29, {}}, {18, 23, {}}, {18, 27, {}}, {18, 32, {}}}));
-}
-
-TEST(Captures, ManCapturesForwardThenBackward) {
-  // The landing square of 18 over 14 is 9 by the neighbour table.
-  poser({{18, PION_BLANC}, {14, PION_NOIR}, {23, PION_NOIR}});
-  EXPECT_EQ(ordre_genere(BLANCS), (std::vector<Mouvement>{{18, 9, {14}}, {18, 27, {23}}}));
-}
-
-TEST(Captures, KingMayStopOnAnySquareBeyondWhenNothingFollows) {
-  poser({{29, DAME_BLANCHE}, {22, PION_NOIR}});
-  EXPECT_EQ(ordre_genere(BLANCS), (std::vector<Mouvement>{{29, 18, {22}}, {29, 15, {22}}, {29, 11, {22}},
-                                                          {29, 8, {22}}, {29, 4, {22}}}));
-}
-
-TEST(Captures, KingMustLandWhereTheCaptureContinues) {
-  poser({{29, DAME_BLANCHE}, {22, PION_NOIR}, {19, PION_NOIR}});
-  EXPECT_EQ(ordre_genere(BLANCS), (std::vector<Mouvement>{{29, 24, {22, 19}}, {29, 28, {22, 19}}}));
-}
-
-TEST(Captures, ManCrossingItsCrowningRowGoesOnAsAMan) {
-  poser({{11, PION_BLANC}, {7, PION_NOIR}, {6, PION_NOIR}});
-  EXPECT_EQ(ordre_genere(BLANCS), (std::vector<Mouvement>{{11, 9, {7, 6}}}));
-}
-
-TEST(Captures, JumpedPieceStaysAsAnObstacle) {
-  // The king takes 18 then 26; the way back over 18 stays closed, so it cannot
-  // fly on toward 32 and 8 along lines crossing the jumped man.
-  poser({{4, DAME_BLANCHE}, {15, PION_NOIR}, {26, PION_NOIR}});
-  for (const auto& [d, a, prises] : ordre_genere(BLANCS)) {
-    std::set<int> uniques(prises.begin(), prises.end());
-    EXPECT_EQ(uniques.size(), prises.size()) << "a piece was jumped twice";
-  }
-  // A ring of four men: the king goes round, never jumping one twice.
-  poser({{22, DAME_BLANCHE}, {18, PION_NOIR}, {19, PION_NOIR}, {26, PION_NOIR}, {27, PION_NOIR}});
-  for (const auto& m : ordre_genere(BLANCS)) {
-    const auto& prises = std::get<2>(m);
-    EXPECT_EQ(std::set<int>(prises.begin(), prises.end()).size(), prises.size());
+TEST_F(Generation, OrderAndCaptureRulesOnWorkedPositions) {
+  const std::pair<const char*, const char*> cas[] = {
+      {FEN_DEPART, "09-14 09-13 10-15 10-14 11-16 11-15 12-16"},
+      {"W:W21-32:B1-12", "24-20 24-19 23-19 23-18 22-18 22-17 21-17"},  // black scans from its own back row
+      // a king walks each line nearest square first; the own man on 22 ends one walk
+      {"B:W:BK15,22", "15-19 15-24 15-28 15-18 15-11 15-08 15-04 15-10 15-06 15-01 22-26 22-25"},
+      {"B:W10,19:B15", "15x24 15x06"},                        // a man takes forward, then backward
+      {"W:W19:B23", "19x26"},                                 // a black man takes backward too
+      {"B:W11:BK4", "04x15 04x18 04x22 04x25 04x29"},         // a king stops anywhere beyond when nothing follows
+      {"B:W11,14:BK4", "04x09 04x05"},                        // ... but lands where the capture goes on
+      {"B:W26,27:B22", "22x24"},                              // crossing its crowning row a man goes on as a man
+      {"B:W19,32:B2,3,4,15", "15x24"},                        // a capture anywhere forbids every quiet move
+  };
+  for (const auto& [fen, attendu] : cas) {
+    SCOPED_TRACE(fen);
+    poser_fen(fen);
+    EXPECT_EQ(generes(), attendu);
   }
 }
 
-TEST(Captures, MovingPieceMayPassOverItsOwnStartingSquare) {
-  // A man takes four men round a diamond (18-9-2-11-18, crossing its crowning
-  // row on 2 as a man) and comes back to where it started.
-  poser({{18, PION_BLANC}, {14, PION_NOIR}, {6, PION_NOIR}, {7, PION_NOIR}, {15, PION_NOIR}});
-  const auto l = ordre_genere(BLANCS);
-  bool retour = false;
-  for (const auto& [d, a, prises] : l) retour |= a == 18 && prises.size() == 4;
-  EXPECT_TRUE(retour);
-}
-
-TEST(Captures, CaptureAnywhereForbidsEveryQuietMove) {
-  position_initiale();
-  poser({{29, PION_BLANC}, {30, PION_BLANC}, {31, PION_BLANC}, {18, PION_BLANC}, {14, PION_NOIR}, {1, PION_NOIR}});
-  const auto l = ordre_genere(BLANCS);
-  ASSERT_FALSE(l.empty());
-  for (const auto& m : l) EXPECT_FALSE(std::get<2>(m).empty());
-}
-
-TEST(Captures, BlackManCapturesBackwardToo) {
-  poser({{14, PION_NOIR}, {10, PION_BLANC}}, NOIRS);
-  EXPECT_EQ(ordre_genere(NOIRS), (std::vector<Mouvement>{{14, 7, {10}}}));
-}
-
-TEST(Captures, KingCannotTurnStraightBack) {
-  // After jumping 22 from 29 toward h8, the king may not come back down the
-  // same diagonal to take 25.
-  poser({{29, DAME_BLANCHE}, {22, PION_NOIR}, {25, VIDE}});
-  for (const auto& m : ordre_genere(BLANCS)) EXPECT_EQ(std::get<2>(m).size(), 1u);
-}
-
-// Every position reached in the first plies of the game, and hundreds of
+// Every position reached in the first plies of the game, and tens of
 // thousands of random positions with kings, against the plain oracle.
-TEST(Oracle, GameTreeFromTheStartMatches) {
+TEST_F(Oracle, GameTreeFromTheStartMatches) {
   position_initiale();
   int fautes = 0;
   std::function<void(Camp, int)> parcourir = [&](Camp camp, int prof) {
@@ -140,7 +69,7 @@ TEST(Oracle, GameTreeFromTheStartMatches) {
   EXPECT_EQ(fautes, 0);
 }
 
-TEST(Oracle, RandomPositionsWithKingsMatch) {
+TEST_F(Oracle, RandomPositionsWithKingsMatch) {
   std::mt19937 rng(20261206);
   int fautes = 0, avec_prises = 0;
   for (int t = 0; t < 60000; ++t) {
@@ -167,60 +96,59 @@ TEST(Oracle, RandomPositionsWithKingsMatch) {
 
 namespace {
 using Positions = std::set<std::tuple<int, int, std::set<int>>>;
-Positions positions_atteintes(const std::set<Mouvement>& coups) {
+Positions positions_atteintes(const std::set<reference::Mouvement>& coups) {
   Positions p;
   for (const auto& [d, a, prises] : coups) p.insert({d, a, std::set<int>(prises.begin(), prises.end())});
   return p;
 }
-// Fills list 2 with markers, generates at ply 1, and checks list 2 is intact.
-int generer_en_gardant_la_liste_suivante() {
-  preparer_listes();
+void marquer_liste_2() {
   for (int i = 0; i < MAX_COUPS; ++i) listes_coups[2][i] = Coup{7, 7, 7, {}, 7};
-  prof_courante = 1;
-  const int n = lister_coups(trait);
-  for (int i = 0; i < MAX_COUPS; ++i) EXPECT_EQ(listes_coups[2][i].depart, 7) << "record " << i << " of list 2";
-  return n;
+}
+void liste_2_intacte() {
+  for (int i = 0; i < MAX_COUPS; ++i) ASSERT_EQ(listes_coups[2][i].depart, 7) << "record " << i << " of list 2";
 }
 }  // namespace
 
-TEST(Overflow, SameCapturesInAnotherOrderAreDroppedWithoutLoss) {
+TEST_F(Overflow, SameCapturesInAnotherOrderAreDroppedWithoutLoss) {
   // A legal position with 71 capture sequences: 35 positions, each reached
   // by taking the same pieces in two orders.
   poser_fen("B:WK6,7,K8,14,15,K16,17,23,K24,25,K26,K30:BK3,K4,K29,K32");
   const auto attendu = reference::coups(plateau(), trait);
   ASSERT_GT(attendu.size(), static_cast<std::size_t>(MAX_COUPS));
-  const int n = generer_en_gardant_la_liste_suivante();
+  preparer_listes();
+  marquer_liste_2();
+  prof_courante = 1;
+  const int n = lister_coups(trait);
+  liste_2_intacte();
   EXPECT_LE(n, MAX_COUPS);
   EXPECT_FALSE(liste_debordee);
   EXPECT_EQ(positions_atteintes(liste_en_ensemble(n)), positions_atteintes(attendu));
 }
 
-TEST(Overflow, AppendingToAFullListLosesTheMoveAndRaisesTheFlag) {
-  // No position found has more than 70 distinct captures (a search over
-  // random boards peaked at 68), so the full list is filled by hand and one
-  // man's capture is appended to it.
+TEST_F(Overflow, AppendingToAFullListLosesTheMoveAndRaisesTheFlag) {
+  // No position found has more than 70 distinct captures, so the full list
+  // is filled by hand and one man's capture is appended to it.
   preparer_listes();
   prof_courante = 1;
-  for (int i = 0; i < MAX_COUPS; ++i) listes_coups[1][i] = Coup{static_cast<std::uint8_t>(1 + i % 32), static_cast<std::uint8_t>(5 + i / 32), 1, {0, 9}, 0};
+  for (int i = 0; i < MAX_COUPS; ++i)
+    listes_coups[1][i] = Coup{static_cast<std::uint8_t>(1 + i % 32), static_cast<std::uint8_t>(5 + i / 32), 1, {0, 9}, 0};
   listes_coups[1][0] = Coup{18, 9, 1, {0, 14}, 0};
-  for (int i = 0; i < MAX_COUPS; ++i) listes_coups[2][i] = Coup{7, 7, 7, {}, 7};
+  marquer_liste_2();
   nb_coups[1] = MAX_COUPS;
-  // a twin of a listed capture (18 over 14 to 9) is dropped quietly...
-  poser({{18, PION_BLANC}, {14, PION_NOIR}});
+  poser({{18, PION_BLANC}, {14, PION_NOIR}});  // a twin of a listed capture is dropped quietly...
   chercher_prises_avec_escales(18);
   EXPECT_FALSE(liste_debordee);
-  // ...a new position (18 over 15 to 11) is lost, and said to be lost
-  poser({{18, PION_BLANC}, {15, PION_NOIR}});
+  poser({{18, PION_BLANC}, {15, PION_NOIR}});  // ...a new one is lost, and said to be lost
   chercher_prises_avec_escales(18);
   EXPECT_TRUE(liste_debordee);
   EXPECT_LE(nb_coups[1], MAX_COUPS);
-  for (int i = 0; i < MAX_COUPS; ++i) ASSERT_EQ(listes_coups[2][i].depart, 7);
+  liste_2_intacte();
   position_initiale();
   coups_legaux(BLANCS);
   EXPECT_FALSE(liste_debordee);  // the next generation starts afresh
 }
 
-TEST(Perft, AgreesWithTheOracleTreeAndCountsDuplicatesOnce) {
+TEST_F(Perft, AgreesWithTheOracleTreeAndCountsDuplicatesOnce) {
   // The oracle lists moves as a set, so its tree counts the unique moves.
   std::function<std::uint64_t(std::array<std::uint8_t, 33>, Camp, int)> oracle =
       [&](std::array<std::uint8_t, 33> b, Camp camp, int prof) -> std::uint64_t {
@@ -243,11 +171,10 @@ TEST(Perft, AgreesWithTheOracleTreeAndCountsDuplicatesOnce) {
   position_initiale();
   for (int d = 1; d <= 6; ++d) EXPECT_EQ(perft(BLANCS, d).uniques, oracle(plateau(), BLANCS, d)) << "depth " << d;
   // A king ending where a ring of men can be taken in either direction.
-  poser({{22, DAME_BLANCHE}, {18, PION_NOIR}, {19, PION_NOIR}, {26, PION_NOIR}, {27, PION_NOIR}, {2, PION_NOIR}});
+  poser_fen("B:W6,7,14,15,31:BK11");
+  const auto avant = plateau();
   const auto c = perft(BLANCS, 3);
   EXPECT_EQ(c.uniques, oracle(plateau(), BLANCS, 3));
   EXPECT_GE(c.coups, c.uniques);
-  // the board is left as it was
-  EXPECT_EQ(damier[22], DAME_BLANCHE);
-  EXPECT_EQ(damier[18], PION_NOIR);
+  EXPECT_EQ(plateau(), avant);  // the board is left as it was
 }

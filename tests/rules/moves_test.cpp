@@ -1,134 +1,81 @@
+// Legal moves of the game, playing them, one piece's moves with their
+// landing squares, and the decomposition of a capture into its stops.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "rules/generation.h"
 #include "rules/moves.h"
+#include "support/etat.h"
 #include "support/positions.h"
 
-using reference::Mouvement;
+using LegalMoves = Moteur;
+using PieceMoves = Moteur;
 
-TEST(LegalMoves, StartPositionHasSevenAndTheyAreQuiet) {
-  position_initiale();
-  ASSERT_EQ(coups_legaux(BLANCS), 7);
-  EXPECT_EQ(listes_coups[1][0].nb_prises, 0);
-  EXPECT_EQ(prof_courante, 1);
+TEST_F(LegalMoves, CountsAndPlayingWithCrowning) {
+  const std::pair<const char*, int> comptes[] = {
+      {FEN_DEPART, 7}, {"B:W31,32:B", 0}, {"B:W31,32:B27,28", 0}, {"W:W5:B1", 0}};  // no piece, blocked men
+  for (const auto& [fen, n] : comptes) {
+    poser_fen(fen);
+    EXPECT_EQ(coups_legaux(trait), n) << fen;
+  }
+  const std::tuple<const char*, const char*, const char*> parties[] = {
+      {"B:W:B28", "28-32", "W:W:BK32"},      // a man reaching the far row is crowned
+      {"B:W27:B23", "23x32", "W:W:BK32"},    // so is one whose capture ends there
+      {"B:W26,27:B22", "22x24", "W:W:B24"},  // one passing through it stays a man
+      {"W:W5:B", "05-01", "B:WK1:B"},        // black crowns on the other side
+  };
+  for (const auto& [fen, coup, apres] : parties) {
+    SCOPED_TRACE(fen);
+    poser_fen(fen);
+    const int n = coups_legaux(trait);
+    int k = 0;
+    while (k < n && notation_coup(listes_coups[1][k]) != coup) ++k;
+    ASSERT_LT(k, n) << notations(n);
+    jouer_coup(listes_coups[1][k]);
+    EXPECT_EQ(ecrire_fen(position_courante()), apres);
+  }
 }
 
-TEST(LegalMoves, NoPieceOrOnlyBlockedPiecesMeansNoMove) {
-  poser({{1, PION_NOIR}, {2, PION_NOIR}}, BLANCS);
-  EXPECT_EQ(coups_legaux(BLANCS), 0);
-  // white men on 5 and 6 blocked by black men two deep
-  poser({{5, PION_BLANC}, {6, PION_BLANC}, {1, PION_NOIR}, {2, PION_NOIR}}, BLANCS);
-  EXPECT_EQ(coups_legaux(BLANCS), 0);
-  // a black man on its back rank corner blocked by white men that cannot be taken
-  poser({{32, PION_NOIR}}, NOIRS);
-  EXPECT_EQ(coups_legaux(NOIRS), 0);
-}
-
-TEST(GameMoves, ManReachingTheFarRowIsCrowned) {
-  poser({{5, PION_BLANC}});
-  jouer_coup(Coup{5, 1, 0, {}, 0});
-  EXPECT_EQ(damier[1], DAME_BLANCHE);
-  EXPECT_EQ(damier[5], VIDE);
-  EXPECT_EQ(trait, NOIRS);
-}
-
-TEST(GameMoves, CaptureEndingOnTheFarRowCrowns) {
-  poser({{10, PION_BLANC}, {6, PION_NOIR}});
-  ASSERT_EQ(coups_legaux(BLANCS), 1);
-  jouer_coup(listes_coups[1][0]);
-  EXPECT_EQ(damier[1], DAME_BLANCHE);
-  EXPECT_EQ(damier[6], VIDE);
-}
-
-TEST(GameMoves, CaptureThroughTheFarRowEndingBelowItStaysAMan) {
-  poser({{11, PION_BLANC}, {7, PION_NOIR}, {6, PION_NOIR}});
-  ASSERT_EQ(coups_legaux(BLANCS), 1);
-  jouer_coup(listes_coups[1][0]);
-  EXPECT_EQ(damier[9], PION_BLANC);
-  EXPECT_EQ(damier[7] + damier[6] + damier[11], VIDE);
-}
-
-TEST(GameMoves, BlackManCrownsOnSquaresTwentyNineToThirtyTwo) {
-  poser({{28, PION_NOIR}}, NOIRS);
-  jouer_coup(Coup{28, 32, 0, {}, 0});
-  EXPECT_EQ(damier[32], DAME_NOIRE);
-  EXPECT_EQ(trait, BLANCS);
-}
-
-TEST(PieceMoves, OnePiecesCaptureWithItsLandingSquares) {
-  poser({{29, DAME_BLANCHE}, {22, PION_NOIR}, {19, PION_NOIR}, {31, PION_BLANC}});
+TEST_F(PieceMoves, OnePiecesMovesWithTheirLandingSquares) {
+  poser_fen("B:W11,14:B2,K4");  // a king taking two men, two places to stop
   ASSERT_EQ(coups_piece(29, BLANCS), 2);
-  EXPECT_EQ(escales[1][1], 15);
-  EXPECT_EQ(escales[1][2], 24);
-  EXPECT_EQ(escales[2][1], 15);
-  EXPECT_EQ(escales[2][2], 28);
-  EXPECT_EQ(cases_sautees[1][1], 22);
-  EXPECT_EQ(cases_sautees[1][2], 19);
+  EXPECT_EQ(std::vector<int>(escales[1] + 1, escales[1] + 3), (std::vector<int>{15, 24}));
+  EXPECT_EQ(std::vector<int>(escales[2] + 1, escales[2] + 3), (std::vector<int>{15, 28}));
+  EXPECT_EQ(std::vector<int>(cases_sautees[1] + 1, cases_sautees[1] + 3), (std::vector<int>{22, 19}));
   EXPECT_EQ(damier[29], DAME_BLANCHE);  // the piece is back on its square
-}
-
-TEST(PieceMoves, QuietMovesWhenThePieceCannotTake) {
   position_initiale();
   ASSERT_EQ(coups_piece(22, BLANCS), 2);
-  EXPECT_EQ(coup_liste(0), (Mouvement{22, 17, {}}));
-  EXPECT_EQ(coup_liste(1), (Mouvement{22, 18, {}}));
-  EXPECT_EQ(escales[1][1], 17);
+  EXPECT_EQ(notations(2), "11-16 11-15");
   EXPECT_EQ(escales[2][1], 18);
-  EXPECT_EQ(coups_piece(9, NOIRS), 2);
-  EXPECT_EQ(coup_liste(0), (Mouvement{9, 13, {}}));
-}
-
-TEST(PieceMoves, APieceWithOnlyQuietMovesIsListedEvenIfAnotherMustCapture) {
-  // The caller checks the move against the full legal list.
-  poser({{18, PION_BLANC}, {14, PION_NOIR}, {30, PION_BLANC}});
+  EXPECT_EQ(coups_piece(16, BLANCS), 0);  // an empty square
+  // A piece with only quiet moves is listed even if another must capture:
+  // the caller checks the move against the full legal list.
+  poser_fen("B:W19:B3,15");
   EXPECT_EQ(coups_piece(30, BLANCS), 2);
   ASSERT_EQ(coups_legaux(BLANCS), 1);
-  EXPECT_EQ(listes_coups[1][0].depart, 18);
+  EXPECT_EQ(notation_coup(listes_coups[1][0]), "15x24");
 }
 
-TEST(PieceMoves, EmptySquareHasNoMoves) {
-  position_initiale();
-  EXPECT_EQ(coups_piece(16, BLANCS), 0);
-}
-
-TEST(CaptureDecomposition, KingCaptureGivesItsLandingSquares) {
-  poser({{29, DAME_BLANCHE}, {22, PION_NOIR}, {19, PION_NOIR}});
+TEST_F(PieceMoves, ACaptureIsFoundByItsOriginDestinationAndCapturesInOrder) {
+  poser_fen("B:W11,14:BK4");
   const std::uint8_t prises[2] = {22, 19};
   ASSERT_EQ(decomposer_prise(29, 24, prises, 2), 0);
-  EXPECT_EQ(escales[1][1], 15);
   EXPECT_EQ(escales[1][2], 24);
   EXPECT_EQ(decomposer_prise(29, 28, prises, 2), 1);
-  EXPECT_EQ(escales[1][1], 15);
   EXPECT_EQ(escales[1][2], 28);
-}
-
-TEST(CaptureDecomposition, OrderOfCapturesMatters) {
-  poser({{18, PION_BLANC}, {14, PION_NOIR}, {6, PION_NOIR}, {7, PION_NOIR}, {15, PION_NOIR}});
-  const std::uint8_t sens[4] = {14, 6, 7, 15};
-  const std::uint8_t index = decomposer_prise(18, 18, sens, 4);
-  ASSERT_NE(index, PRISE_INTROUVABLE);
-  EXPECT_EQ(escales[1][1], 9);
-  EXPECT_EQ(escales[1][2], 2);
-  EXPECT_EQ(escales[1][3], 11);
-  EXPECT_EQ(escales[1][4], 18);
-  const std::uint8_t inverse[4] = {15, 7, 6, 14};
+  EXPECT_EQ(decomposer_prise(16, 9, prises, 1), PRISE_INTROUVABLE);  // nothing on the origin
+  poser_fen("B:W18,19,26,27:B15");  // a man round a diamond and back, either way round
+  const std::uint8_t sens[4] = {14, 6, 7, 15}, inverse[4] = {15, 7, 6, 14}, absente[2] = {14, 7};
+  ASSERT_NE(decomposer_prise(18, 18, sens, 4), PRISE_INTROUVABLE);
+  EXPECT_EQ(std::vector<int>(escales[1] + 1, escales[1] + 5), (std::vector<int>{9, 2, 11, 18}));
   ASSERT_NE(decomposer_prise(18, 18, inverse, 4), PRISE_INTROUVABLE);
   EXPECT_EQ(escales[1][1], 11);
-  const std::uint8_t absente[2] = {14, 7};
   EXPECT_EQ(decomposer_prise(18, 18, absente, 2), PRISE_INTROUVABLE);
 }
 
-TEST(CaptureDecomposition, UnknownOriginFindsNothing) {
-  position_initiale();
-  const std::uint8_t prises[1] = {14};
-  EXPECT_EQ(decomposer_prise(16, 9, prises, 1), PRISE_INTROUVABLE);
-}
-
-TEST(BoardMove, CaptureAndCrowningKeepThePieceCountsAndTheTurn) {
-  poser({{18, PION_BLANC}, {14, DAME_NOIRE}, {23, PION_NOIR}, {1, PION_NOIR}});
-  compter_pieces();
+TEST_F(PieceMoves, ApplyingAMoveKeepsThePieceCountsAndLeavesTheTurn) {
+  poser_fen("B:W10,K19,32:B15");
   damier[0] = 0;
   appliquer_coup(Coup{18, 9, 1, {0, 14}, 0});
   EXPECT_EQ(damier[9], PION_BLANC);

@@ -1,12 +1,11 @@
+// Move texts and the lines of the game's move list.
 #include <gtest/gtest.h>
 
 #include "rules/notation.h"
+#include "support/etat.h"
 #include "support/positions.h"
 
-class Notation : public testing::Test {
- protected:
-  void TearDown() override { choisir_noms_cases(false); }
-};
+using Notation = Moteur;
 
 TEST_F(Notation, MovesUseTheActiveSquareNames) {
   EXPECT_EQ(notation_coup(22, 18, false), "11-15");
@@ -16,7 +15,7 @@ TEST_F(Notation, MovesUseTheActiveSquareNames) {
   EXPECT_EQ(notation_coup(Coup{29, 24, 2, {0, 22, 19}, 0}), "a1xg3");
 }
 
-TEST_F(Notation, WhiteMoveOpensALineAndBlackReplyCompletesIt) {
+TEST_F(Notation, WhiteOpensALineBlackCompletesIt) {
   const DemiCoup blanc{22, 18, false}, noir{9, 14, false};
   const LigneListe l1 = ligne_liste_coups(1, 1, blanc, {});
   EXPECT_TRUE(l1.vider_avant);
@@ -26,9 +25,6 @@ TEST_F(Notation, WhiteMoveOpensALineAndBlackReplyCompletesIt) {
   EXPECT_FALSE(l2.vider_avant);
   EXPECT_EQ(l2.index, 0);
   EXPECT_EQ(l2.texte, " 1.11-15 24-19");
-}
-
-TEST_F(Notation, LaterLinesCarryCaptureMarksAndTwoDigitNumbers) {
   const LigneListe l = ligne_liste_coups(24, 30, DemiCoup{14, 23, true}, DemiCoup{27, 18, true});
   EXPECT_EQ(l.index, 11);
   EXPECT_EQ(l.texte, "12.06x15 19x10");
@@ -40,10 +36,7 @@ TEST_F(Notation, LaterLinesCarryCaptureMarksAndTwoDigitNumbers) {
 TEST_F(Notation, PieceCountersShowTwoColumns) {
   EXPECT_EQ(texte_nb_pieces(12), " 12");
   EXPECT_EQ(texte_nb_pieces(3), "  3");
-  position_initiale();
-  EXPECT_EQ(nb_pieces_blanches(), 12);
-  EXPECT_EQ(nb_pieces_noires(), 12);
-  poser({{1, DAME_BLANCHE}, {2, PION_BLANC}, {30, DAME_NOIRE}});
+  poser_fen("B:WK3:BK32,20");
   EXPECT_EQ(nb_pieces_blanches(), 2);
   EXPECT_EQ(nb_pieces_noires(), 1);
 }

@@ -14,6 +14,7 @@
 #include "records/files.h"
 #include "rules/fen.h"
 #include "rules/moves.h"
+#include "support/etat.h"
 
 namespace fs = std::filesystem;
 
@@ -53,6 +54,18 @@ void jouer_partie(std::initializer_list<std::pair<int, int>> coups) {
   }
 }
 
+using BookLines = Moteur;
+using BookFiles = Moteur;
+using BookConsultation = Moteur;
+using ShippedBooks = Moteur;
+
+// The squares of a line read back, as displayed numbers.
+std::vector<std::pair<int, int>> lus(const std::vector<CoupBibliotheque>& l) {
+  std::vector<std::pair<int, int>> v;
+  for (const CoupBibliotheque& m : l) v.push_back({m.depart ? 33 - m.depart : 0, m.arrivee ? 33 - m.arrivee : 0});
+  return v;
+}
+
 std::vector<std::pair<int, int>> candidats() {
   std::vector<std::pair<int, int>> v;
   for (int i = 0; i < nb_coups_bibliotheque; ++i)
@@ -62,57 +75,23 @@ std::vector<std::pair<int, int>> candidats() {
 
 }  // namespace
 
-TEST(BookLines, ReadTwoDigitOneDigitAndCaptureForms) {
-  const auto l = lire_ligne_ouverture(" 9-14 22-17 5- 9 17x10 ");
-  ASSERT_EQ(l.size(), 4u);
-  EXPECT_EQ(l[0].depart, c(9));
-  EXPECT_EQ(l[0].arrivee, c(14));
-  EXPECT_EQ(l[1].depart, c(22));
-  EXPECT_EQ(l[1].arrivee, c(17));
-  EXPECT_EQ(l[2].depart, c(5));  // one digit, the separator right after it
-  EXPECT_EQ(l[2].arrivee, c(9));
-  EXPECT_EQ(l[3].depart, c(17));
-  EXPECT_EQ(l[3].arrivee, c(10));
-}
-
-TEST(BookLines, AOneDigitNumberBeforeASpaceIsUnreadable) {
-  // "9 " is read as a two-character number: square 0, and the reading goes
-  // on three characters further.
-  const auto l = lire_ligne_ouverture("5-9 22-17 ");
-  ASSERT_FALSE(l.empty());
-  EXPECT_EQ(l[0].depart, c(5));
-  EXPECT_EQ(l[0].arrivee, 0);
-}
-
-TEST(BookLines, WrittenLinesReadBackTheSame) {
+TEST_F(BookLines, ReadWrittenFormsAndUnreadableNumbersAsSquareZero) {
+  using V = std::vector<std::pair<int, int>>;
+  const std::pair<const char*, V> cas[] = {
+      {" 9-14 22-17 5- 9 17x10 ", {{9, 14}, {22, 17}, {5, 9}, {17, 10}}},  // two digits, one, a capture
+      {"ab-14 33-17 00-01", {{0, 14}, {0, 17}, {0, 1}}},                 // 33 and 0 are no squares
+      {"", {}},
+      {"9", {}},
+  };
+  for (const auto& [texte, attendu] : cas) EXPECT_EQ(lus(lire_ligne_ouverture(texte)), attendu) << texte;
+  EXPECT_EQ(lire_ligne_ouverture(" 9-14 22-17 11-15 ", 2).size(), 2u);  // up to the half-move asked for
   const CoupBibliotheque coups[] = {{c(9), c(14)}, {c(22), c(17)}, {c(11), c(15)}, {c(32), c(28)}};
   const std::string texte = ecrire_ligne_ouverture(coups, 4);
   EXPECT_EQ(texte, " 9-14 22-17 11-15 32-28 ");
-  const auto l = lire_ligne_ouverture(texte);
-  ASSERT_EQ(l.size(), 4u);
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(l[i].depart, coups[i].depart);
-    EXPECT_EQ(l[i].arrivee, coups[i].arrivee);
-  }
+  EXPECT_EQ(lus(lire_ligne_ouverture(texte)), (V{{9, 14}, {22, 17}, {11, 15}, {32, 28}}));
 }
 
-TEST(BookLines, UnreadableNumbersGiveSquareZero) {
-  const auto l = lire_ligne_ouverture("ab-14 33-17 00-01");
-  ASSERT_EQ(l.size(), 3u);
-  EXPECT_EQ(l[0].depart, 0);
-  EXPECT_EQ(l[0].arrivee, c(14));
-  EXPECT_EQ(l[1].depart, 0);  // 33 is no square
-  EXPECT_EQ(l[2].depart, 0);  // nor is 0
-  EXPECT_EQ(l[2].arrivee, c(1));
-}
-
-TEST(BookLines, ReadingStopsAtTheRequestedHalfMove) {
-  EXPECT_EQ(lire_ligne_ouverture(" 9-14 22-17 11-15 ", 2).size(), 2u);
-  EXPECT_TRUE(lire_ligne_ouverture("").empty());
-  EXPECT_TRUE(lire_ligne_ouverture("9").empty());
-}
-
-TEST(BookLines, GarbageNeverCrashes) {
+TEST_F(BookLines, GarbageNeverCrashes) {
   std::mt19937 rng(7);
   for (int t = 0; t < 2000; ++t) {
     std::string s(rng() % 60, ' ');
@@ -124,14 +103,14 @@ TEST(BookLines, GarbageNeverCrashes) {
   }
 }
 
-TEST(BookFiles, MissingFileGivesAnEmptyList) {
+TEST_F(BookFiles, MissingFileGivesAnEmptyList) {
   Dossier d;
   std::vector<std::string> l{"stale"};
   EXPECT_FALSE(charger_ouvertures(d.chemin / "absent.ouv", l));
   EXPECT_TRUE(l.empty());
 }
 
-TEST(BookFiles, SavedWithCrLfAndLoadedSorted) {
+TEST_F(BookFiles, SavedWithCrLfAndLoadedSorted) {
   Dossier d;
   ASSERT_TRUE(sauver_ouvertures(d.chemin / "b.ouv", {"11-15 24-19 ", " 9-14 22-17 ", "10-14 "}));
   const auto brut = lire_fichier(d.chemin / "b.ouv");
@@ -142,7 +121,7 @@ TEST(BookFiles, SavedWithCrLfAndLoadedSorted) {
   EXPECT_EQ(l, (std::vector<std::string>{" 9-14 22-17 ", "10-14 ", "11-15 24-19 "}));
 }
 
-TEST(BookFiles, RandomBytesLoadWithoutHarm) {
+TEST_F(BookFiles, RandomBytesLoadWithoutHarm) {
   Dossier d;
   std::mt19937 rng(11);
   std::string octets(5000, '\0');
@@ -157,12 +136,10 @@ TEST(BookFiles, RandomBytesLoadWithoutHarm) {
     EXPECT_GE(coups_bibliotheque[i].depart, 1);
     EXPECT_LE(coups_bibliotheque[i].depart, 32);
   }
-  ouvertures_blancs.clear();
 }
 
-TEST(BookSets, SaveWritesThreeFilesAndTheWorkingBooksLoadReplacesBoth) {
+TEST_F(BookFiles, SaveWritesThreeFilesAndTheWorkingBooksLoadReplacesBoth) {
   Dossier d;
-  const fs::path ancien = repertoire_depart;
   repertoire_depart = d.chemin;
   fs::create_directories(d.chemin / "Parametres");
   ouvertures_blancs = {" 9-14 "};
@@ -185,42 +162,33 @@ TEST(BookSets, SaveWritesThreeFilesAndTheWorkingBooksLoadReplacesBoth) {
   EXPECT_EQ(ouvertures_blancs, std::vector<std::string>{" 9-14 "});
   EXPECT_FALSE(charger_jeu_ouvertures(d.chemin / "Parametres" / "Absent.ovv"));
   EXPECT_EQ(ouvertures_noirs, std::vector<std::string>{"11-15 22-18 "});  // unchanged
-  repertoire_depart = ancien;
-  ouvertures_blancs.clear();
-  ouvertures_noirs.clear();
 }
 
-TEST(BookConsultation, AtTheStartEveryFirstMoveIsACandidateOnce) {
-  ouvertures_blancs = {" 9-14 22-17 ", " 9-14 23-18 ", "10-14 22-18 ", "11-15 "};
-  trier_ouvertures(ouvertures_blancs);
-  jouer_partie({});
-  consulter_bibliotheque();
-  EXPECT_EQ(candidats(), (std::vector<std::pair<int, int>>{{9, 14}, {10, 14}, {11, 15}}));
-  ouvertures_blancs.clear();
+TEST_F(BookConsultation, TheSideToMovesLinesAgreeingWithTheWholeGameGiveEachNextMoveOnce) {
+  using V = std::vector<std::pair<int, int>>;
+  struct Cas {
+    std::vector<std::string> blancs, noirs;
+    std::initializer_list<std::pair<int, int>> partie;
+    V attendu;
+  };
+  const Cas cas[] = {
+      {{" 9-14 22-17 ", " 9-14 23-18 ", "10-14 22-18 ", "11-15 "}, {}, {}, {{9, 14}, {10, 14}, {11, 15}}},
+      {{" 9-14 22-17 11-15 ", " 9-14 22-18 12-16 ", " 9-14 22-18 5- 9 ", "10-14 22-18 6-10 "}, {},
+       {{9, 14}, {22, 18}}, {{12, 16}, {5, 9}}},
+      {{" 9-14 24-19 "}, {" 9-14 22-18 "}, {{9, 14}}, {{22, 18}}},  // black to move reads its own book
+      {{}, {" 9-14 "}, {{9, 14}}, {}},                                // a line ending with the game
+  };
+  for (const Cas& k : cas) {
+    ouvertures_blancs = k.blancs;
+    ouvertures_noirs = k.noirs;
+    trier_ouvertures(ouvertures_blancs);
+    jouer_partie(k.partie);
+    consulter_bibliotheque();
+    EXPECT_EQ(candidats(), k.attendu) << (k.blancs.empty() ? k.noirs[0] : k.blancs[0]);
+  }
 }
 
-TEST(BookConsultation, OnlyLinesAgreeingWithTheWholeGameCount) {
-  ouvertures_noirs = {" 9-14 22-17 11-15 ", " 9-14 22-18 12-16 ", " 9-14 22-18 5- 9 ", "10-14 22-18 6-10 "};
-  trier_ouvertures(ouvertures_noirs);
-  jouer_partie({{9, 14}, {22, 18}});
-  ouvertures_blancs = ouvertures_noirs;  // white to move again after two half-moves
-  consulter_bibliotheque();
-  EXPECT_EQ(candidats(), (std::vector<std::pair<int, int>>{{12, 16}, {5, 9}}));
-  ouvertures_blancs.clear();
-  ouvertures_noirs.clear();
-}
-
-TEST(BookConsultation, TheBookOfTheSideToMoveIsRead) {
-  ouvertures_blancs = {" 9-14 24-19 "};
-  ouvertures_noirs = {" 9-14 22-18 "};
-  jouer_partie({{9, 14}});
-  consulter_bibliotheque();
-  EXPECT_EQ(candidats(), (std::vector<std::pair<int, int>>{{22, 18}}));
-  ouvertures_blancs.clear();
-  ouvertures_noirs.clear();
-}
-
-TEST(BookConsultation, TwentyCandidatesAtMost) {
+TEST_F(BookConsultation, TwentyCandidatesAtMost) {
   // 22 lines with distinct fourth half-moves after the same three.
   ouvertures_noirs.clear();
   for (int a = 1; a <= 22; ++a) {
@@ -231,36 +199,24 @@ TEST(BookConsultation, TwentyCandidatesAtMost) {
   jouer_partie({{9, 14}, {22, 18}, {11, 15}});
   consulter_bibliotheque();
   EXPECT_EQ(nb_coups_bibliotheque, MAX_COUPS_BIBLIOTHEQUE);
-  ouvertures_noirs.clear();
 }
 
-TEST(BookConsultation, ALineEndingWithTheGameGivesNothing) {
-  ouvertures_noirs = {" 9-14 "};
-  jouer_partie({{9, 14}});
-  consulter_bibliotheque();
-  EXPECT_EQ(nb_coups_bibliotheque, 0);
-  ouvertures_noirs.clear();
-}
-
-TEST(BookConsultation, TheEditorLineOfTheGame) {
+// The editor's line of the game, and the consultation, use square numbers
+// whatever names the board shows.
+TEST_F(BookConsultation, NumbersWhateverTheNamesShown) {
   jouer_partie({{9, 14}, {22, 18}, {5, 9}});
   EXPECT_EQ(nouvelle_ouverture(), " 9-14 22-18  5- 9 ");
-}
-
-TEST(BookConsultation, NumbersWhateverTheNamesShown) {
   choisir_noms_cases(true);  // the board shows b8..g1
   jouer_partie({{9, 14}, {22, 18}});
   EXPECT_EQ(nouvelle_ouverture(), " 9-14 22-18 ");
   ouvertures_blancs = {" 9-14 22-18 11-15 "};
   consulter_bibliotheque();
   EXPECT_EQ(candidats(), (std::vector<std::pair<int, int>>{{11, 15}}));
-  ouvertures_blancs.clear();
-  choisir_noms_cases(false);
 }
 
 // The books the build puts into the program's directory: every line is a
 // legal game from the start position.
-TEST(ShippedBooks, EveryLineIsLegal) {
+TEST_F(ShippedBooks, EveryLineIsLegal) {
   for (const char* nom : {FICHIER_OUVERTURES_BLANCS, FICHIER_OUVERTURES_NOIRS}) {
     std::vector<std::string> lignes;
     ASSERT_TRUE(charger_ouvertures(fs::path(CORVANE_BIN_DIR) / nom, lignes)) << nom;

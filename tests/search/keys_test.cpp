@@ -17,18 +17,15 @@
 #include "rules/moves.h"
 #include "search/keys.h"
 #include "search/search.h"
+#include "support/etat.h"
 #include "support/positions.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-void placer(const char* fen) {
-  Position pos;
-  std::string erreur;
-  ASSERT_TRUE(lire_fen(fen, pos, erreur)) << erreur;
-  placer_position(pos);
-}
+using KeyFile = Moteur;
+using PositionKeys = Moteur;
 
 // A folder of its own for each test, removed afterwards.
 struct Dossier {
@@ -42,7 +39,6 @@ struct Dossier {
   ~Dossier() {
     std::error_code ec;
     fs::remove_all(chemin, ec);
-    charger_cles(chemin / "absent");  // back to the built-in words
   }
   fs::path ecrire(const std::string& nom, const std::vector<std::uint8_t>& octets) const {
     std::ofstream(chemin / nom, std::ios::binary).write(reinterpret_cast<const char*>(octets.data()),
@@ -75,7 +71,8 @@ std::vector<std::uint32_t> mots_integres() {
 
 }  // namespace
 
-TEST(KeyFile, TheBuildWritesTheBuiltInWordsLittleEndian) {
+// The built-in words are distinct and not zero; the build writes them little-endian.
+TEST_F(KeyFile, TheBuildWritesTheBuiltInWordsLittleEndian) {
   const auto octets = lire_fichier(fs::path(CORVANE_BIN_DIR) / "hashkey33.dat");
   ASSERT_TRUE(octets.has_value());
   ASSERT_EQ(octets->size(), 1320u);
@@ -87,16 +84,13 @@ TEST(KeyFile, TheBuildWritesTheBuiltInWordsLittleEndian) {
   }
   EXPECT_TRUE(charger_cles(fs::path(CORVANE_BIN_DIR) / "hashkey33.dat"));
   EXPECT_EQ(mots_courants(), mots);
+  auto tries = mots;
+  std::sort(tries.begin(), tries.end());
+  EXPECT_NE(tries.front(), 0u);
+  EXPECT_EQ(std::adjacent_find(tries.begin(), tries.end()), tries.end());
 }
 
-TEST(KeyFile, BuiltInWordsAreDistinctAndNonZero) {
-  auto mots = mots_integres();
-  for (std::uint32_t w : mots) EXPECT_NE(w, 0u);
-  std::sort(mots.begin(), mots.end());
-  EXPECT_EQ(std::adjacent_find(mots.begin(), mots.end()), mots.end());
-}
-
-TEST(KeyFile, AFileOfOtherWordsReplacesBothTablesInOrder) {
+TEST_F(KeyFile, AFileOfOtherWordsReplacesBothTablesInOrder) {
   Dossier d;
   const auto octets = autres_mots();
   ASSERT_TRUE(charger_cles(d.ecrire("k.dat", octets)));
@@ -105,7 +99,7 @@ TEST(KeyFile, AFileOfOtherWordsReplacesBothTablesInOrder) {
   EXPECT_NE(mots_courants(), mots_integres());
 }
 
-TEST(KeyFile, MissingShortOrLongFilesLeaveTheBuiltInWords) {
+TEST_F(KeyFile, MissingShortOrLongFilesLeaveTheBuiltInWords) {
   Dossier d;
   auto autre = autres_mots();
   for (const auto& [nom, taille] : {std::pair{"short.dat", 1319}, {"long.dat", 1321}, {"empty.dat", 0}}) {
@@ -121,7 +115,7 @@ TEST(KeyFile, MissingShortOrLongFilesLeaveTheBuiltInWords) {
 
 // A write goes through a temporary file of its own: another "<target>.tmp"
 // is left alone, and an empty name writes nothing (nor touches "./.tmp").
-TEST(KeyFile, WritingSparesOtherTemporaryFilesAndRefusesAnEmptyName) {
+TEST_F(KeyFile, WritingSparesOtherTemporaryFilesAndRefusesAnEmptyName) {
   Dossier d;
   d.ecrire("hashkey33.dat.tmp", {1, 2, 3});
   d.ecrire(".tmp", {4});
@@ -138,7 +132,7 @@ TEST(KeyFile, WritingSparesOtherTemporaryFilesAndRefusesAnEmptyName) {
 
 // All 0x00 or all 0xFF would give every position the same key; a word that
 // a board reads at zero, or twice in one table, cannot be right either.
-TEST(KeyFile, WordsThatCannotBeKeysLeaveTheBuiltInWords) {
+TEST_F(KeyFile, WordsThatCannotBeKeysLeaveTheBuiltInWords) {
   Dossier d;
   auto zero = autres_mots(), double_ = autres_mots(), inutilise = autres_mots();
   std::fill_n(zero.begin() + 4 * (165 + 33), 4, 0);                     // check word of code 1 on square 1
@@ -153,32 +147,9 @@ TEST(KeyFile, WordsThatCannotBeKeysLeaveTheBuiltInWords) {
   EXPECT_TRUE(charger_cles(d.ecrire("inutilise.dat", inutilise)));
 }
 
-TEST(PositionKeys, AreTheXorOfTheWordsOfEveryPiece) {
-  placer("B:W21,K30:BK1,5");  // internal: black man 12, black king 3, white man 28, white king 32
-  calculer_cles();
-  EXPECT_EQ(cle_index, cles_index[3 * 32 + 12] ^ cles_index[4 * 32 + 3] ^ cles_index[1 * 32 + 28] ^
-                           cles_index[2 * 32 + 32]);
-  std::uint32_t i = 0, v = 0;
-  cles_de(damier, i, v);
-  EXPECT_EQ(i, cle_index);
-  EXPECT_EQ(v, cle_verif);
-}
-
-TEST(PositionKeys, DifferForAPieceOnAnotherSquareOrOfAnotherKind) {
-  placer("B:W21:B1");
-  calculer_cles();
-  const std::uint32_t a = cle_verif;
-  placer("B:W22:B1");
-  calculer_cles();
-  EXPECT_NE(cle_verif, a);
-  placer("B:WK21:B1");
-  calculer_cles();
-  EXPECT_NE(cle_verif, a);
-}
-
 // Every move of random games, captures and crownings included, leaves the
 // keys equal to those computed from scratch.
-TEST(PositionKeys, FaireCoupKeepsThemUpToDate) {
+TEST_F(PositionKeys, FaireCoupKeepsThemUpToDate) {
   const char* departs[] = {
       FEN_DEPART,
       "B:W18,19,K30:B14,15,23,K2",     // kings and men with captures about
@@ -189,8 +160,7 @@ TEST(PositionKeys, FaireCoupKeepsThemUpToDate) {
   int coups = 0, prises = 0, couronnements = 0;
   for (const char* fen : departs) {
     for (int partie = 0; partie < 30; ++partie) {
-      placer(fen);
-      compter_pieces();
+      poser_fen(fen);
       preparer_listes();
       calculer_cles();
       camp_racine = trait;

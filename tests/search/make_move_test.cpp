@@ -5,76 +5,50 @@
 #include "rules/moves.h"
 #include "search/ordering.h"
 #include "search/search.h"
+#include "support/etat.h"
 #include "support/positions.h"
 
-namespace {
+using SearchMove = Moteur;
 
-class SearchMove : public testing::Test {
- protected:
-  void SetUp() override {
-    camp_racine = BLANCS;
+TEST_F(SearchMove, MaterialForTheRootSideAndTheCrowningExtension) {
+  struct Cas {
+    const char* fen;
+    Camp racine;
+    int ply, prof_max;
+    const char* coup;
+    int bilan, extension;
+  };
+  const Cas cas[] = {
+      {"B:W10,K19,32:B15", BLANCS, 1, 10, "15x24", 3, 0},  // a king taken
+      {"B:W19,32:B15", NOIRS, 2, 10, "15x24", -1, 0},       // a man lost for a black root side
+      {"B:W7,13:B12,28", BLANCS, 1, 10, "28-32", 2, 0},     // a crowning counts two
+      {"B:W7,13:B28", BLANCS, 3, 4, "28-32", 2, 2},         // the first king near the horizon extends the line
+      {"B:W7,13:B28", BLANCS, 3, 10, "28-32", 2, 0},        // not far from it
+      {"B:W7,13:BK1,28", BLANCS, 3, 4, "28-32", 2, 0},      // nor with a king already
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.fen);
+    poser_fen(c.fen);
+    camp_racine = c.racine;
     bilan_materiel = 0;
-    prof_max = 10;
     ajustement_prof = 0;
     extension_promotion = 0;
     for (auto& p : prises_forcees) p = 0;
-  }
-  void TearDown() override { prof_max = 0; }
-  // Generates at ply p and plays the move with these squares.
-  void jouer(int p, Case depart, Case arrivee) {
+    prof_max = c.prof_max;
     preparer_listes();
-    prof_courante = static_cast<std::int8_t>(p);
-    compter_pieces();
+    prof_courante = static_cast<std::int8_t>(c.ply);
     const int n = generer_coups(trait);
-    for (int i = 0; i < n; ++i)
-      if (listes_coups[p][i].depart == depart && listes_coups[p][i].arrivee == arrivee) {
-        faire_coup(i);
-        return;
-      }
-    FAIL() << "no move " << int(depart) << "-" << int(arrivee);
+    int k = 0;
+    while (k < n && notation_coup(listes_coups[c.ply][k]) != c.coup) ++k;
+    ASSERT_LT(k, n);
+    const Case arrivee = listes_coups[c.ply][k].arrivee;
+    const bool couronne = case_couronnement(damier[listes_coups[c.ply][k].depart], arrivee);
+    faire_coup(k);
+    EXPECT_EQ(bilan_materiel, c.bilan);
+    EXPECT_EQ(extension_promotion, c.extension);
+    EXPECT_EQ(damier[arrivee], couronne ? DAME_BLANCHE : PION_BLANC);
+    int pieces[5] = {};
+    for (int s = 1; s <= 32; ++s) ++pieces[damier[s] <= DAME_NOIRE ? damier[s] : 0];
+    for (int p = PION_BLANC; p <= DAME_NOIRE; ++p) EXPECT_EQ(nb_pieces[p], pieces[p]) << p;
   }
-};
-
-}  // namespace
-
-TEST_F(SearchMove, CaptureUpdatesCountsAndMaterialForTheRootSide) {
-  poser({{18, PION_BLANC}, {14, DAME_NOIRE}, {23, PION_NOIR}, {1, PION_NOIR}});
-  jouer(1, 18, 9);
-  EXPECT_EQ(bilan_materiel, 3);
-  EXPECT_EQ(nb_pieces[DAME_NOIRE], 0);
-  EXPECT_EQ(damier[9], PION_BLANC);
-}
-
-TEST_F(SearchMove, LossIsNegativeWhenTheRootSideIsBlack) {
-  camp_racine = NOIRS;
-  poser({{18, PION_BLANC}, {14, PION_NOIR}, {1, PION_NOIR}});
-  jouer(2, 18, 9);
-  EXPECT_EQ(bilan_materiel, -1);
-}
-
-TEST_F(SearchMove, CrowningCountsTwoAndMakesAKing) {
-  poser({{5, PION_BLANC}, {30, PION_NOIR}, {20, PION_NOIR}, {21, PION_BLANC}});
-  jouer(1, 5, 1);
-  EXPECT_EQ(damier[1], DAME_BLANCHE);
-  EXPECT_EQ(nb_pieces[PION_BLANC], 1);
-  EXPECT_EQ(nb_pieces[DAME_BLANCHE], 1);
-  EXPECT_EQ(bilan_materiel, 2);
-}
-
-TEST_F(SearchMove, FirstKingNearTheHorizonExtendsTheLine) {
-  poser({{5, PION_BLANC}, {30, PION_NOIR}, {20, PION_NOIR}});
-  prof_max = 4;
-  jouer(3, 5, 1);  // 3 > 4 - 2
-  EXPECT_EQ(extension_promotion, 2);
-}
-
-TEST_F(SearchMove, NoExtensionFarFromTheHorizonOrWithAKingAlready) {
-  poser({{5, PION_BLANC}, {30, PION_NOIR}, {20, PION_NOIR}});
-  prof_max = 10;
-  jouer(3, 5, 1);
-  EXPECT_EQ(extension_promotion, 0);
-  poser({{5, PION_BLANC}, {32, DAME_BLANCHE}, {30, PION_NOIR}, {20, PION_NOIR}});
-  prof_max = 4;
-  jouer(3, 5, 1);
-  EXPECT_EQ(extension_promotion, 0);
 }

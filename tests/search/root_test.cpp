@@ -12,32 +12,27 @@ namespace {
 
 constexpr const char* MILIEU = "B:W17,18,19,21,23,24,25,26,27,28,30,31:B1,2,3,5,6,7,9,10,11,12,14,15";
 
-struct Budget {
-  int h, t, t2, deja;
-  std::uint8_t analyse;
-  int par_coup, max_coup, total;
-};
+using TimeBudget = Moteur;
+using RootAnswers = Recherche;
+using FixedDepthLevels = Recherche;
+using StopRequests = Recherche;
+using SearchDisplay = Recherche;
+using RootBook = Recherche;
 
 }  // namespace
 
-TEST(TimeBudget, FollowsTheLevelTheClockAndTheMoveNumber) {
+TEST_F(TimeBudget, FollowsTheLevelTheClockAndTheMoveNumber) {
+  struct Budget {
+    int h, t, t2, deja;
+    std::uint8_t analyse;
+    int par_coup, max_coup, total;
+  };
   const Budget cas[] = {
-      // Fewer than 60 half-moves: what is left of the budget over the plies left, nine tenths.
-      {0, 160, 178, 0, 0, 1, 5, 178},      // 160/60 = 2, 9/10 of it 1
-      {20, 1680, 1798, 300, 0, 30, 150, 1798},  // (1680-300)/40 = 34 -> 30
-      // The budget's ninetieth when it is larger and leaves the clock allowance.
-      {58, 1680, 1798, 1650, 0, 18, 90, 1798},
-      {58, 1680, 1798, 1790, 0, 1, 5, 1798},  // 18 would pass the allowance: at least 1
-      // From 60 half-moves on, blocks of 30: (3*540/2 - 200)/(90 - 70) = 30 -> 27.
-      {70, 540, 598, 200, 0, 27, 135, 707},
-      {200, 540, 598, 1500, 0, 35, 175, 2003},  // q = 6: (7*540/2 - 1500)/(210 - 200) = 39 -> 35
-      // Never above a tenth of the budget; a budget of 6 allows no whole second.
-      {0, 6, 358, 0, 0, 0, 0, 358},
-      // A budget of 30 is not raised to one second.
-      {10, 30, 60, 40, 0, 0, 0, 60},
-      {10, 31, 60, 40, 0, 1, 5, 60},
-      // Analysis: a thirtieth of the budget.
-      {10, 540, 598, 400, 1, 18, 90, 598},
+      {20, 1680, 1798, 300, 0, 30, 150, 1798},  // before 60 half-moves: nine tenths of what is left per ply left
+      {58, 1680, 1798, 1790, 0, 1, 5, 1798},    // at least a second while the clock allowance is not passed
+      {200, 540, 598, 1500, 0, 35, 175, 2003},  // from 60 half-moves on, blocks of 30 moves
+      {0, 6, 358, 0, 0, 0, 0, 358},             // never above a tenth of the budget
+      {10, 540, 598, 400, 1, 18, 90, 598},      // analysis: a thirtieth of the budget
   };
   for (const Budget& c : cas) {
     nb_demi_coups = static_cast<std::uint8_t>(c.h);
@@ -45,18 +40,13 @@ TEST(TimeBudget, FollowsTheLevelTheClockAndTheMoveNumber) {
     temps_limite = c.t2;
     temps_deja_utilise = c.deja;
     analyse_en_cours = c.analyse;
-    reflexion_anticipee = 0;
     calculer_budget_temps();
     EXPECT_EQ(temps_par_coup, c.par_coup) << "h=" << c.h << " T=" << c.t;
     EXPECT_EQ(temps_max_coup, c.max_coup) << "h=" << c.h << " T=" << c.t;
     EXPECT_EQ(temps_limite_total, c.total) << "h=" << c.h << " T=" << c.t;
   }
+  // The unlimited level and thinking ahead have no limit.
   analyse_en_cours = 0;
-  nb_demi_coups = 0;
-}
-
-TEST(TimeBudget, UnlimitedLevelAndThinkingAheadHaveNoLimit) {
-  nb_demi_coups = 10;
   temps_deja_utilise = 0;
   budget_reflexion = BUDGET_ILLIMITE;
   temps_limite = 319998;
@@ -67,65 +57,44 @@ TEST(TimeBudget, UnlimitedLevelAndThinkingAheadHaveNoLimit) {
   reflexion_anticipee = 1;
   calculer_budget_temps();
   EXPECT_EQ(temps_par_coup, 3200000);
-  reflexion_anticipee = 0;
-  nb_demi_coups = 0;
 }
 
-TEST(RootAnswers, NoPieceOrNoMoveGives100) {
-  preparer_moteur();
-  placer("B:W:B1");
-  EXPECT_EQ(choisir_coup(trait), CHOIX_AUCUN);
-  placer("B:W29,30:B25");  // the only man is blocked
-  EXPECT_EQ(choisir_coup(trait), CHOIX_AUCUN);
-}
-
-TEST(RootAnswers, ASingleMoveIsReturnedAt254WithoutSearch) {
-  preparer_moteur();
-  placer("B:W18:B14,K1");
+TEST_F(RootAnswers, NoMoveASingleMoveThinkingAheadAndAnalysis) {
+  for (const char* fen : {"B:W:B1", "B:W29,30:B25"}) {  // no piece; the only man blocked
+    placer(fen);
+    EXPECT_EQ(choisir_coup(trait), CHOIX_AUCUN) << fen;
+  }
+  placer("B:W18:B14,K1");  // a single move is returned without search...
   EXPECT_EQ(choisir_coup(trait), CHOIX_UNIQUE);
   EXPECT_EQ(nb_noeuds, 0u);
   EXPECT_EQ(nb_coups[1], 1);
   EXPECT_EQ(notation_coup(listes_coups[1][0]), "14x23");
-}
-
-TEST(RootAnswers, ThinkingAheadSearchesEvenASingleMove) {
-  preparer_moteur();
-  placer("B:W18:B14,K1");
-  reflexion_anticipee = 1;
+  reflexion_anticipee = 1;  // ...but searched when thinking ahead
   budget_reflexion = 2;
   EXPECT_EQ(chercher_profondeur(3), 0);
   EXPECT_GT(nb_noeuds, 0u);
   reflexion_anticipee = 0;
-}
-
-TEST(RootAnswers, AnalysisOfAForcedMoveScores32001) {
-  preparer_moteur();
-  placer("B:W18:B14,K1");
-  analyse_en_cours = 1;
+  analyse_en_cours = 1;  // the analysis scores a forced move 32001
   coup_depart_analyse = 50;
   EXPECT_EQ(choisir_coup(trait), CHOIX_UNIQUE);
   EXPECT_EQ(score_racine, 32001);
-  analyse_en_cours = 0;
 }
 
-TEST(FixedDepthLevels, BudgetsOneToFiveStopAtDepthsTwoToSix) {
-  preparer_moteur();
+TEST_F(FixedDepthLevels, BudgetsOneToFiveStopAtDepthsTwoToSix) {
   for (int t = 1; t <= 5; ++t) {
     placer(MILIEU);
     budget_reflexion = t;
     temps_limite = 58;
     vider_tables();
-    const std::uint8_t choix = choisir_coup(trait);
-    EXPECT_LT(choix, nb_coups[1]);
+    EXPECT_LT(choisir_coup(trait), nb_coups[1]);
     EXPECT_EQ(prof_max, t + 1) << "budget " << t;
   }
 }
 
-TEST(FixedDepthLevels, SameDepthSameNodesRunAfterRun) {
-  preparer_moteur();
-  std::uint32_t noeuds[3];
-  std::string coups[3];
-  for (int r = 0; r < 3; ++r) {
+TEST_F(FixedDepthLevels, SameDepthSameNodesRunAfterRun) {
+  std::uint32_t noeuds[2];
+  std::string coups[2];
+  for (int r = 0; r < 2; ++r) {
     placer(MILIEU);
     oublier_recherches();  // each run starts from the same state
     coups[r] = texte_coup_choisi(chercher_profondeur(9));
@@ -133,57 +102,42 @@ TEST(FixedDepthLevels, SameDepthSameNodesRunAfterRun) {
   }
   EXPECT_GT(noeuds[0], 1000u);
   EXPECT_EQ(noeuds[0], noeuds[1]);
-  EXPECT_EQ(noeuds[1], noeuds[2]);
-  EXPECT_EQ(coups[0], coups[2]);
+  EXPECT_EQ(coups[0], coups[1]);
 }
 
-TEST(StopRequests, AStopKeepsTheBestMoveOfTheWorkDone) {
-  preparer_moteur();
+TEST_F(StopRequests, AStopKeepsTheBestMoveOfTheWorkDone) {
   placer(MILIEU);
   crochet_pompe_messages = [] { arret_calcul = 1; };
-  const std::uint8_t choix = chercher_profondeur(30);
-  EXPECT_LT(choix, nb_coups[1]);
+  EXPECT_LT(chercher_profondeur(30), nb_coups[1]);
   EXPECT_LE(prof_max, 2);  // stopped after the first iteration or inside the second
-  crochet_pompe_messages = nullptr;
 }
 
-TEST(StopRequests, ACancelledSearchAnswersZero) {
-  preparer_moteur();
+TEST_F(StopRequests, ACancelledSearchAnswersZero) {
   placer(MILIEU);
   score_racine = 77;
   // The request arrives while an iteration runs (the search lets messages
   // through every 5001 nodes).
   crochet_pompe_messages = [] {
-    if (nb_noeuds > 20000) {
-      arret_calcul = 1;
-      calcul_annule = 1;
-    }
+    if (nb_noeuds > 20000) arret_calcul = calcul_annule = 1;
   };
   EXPECT_EQ(chercher_profondeur(30), 0);
   EXPECT_EQ(score_racine, 0);
-  crochet_pompe_messages = nullptr;
-  calcul_annule = 0;
 }
 
-TEST(StopRequests, TheHardTimeLimitStopsARunningSearch) {
-  preparer_moteur();
+TEST_F(StopRequests, TheHardTimeLimitStopsARunningSearch) {
   placer(MILIEU);
-  // Every reading of the clock finds two more seconds gone.
-  std::int64_t maintenant = 1000000;
+  std::int64_t maintenant = 1000000;  // every reading of the clock finds two more seconds gone
   crochet_horloge_ms = [&] { return maintenant += 2000; };
   budget_reflexion = 160;  // one second a move, five at most
   temps_limite = 178;
   profondeur_imposee = 0;
-  const std::uint8_t choix = choisir_coup(trait);
-  EXPECT_LT(choix, nb_coups[1]);
+  EXPECT_LT(choisir_coup(trait), nb_coups[1]);
   EXPECT_LT(prof_max, 12);
   EXPECT_GT(temps_deja_utilise, 0);  // the time used is written back
-  EXPECT_GT(temps_blancs, 0);  // the clock of the side thinking ran
-  crochet_horloge_ms = nullptr;
+  EXPECT_GT(temps_blancs, 0);        // the clock of the side thinking ran
 }
 
-TEST(SearchDisplay, PanelAndRootListAsTheWindowShowsThem) {
-  preparer_moteur();
+TEST_F(SearchDisplay, PanelAndRootListAsTheWindowShowsThem) {
   position_initiale();
   nouvelle_partie();
   std::vector<std::string> panneau, racine;
@@ -207,59 +161,23 @@ TEST(SearchDisplay, PanelAndRootListAsTheWindowShowsThem) {
   ASSERT_EQ(racine.size(), 7u);  // the seven first moves
   for (const std::string& l : racine)
     EXPECT_TRUE(std::regex_match(l, std::regex("[0-9]{2}-[0-9]{2} : [ 0-9-]{5}"))) << "[" << l << "]";
-  crochet_affichage_recherche = nullptr;
-  crochet_horloge_ms = nullptr;
+  // The line of the move being searched is marked.
+  EXPECT_EQ(ligne_coup_racine(Coup{22, 18, 0, {}, 0}, -6, true), "11-15 :    -6 ?<---");
+  EXPECT_EQ(ligne_coup_racine(Coup{19, 10, 1, {0, 15}, 0}, 120, false), "14x23 :   120");
 }
 
-TEST(SearchDisplay, RootMoveLineMarksTheMoveBeingSearched) {
-  const Coup calme{22, 18, 0, {}, 0};
-  const Coup prise{19, 10, 1, {0, 15}, 0};
-  EXPECT_EQ(ligne_coup_racine(calme, -6, true), "11-15 :    -6 ?<---");
-  EXPECT_EQ(ligne_coup_racine(prise, 120, false), "14x23 :   120");
-}
-
-TEST(RootBook, ABookMoveIsPlayedWithoutSearchingAndOnlyWhenActive) {
-  preparer_moteur();
+TEST_F(RootBook, ABookMoveIsPlayedWithoutSearchOnlyWhenActiveAndWhileEveryManIsThere) {
   ouvertures_blancs = {"11-15 22-18 "};
   position_initiale();
   nouvelle_partie();
   bibliotheque_active = 1;
-  const std::uint8_t choix = chercher_profondeur(6);
-  EXPECT_EQ(texte_coup_choisi(choix), "11-15");
+  EXPECT_EQ(texte_coup_choisi(chercher_profondeur(6)), "11-15");
   EXPECT_EQ(nb_noeuds, 0u);
   bibliotheque_active = 0;
   chercher_profondeur(2);
   EXPECT_GT(nb_noeuds, 0u);
-  ouvertures_blancs.clear();
-}
-
-TEST(RootBook, SkippedEarlyWhenAManIsAlreadyGone) {
-  preparer_moteur();
-  ouvertures_blancs = {"11-15 22-18 "};
   placer("B:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11");  // 11 men
   bibliotheque_active = 1;
   chercher_profondeur(2);
   EXPECT_GT(nb_noeuds, 0u);
-  bibliotheque_active = 0;
-  ouvertures_blancs.clear();
-}
-
-TEST(KillerSeeding, FollowsThePrincipalVariation) {
-  std::memset(variante, 0, sizeof variante);
-  variante[1][1] = Coup{22, 18, 0, {}, 0};
-  variante[1][2] = Coup{9, 14, 0, {}, 0};
-  variante[1][3] = Coup{18, 9, 1, {0, 14}, 0};
-  prof_max = 5;
-  effacer_tueurs();
-  tueurs[6][0] = {1, 5, 7};
-  semer_tueurs(100);
-  EXPECT_EQ(tueurs[1][0].depart, 22);
-  EXPECT_EQ(tueurs[1][0].score, 100 - 290);  // odd ply: the root side's
-  EXPECT_EQ(tueurs[2][0].depart, 9);
-  EXPECT_EQ(tueurs[2][0].score, 100 + 290);
-  EXPECT_EQ(tueurs[2][1].depart, 0);
-  EXPECT_EQ(tueurs[3][0].depart, 0);  // a capture seeds nothing
-  EXPECT_EQ(tueurs[3][0].score, -32000);
-  EXPECT_EQ(tueurs[6][0].depart, 0);  // beyond the line: emptied
-  EXPECT_EQ(tueurs[6][0].score, 32000);
 }

@@ -4,50 +4,36 @@
 
 #include <cstring>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
-#include <vector>
 
-#include "evaluation/evaluation.h"
-#include "game/clocks.h"
-#include "game/game.h"
-#include "game/hooks.h"
-#include "game/levels.h"
-#include "knowledge/books.h"
-#include "knowledge/endgame.h"
-#include "knowledge/learning.h"
-#include "records/files.h"
 #include "rules/fen.h"
 #include "rules/moves.h"
 #include "rules/notation.h"
-#include "search/keys.h"
-#include "search/ordering.h"
-#include "search/root.h"
-#include "search/search.h"
-#include "search/table.h"
+#include "support/etat.h"
 
 namespace recherche_test {
 
-inline void preparer_moteur() {
-  static bool fait = false;
-  if (!fait) {
+// The tables and databases are loaded once, before the first test takes its
+// copy of the engine's state; each test then starts from the default
+// parameters and an empty transposition table.
+class Recherche : public Moteur {
+ protected:
+  static void SetUpTestSuite() {
+    static bool fait = false;
+    if (fait) return;
     fait = true;
     repertoire_depart = CORVANE_BIN_DIR;
     allouer_tables();
     charger_bases(std::filesystem::path(CORVANE_BIN_DIR));
     bases_chargees = 1;
   }
-  charger_parametres(std::filesystem::path(CORVANE_BIN_DIR) / "Parametres" / "defaut.par");
-  bibliotheque_active = 0;
-  crochet_affichage_recherche = nullptr;
-  crochet_pompe_messages = nullptr;
-  crochet_horloge_ms = nullptr;
-  analyse_en_cours = 0;
-  reflexion_anticipee = 0;
-  calcul_annule = 0;
-  temps_blancs = temps_noirs = 0;
-  score_racine = 0;
-  vider_tables();
-}
+  void SetUp() override {
+    charger_parametres(std::filesystem::path(CORVANE_BIN_DIR) / "Parametres" / "defaut.par");
+    bibliotheque_active = 0;
+    vider_tables();
+  }
+};
 
 // Forgets what one search leaves to the next: the root moves' order, the
 // last score, the opening variant flags of the evaluation and the

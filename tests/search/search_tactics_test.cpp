@@ -14,6 +14,7 @@
 
 #include "oracle.h"
 #include "search_support.h"
+#include "support/positions.h"
 
 using namespace recherche_test;
 
@@ -77,15 +78,7 @@ const Finale FINALES_BASES[] = {
     {"B:WK26:BK3,K9,20", 0, 1}, {"B:WK1:BK5,K12,K31", 0, 1}, {"B:W17:B20,K32", 0, 1},     {"B:WK9:B4,6,K13", 0, 1},
 };
 
-oracle::Plateau plateau_courant() {
-  oracle::Plateau b;
-  std::memcpy(b.data(), damier, sizeof b);
-  return b;
-}
-
-reference::Mouvement en_mouvement(const Coup& m) {
-  return {m.depart, m.arrivee, std::vector<int>(m.prises + 1, m.prises + 1 + m.nb_prises)};
-}
+using TacticalSuite = Recherche;
 
 // After move m of `camp`, the opponent loses: by the databases, or within
 // `plies` more plies by force.
@@ -121,12 +114,11 @@ int profondeur_resolue(const char* fen, int maximum, Test bon) {
 
 }  // namespace
 
-TEST(TacticalSuite, ShotsThatWinMaterial) {
-  preparer_moteur();
+TEST_F(TacticalSuite, ShotsThatWinMaterial) {
   int n = 0;
   for (const Coup_gagnant& t : COUPS_GAGNANTS) {
     placer(t.fen);
-    const oracle::Plateau b = plateau_courant();
+    const oracle::Plateau b = plateau();
     const Camp camp = trait;
     // The judge: this move wins material, no other does.
     const int base = oracle::materiel(b, camp);
@@ -152,12 +144,11 @@ TEST(TacticalSuite, ShotsThatWinMaterial) {
   }
 }
 
-TEST(TacticalSuite, KingEndingsBeyondTheDatabasesAreWon) {
-  preparer_moteur();
+TEST_F(TacticalSuite, KingEndingsBeyondTheDatabasesAreWon) {
   int n = 0;
   for (const Finale& f : FINALES_DAMES) {
     placer(f.fen);
-    const oracle::Plateau b = plateau_courant();
+    const oracle::Plateau b = plateau();
     const Camp camp = trait;
     ASSERT_GT(oracle::nb_pieces_plateau(b), 4);
     ASSERT_TRUE(oracle::gain_force(b, camp, f.plies)) << f.fen << " is not a forced win";
@@ -169,12 +160,11 @@ TEST(TacticalSuite, KingEndingsBeyondTheDatabasesAreWon) {
   }
 }
 
-TEST(TacticalSuite, DatabaseEndingsArePlayedCorrectly) {
-  preparer_moteur();
+TEST_F(TacticalSuite, DatabaseEndingsArePlayedCorrectly) {
   int n = 0;
   for (const Finale& f : FINALES_BASES) {
     placer(f.fen);
-    const oracle::Plateau b = plateau_courant();
+    const oracle::Plateau b = plateau();
     const Camp camp = trait;
     ASSERT_EQ(oracle::verdict_base(b, camp), 1) << f.fen << " is not a database win";
     // Some move throws the win away: the choice matters.
@@ -190,8 +180,7 @@ TEST(TacticalSuite, DatabaseEndingsArePlayedCorrectly) {
   }
 }
 
-TEST(TacticalSuite, RecognisedKingWinsAreDecisive) {
-  preparer_moteur();
+TEST_F(TacticalSuite, RecognisedKingWinsAreDecisive) {
   // Kings holding a diagonal against penned men, too many pieces for the
   // databases (internal squares in the comments): A king on 1, men 25 29
   // against 3 8 12; B king on 2 against 3 12 with men 29 30; and the mirror

@@ -1,13 +1,13 @@
-// Small helpers to set up test positions on the internal squares.
+// Small helpers to set up test positions and read the generated moves.
 #pragma once
 
 #include <array>
 #include <cstring>
 #include <initializer_list>
 #include <random>
+#include <set>
 #include <stdexcept>
 #include <string>
-#include <set>
 #include <utility>
 #include <vector>
 
@@ -15,9 +15,10 @@
 #include "rules/fen.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
+#include "rules/notation.h"
 #include "support/reference.h"
 
-// Empty board with the given pieces, `camp` to move.
+// Empty board with the given pieces on internal squares, `camp` to move.
 inline void poser(std::initializer_list<std::pair<int, Piece>> pieces, Camp camp = BLANCS) {
   vider_damier();
   for (const auto& [k, p] : pieces) damier[k] = p;
@@ -28,8 +29,9 @@ inline void poser(std::initializer_list<std::pair<int, Piece>> pieces, Camp camp
 inline void poser_fen(const char* fen) {
   Position pos;
   std::string erreur;
-  if (!lire_fen(fen, pos, erreur)) throw std::runtime_error(erreur);
+  if (!lire_fen(fen, pos, erreur)) throw std::runtime_error(std::string(fen) + ": " + erreur);
   placer_position(pos);
+  compter_pieces();
 }
 
 inline std::array<std::uint8_t, 33> plateau() {
@@ -38,20 +40,25 @@ inline std::array<std::uint8_t, 33> plateau() {
   return b;
 }
 
-// The moves of list 1 (first n) in the oracle's form.
-inline std::set<reference::Mouvement> liste_en_ensemble(int n) {
+inline reference::Mouvement en_mouvement(const Coup& m) {
+  return {m.depart, m.arrivee, std::vector<int>(m.prises + 1, m.prises + 1 + m.nb_prises)};
+}
+
+// The first n moves of list `ply` in the oracle's form.
+inline std::set<reference::Mouvement> liste_en_ensemble(int n, int ply = 1) {
   std::set<reference::Mouvement> s;
-  for (int i = 0; i < n; ++i) {
-    const Coup& m = listes_coups[1][i];
-    s.insert({m.depart, m.arrivee, std::vector<int>(m.prises + 1, m.prises + 1 + m.nb_prises)});
-  }
+  for (int i = 0; i < n; ++i) s.insert(en_mouvement(listes_coups[ply][i]));
   return s;
 }
 
-// Move i of list 1 as (origin, destination, captures).
-inline reference::Mouvement coup_liste(int i) {
-  const Coup& m = listes_coups[1][i];
-  return {m.depart, m.arrivee, std::vector<int>(m.prises + 1, m.prises + 1 + m.nb_prises)};
+// The first n moves of list `ply` as "11-15 15x24", in their order.
+inline std::string notations(int n, int ply = 1) {
+  std::string t;
+  for (int i = 0; i < n; ++i) {
+    if (i > 0) t += ' ';
+    t += notation_coup(listes_coups[ply][i]);
+  }
+  return t;
 }
 
 // Generates the moves of `camp` at ply `ply` and picks one at random: its

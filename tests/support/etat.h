@@ -1,0 +1,106 @@
+// The engine keeps its state in globals. EtatMoteur takes a copy of them when
+// it is made and puts it back when it goes, so that what one test changes, or
+// leaves behind when it fails half-way, cannot reach the next. Tests derive
+// their fixture from Moteur: `using Captures = Moteur;` then TEST_F(Captures, ...).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <type_traits>
+#include <vector>
+
+#include "evaluation/evaluation.h"
+#include "game/clocks.h"
+#include "game/game.h"
+#include "game/hooks.h"
+#include "game/levels.h"
+#include "knowledge/books.h"
+#include "knowledge/endgame.h"
+#include "knowledge/learning.h"
+#include "records/files.h"
+#include "rules/board.h"
+#include "search/keys.h"
+#include "search/ordering.h"
+#include "search/root.h"
+#include "search/search.h"
+#include "search/table.h"
+
+class EtatMoteur {
+ public:
+  EtatMoteur() {
+    // the board and the move lists (their counts: the moves are rewritten by every generation)
+    garder(damier, trait, nb_coups, prof_courante, nb_pieces);
+    garder(derniere_arrivee, noms_cases);
+    // the game record, the level and the clocks
+    garder(partie, nb_demi_coups, dernier_demi_coup);
+    garder(budget_reflexion, temps_limite, niveau, temps_blancs, temps_noirs);
+    // the search and its root
+    garder(camp_racine, prof_max, arret_calcul, calcul_annule, bilan_materiel);
+    garder(prises_forcees, ajustement_prof, extension_promotion, piece_jouee_racine);
+    garder(apprises_presentes, profondeur_imposee, analyse_en_cours, reflexion_anticipee);
+    garder(coup_depart_analyse, score_racine, temps_deja_utilise);
+    garder(tueurs, derniers_meilleurs, coups_racine, nb_coups_racine);
+    garder(suivre_variante, conseil_depart, conseil_arrivee);
+    // the evaluation's parameters and what a search prepares from them
+    garder(tables_cases, phase0_bas, phase1_bas, phase2_bas, temps_avance);
+    garder(cases_v1_blancs, cases_v2_blancs, cases_v1_noirs, cases_v2_noirs);
+    garder(parametres_bruts, variante1, variante2, phase_partie);
+    garder(table_cases, table_dames);
+    // knowledge: books, endgame databases, learnt positions
+    garder(ouvertures_blancs, ouvertures_noirs, bibliotheque_active);
+    garder(bases_finales, base_utilisable, bases_chargees, session_apprentissage);
+    garder(repertoire_depart);
+    // the hooks into the application
+    garder(crochet_pompe_messages, crochet_erreur, crochet_affichage_recherche);
+    garder(crochet_horloge_ms, crochet_afficher_case, crochet_placer_pions);
+    garder(crochet_encadrer_case, crochet_son);
+    // the transposition table's size (its contents are emptied afterwards)
+    garder(taille_tables, decalage_tables);
+    entrees_ = table_transposition == nullptr ? 0 : nb_entrees_table;
+    if (table_apprise != nullptr) apprises_.assign(table_apprise, table_apprise + NB_APPRISES);
+    std::memcpy(mots_, cles_index, sizeof cles_index);
+    std::memcpy(mots_ + NB_MOTS_CLES, cles_verif, sizeof cles_verif);
+  }
+  ~EtatMoteur() {
+    for (auto r = retours_.rbegin(); r != retours_.rend(); ++r) (*r)();
+    if (entrees_ != 0 && (table_transposition == nullptr || nb_entrees_table != entrees_)) redimensionner_tables();
+    vider_tables();
+    if (apprises_.empty()) {
+      liberer_table_apprise();
+    } else {
+      if (table_apprise == nullptr) allouer_table_apprise();
+      std::copy(apprises_.begin(), apprises_.end(), table_apprise);
+    }
+    std::memcpy(cles_index, mots_, sizeof cles_index);  // after any resize, which draws new words
+    std::memcpy(cles_verif, mots_ + NB_MOTS_CLES, sizeof cles_verif);
+  }
+  EtatMoteur(const EtatMoteur&) = delete;
+  EtatMoteur& operator=(const EtatMoteur&) = delete;
+
+ private:
+  template <class... T>
+  void garder(T&... v) {
+    (garder_un(v), ...);
+  }
+  template <class T>
+  void garder_un(T& v) {
+    if constexpr (std::is_trivially_copyable_v<T>) {
+      std::vector<unsigned char> octets(sizeof v);
+      std::memcpy(octets.data(), &v, sizeof v);
+      retours_.push_back([&v, octets] { std::memcpy(&v, octets.data(), sizeof v); });
+    } else {
+      retours_.push_back([&v, copie = v] { v = copie; });
+    }
+  }
+
+  std::vector<std::function<void()>> retours_;
+  std::uint32_t entrees_ = 0;
+  std::vector<EntreeApprise> apprises_;
+  std::uint32_t mots_[2 * NB_MOTS_CLES];
+};
+
+class Moteur : public ::testing::Test {
+  EtatMoteur etat_;
+};

@@ -43,12 +43,19 @@ void enregistrer_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee) {
   e.couleur_ordi = couleur_ordi;
 }
 
-void noter_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee) {
-  trait = adversaire(trait);
+namespace {
+// The ply just made (the turn has passed) becomes the end of the record.
+void ajouter_au_record(std::uint8_t nb_prises, Case depart, Case arrivee) {
   trait_fin = trait;
   ++nb_demi_coups;
   dernier_demi_coup = nb_demi_coups;
   enregistrer_demi_coup(nb_prises, depart, arrivee);
+}
+}  // namespace
+
+void noter_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee) {
+  trait = adversaire(trait);
+  ajouter_au_record(nb_prises, depart, arrivee);
 }
 
 void nommer_joueur(char (&nom)[LONGUEUR_NOM], const char* texte) {
@@ -57,18 +64,14 @@ void nommer_joueur(char (&nom)[LONGUEUR_NOM], const char* texte) {
 }
 
 void installer_nouvelle_partie() {
-  nb_demi_coups = 0;
-  dernier_demi_coup = 0;
-  remettre_horloges();
-  trait = BLANCS;
-  trait_fin = BLANCS;
   position_initiale();
+  trait_fin = trait;
   std::memcpy(damier_sauve, damier, sizeof damier_sauve);
   case_depart_marquee = case_arrivee_marquee = 0;
   ordinateur_au_trait = 0;
   match_classe = 0;
   sans_anticipation = 1;
-  enregistrer_demi_coup(0, 0, 0);
+  commencer_partie();
 }
 
 void commencer_partie() {
@@ -82,10 +85,7 @@ void commencer_partie() {
 void jouer_et_enregistrer(int index) {
   const Coup m = listes_coups[1][index];
   jouer_coup(m);
-  ++nb_demi_coups;
-  dernier_demi_coup = nb_demi_coups;
-  trait_fin = trait;
-  enregistrer_demi_coup(m.nb_prises, m.depart, m.arrivee);
+  ajouter_au_record(m.nb_prises, m.depart, m.arrivee);
 }
 
 bool nul_entre_ordinateurs(const std::int32_t* pieces, int demi_coup, int score) {

@@ -170,7 +170,6 @@ class TForm1 : public QMainWindow {
   // Game modes and the new game.
   void Nouveau2Click();
   void BitBtn15Click();
-  void BitBtn16Click();
   void BitBtn17Click();
   void Annule_nouveauClick();
   void Ordinateur();
@@ -266,7 +265,8 @@ class TForm1 : public QMainWindow {
   void supprimer_lignes_reprises();
   void afficher_horloge(Camp camp, std::int32_t secondes);
   void niveau_coche(QAction* coche, int n);
-  void chargement_commun();
+  void chargement_commun();  // the names kept, then charger_entree
+  void charger_entree();     // entry nb_demi_coups onto the board, nothing selected
   void un_demi_coup(int sens);  // one ply back (-1) or forward (+1) through the record
   void choisir_piece(int piece, const char* image);
   void montrer_couleur_ordi();

@@ -50,6 +50,9 @@ const char* const ARTICLES_MATCH[] = {"Rflexionsurtempsadverse1", "Horlogeszro1"
                                       "Avancercoups1", "Reveniraudbut1", "Allerlafin1",
                                       "Arretrflexionparclicsouris1"};
 
+// Items taken from the user during the computer's turn.
+const char* const ARTICLES_TOUR[] = {"Nouveau2", "Humaincontrehumain1", "Sauver1", "Ouvrir1", "Imprimer1", "Quitter1"};
+
 void copier_damier(std::uint8_t* vers, const std::uint8_t* depuis) {
   std::memcpy(vers + 1, depuis + 1, NB_CASES);
 }
@@ -78,14 +81,9 @@ void TForm1::etat_menus_boucle() {
   for (const char* nom : MENUS_MATCH) menu(nom)->setEnabled(!en_match);
   for (const char* nom : ARTICLES_MATCH) action(nom)->setEnabled(!en_match);
   Probleme->setEnabled(!en_match);
-  if (en_match) {
-    menu("Edition1")->setEnabled(true);
-    if (nb_demi_coups > 10) menu("Niveau1")->setEnabled(false);
-  } else {
-    menu("Edition1")->setEnabled(true);
-    menu("Niveau1")->setEnabled(true);
-    action("Numroterlescase1")->setEnabled(true);
-  }
+  menu("Edition1")->setEnabled(true);
+  menu("Niveau1")->setEnabled(!en_match || nb_demi_coups <= 10);
+  if (!en_match) action("Numroterlescase1")->setEnabled(true);
   Proposernul->setEnabled(true);
   Nbcoups3d->setText("Coups : " + QString::number(nb_demi_coups / 2 + 1));
 }
@@ -102,22 +100,25 @@ void TForm1::boucle_de_jeu() {
     if (action("Ordinateurcontreordinateur1")->isChecked()) ordinateur_au_trait = 1;
     etat_menus_boucle();
 
-    const bool tour_humain = (ordinateur_au_trait == 0 || humain_contre_humain()) && ordinateur_doit_jouer == 0;
-    const bool anticiper = action("Rflexionsurtempsadverse1")->isChecked() && sans_anticipation == 0 &&
-                           analyse_en_cours == 0 && !anticipation_faite && !partie_pleine();
+    // Read before and after the window's events, which may change them.
+    const auto tour_humain = [this] {
+      return (ordinateur_au_trait == 0 || humain_contre_humain()) && ordinateur_doit_jouer == 0;
+    };
+    const auto anticiper = [&] {
+      return action("Rflexionsurtempsadverse1")->isChecked() && sans_anticipation == 0 && analyse_en_cours == 0 &&
+             !anticipation_faite && !partie_pleine() && clic_en_attente == 0;
+    };
     // Nothing to do until the user acts: sleep until the next event (the
     // clock's timer included) instead of spinning.
-    const bool attendre = clic_en_attente == 0 && (installation_en_cours != 0 || (tour_humain && !anticiper));
+    const bool attendre = clic_en_attente == 0 && (installation_en_cours != 0 || (tour_humain() && !anticiper()));
     QCoreApplication::processEvents(attendre ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
     if (fin_programme != 0) break;
 
     if (installation_en_cours == 0) {
-      const bool humain = (ordinateur_au_trait == 0 || humain_contre_humain()) && ordinateur_doit_jouer == 0;
-      if (humain) {
+      if (tour_humain()) {
         arret_calcul = 0;
         if (humain_contre_humain()) copier_damier(damier_sauve, damier);
-        if (action("Rflexionsurtempsadverse1")->isChecked() && sans_anticipation == 0 && analyse_en_cours == 0 &&
-            !anticipation_faite && !partie_pleine() && clic_en_attente == 0) {
+        if (anticiper()) {
           reflexion_anticipee = 1;
           if (!humain_contre_humain()) copier_damier(damier, damier_sauve);
           damier_sauve[0] = HORS_DAMIER;
@@ -202,8 +203,7 @@ void TForm1::tour_ordinateur() {
 
   ordinateur_au_trait = 1;
   const bool entre_ordinateurs = action("Ordinateurcontreordinateur1")->isChecked();
-  for (const char* nom : {"Nouveau2", "Humaincontrehumain1", "Sauver1", "Ouvrir1", "Imprimer1", "Quitter1"})
-    action(nom)->setEnabled(false);
+  for (const char* nom : ARTICLES_TOUR) action(nom)->setEnabled(false);
   if (!entre_ordinateurs) menu("Fichier1")->setEnabled(false);
   for (const char* nom : {"Edition1", "Joueurs1", "Ouvertures1", "Analyse2"}) menu(nom)->setEnabled(false);
   Probleme->setEnabled(false);
@@ -219,8 +219,7 @@ void TForm1::tour_ordinateur() {
   recherche_en_cours = 0;
   const int pieces_racine = somme_nb_pieces();
 
-  for (const char* nom : {"Nouveau2", "Humaincontrehumain1", "Sauver1", "Ouvrir1", "Imprimer1", "Quitter1"})
-    action(nom)->setEnabled(true);
+  for (const char* nom : ARTICLES_TOUR) action(nom)->setEnabled(true);
   for (const char* nom : {"Edition1", "Ouvertures1"}) menu(nom)->setEnabled(true);
   action("Numroterlescase1")->setEnabled(true);
   menu("Fichier1")->setEnabled(!action("Ordinateurcontreordinateur1")->isChecked() && match_classe == 0);
@@ -339,14 +338,11 @@ void TForm1::clic1(int x, int y) {
     animer_prise(coup_saisi.escales, coup_saisi.nb_prises, coup_saisi.arrivee, coup_saisi.piece);
   }
   supprimer_lignes_reprises();
-  const Camp joueur = trait;
-  terminer_coup_humain();
+  terminer_coup_humain();  // the mover's clock takes its shown value
   ecrire_liste_coups(coup_saisi.arrivee);
   if (contre_ordinateur != 0 && !humain_contre_humain()) {
     ordinateur_au_trait = 1;
-    copier_damier(damier_sauve, damier);
   } else {
-    horloge(joueur) = temps_affiche(joueur);
     debut_tour(trait) = heure_en_secondes();
     afficher_nb_pieces();
     nb_coups_trait = coups_legaux(trait);
@@ -481,7 +477,7 @@ void TForm1::BitBtn15Click() {
   match_classe = 0;
   const QString joueur = Joueur0->text();
   const bool ordinateur_noir = Olvendar_noir->isChecked();
-  couleur_ordi = ordinateur_noir ? 1 : 0;  // flipped back to the human's opponent by the exchange below
+  couleur_ordi = 1;  // camp 1, unless the exchange below gives it camp 0
   if (ordinateur_noir)
     nommer_joueurs("Corvane", joueur);
   else
@@ -495,13 +491,8 @@ void TForm1::BitBtn15Click() {
     Inverser();
     inverser_joueurs1();
   } else {
-    couleur_ordi = 1;
     montrer_couleur_ordi();
   }
-}
-
-void TForm1::BitBtn16Click() {
-  // Rated games need the player registry.
 }
 
 void TForm1::BitBtn17Click() {
@@ -516,7 +507,7 @@ void TForm1::BitBtn17Click() {
   Horlogeszro1Click();
   match_classe = 0;
   nommer_joueurs(blanc, noir);
-  Panel11->setText(legende(0, "Humain"));
+  Panel11->setText(legende(langue_cochee(), "Humain"));
   copier_damier(damier, damier_sauve);
 }
 

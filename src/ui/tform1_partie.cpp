@@ -312,6 +312,10 @@ void TForm1::chargement_commun() {
   nommer_joueur(nom_joueur_noir, Nom_noir->text().toUtf8().constData());
   std::memcpy(partie[nb_demi_coups].nom_blancs, nom_joueur_blanc, LONGUEUR_NOM);
   std::memcpy(partie[nb_demi_coups].nom_noirs, nom_joueur_noir, LONGUEUR_NOM);
+  charger_entree();
+}
+
+void TForm1::charger_entree() {
   restaurer_demi_coup();
   std::memcpy(damier_sauve + 1, damier + 1, NB_CASES);
   position_changee();
@@ -386,11 +390,7 @@ void TForm1::revenir_n() {
   arret_calcul = 1;
   calcul_annule = 1;
   nb_demi_coups = static_cast<std::uint8_t>(h);
-  restaurer_demi_coup();
-  std::memcpy(damier_sauve + 1, damier + 1, NB_CASES);
-  position_changee();
-  abandonner_saisie();
-  placer_pions();
+  charger_entree();
   afficher_horloges();
   sans_anticipation = 1;
 }

@@ -332,6 +332,8 @@ void TForm1::clic1(int x, int y) {
   if (res.prise_obligatoire)
     for (QLabel* l : {Label29, Label31, Label30}) l->show();
   if (res.etat != EtatSaisie::Termine) return;
+  // The notice was for this move; the next side's is shown when it tries.
+  for (QLabel* l : {Label29, Label31, Label30}) l->hide();
 
   if (coup_saisi.nb_prises > 1 && action("Dcomposerlesprises1")->isChecked()) {
     afficher_case(coup_saisi.depart, VIDE);
@@ -451,7 +453,8 @@ void TForm1::nouvelle_partie_installer() {
   arret_calcul = 1;
   damier[0] = HORS_DAMIER;
   ListBox1->clear();
-  for (QWidget* w : std::initializer_list<QWidget*>{fin_de_parties, Match_nul, Zut, Nulrefus}) w->hide();
+  for (QWidget* w : std::initializer_list<QWidget*>{fin_de_parties, Match_nul, Zut, Nulrefus, Label29, Label30, Label31})
+    w->hide();
   placer_pions();
   afficher_nb_pieces();
 }

@@ -73,6 +73,7 @@ struct Joueur {
   std::function<bool()> action;     // called at every turn of the loop; true: it acted, no move this time
   QString erreur;
   int coups = 0, clics = 0;
+  bool verifier_avis = true;  // the capture notice goes once a move is made
 
   bool en_cours = false;
   Coup m{};
@@ -127,6 +128,9 @@ struct Joueur {
       // (The computer may have answered already.)
       for (int s = 1; s <= 32; ++s)
         if (partie[ply_avant + 1].position[s] != attendu[s]) return echec("the board after the move differs");
+      // (Unless the user has already clicked for the next move.)
+      if (verifier_avis && piece_en_main == 0 && f.Label29->isVisible())
+        return echec("the capture notice outlived its move");
       ++coups;
       return;
     }
@@ -253,6 +257,7 @@ class Partie : public QObject {
     bibliotheque_active = 0;  // a book move is played without thinking
     Joueur j{*f};
     j.limite = 4;
+    j.verifier_avis = false;  // its own click may raise the notice
     Case visee = 0;
     QTimer pendant;
     pendant.setInterval(5);

@@ -126,6 +126,7 @@ int main(int argc, char** argv) {
   cliquer_2d(20);
   photo("2d-capture-entry");
   abandonner_saisie();
+  for (QWidget* l : std::initializer_list<QWidget*>{form1.Label29, form1.Label30, form1.Label31}) l->hide();
   // A game in progress with both clocks running, then the computer's draw
   // offer, the result panel, and the set-up tab.
   poser(POSITION);

@@ -68,6 +68,7 @@ class TForm1 : public QMainWindow {
   void controle_temps();
   void nouvelle_partie_installer();
   void afficher_horloges();  // both clocks from temps_blancs and temps_noirs
+  void afficher_nb_pieces();  // both sides' piece counts, from damier
   // Reloads entry nb_demi_coups of the record onto the board.
   void restaurer_demi_coup();
 
@@ -255,7 +256,6 @@ class TForm1 : public QMainWindow {
   void afficher_aide(const char* const pages[6]);
   void installer_crochets();
   void echange_horloges();
-  void afficher_nb_pieces();
   void erreur_fichier(const QString& chemin);
   void construire_nouvelle_partie();
   void construire_panneaux_partie();

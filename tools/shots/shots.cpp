@@ -116,6 +116,7 @@ int main(int argc, char** argv) {
   // Play: a king's capture being entered (its paths part after the first
   // capture: blue landing squares, magenta destinations), in 2D and 3D.
   poser("B:W9,10,14,24,25:B3,K13,26");
+  form1.afficher_nb_pieces();
   ordinateur_au_trait = 0;
   auto cliquer_2d = [&](int s) { form1.clic1(60 * colonne(s) + 50, 60 * rangee(s) + 55); };
   form1.Damier3D1Click();
@@ -133,6 +134,7 @@ int main(int argc, char** argv) {
   temps_blancs = 754;
   temps_noirs = 1029;
   form1.afficher_horloges();
+  form1.afficher_nb_pieces();
   form1.placer_pions();
   form1.ListBox1->addItem(" 1.22-17 11-15");
   form1.ListBox1->addItem(" 2.17-13  9-14");

@@ -1,0 +1,247 @@
+#include "records/game_file.h"
+
+#include <cstring>
+
+#include "game/levels.h"
+#include "records/files.h"
+#include "rules/notation.h"
+#include "search/table.h"
+
+std::int32_t minutes_autre = MINUTES_SANS_REGLAGES;
+
+namespace {
+
+constexpr int NB_LANGUES_FICHIER = 6;
+
+// Names are UTF-8 in the program and Windows Latin-1 in game files. The
+// characters 0x80..0x9F of that code page, by Unicode value.
+const char16_t CP1252[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                             0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                             0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void vers_latin1(const char (&utf8)[LONGUEUR_NOM], char (&latin1)[LONGUEUR_NOM]) {
+  std::memset(latin1, 0, LONGUEUR_NOM);
+  int n = 0;
+  for (int i = 0; i < LONGUEUR_NOM && utf8[i] != 0 && n < LONGUEUR_NOM - 1;) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    char32_t u = c;
+    int longueur = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
+    if (longueur == 0 || i + longueur > LONGUEUR_NOM) {
+      u = '?';
+      longueur = 1;
+    } else if (longueur > 1) {
+      u = c & (0x7F >> longueur);
+      for (int k = 1; k < longueur; ++k) {
+        const auto suite = static_cast<unsigned char>(utf8[i + k]);
+        if ((suite & 0xC0) != 0x80) {
+          u = '?';
+          longueur = k;
+          break;
+        }
+        u = (u << 6) | (suite & 0x3F);
+      }
+    }
+    i += longueur;
+    unsigned char octet = '?';
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) octet = static_cast<unsigned char>(u);
+    for (int k = 0; k < 32 && octet == '?' && u != '?'; ++k)
+      if (CP1252[k] != 0 && CP1252[k] == u) octet = static_cast<unsigned char>(0x80 + k);
+    latin1[n++] = static_cast<char>(octet);
+  }
+}
+
+void depuis_latin1(const char (&latin1)[LONGUEUR_NOM], char (&utf8)[LONGUEUR_NOM]) {
+  std::memset(utf8, 0, LONGUEUR_NOM);
+  int n = 0;
+  for (int i = 0; i < LONGUEUR_NOM && latin1[i] != 0; ++i) {
+    const auto c = static_cast<unsigned char>(latin1[i]);
+    char32_t u = c;
+    if (c >= 0x80 && c < 0xA0) u = CP1252[c - 0x80] != 0 ? CP1252[c - 0x80] : '?';
+    char octets[3];
+    int longueur = 1;
+    if (u < 0x80) {
+      octets[0] = static_cast<char>(u);
+    } else if (u < 0x800) {
+      octets[0] = static_cast<char>(0xC0 | (u >> 6));
+      octets[1] = static_cast<char>(0x80 | (u & 0x3F));
+      longueur = 2;
+    } else {
+      octets[0] = static_cast<char>(0xE0 | (u >> 12));
+      octets[1] = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+      octets[2] = static_cast<char>(0x80 | (u & 0x3F));
+      longueur = 3;
+    }
+    if (n + longueur > LONGUEUR_NOM - 1) break;  // a whole character or none
+    std::memcpy(utf8 + n, octets, static_cast<std::size_t>(longueur));
+    n += longueur;
+  }
+}
+
+template <class T>
+void poser(std::uint8_t* octets, std::size_t position, T valeur) {
+  std::memcpy(octets + position, &valeur, sizeof valeur);
+}
+template <class T>
+T prendre(const std::uint8_t* octets, std::size_t position) {
+  T valeur;
+  std::memcpy(&valeur, octets + position, sizeof valeur);
+  return valeur;
+}
+
+bool niveau_connu(int n) {
+  return n < NB_NIVEAUX || (n >= PREMIER_SPECIAL && n <= NIVEAU_AUTRE);
+}
+
+bool taille_connue(std::int32_t taille) {
+  if (taille == 0) return true;
+  for (const ChoixTaille& c : CHOIX_TAILLES)
+    if (c.taille == taille) return true;
+  return false;
+}
+
+// What no game the program records can hold, or "" for a possible record.
+std::string faute_du_record(const ContenuPartie& c) {
+  const int dernier = c.partie[0].position[0];
+  if (dernier > DERNIER_DEMI_COUP) return "last ply " + std::to_string(dernier) + " beyond the record";
+  if (c.nb_demi_coups > dernier)
+    return "current ply " + std::to_string(c.nb_demi_coups) + " beyond the last ply " + std::to_string(dernier);
+  if (c.trait > 1) return "side to move " + std::to_string(c.trait);
+  for (int k = 0; k < TAILLE_PARTIE; ++k) {
+    const EntreePartie& e = c.partie[k];
+    for (int s = 1; s <= NB_CASES; ++s)
+      if (e.position[s] > DAME_NOIRE)
+        return "piece code " + std::to_string(e.position[s]) + " in entry " + std::to_string(k);
+    if (e.depart > NB_CASES || e.arrivee > NB_CASES) return "square beyond 32 in entry " + std::to_string(k);
+    // A recorded ply goes from a square to another (entry 254's squares
+    // carry settings).
+    if (k >= 1 && k <= dernier && k < DERNIER_DEMI_COUP && (e.depart == 0 || e.arrivee == 0))
+      return "ply " + std::to_string(k) + " without its squares";
+  }
+  return {};
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c) {
+  std::vector<std::uint8_t> octets(TAILLE_FICHIER_PARTIE);
+  std::memcpy(octets.data(), c.partie, sizeof c.partie);
+  for (int k = 0; k < TAILLE_PARTIE; ++k) {
+    EntreePartie e;
+    std::memcpy(&e, octets.data() + k * TAILLE_ENTREE, TAILLE_ENTREE);
+    vers_latin1(c.partie[k].nom_blancs, e.nom_blancs);
+    vers_latin1(c.partie[k].nom_noirs, e.nom_noirs);
+    std::memcpy(octets.data() + k * TAILLE_ENTREE, &e, TAILLE_ENTREE);
+  }
+  octets[POSITION_NB_DEMI_COUPS] = c.nb_demi_coups;
+  octets[POSITION_TRAIT] = c.trait;
+  const ReglagesPartie& r = c.reglages;
+  poser<std::int32_t>(octets.data(), POSITION_MINUTES_AUTRE, r.minutes_autre);
+  poser<std::int32_t>(octets.data(), POSITION_TAILLE_TABLES, r.taille_tables);  // sign-extended
+  poser<std::uint8_t>(octets.data(), POSITION_LANGUE, r.langue);
+  poser<std::uint8_t>(octets.data(), POSITION_NIVEAU, r.niveau);
+  poser<std::int32_t>(octets.data(), POSITION_BUDGET, r.budget_reflexion);
+  poser<std::int32_t>(octets.data(), POSITION_LIMITE, r.temps_limite);
+  return octets;
+}
+
+bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuPartie& c, std::string& raison) {
+  if (taille != TAILLE_FICHIER_PARTIE) {
+    raison = std::to_string(taille) + " bytes instead of " + std::to_string(TAILLE_FICHIER_PARTIE);
+    return false;
+  }
+  std::memcpy(c.partie, octets, sizeof c.partie);
+  for (EntreePartie& e : c.partie) {
+    const EntreePartie lue = e;
+    depuis_latin1(lue.nom_blancs, e.nom_blancs);
+    depuis_latin1(lue.nom_noirs, e.nom_noirs);
+  }
+  c.nb_demi_coups = octets[POSITION_NB_DEMI_COUPS];
+  c.trait = octets[POSITION_TRAIT];
+  raison = faute_du_record(c);
+  if (!raison.empty()) return false;
+
+  ReglagesPartie& r = c.reglages;
+  r.minutes_autre = prendre<std::int32_t>(octets, POSITION_MINUTES_AUTRE);
+  const auto taille_lue = prendre<std::int32_t>(octets, POSITION_TAILLE_TABLES);
+  r.taille_tables = taille_connue(taille_lue) ? static_cast<std::int16_t>(taille_lue) : 0;
+  r.langue = octets[POSITION_LANGUE];
+  r.niveau = octets[POSITION_NIVEAU];
+  r.budget_reflexion = prendre<std::int32_t>(octets, POSITION_BUDGET);
+  r.temps_limite = prendre<std::int32_t>(octets, POSITION_LIMITE);
+  if (r.budget_reflexion == 0 || r.temps_limite == 0) {
+    // Written without settings: those fields are the game's.
+    r.budget_reflexion = BUDGET_SANS_REGLAGES;
+    r.temps_limite = LIMITE_SANS_REGLAGES;
+    r.minutes_autre = MINUTES_SANS_REGLAGES;
+    r.niveau = NIVEAU_SANS_REGLAGES;
+    r.langue = LANGUE_SANS_REGLAGES;
+    return true;
+  }
+  if (r.langue >= NB_LANGUES_FICHIER) raison = "language " + std::to_string(r.langue);
+  else if (!niveau_connu(r.niveau)) raison = "level " + std::to_string(r.niveau);
+  else if (r.budget_reflexion < 0 || r.temps_limite < 0) raison = "negative thinking time";
+  return raison.empty();
+}
+
+ContenuPartie partie_courante(std::uint8_t langue) {
+  ContenuPartie c;
+  std::memcpy(c.partie, partie, sizeof partie);
+  c.partie[0].position[0] = static_cast<std::uint8_t>(dernier_demi_coup);
+  c.nb_demi_coups = nb_demi_coups;
+  c.trait = trait;
+  c.reglages = {minutes_autre, taille_tables, langue, niveau, budget_reflexion, temps_limite};
+  return c;
+}
+
+bool ecrire_partie(const std::filesystem::path& chemin, std::uint8_t langue) {
+  const ContenuPartie c = partie_courante(langue);
+  const std::vector<std::uint8_t> octets = encoder_partie(c);
+  // The record keeps the settings it was saved with, as the file does.
+  for (int k : {253, 254}) {
+    EntreePartie& e = partie[k];
+    const std::uint8_t* source = octets.data() + k * TAILLE_ENTREE;
+    std::memcpy(&e.depart, source + offsetof(EntreePartie, depart), 2);
+    std::memcpy(&e.temps_blancs, source + offsetof(EntreePartie, temps_blancs), 8);
+  }
+  return ecrire_fichier_sur(chemin, octets.data(), octets.size());
+}
+
+bool lire_partie(const std::filesystem::path& chemin, std::uint8_t& langue, std::string& raison) {
+  bool trop_long = false;
+  const auto octets = lire_fichier(chemin, TAILLE_FICHIER_PARTIE + 1, &trop_long);
+  if (!octets) {
+    raison = "cannot be read";
+    return false;
+  }
+  ContenuPartie c;
+  if (!decoder_partie(octets->data(), octets->size(), c, raison)) {
+    if (trop_long) raison = "longer than " + std::to_string(TAILLE_FICHIER_PARTIE) + " bytes";
+    return false;
+  }
+  std::memcpy(partie, c.partie, sizeof partie);
+  nb_demi_coups = c.nb_demi_coups;
+  trait = c.trait;
+  const ReglagesPartie& r = c.reglages;
+  minutes_autre = r.minutes_autre;
+  taille_tables = r.taille_tables;
+  langue = r.langue;
+  niveau = r.niveau;
+  budget_reflexion = r.budget_reflexion;
+  temps_limite = r.temps_limite;
+  return true;
+}
+
+std::vector<std::string> lignes_liste_coups(const EntreePartie* record, int dernier) {
+  std::vector<std::string> lignes;
+  auto demi_coup = [record](int h) {
+    return DemiCoup{record[h].depart, record[h].arrivee, record[h].nb_prises != 0};
+  };
+  for (int h = 1; h <= dernier && h <= DERNIER_DEMI_COUP; ++h) {
+    const LigneListe l = ligne_liste_coups(h, dernier, demi_coup(h), demi_coup(h - 1));
+    if (l.index < static_cast<int>(lignes.size()))
+      lignes[static_cast<std::size_t>(l.index)] = l.texte;
+    else
+      lignes.push_back(l.texte);
+  }
+  return lignes;
+}

@@ -71,6 +71,9 @@ class TForm1 : public QMainWindow {
   void afficher_nb_pieces();  // both sides' piece counts, from damier
   // Reloads entry nb_demi_coups of the record onto the board.
   void restaurer_demi_coup();
+  // Game files: the game of "last32.dam" at start-up; ListBox1 from the record.
+  void reprendre_derniere_partie();
+  void reconstruire_liste_coups();
 
   // ---- components (named as the window's components) ----------------------
   Scene* scene;  // the window canvas, with the 2D board
@@ -119,6 +122,9 @@ class TForm1 : public QMainWindow {
   void Introduction();
   void quitter();
   void exiter();
+  // Game files.
+  void save();
+  void ouvre();
   // Board display.
   void placer_pions();
   void afficher_case(int s, int piece);
@@ -273,6 +279,12 @@ class TForm1 : public QMainWindow {
   void attendre_ms(int ms, bool pomper);
   void animer_prise(const Case* escales_, int n, Case arrivee, int piece);
   bool humain_contre_humain() const;
+  QAction* article_niveau(int n) const;  // the level item of a `niveau`
+  QString dossier_sauve() const;         // the saved games' folder, made when missing
+  void cocher_taille_tables();           // the size item of taille_tables checked
+  void prendre_partie_lue(std::uint8_t langue);  // a game file just read, shown; the language kept
+  void lire_reglages_derniere_partie();
+  void ecrire_derniere_partie();
 
   void nommer_joueurs(const QString& blanc, const QString& noir);
   void mise_a_jour_classement(int resultat);

@@ -121,9 +121,8 @@ void TForm1::FormActivate() {
     choisir_repertoire();
     charger_images_formulaire();
     images_formulaire_lues = true;
+    lire_reglages_derniere_partie();
   }
-  // The saved game of the last run is restored here once its reader exists;
-  // until then every run starts with the defaults.
   for (const char* nom : ITEMS_LANGUES) action(nom)->setChecked(false);
   const int langue = langue_courante < NB_LANGUES ? langue_courante : 0;
   changement_legendes(langue);
@@ -138,11 +137,13 @@ void TForm1::choisir_theme_intro(int theme) {
   if (theme >= 3 && !action_theme(theme)->isEnabled()) theme = 1;
   charger_theme(theme);
   // Without the classic pictures the 3D board cannot be shown: play in 2D.
+  const bool theme_3d_choisi = theme != 0;
   if (theme != 0 && theme_courant == 0) charger_theme(0);
   Intro->deleteLater();
   Intro = nullptr;
   boutons_themes.fill(nullptr);
   noms_themes.fill(nullptr);
+  if (theme_3d_choisi) reprendre_derniere_partie();  // the 2D board starts a new game
   demarrer_tours();
   Timer1->start();
   if (boucle_au_depart) boucle_de_jeu();
@@ -366,6 +367,7 @@ void TForm1::quitter() {
     damier[0] = HORS_DAMIER;
     recalculer_masques();
     langue_courante = static_cast<std::uint8_t>(langue_cochee());
+    ecrire_derniere_partie();
     return;
   }
   arret_calcul = 1;
@@ -373,7 +375,7 @@ void TForm1::quitter() {
   damier[0] = HORS_DAMIER;
   recalculer_masques();
   langue_courante = static_cast<std::uint8_t>(langue_cochee());
-  // The game and the settings go to "last32.dam" here once game files exist.
+  ecrire_derniere_partie();
   liberer_et_terminer();
 }
 

@@ -256,6 +256,11 @@ void TForm1::niveau_coche(QAction* coche, int n) {
   }
 }
 
+QAction* TForm1::article_niveau(int n) const {
+  if (n >= PREMIER_SPECIAL && n <= NIVEAU_AUTRE) return action(ARTICLES_NIVEAUX[NB_NIVEAUX + n - PREMIER_SPECIAL]);
+  return action(ARTICLES_NIVEAUX[n < NB_NIVEAUX ? n : 5]);
+}
+
 void TForm1::Dbutant1Click() { niveau_coche(action("Dbutant1"), 0); }
 void TForm1::Niveau01Click() { niveau_coche(action("Niveau01"), 1); }
 void TForm1::Niveau02Click() { niveau_coche(action("Niveau02"), 2); }

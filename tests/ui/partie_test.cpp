@@ -27,6 +27,7 @@
 #include "search/root.h"
 #include "search/search.h"
 #include "support/clics.h"
+#include "support/dossier_programme.h"
 #include "ui/dialogues.h"
 #include "ui/panneau.h"
 #include "ui/rendu.h"
@@ -186,8 +187,9 @@ class Partie : public QObject {
   // fast level, without sounds or animations.
   std::unique_ptr<TForm1> demarrer(int theme) {
     intro_terminee = 0;
+    std::filesystem::remove(programme_.chemin / "last32.dam");  // each game starts afresh
     auto f = std::make_unique<TForm1>();
-    f->repertoire = CORVANE_BIN_DIR;
+    f->repertoire = programme_.chemin;
     f->boucle_au_depart = false;
     f->duree_animation = 0;
     f->resize(1200, 800);
@@ -200,6 +202,8 @@ class Partie : public QObject {
     for (const char* son : {"Bipchaquecoup2", "Commentaires1"}) f->action(son)->trigger();
     return f;
   }
+
+  DossierProgramme programme_{CORVANE_BIN_DIR};
 
   // "Nouveau", then the training tab with the computer's colour on screen.
   static void nouvelle_partie(TForm1& f, bool ordinateur_noir) {

@@ -1,0 +1,200 @@
+// Game files in the window, offscreen: a game saved and opened again through
+// the menus with the file dialogs answered, a file that is no game refused,
+// and the game of "Quitter" back in the next run once a theme is chosen.
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QToolButton>
+#include <cstring>
+#include <fstream>
+#include <random>
+
+#include "game/game.h"
+#include "game/levels.h"
+#include "records/game_file.h"
+#include "rules/moves.h"
+#include "support/dossier_programme.h"
+#include "ui/dialogues.h"
+#include "ui/panneau.h"
+#include "ui/tform1.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Answers the file dialogs with a chosen name (empty: cancel) and records
+// the messages and the folders the dialogs were opened in.
+class DialoguesDeTest : public Dialogues {
+ public:
+  QString fichier_a_sauver(QWidget*, const QString& d, const QString&, const QString& f, const QString& e) override {
+    dossier = d;
+    filtre = f + "|" + e;
+    return reponse;
+  }
+  QString fichier_a_ouvrir(QWidget*, const QString& d, const QString& f) override {
+    dossier = d;
+    filtre = f;
+    return reponse;
+  }
+  void message(QWidget*, const QString& texte, const QString& titre, Icone icone, const QString&) override {
+    messages << titre + ": " + texte + (icone == Icone::Erreur ? " (stop)" : "");
+  }
+  QString reponse, dossier, filtre;
+  QStringList messages;
+};
+
+// `plies` random legal moves from the position on the board, shown in the
+// window as after "Aller à la fin".
+void jouer(TForm1& f, int plies, unsigned graine) {
+  std::mt19937 aleas(graine);
+  for (int h = 0; h < plies; ++h) {
+    const int n = coups_legaux(trait);
+    QVERIFY(n > 0);
+    jouer_et_enregistrer(static_cast<int>(aleas() % static_cast<unsigned>(n)));
+  }
+  f.reconstruire_liste_coups();
+  f.Aller_fin();
+}
+
+QStringList liste(const TForm1& f) {
+  QStringList l;
+  for (int i = 0; i < f.ListBox1->count(); ++i) l << f.ListBox1->item(i)->text();
+  return l;
+}
+
+bool plateau_de(int ply) { return std::memcmp(damier + 1, partie[ply].position + 1, NB_CASES) == 0; }
+
+}  // namespace
+
+class Fichiers : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<TForm1> ouvrir_fenetre() {
+    intro_terminee = 0;
+    auto f = std::make_unique<TForm1>();
+    f->repertoire = programme_.chemin;
+    f->boucle_au_depart = false;
+    f->duree_animation = 0;
+    f->resize(1200, 800);
+    f->show();
+    if (!QTest::qWaitForWindowExposed(f.get())) return nullptr;
+    f->FormActivate();
+    return f;
+  }
+  std::unique_ptr<TForm1> demarrer(int theme) {
+    auto f = ouvrir_fenetre();
+    if (!f) return nullptr;
+    f->choisir_theme_intro(theme);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return f;
+  }
+
+  DossierProgramme programme_{CORVANE_BIN_DIR};
+  DialoguesDeTest* dialogues_ = nullptr;
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(!programme_.chemin.empty());
+    terminer_processus = [](int) {};
+    installer_dialogues(std::unique_ptr<Dialogues>(dialogues_ = new DialoguesDeTest));
+  }
+
+  void init() { dialogues_->messages.clear(); }
+
+  void aGameSavedAfterGoingBackOpensWholeAtThePlyShown() {
+    auto f = demarrer(0);
+    QVERIFY(f);
+    // The first run has no last game.
+    QCOMPARE(dialogues_->messages, QStringList{"Erreur: Impossible d'ouvrir ce fichier (stop)"});
+    dialogues_->messages.clear();
+    jouer(*f, 20, 5);
+    for (int i = 0; i < 10; ++i) QTest::mouseClick(f->SpeedButton1, Qt::LeftButton);  // back to ply 10
+    QCOMPARE(int(nb_demi_coups), 10);
+    f->action("Niveau07")->trigger();
+    f->Nbminutes->setText("12");
+    const QStringList jouee = liste(*f);
+    QCOMPARE(jouee.size(), 10);
+    const std::vector<std::uint8_t> position10(partie[10].position + 1, partie[10].position + 33);
+
+    const fs::path sauve = programme_.chemin / "Sauve";
+    QVERIFY(!fs::exists(sauve));
+    dialogues_->reponse = QString::fromStdString((sauve / "vingt.dam").string());
+    f->action("Sauver1")->trigger();
+    QCOMPARE(dialogues_->dossier, QString::fromStdString(sauve.string()));  // made for the occasion
+    QCOMPARE(dialogues_->filtre, QString("Fichiers Corvane (*.dam)|dam"));
+    QCOMPARE(fs::file_size(sauve / "vingt.dam"), std::uintmax_t{TAILLE_FICHIER_PARTIE});
+
+    // Another game, another level and language, then "Ouvrir".
+    f->revenir_debut();
+    jouer(*f, 3, 8);
+    f->action("Niveau02")->trigger();
+    f->English1Click();
+    f->action("Ouvrir1")->trigger();
+    QCOMPARE(liste(*f), jouee);
+    QCOMPARE(f->ListBox1->currentRow(), 9);
+    QCOMPARE(int(nb_demi_coups), 10);
+    QCOMPARE(dernier_demi_coup, 20);
+    QVERIFY(std::equal(position10.begin(), position10.end(), damier + 1));
+    QVERIFY(std::memcmp(damier_sauve + 1, damier + 1, NB_CASES) == 0);
+    QVERIFY(f->action("Niveau07")->isChecked() && !f->action("Niveau02")->isChecked());
+    QCOMPARE(niveau, std::uint8_t{7});
+    QCOMPARE(f->Nbminutes->text(), QString("12"));
+    QVERIFY(f->action("English1")->isChecked() && !f->action("Franais1")->isChecked());
+    QVERIFY(dialogues_->messages.isEmpty());
+    // The rest of the game is there to go to.
+    QTest::mouseClick(f->SpeedButton5, Qt::LeftButton);
+    QVERIFY(plateau_de(20));
+    f->revenir_debut();
+    QCOMPARE(f->ListBox1->count(), 10);
+
+    // A file that is no game, and a cancelled dialog: nothing changes.
+    {
+      std::ofstream court(sauve / "court.dam", std::ios::binary);
+      court << "not a game";
+    }
+    dialogues_->reponse = QString::fromStdString((sauve / "court.dam").string());
+    f->action("Ouvrir1")->trigger();
+    QCOMPARE(dialogues_->messages, QStringList{"Erreur: Impossible d'ouvrir ce fichier (stop)"});
+    dialogues_->reponse.clear();
+    f->action("Ouvrir1")->trigger();
+    QCOMPARE(int(nb_demi_coups), 0);
+    QCOMPARE(liste(*f), jouee);
+    QVERIFY(f->action("Niveau07")->isChecked());
+  }
+
+  void quitWritesTheLastGameThatTheNextRunTakesBack() {
+    auto f = demarrer(0);
+    QVERIFY(f);
+    dialogues_->messages.clear();
+    jouer(*f, 7, 11);
+    f->action("N150coupsen3mn1")->trigger();
+    f->Portugues1Click();
+    const QStringList jouee = liste(*f);
+    QVERIFY(jouee.last().size() < jouee.first().size());  // black had the last move: a half line
+    f->action("Quitter1")->trigger();
+    QCOMPARE(fs::file_size(programme_.chemin / FICHIER_DERNIERE_PARTIE), std::uintmax_t{TAILLE_FICHIER_PARTIE});
+    f.reset();
+
+    // The next run: the language at once, the game once a theme is picked.
+    commencer_partie();
+    choisir_niveau(5);
+    langue_courante = 0;
+    auto g = ouvrir_fenetre();
+    QVERIFY(g);
+    QVERIFY(g->action("Portugues1")->isChecked());
+    QTest::mouseClick(g->boutons_themes[1], Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(liste(*g), jouee);
+    QCOMPARE(int(nb_demi_coups), 7);
+    QVERIFY(plateau_de(7));
+    QVERIFY(g->action("N150coupsen3mn1")->isChecked() && !g->action("Niveau05")->isChecked());
+    QVERIFY(g->action("Portugues1")->isChecked());
+    QVERIFY(g->action("N15Mo1")->isChecked());
+    QVERIFY2(dialogues_->messages.isEmpty(), qPrintable(dialogues_->messages.join('|')));
+  }
+};
+
+QTEST_MAIN(Fichiers)
+#include "fichiers_test.moc"

@@ -1,0 +1,19 @@
+# corvane-cli game show / convert
+set(CLI $<TARGET_FILE:corvane-cli>)
+
+# "put V O": byte V at offset O of d.dam. A file of zeros is a game without
+# settings; two plies are written into it: 9-13 and 22-18, the current ply 1.
+set(DEUX_DEMI_COUPS
+  "put() { printf \"\\\\$(printf %03o $1)\" | dd of=d.dam bs=1 seek=$2 conv=notrunc 2>/dev/null; }; head -c 22442 /dev/zero > d.dam && put 2 0 && put 1 22440 && put 1 22441 && put 9 122 && put 13 123 && put 22 210 && put 18 211")
+
+cli_dossier(cli.game.show "${DEUX_DEMI_COUPS} && \"$0\" game show d.dam > out && printf ' 1.24-20 11-15\\nply 1 of 2\\nFEN W:W:B\\nlevel 5, thinking 160 s, allowance 178 s, other 3 min, tables 0, English\\n' | cmp - out")
+# Converted, the settings are written in; converted again, the same bytes.
+cli_dossier(cli.game.convert "${DEUX_DEMI_COUPS} && \"$0\" game convert d.dam e.DAM && \"$0\" game convert e.DAM f.dam && cmp e.DAM f.dam && test $(wc -c < f.dam) -eq 22442 && ! cmp -s d.dam e.DAM && \"$0\" game show f.dam | grep -q '^ 1.24-20 11-15$'")
+
+cli_refus(cli.game.missing "nope.dam: cannot be read" game show nope.dam)
+cli_dossier(cli.game.truncated "head -c 100 /dev/zero > t.dam; m=$(\"$0\" game show t.dam 2>&1); test $? -eq 2 && test \"$m\" = 'corvane-cli game: t.dam: 100 bytes instead of 22442'")
+cli_dossier(cli.game.bad_piece "head -c 22442 /dev/zero > b.dam && printf '\\007' | dd of=b.dam bs=1 seek=5 conv=notrunc 2>/dev/null; m=$(\"$0\" game convert b.dam c.dam 2>&1); test $? -eq 2 && test ! -e c.dam && case \"$m\" in *'piece code 7'*) ;; *) false ;; esac")
+cli_refus(cli.game.text_later "unsupported format .txt" game show partie.txt)
+cli_refus(cli.game.pdn_later "unsupported format .pdn" game convert a.pdn b.dam)
+cli_refus(cli.game.unknown "unknown format" game show partie.xyz)
+cli_refus(cli.game.usage "expected" game show)

@@ -49,7 +49,9 @@ void TForm1::reconstruire_liste_coups() {
   ListBox1->clear();
   for (const std::string& l : lignes_liste_coups(partie, dernier_demi_coup))
     ListBox1->addItem(QString::fromStdString(l));
-  ListBox1->setCurrentRow(ListBox1->count() - 1);
+  // The line of the ply shown, as moving through the game selects it.
+  ListBox1->setCurrentRow(nb_demi_coups / 2 - 1);
+  if (nb_demi_coups < 2) ListBox1->scrollToTop();
 }
 
 void TForm1::save() {

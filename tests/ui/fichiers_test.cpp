@@ -133,7 +133,7 @@ class Fichiers : public QObject {
     f->English1Click();
     f->action("Ouvrir1")->trigger();
     QCOMPARE(liste(*f), jouee);
-    QCOMPARE(f->ListBox1->currentRow(), 9);
+    QCOMPARE(f->ListBox1->currentRow(), 4);  // the line of ply 10
     QCOMPARE(int(nb_demi_coups), 10);
     QCOMPARE(dernier_demi_coup, 20);
     QVERIFY(std::equal(position10.begin(), position10.end(), damier + 1));

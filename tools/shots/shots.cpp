@@ -12,6 +12,7 @@
 #include "game/clocks.h"
 #include "game/game.h"
 #include "game/input.h"
+#include "records/game_file.h"
 #include "rules/board.h"
 #include "rules/fen.h"
 #include "rules/moves.h"
@@ -34,6 +35,35 @@ void poser(const char* fen) {
   }
   placer_position(pos);
   std::copy(std::begin(damier), std::end(damier), std::begin(damier_sauve));
+}
+
+// Answers the open dialog with one file.
+class OuvrirUnFichier : public DialoguesSansFenetre {
+ public:
+  explicit OuvrirUnFichier(QString f) : fichier(std::move(f)) {}
+  QString fichier_a_ouvrir(QWidget*, const QString&, const QString&) override { return fichier; }
+  QString fichier;
+};
+
+// A saved game of 40 plies, saved when it had been taken back to ply 21.
+QString partie_sauvee(const QString& dossier) {
+  position_initiale();
+  nommer_joueur(nom_joueur_blanc, "Hélène");
+  nommer_joueur(nom_joueur_noir, "Corvane");
+  commencer_partie();
+  unsigned graine = 12345;
+  for (int h = 0; h < 40; ++h) {
+    const int n = coups_legaux(trait);
+    if (n == 0) break;
+    graine = graine * 1103515245u + 12345u;
+    horloge(trait) += 4 + static_cast<int>(graine >> 28);
+    jouer_et_enregistrer(static_cast<int>((graine >> 16) % static_cast<unsigned>(n)));
+  }
+  nb_demi_coups = 21;
+  trait = NOIRS;
+  const QString fichier = dossier + "/partie.dam";
+  if (!ecrire_partie(fichier.toStdString(), 0)) std::exit(1);
+  return fichier;
 }
 
 }  // namespace
@@ -148,6 +178,15 @@ int main(int argc, char** argv) {
   form1.AbandonClick();
   photo("result");
   form1.BitBtn13Click();
+  // A saved game just opened: its whole move list, the position of the ply
+  // it was saved at.
+  installer_dialogues(std::make_unique<OuvrirUnFichier>(partie_sauvee(QDir::tempPath())));
+  form1.Damier2D1Click();
+  form1.action("Ouvrir1")->trigger();
+  installer_dialogues(std::make_unique<DialoguesSansFenetre>());
+  photo("2d-game-opened");
+  form1.Damier3D1Click();
+  photo("3d-game-opened");
   form1.Installeruneposition1Click();
   form1.SpeedButton13Click();
   photo("set-up");

@@ -25,7 +25,8 @@ constexpr std::size_t POSITION_LANGUE = 254 * TAILLE_ENTREE + offsetof(EntreePar
 constexpr std::size_t POSITION_NIVEAU = 254 * TAILLE_ENTREE + offsetof(EntreePartie, arrivee);
 constexpr std::size_t POSITION_BUDGET = 254 * TAILLE_ENTREE + offsetof(EntreePartie, temps_blancs);
 constexpr std::size_t POSITION_LIMITE = 254 * TAILLE_ENTREE + offsetof(EntreePartie, temps_noirs);
-static_assert(POSITION_TRAIT + 1 == TAILLE_FICHIER_PARTIE);
+static_assert(POSITION_NB_DEMI_COUPS == 22440 && POSITION_TRAIT + 1 == TAILLE_FICHIER_PARTIE);
+static_assert(offsetof(EntreePartie, position) == 0 && offsetof(EntreePartie, inutilise) == 85);
 static_assert(offsetof(EntreePartie, depart) == 34 && offsetof(EntreePartie, arrivee) == 35);
 static_assert(POSITION_MINUTES_AUTRE == 22300 && POSITION_TAILLE_TABLES == 22304);
 static_assert(POSITION_LANGUE == 22386 && POSITION_NIVEAU == 22387);

@@ -42,7 +42,10 @@ QString TForm1::dossier_sauve() const {
 }
 
 void TForm1::cocher_taille_tables() {
-  for (const ChoixTaille& c : CHOIX_TAILLES) action(c.composant)->setChecked(c.taille == taille_tables);
+  for (const ChoixTaille& c : CHOIX_TAILLES) {
+    action(c.composant)->setChecked(c.taille == taille_tables);
+    if (c.taille == taille_tables) decalage_tables = c.decalage;  // the depth offset goes with the size
+  }
 }
 
 void TForm1::reconstruire_liste_coups() {

@@ -15,6 +15,7 @@
 #include "game/levels.h"
 #include "records/game_file.h"
 #include "rules/moves.h"
+#include "search/table.h"
 #include "support/dossier_programme.h"
 #include "ui/dialogues.h"
 #include "ui/panneau.h"
@@ -114,6 +115,7 @@ class Fichiers : public QObject {
     QCOMPARE(int(nb_demi_coups), 10);
     f->action("Niveau07")->trigger();
     f->Nbminutes->setText("12");
+    taille_tables = 350;
     const QStringList jouee = liste(*f);
     QCOMPARE(jouee.size(), 10);
     const std::vector<std::uint8_t> position10(partie[10].position + 1, partie[10].position + 33);
@@ -131,6 +133,7 @@ class Fichiers : public QObject {
     jouer(*f, 3, 8);
     f->action("Niveau02")->trigger();
     f->English1Click();
+    taille_tables = 200;
     f->action("Ouvrir1")->trigger();
     QCOMPARE(liste(*f), jouee);
     QCOMPARE(f->ListBox1->currentRow(), 4);  // the line of ply 10
@@ -142,6 +145,7 @@ class Fichiers : public QObject {
     QCOMPARE(niveau, std::uint8_t{7});
     QCOMPARE(f->Nbminutes->text(), QString("12"));
     QVERIFY(f->action("English1")->isChecked() && !f->action("Franais1")->isChecked());
+    QCOMPARE(taille_tables, std::int16_t{200});  // the user's language and table size stay
     QVERIFY(dialogues_->messages.isEmpty());
     // The rest of the game is there to go to.
     QTest::mouseClick(f->SpeedButton5, Qt::LeftButton);
@@ -170,6 +174,7 @@ class Fichiers : public QObject {
     dialogues_->messages.clear();
     jouer(*f, 7, 11);
     f->action("N150coupsen3mn1")->trigger();
+    taille_tables = 700;
     f->Portugues1Click();
     const QStringList jouee = liste(*f);
     QVERIFY(jouee.last().size() < jouee.first().size());  // black had the last move: a half line
@@ -191,7 +196,9 @@ class Fichiers : public QObject {
     QVERIFY(plateau_de(7));
     QVERIFY(g->action("N150coupsen3mn1")->isChecked() && !g->action("Niveau05")->isChecked());
     QVERIFY(g->action("Portugues1")->isChecked());
-    QVERIFY(g->action("N15Mo1")->isChecked());
+    QVERIFY(g->action("N10Mo1")->isChecked() && !g->action("N15Mo1")->isChecked());
+    QCOMPARE(nb_entrees_table, entrees_pour(700));  // the tables were made at that size
+    taille_tables = TAILLE_TABLES_DEFAUT;
     QVERIFY2(dialogues_->messages.isEmpty(), qPrintable(dialogues_->messages.join('|')));
   }
 };

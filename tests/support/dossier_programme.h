@@ -1,13 +1,17 @@
 // A program folder of its own for a window test: every entry of the
 // program's directory linked from a temporary folder, so that what the
 // window writes ("last32.dam", "Sauve") stays out of the build and out of
-// other tests running at the same time.
+// other tests running at the same time; and the window over it.
 #pragma once
 
+#include <QTest>
 #include <stdlib.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
+
+#include "ui/tform1.h"
 
 class DossierProgramme {
  public:
@@ -26,6 +30,21 @@ class DossierProgramme {
     std::error_code ec;
     if (!chemin.empty()) std::filesystem::remove_all(chemin, ec);  // the links, not what they point to
   }
+  // A new run's window over the folder, shown and activated, the game loop
+  // left to the test, without animations; nullptr when it cannot be shown.
+  std::unique_ptr<TForm1> ouvrir_fenetre() const {
+    intro_terminee = 0;
+    auto f = std::make_unique<TForm1>();
+    f->repertoire = chemin;
+    f->boucle_au_depart = false;
+    f->duree_animation = 0;
+    f->resize(1200, 800);
+    f->show();
+    if (!QTest::qWaitForWindowExposed(f.get())) return nullptr;
+    f->FormActivate();
+    return f;
+  }
+
   DossierProgramme(const DossierProgramme&) = delete;
   DossierProgramme& operator=(const DossierProgramme&) = delete;
 

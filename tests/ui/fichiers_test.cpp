@@ -72,20 +72,8 @@ bool plateau_de(int ply) { return std::memcmp(damier + 1, partie[ply].position +
 class Fichiers : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<TForm1> ouvrir_fenetre() {
-    intro_terminee = 0;
-    auto f = std::make_unique<TForm1>();
-    f->repertoire = programme_.chemin;
-    f->boucle_au_depart = false;
-    f->duree_animation = 0;
-    f->resize(1200, 800);
-    f->show();
-    if (!QTest::qWaitForWindowExposed(f.get())) return nullptr;
-    f->FormActivate();
-    return f;
-  }
   std::unique_ptr<TForm1> demarrer(int theme) {
-    auto f = ouvrir_fenetre();
+    auto f = programme_.ouvrir_fenetre();
     if (!f) return nullptr;
     f->choisir_theme_intro(theme);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -186,7 +174,7 @@ class Fichiers : public QObject {
     commencer_partie();
     choisir_niveau(5);
     langue_courante = 0;
-    auto g = ouvrir_fenetre();
+    auto g = programme_.ouvrir_fenetre();
     QVERIFY(g);
     QVERIFY(g->action("Portugues1")->isChecked());
     QTest::mouseClick(g->boutons_themes[1], Qt::LeftButton);

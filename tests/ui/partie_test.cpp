@@ -186,16 +186,9 @@ class Partie : public QObject {
   // The window over the program's own data, past the introduction, at a
   // fast level, without sounds or animations.
   std::unique_ptr<TForm1> demarrer(int theme) {
-    intro_terminee = 0;
     std::filesystem::remove(programme_.chemin / "last32.dam");  // each game starts afresh
-    auto f = std::make_unique<TForm1>();
-    f->repertoire = programme_.chemin;
-    f->boucle_au_depart = false;
-    f->duree_animation = 0;
-    f->resize(1200, 800);
-    f->show();
-    if (!QTest::qWaitForWindowExposed(f.get())) return nullptr;
-    f->FormActivate();
+    auto f = programme_.ouvrir_fenetre();
+    if (!f) return nullptr;
     f->choisir_theme_intro(theme);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     f->action("Niveau01")->trigger();

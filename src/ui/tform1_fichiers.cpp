@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
 

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <cstring>
 
@@ -57,6 +58,12 @@ int ligne_choisie(const QListWidget* liste) {
   return choix.isEmpty() ? -1 : liste->row(choix.first());
 }
 
+// A name edit: at most 19 characters, each one the files' 8-bit text can hold.
+void edit_de_nom(QLineEdit* e) {
+  e->setMaxLength(LONGUEUR_NOM_JOUEUR);
+  e->setValidator(new QRegularExpressionValidator(QRegularExpression("[\\x{20}-\\x{7e}\\x{a0}-\\x{ff}]*"), e));
+}
+
 // A names list and its ratings beside it: the ratings only show, and scroll
 // with the names.
 void ratings_a_cote(QListWidget* noms, QListWidget* points) {
@@ -95,7 +102,7 @@ void TForm1::construire_onglets_joueurs(QWidget* entrainement, QWidget* match, Q
   ratings_a_cote(ListBox9, ListBox14);
   ratings_a_cote(ListBox10, ListBox12);
   ratings_a_cote(ListBox11, ListBox13);
-  for (QLineEdit* e : {Joueur0, Joueur1, Joueur2, Joueur3}) e->setMaxLength(LONGUEUR_NOM_JOUEUR);
+  for (QLineEdit* e : {Joueur0, Joueur1, Joueur2, Joueur3}) edit_de_nom(e);
   connect(ListBox8, &QListWidget::itemClicked, this, &TForm1::ListBox8Click);
   connect(ListBox9, &QListWidget::itemClicked, this, &TForm1::ListBox9Click);
   connect(ListBox10, &QListWidget::itemClicked, this, &TForm1::ListBox10Click);
@@ -136,7 +143,7 @@ void TForm1::construire_panneaux_joueurs() {
   Cancel_joueurs = composant<QPushButton>(Joueurs, "Cancel_joueurs", {210, 110, 100, 32});
   connect(OKjoueur, &QPushButton::clicked, this, &TForm1::OKjoueurClick);
   connect(Cancel_joueurs, &QPushButton::clicked, this, &TForm1::Cancel_joueursClick);
-  for (QLineEdit* e : {Joueur, Edit2, Edit3}) e->setMaxLength(LONGUEUR_NOM_JOUEUR);
+  for (QLineEdit* e : {Joueur, Edit2, Edit3}) edit_de_nom(e);
 }
 
 // ---- the registry on screen -------------------------------------------------------

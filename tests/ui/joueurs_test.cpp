@@ -48,6 +48,11 @@ bool cliquer_ligne(QListWidget* liste, const QString& texte) {
   return true;
 }
 
+// Types a text key by key, accented letters too.
+void taper(QWidget* w, const QString& texte) {
+  for (QChar c : texte) QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 void cliquer_case_2d(TForm1& f, Case s) {
   const QPointF p = f.scene->origine() + QPointF(cellule_2d(s, damier_inverse != 0) + QPoint(30, 30)) * f.scene->echelle();
   QTest::mouseClick(f.scene, Qt::LeftButton, {}, p.toPoint());
@@ -68,6 +73,13 @@ class Joueurs : public QObject {
   }
   void ecrire(const char* nom, const std::string& texte) const {
     std::ofstream(dossier_ / nom, std::ios::binary) << texte;
+  }
+  // Both files in the test's log, their line ends shown.
+  void montrer_registre(const char* quand) const {
+    auto texte = [this](const char* nom) {
+      return QByteArray::fromStdString(lire(nom)).replace("\r", "<CR>").replace("\n", "<LF>");
+    };
+    qInfo("%s: joueurs.dat %s  points.dat %s", quand, texte("joueurs.dat").constData(), texte("points.dat").constData());
   }
 
   // The window on the 2D board at a fast level, without sounds and without
@@ -123,14 +135,14 @@ class Joueurs : public QObject {
     QVERIFY(f->K1800->isChecked());
     cliquer(f->BitBtn7);  // no name: refused
     QVERIFY(f->Nouveau_joueur->isVisible());
-    QTest::keyClicks(f->Joueur, "Anna");
+    taper(f->Joueur, QString::fromUtf8("Anna€"));  // the files' 8-bit text has no euro
+    QCOMPARE(f->Joueur->text(), QString("Anna"));
     cliquer_rond(f->K1700);
     cliquer(f->BitBtn7);
     QVERIFY(!f->Nouveau_joueur->isVisible());
     QCOMPARE(lire("joueurs.dat"), std::string("Corvane\r\nAnna\r\n"));
     QCOMPARE(lire("points.dat"), std::string("2050\r\n1700\r\n"));
-    qInfo("before the match: joueurs.dat %s / points.dat %s", QByteArray::fromStdString(lire("joueurs.dat")).toPercentEncoding(" ").constData(),
-          QByteArray::fromStdString(lire("points.dat")).toPercentEncoding(" ").constData());
+    montrer_registre("before the match");
 
     // The rated match: Anna chosen in the Match tab, the computer black on
     // screen, so it moves first. She plays two moves and resigns.
@@ -202,8 +214,7 @@ class Joueurs : public QObject {
     QVERIFY(f->action("Arretrflexionparclicsouris1")->isEnabled());
     QCOMPARE(lire("joueurs.dat"), std::string("Corvane\r\nAnna\r\n"));
     QCOMPARE(lire("points.dat"), std::string("2064\r\n1686\r\n"));
-    qInfo("after the match: joueurs.dat %s / points.dat %s", QByteArray::fromStdString(lire("joueurs.dat")).toPercentEncoding(" ").constData(),
-          QByteArray::fromStdString(lire("points.dat")).toPercentEncoding(" ").constData());
+    montrer_registre("after the match");
 
     // Deleting: the computer's entry is refused, Anna goes with her rating.
     f->action("Effacerunjoueur1")->trigger();
@@ -243,6 +254,18 @@ class Joueurs : public QObject {
     QVERIFY(!f->Nouvelle_partie->isVisible());
     QCOMPARE(f->Nom_blanc->text(), QString("Anna"));
     QCOMPARE(lire("points.dat"), std::string("2050\r\n1700\r\n"));  // reading writes nothing
+
+    // Renaming: camp 0 is drawn black, its name stands in the row "Noirs :";
+    // a name holds 19 characters.
+    f->action("Changerlesnoms1")->trigger();
+    QCOMPARE(f->Edit3->text(), QString("Anna"));
+    QCOMPARE(f->Edit2->text(), QString("Bruno"));
+    f->Edit2->clear();
+    taper(f->Edit2, QString::fromUtf8("Éloïse de la Montagne"));
+    cliquer(f->OKjoueur);
+    QCOMPARE(f->Nom_noir->text(), QString::fromUtf8("Éloïse de la Montag"));
+    QCOMPARE(f->N3D->text(), QString::fromUtf8("Éloïse de la Montag : "));
+    QCOMPARE(QByteArray(partie[nb_demi_coups].nom_noirs), QString::fromUtf8("Éloïse de la Montag").toLatin1());
   }
 };
 

@@ -157,6 +157,7 @@ int main(int argc, char** argv) {
   form1.SpeedButton13Click();
   photo("set-up");
   form1.Entrerpositionclick();
+  form1.Onglet->setCurrentWidget(form1.Liste);
 
   // The players, over a registry of a folder of its own: the Match tab with
   // the registry's lists, a new player, and a rated game's result.

@@ -21,6 +21,7 @@
 #include "players/ratings.h"
 #include "rules/moves.h"
 #include "support/clics.h"
+#include "support/fenetre.h"
 #include "ui/dialogues.h"
 #include "ui/panneau.h"
 #include "ui/rendu.h"
@@ -85,17 +86,8 @@ class Joueurs : public QObject {
   // The window on the 2D board at a fast level, without sounds and without
   // thinking on the human's time.
   std::unique_ptr<TForm1> demarrer() {
-    intro_terminee = 0;
-    auto f = std::make_unique<TForm1>();
-    f->repertoire = dossier_;
-    f->boucle_au_depart = false;
-    f->duree_animation = 0;
-    f->resize(1200, 800);
-    f->show();
-    if (!QTest::qWaitForWindowExposed(f.get())) return nullptr;
-    f->FormActivate();
-    f->choisir_theme_intro(0);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto f = fenetre_demarree(dossier_, 0);
+    if (!f) return nullptr;
     for (const char* nom : {"Niveau01", "Bipchaquecoup2", "Commentaires1", "Rflexionsurtempsadverse1"})
       f->action(nom)->trigger();
     return f;

@@ -66,7 +66,7 @@ void edit_de_nom(QLineEdit* e) {
 
 // A names list and its ratings beside it: the ratings only show, and scroll
 // with the names.
-void ratings_a_cote(QListWidget* noms, QListWidget* points) {
+void points_a_cote(QListWidget* noms, QListWidget* points) {
   points->setSelectionMode(QAbstractItemView::NoSelection);
   points->setFocusPolicy(Qt::NoFocus);
   points->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -99,9 +99,9 @@ void TForm1::construire_onglets_joueurs(QWidget* entrainement, QWidget* match, Q
   ListBox11 = composant<QListWidget>(humain, "ListBox11", {248, 68, 164, 172});
   ListBox13 = composant<QListWidget>(humain, "ListBox13", {414, 68, 54, 172});
 
-  ratings_a_cote(ListBox9, ListBox14);
-  ratings_a_cote(ListBox10, ListBox12);
-  ratings_a_cote(ListBox11, ListBox13);
+  points_a_cote(ListBox9, ListBox14);
+  points_a_cote(ListBox10, ListBox12);
+  points_a_cote(ListBox11, ListBox13);
   for (QLineEdit* e : {Joueur0, Joueur1, Joueur2, Joueur3}) edit_de_nom(e);
   connect(ListBox8, &QListWidget::itemClicked, this, &TForm1::ListBox8Click);
   connect(ListBox9, &QListWidget::itemClicked, this, &TForm1::ListBox9Click);

@@ -55,7 +55,8 @@ void taper(QWidget* w, const QString& texte) {
 }
 
 void cliquer_case_2d(TForm1& f, Case s) {
-  const QPointF p = f.scene->origine() + QPointF(cellule_2d(s, damier_inverse != 0) + QPoint(30, 30)) * f.scene->echelle();
+  const QPoint centre = cellule_2d(s, damier_inverse != 0) + QPoint(30, 30);
+  const QPointF p = f.scene->origine() + QPointF(centre) * f.scene->echelle();
   QTest::mouseClick(f.scene, Qt::LeftButton, {}, p.toPoint());
 }
 
@@ -80,7 +81,8 @@ class Joueurs : public QObject {
     auto texte = [this](const char* nom) {
       return QByteArray::fromStdString(lire(nom)).replace("\r", "<CR>").replace("\n", "<LF>");
     };
-    qInfo("%s: joueurs.dat %s  points.dat %s", quand, texte("joueurs.dat").constData(), texte("points.dat").constData());
+    qInfo("%s: joueurs.dat %s  points.dat %s", quand, texte("joueurs.dat").constData(),
+          texte("points.dat").constData());
   }
 
   // The window on the 2D board at a fast level, without sounds and without

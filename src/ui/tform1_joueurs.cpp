@@ -201,7 +201,9 @@ void TForm1::ListBox7Click() { copier_choix(ListBox15, joueur_efface); }
 
 void TForm1::BitBtn20Click() {
   const int i = ligne_choisie(ListBox15);
-  if (i <= 0) {  // nothing chosen, or the computer's own entry
+  // Nothing chosen, or the computer's own entry; and while a rated game runs
+  // (its panel left open), the entries it will be scored on stay in place.
+  if (i <= 0 || match_classe == 1) {
     placer_pions();
     return;
   }

@@ -27,7 +27,7 @@ struct EntreePartie {
   std::uint8_t arrivee;       // destination square (0 in entry 0)
   std::int32_t temps_blancs;  // seconds used by camp 0 up to this ply
   std::int32_t temps_noirs;   // seconds used by camp 1 up to this ply
-  char nom_blancs[20];        // camp 0 player's name, zero-terminated
+  char nom_blancs[20];        // camp 0 player's name, zero-terminated, Latin-1 as in the files
   char nom_noirs[20];         // camp 1 player's name, zero-terminated
   std::uint8_t couleur_ordi;  // the computer's colour when the ply was recorded
   std::uint8_t inutilise[3];
@@ -62,7 +62,7 @@ extern std::uint8_t nb_coups_trait;        // legal moves of the side to move, a
 extern std::uint8_t sans_anticipation;     // 1: no thinking on the opponent's time until the computer moves
 extern std::int32_t pieces_par_demi_coup[256];  // piece total of the position each computer search started from
 extern std::int32_t resultat_partie;       // 0 camp 1 won, 1 draw, 2 camp 0 won, 3 no result
-extern char nom_joueur_blanc[LONGUEUR_NOM], nom_joueur_noir[LONGUEUR_NOM];
+extern char nom_joueur_blanc[LONGUEUR_NOM], nom_joueur_noir[LONGUEUR_NOM];  // Latin-1, at most 19 characters
 extern std::int32_t points_blanc, points_noir;  // the players' ratings as the game started
 
 // ---- functions ------------------------------------------------------------

@@ -13,70 +13,6 @@ namespace {
 
 constexpr int NB_LANGUES_FICHIER = 6;
 
-// Names are UTF-8 in the program and Windows Latin-1 in game files. The
-// characters 0x80..0x9F of that code page, by Unicode value.
-const char16_t CP1252[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-                             0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-                             0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void vers_latin1(const char (&utf8)[LONGUEUR_NOM], char (&latin1)[LONGUEUR_NOM]) {
-  std::memset(latin1, 0, LONGUEUR_NOM);
-  int n = 0;
-  for (int i = 0; i < LONGUEUR_NOM && utf8[i] != 0 && n < LONGUEUR_NOM - 1;) {
-    const auto c = static_cast<unsigned char>(utf8[i]);
-    char32_t u = c;
-    int longueur = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
-    if (longueur == 0 || i + longueur > LONGUEUR_NOM) {
-      u = '?';
-      longueur = 1;
-    } else if (longueur > 1) {
-      u = c & (0x7F >> longueur);
-      for (int k = 1; k < longueur; ++k) {
-        const auto suite = static_cast<unsigned char>(utf8[i + k]);
-        if ((suite & 0xC0) != 0x80) {
-          u = '?';
-          longueur = k;
-          break;
-        }
-        u = (u << 6) | (suite & 0x3F);
-      }
-    }
-    i += longueur;
-    unsigned char octet = '?';
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) octet = static_cast<unsigned char>(u);
-    for (int k = 0; k < 32 && octet == '?' && u != '?'; ++k)
-      if (CP1252[k] != 0 && CP1252[k] == u) octet = static_cast<unsigned char>(0x80 + k);
-    latin1[n++] = static_cast<char>(octet);
-  }
-}
-
-void depuis_latin1(const char (&latin1)[LONGUEUR_NOM], char (&utf8)[LONGUEUR_NOM]) {
-  std::memset(utf8, 0, LONGUEUR_NOM);
-  int n = 0;
-  for (int i = 0; i < LONGUEUR_NOM && latin1[i] != 0; ++i) {
-    const auto c = static_cast<unsigned char>(latin1[i]);
-    char32_t u = c;
-    if (c >= 0x80 && c < 0xA0) u = CP1252[c - 0x80] != 0 ? CP1252[c - 0x80] : '?';
-    char octets[3];
-    int longueur = 1;
-    if (u < 0x80) {
-      octets[0] = static_cast<char>(u);
-    } else if (u < 0x800) {
-      octets[0] = static_cast<char>(0xC0 | (u >> 6));
-      octets[1] = static_cast<char>(0x80 | (u & 0x3F));
-      longueur = 2;
-    } else {
-      octets[0] = static_cast<char>(0xE0 | (u >> 12));
-      octets[1] = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-      octets[2] = static_cast<char>(0x80 | (u & 0x3F));
-      longueur = 3;
-    }
-    if (n + longueur > LONGUEUR_NOM - 1) break;  // a whole character or none
-    std::memcpy(utf8 + n, octets, static_cast<std::size_t>(longueur));
-    n += longueur;
-  }
-}
-
 template <class T>
 void poser(std::uint8_t* octets, std::size_t position, T valeur) {
   std::memcpy(octets + position, &valeur, sizeof valeur);
@@ -125,13 +61,6 @@ std::string faute_du_record(const ContenuPartie& c) {
 std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c) {
   std::vector<std::uint8_t> octets(TAILLE_FICHIER_PARTIE);
   std::memcpy(octets.data(), c.partie, sizeof c.partie);
-  for (int k = 0; k < TAILLE_PARTIE; ++k) {
-    EntreePartie e;
-    std::memcpy(&e, octets.data() + k * TAILLE_ENTREE, TAILLE_ENTREE);
-    vers_latin1(c.partie[k].nom_blancs, e.nom_blancs);
-    vers_latin1(c.partie[k].nom_noirs, e.nom_noirs);
-    std::memcpy(octets.data() + k * TAILLE_ENTREE, &e, TAILLE_ENTREE);
-  }
   octets[POSITION_NB_DEMI_COUPS] = c.nb_demi_coups;
   octets[POSITION_TRAIT] = c.trait;
   const ReglagesPartie& r = c.reglages;
@@ -150,11 +79,6 @@ bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuParti
     return false;
   }
   std::memcpy(c.partie, octets, sizeof c.partie);
-  for (EntreePartie& e : c.partie) {
-    const EntreePartie lue = e;
-    depuis_latin1(lue.nom_blancs, e.nom_blancs);
-    depuis_latin1(lue.nom_noirs, e.nom_noirs);
-  }
   c.nb_demi_coups = octets[POSITION_NB_DEMI_COUPS];
   c.trait = octets[POSITION_TRAIT];
   raison = faute_du_record(c);

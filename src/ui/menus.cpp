@@ -70,10 +70,10 @@ const std::vector<EntreeMenu>& table_menus() {
       article("Affichage1", "Inverserdamier1", "Inverser"),
 
       menu("Joueurs1"),
-      a_venir("Joueurs1", "Match21", "Match21Click"),
-      a_venir("Joueurs1", "Effacerunjoueur1", "Effacerunjoueur1Click"),
+      article("Joueurs1", "Match21", "Match21Click"),
+      article("Joueurs1", "Effacerunjoueur1", "Effacerunjoueur1Click"),
       article("Joueurs1", "Inverserlesjoueurs1", "inverser_joueurs"),
-      a_venir("Joueurs1", "Changerlesnoms1", "Changerlesnoms1Click"),
+      article("Joueurs1", "Changerlesnoms1", "Changerlesnoms1Click"),
 
       menu("Niveau1"),
       coche("Niveau1", "Dbutant1", "Dbutant1Click", false),

@@ -162,6 +162,7 @@ void TForm1::construire_composants() {
     if (reflexion_anticipee != 0) arret_calcul = 1;
   });
   construire_nouvelle_partie();
+  construire_panneaux_joueurs();
   construire_panneaux_partie();
   construire_probleme();
 }
@@ -280,7 +281,7 @@ void TForm1::construire_onglets() {
 
 void TForm1::construire_panneaux_caches() {
   Nouvelle_partie = panneau(scene, "Nouvelle_partie", 156, 100, 500, 360);
-  Nouveau_joueur = panneau(scene, "Nouveau_joueur", 206, 150, 400, 200);
+  Nouveau_joueur = panneau(scene, "Nouveau_joueur", 176, 140, 460, 220);
   Efface_j = panneau(scene, "Efface_j", 206, 120, 400, 280);
   Joueurs = panneau(scene, "Joueurs", 206, 170, 400, 160);
   fin_de_parties = panneau(scene, "fin_de_parties", 206, 180, 400, 150);

@@ -23,6 +23,7 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class FenetreAide;
+struct Registre;
 class Panneau;
 class Scene;
 class Toile;
@@ -102,6 +103,12 @@ class TForm1 : public QMainWindow {
   QTabWidget* Onglets_nouvelle;
   QLineEdit *Joueur0, *Joueur2, *Joueur3, *Nbminutes;
   QRadioButton *Olvendar_blanc, *Olvendar_noir;
+  // The players: the Match tab, the registry's lists, the new player, the
+  // deletion and the renaming panels.
+  QLineEdit *Joueur1, *Joueur, *joueur_efface, *Edit2, *Edit3;
+  QRadioButton *Olvendar_blanc1, *Olvendar_noir1, *K1600, *K1700, *K1800;
+  QListWidget *ListBox8, *ListBox9, *ListBox10, *ListBox11, *ListBox12, *ListBox13, *ListBox14, *ListBox15;
+  QPushButton *RamenerCorvane, *BitBtn7, *O, *BitBtn20, *BitBtn12, *OKjoueur, *Cancel_joueurs;
   QPushButton *BitBtn15, *BitBtn16, *BitBtn17, *Annule_nouveau, *BitBtn13, *BitBtn14, *Annul_nul, *BitBtn24,
       *BitBtn25;
   QLabel *qui_gagne, *Resultat_blanc, *Resultat_noir;
@@ -234,6 +241,23 @@ class TForm1 : public QMainWindow {
   // The computer takes the other side and moves if it now has the move.
   void inverser_joueurs1();
   void inverser_joueurs();
+  // The registry and the rated match.
+  void Match21Click();
+  void BitBtn7Click();
+  void OClick();
+  void Effacerunjoueur1Click();
+  void ListBox7Click();
+  void BitBtn20Click();
+  void BitBtn12Click();
+  void ListBox8Click();
+  void ListBox9Click();
+  void ListBox10Click();
+  void ListBox11Click();
+  void BitBtn16Click();
+  void RamenerCorvaneClick();
+  void Changerlesnoms1Click();
+  void OKjoueurClick();
+  void Cancel_joueursClick();
 
  protected:
   bool event(QEvent* e) override;
@@ -288,6 +312,17 @@ class TForm1 : public QMainWindow {
 
   void nommer_joueurs(const QString& blanc, const QString& noir);
   void mise_a_jour_classement(int resultat);
+  // The players' names (cut to 19 characters) in the fields the record
+  // copies and on the four labels.
+  void montrer_noms(const QString& blanc, const QString& noir);
+  // Entrainement and Match: a new game of the human against the computer,
+  // which plays camp 0 (black on screen) when `ordinateur_noir`.
+  void partie_contre_ordinateur(const QString& joueur, bool ordinateur_noir, bool classee);
+  void construire_onglets_joueurs(QWidget* entrainement, QWidget* match, QWidget* humain);
+  void construire_panneaux_joueurs();
+  void charger_listes_joueurs();  // every list of the registry, from the two files
+  void ecrire_registre_montre(const Registre& r);  // both files; a failure is reported
+  bool ordinateur_choisi() const;  // the computer's entry chosen in a list of "Humain contre humain"
 
   int page_onglet_ = 0;  // the page of Onglet before the last change
   bool changement_page_ = false;

@@ -205,6 +205,7 @@ void TForm1::Introduction() {
   action("Niveau05")->setChecked(true);
   choisir_niveau(5);
   couleur_ordi = 1;
+  montrer_couleur_ordi();  // the text follows the value from the start
   Nom_noir->setText("Corvane");
   N3D->setText("Corvane : ");
   Nom_blanc->setText("Inconnu");

@@ -355,14 +355,6 @@ void TForm1::clic1(int x, int y) {
 
 // ---- end of game, draws, resigning -----------------------------------------------------
 
-void TForm1::mise_a_jour_classement(int) {
-  // The registry of rated players is not kept yet: a rated game is marked
-  // scored, and the rating labels stay empty.
-  match_classe = 5;
-  Resultat_blanc->clear();
-  Resultat_noir->clear();
-}
-
 void TForm1::fin_de_partie(int code) {
   if (match_classe == 5) return;
   const ContexteFin contexte{match_classe, humain_contre_humain(), couleur_ordi, Nom_blanc->text().toStdString(),
@@ -441,6 +433,7 @@ void TForm1::Nouveau2Click() {
   Panel13->hide();
   Panel14->hide();
   ListBox1->clear();
+  charger_listes_joueurs();
 }
 
 void TForm1::nouvelle_partie_installer() {
@@ -460,26 +453,23 @@ void TForm1::nouvelle_partie_installer() {
 }
 
 void TForm1::nommer_joueurs(const QString& blanc, const QString& noir) {
-  nommer_joueur(nom_joueur_blanc, blanc.toUtf8().constData());
-  nommer_joueur(nom_joueur_noir, noir.toUtf8().constData());
-  Nom_blanc->setText(blanc);
-  Nom_noir->setText(noir);
-  B3D->setText(blanc + " : ");
-  N3D->setText(noir + " : ");
+  montrer_noms(blanc, noir);
   enregistrer_demi_coup(partie[nb_demi_coups].nb_prises, partie[nb_demi_coups].depart, partie[nb_demi_coups].arrivee);
 }
 
-void TForm1::BitBtn15Click() {
+void TForm1::BitBtn15Click() { partie_contre_ordinateur(Joueur0->text(), Olvendar_noir->isChecked(), false); }
+
+void TForm1::partie_contre_ordinateur(const QString& joueur, bool ordinateur_noir, bool classee) {
   Nouvelle_partie->hide();
   nouvelle_partie_installer();
   Horlogeszro1Click();
   contre_ordinateur = 1;
   action("Humaincontrehumain1")->setChecked(false);
   action("Ordinateurcontreordinateur1")->setChecked(false);
-  action("Arretrflexionparclicsouris1")->setChecked(true);
-  match_classe = 0;
-  const QString joueur = Joueur0->text();
-  const bool ordinateur_noir = Olvendar_noir->isChecked();
+  // The human cannot stop the computer's thinking in a rated game.
+  action("Arretrflexionparclicsouris1")->setChecked(!classee);
+  action("Arretrflexionparclicsouris1")->setEnabled(!classee);
+  match_classe = classee ? 1 : 0;
   couleur_ordi = 1;  // camp 1, unless the exchange below gives it camp 0
   if (ordinateur_noir)
     nommer_joueurs("Corvane", joueur);
@@ -501,6 +491,7 @@ void TForm1::BitBtn15Click() {
 void TForm1::BitBtn17Click() {
   const QString blanc = Joueur2->text(), noir = Joueur3->text();
   if (blanc.isEmpty() || noir.isEmpty() || blanc == noir) return;
+  if (ordinateur_choisi()) return;
   Nouvelle_partie->hide();
   action("Humaincontrehumain1")->setChecked(true);
   action("Ordinateurcontreordinateur1")->setChecked(false);
@@ -527,4 +518,7 @@ void TForm1::inverser_joueurs1() {
   if (boucle_en_cours_) boucle_de_jeu();
 }
 
-void TForm1::inverser_joueurs() { inverser_joueurs1(); }
+void TForm1::inverser_joueurs() {
+  match_classe = 0;  // the game stops being rated
+  inverser_joueurs1();
+}

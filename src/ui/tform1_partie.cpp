@@ -79,8 +79,6 @@ void TForm1::construire_nouvelle_partie() {
   Onglets_nouvelle->addTab(entrainement, "");
   Onglets_nouvelle->addTab(match, "");
   Onglets_nouvelle->addTab(humain, "");
-  // Rated games come with the player registry.
-  Onglets_nouvelle->setTabEnabled(1, false);
 
   auto* couleur = creer<QGroupBox>(entrainement, "Choixcouleur1", 16, 16, 200, 90, 13);
   Olvendar_blanc = creer<QRadioButton>(couleur, "Olvendar_blanc", 12, 26, 170, 24, 13);
@@ -94,19 +92,17 @@ void TForm1::construire_nouvelle_partie() {
   connect(BitBtn15, &QPushButton::clicked, this, &TForm1::BitBtn15Click);
   connect(Annule_nouveau, &QPushButton::clicked, this, &TForm1::Annule_nouveauClick);
 
-  BitBtn16 = creer<QPushButton>(match, "BitBtn16", 120, 250, 110, 34, 13);
-  BitBtn16->setEnabled(false);
-
-  texte(humain, "Nom_blancs", 16, 30, 160, 28);
-  Joueur2 = creer<QLineEdit>(humain, "Joueur2", 180, 30, 240, 28, 13);
-  texte(humain, "Nom_noirs", 16, 76, 160, 28);
-  Joueur3 = creer<QLineEdit>(humain, "Joueur3", 180, 76, 240, 28, 13);
+  texte(humain, "Nom_blancs", 16, 8, 220, 24);
+  Joueur2 = creer<QLineEdit>(humain, "Joueur2", 16, 34, 220, 28, 13);
+  texte(humain, "Nom_noirs", 248, 8, 220, 24);
+  Joueur3 = creer<QLineEdit>(humain, "Joueur3", 248, 34, 220, 28, 13);
   Joueur2->setText("Joueur 1");
   Joueur3->setText("Joueur 2");
   BitBtn17 = creer<QPushButton>(humain, "BitBtn17", 120, 250, 110, 34, 13);
   auto* annuler = creer<QPushButton>(humain, "BitBtn19", 250, 250, 110, 34, 13);
   connect(BitBtn17, &QPushButton::clicked, this, &TForm1::BitBtn17Click);
   connect(annuler, &QPushButton::clicked, this, &TForm1::Annule_nouveauClick);
+  construire_onglets_joueurs(entrainement, match, humain);
 }
 
 void TForm1::construire_panneaux_partie() {
@@ -313,8 +309,8 @@ void TForm1::restaurer_demi_coup() {
 
 void TForm1::chargement_commun() {
   // The names shown stay the current ones, in the entry reached too.
-  nommer_joueur(nom_joueur_blanc, Nom_blanc->text().toUtf8().constData());
-  nommer_joueur(nom_joueur_noir, Nom_noir->text().toUtf8().constData());
+  nommer_joueur(nom_joueur_blanc, Nom_blanc->text().toLatin1().constData());
+  nommer_joueur(nom_joueur_noir, Nom_noir->text().toLatin1().constData());
   std::memcpy(partie[nb_demi_coups].nom_blancs, nom_joueur_blanc, LONGUEUR_NOM);
   std::memcpy(partie[nb_demi_coups].nom_noirs, nom_joueur_noir, LONGUEUR_NOM);
   charger_entree();

@@ -33,7 +33,7 @@ class GameFiles : public Moteur {
   // A game of `plies` random legal moves from the start, players named.
   static void jouer_partie(int plies, unsigned graine = 7) {
     position_initiale();
-    nommer_joueur(nom_joueur_blanc, "Hélène");
+    nommer_joueur(nom_joueur_blanc, "H\xe9l\xe8ne");
     nommer_joueur(nom_joueur_noir, "Corvane");
     commencer_partie();
     std::mt19937 aleas(graine);
@@ -115,7 +115,7 @@ TEST_F(GameFiles, SavedAfterGoingBackTheWholeGameAndItsSettingsComeBackByteForBy
   for (int h = 1; h <= 20; ++h) {
     EXPECT_EQ(std::memcmp(partie[h].position + 1, jouee[h].position + 1, 32), 0) << "ply " << h;
     EXPECT_EQ(partie[h].temps_noirs, jouee[h].temps_noirs);
-    EXPECT_STREQ(partie[h].nom_blancs, "Hélène");
+    EXPECT_STREQ(partie[h].nom_blancs, "H\xe9l\xe8ne");
   }
   EXPECT_EQ(lignes_liste_coups(partie, partie[0].position[0]), lignes);
 

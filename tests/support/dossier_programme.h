@@ -1,9 +1,10 @@
 // A program folder of its own for a window test: every entry of the
 // program's directory linked from a temporary folder, so that what the
-// window writes ("last32.dam", "Sauve") stays out of the build and out of
+// window writes ("last32.dam", "Sauve", the player registry) stays out of the build and out of
 // other tests running at the same time; and the window over it.
 #pragma once
 
+#include <QCoreApplication>
 #include <QTest>
 #include <stdlib.h>
 
@@ -22,7 +23,7 @@ class DossierProgramme {
     std::error_code ec;
     for (const auto& e : std::filesystem::directory_iterator(source, ec)) {
       const std::string nom = e.path().filename().string();
-      if (nom == "last32.dam" || nom == "Sauve") continue;
+      if (nom == "last32.dam" || nom == "Sauve" || nom == "joueurs.dat" || nom == "points.dat") continue;
       std::filesystem::create_symlink(e.path(), chemin / nom, ec);
     }
   }
@@ -42,6 +43,15 @@ class DossierProgramme {
     f->show();
     if (!QTest::qWaitForWindowExposed(f.get())) return nullptr;
     f->FormActivate();
+    return f;
+  }
+
+  // The same, past the introduction on board theme `theme`.
+  std::unique_ptr<TForm1> demarrer(int theme) const {
+    auto f = ouvrir_fenetre();
+    if (!f) return nullptr;
+    f->choisir_theme_intro(theme);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return f;
   }
 

@@ -187,10 +187,8 @@ class Partie : public QObject {
   // fast level, without sounds or animations.
   std::unique_ptr<TForm1> demarrer(int theme) {
     std::filesystem::remove(programme_.chemin / "last32.dam");  // each game starts afresh
-    auto f = programme_.ouvrir_fenetre();
+    auto f = programme_.demarrer(theme);
     if (!f) return nullptr;
-    f->choisir_theme_intro(theme);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     f->action("Niveau01")->trigger();
     for (const char* son : {"Bipchaquecoup2", "Commentaires1"}) f->action(son)->trigger();
     return f;

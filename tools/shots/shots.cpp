@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +15,8 @@
 #include "game/clocks.h"
 #include "game/game.h"
 #include "game/input.h"
+#include "players/registry.h"
+#include "records/files.h"
 #include "records/game_file.h"
 #include "rules/board.h"
 #include "rules/fen.h"
@@ -48,7 +53,7 @@ class OuvrirUnFichier : public DialoguesSansFenetre {
 // A saved game of 40 plies, saved when it had been taken back to ply 21.
 QString partie_sauvee(const QString& dossier) {
   position_initiale();
-  nommer_joueur(nom_joueur_blanc, "Hélène");
+  nommer_joueur(nom_joueur_blanc, "H\xe9l\xe8ne");
   nommer_joueur(nom_joueur_noir, "Corvane");
   commencer_partie();
   unsigned graine = 12345;
@@ -190,6 +195,35 @@ int main(int argc, char** argv) {
   form1.Installeruneposition1Click();
   form1.SpeedButton13Click();
   photo("set-up");
+  form1.Entrerpositionclick();
+  form1.Onglet->setCurrentWidget(form1.Liste);
+
+  // The players, over a registry of a folder of its own: the Match tab with
+  // the registry's lists, a new player, and a rated game's result.
+  QTemporaryDir dossier_registre;
+  const std::filesystem::path dossier_programme = repertoire_depart;
+  repertoire_depart = dossier_registre.path().toStdString();
+  ecrire_registre(repertoire_depart, {{"Corvane", "Anna", "Bruno", "Chlo\xe9", "Denis"},
+                                      {"2050", "1686", "1600", "1823", "1700"}});
+  form1.Nouveau2Click();
+  form1.Onglets_nouvelle->setCurrentIndex(1);
+  form1.ListBox9->setCurrentRow(3);
+  form1.ListBox9Click();
+  photo("new-game-match");
+  form1.Annule_nouveauClick();
+  form1.Match21Click();
+  form1.Joueur->setText("Emile");
+  photo("new-player");
+  form1.OClick();
+  form1.Nouveau2Click();
+  form1.Onglets_nouvelle->setCurrentIndex(1);
+  form1.ListBox9->setCurrentRow(3);
+  form1.ListBox9Click();
+  form1.BitBtn16Click();
+  form1.AbandonClick();
+  photo("result-rated");
+  form1.BitBtn13Click();
+  repertoire_depart = dossier_programme;
   // The help window, at the contents of the rules and of the guide.
   auto photo_aide = [&](void (TForm1::*ouvrir)(), const char* nom) {
     (form1.*ouvrir)();

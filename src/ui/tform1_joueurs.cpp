@@ -1,0 +1,305 @@
+// The players in the window: the registry's panels (a new player, deleting
+// one), the lists of the new game's tabs, the rated match, renaming the two
+// players of the game, and the rating update at the end of a rated game.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <cstring>
+
+#include "game/game.h"
+#include "players/ratings.h"
+#include "players/registry.h"
+#include "records/files.h"
+#include "ui/dialogues.h"
+#include "ui/panneau.h"
+#include "ui/scene.h"
+#include "ui/tform1.h"
+
+namespace {
+
+// A component of a panel at its logical place, named as the window names it.
+template <class T>
+T* composant(QWidget* parent, const char* nom, const QRect& r, int police = 13) {
+  auto* w = new T(parent);
+  w->setObjectName(nom);
+  placer(w, r, police);
+  return w;
+}
+
+// The registry's bytes are Latin-1: one byte a character, as the files hold them.
+QString depuis_latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+std::string en_latin1(const QString& s) { return s.toLatin1().toStdString(); }
+
+void remplir_liste(QListWidget* liste, const std::vector<std::string>& lignes) {
+  liste->clear();
+  for (const std::string& l : lignes) liste->addItem(depuis_latin1(l));
+}
+
+std::vector<std::string> lignes_liste(const QListWidget* liste) {
+  std::vector<std::string> lignes;
+  for (int i = 0; i < liste->count(); ++i) lignes.push_back(en_latin1(liste->item(i)->text()));
+  return lignes;
+}
+
+// A click in a names list puts the name in its edit.
+void copier_choix(const QListWidget* liste, QLineEdit* edit) {
+  if (const QListWidgetItem* i = liste->currentItem()) edit->setText(i->text());
+}
+
+// The line the user chose in a list, -1 when none is.
+int ligne_choisie(const QListWidget* liste) {
+  const QList<QListWidgetItem*> choix = liste->selectedItems();
+  return choix.isEmpty() ? -1 : liste->row(choix.first());
+}
+
+// A name edit: at most 19 characters, each one the files' 8-bit text can hold.
+void edit_de_nom(QLineEdit* e) {
+  e->setMaxLength(LONGUEUR_NOM_JOUEUR);
+  e->setValidator(new QRegularExpressionValidator(QRegularExpression("[\\x{20}-\\x{7e}\\x{a0}-\\x{ff}]*"), e));
+}
+
+// A names list and its ratings beside it: the ratings only show, and scroll
+// with the names.
+void points_a_cote(QListWidget* noms, QListWidget* points) {
+  points->setSelectionMode(QAbstractItemView::NoSelection);
+  points->setFocusPolicy(Qt::NoFocus);
+  points->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QObject::connect(noms->verticalScrollBar(), &QScrollBar::valueChanged, points->verticalScrollBar(),
+                   &QScrollBar::setValue);
+}
+
+}  // namespace
+
+// ---- the panels ---------------------------------------------------------------
+
+void TForm1::construire_onglets_joueurs(QWidget* entrainement, QWidget* match, QWidget* humain) {
+  ListBox8 = composant<QListWidget>(entrainement, "ListBox8", {240, 92, 200, 148});
+
+  auto* couleur = composant<QGroupBox>(match, "RadioGroup2", {16, 16, 200, 90});
+  Olvendar_blanc1 = composant<QRadioButton>(couleur, "Olvendar_blanc1", {12, 26, 170, 24});
+  Olvendar_noir1 = composant<QRadioButton>(couleur, "Olvendar_noir1", {12, 54, 170, 24});
+  Olvendar_noir1->setChecked(true);
+  RamenerCorvane = composant<QPushButton>(match, "RamenerCorvane", {16, 118, 200, 30});
+  composant<QLabel>(match, "Label14", {240, 30, 200, 24});
+  Joueur1 = composant<QLineEdit>(match, "Joueur1", {240, 58, 220, 28});
+  Joueur1->setText("Mister X");
+  ListBox9 = composant<QListWidget>(match, "ListBox9", {240, 92, 160, 148});
+  ListBox14 = composant<QListWidget>(match, "ListBox14", {402, 92, 58, 148});
+  BitBtn16 = composant<QPushButton>(match, "BitBtn16", {120, 250, 110, 34});
+  auto* annuler = composant<QPushButton>(match, "BitBtn18", {250, 250, 110, 34});
+
+  ListBox10 = composant<QListWidget>(humain, "ListBox10", {16, 68, 164, 172});
+  ListBox12 = composant<QListWidget>(humain, "ListBox12", {182, 68, 54, 172});
+  ListBox11 = composant<QListWidget>(humain, "ListBox11", {248, 68, 164, 172});
+  ListBox13 = composant<QListWidget>(humain, "ListBox13", {414, 68, 54, 172});
+
+  points_a_cote(ListBox9, ListBox14);
+  points_a_cote(ListBox10, ListBox12);
+  points_a_cote(ListBox11, ListBox13);
+  for (QLineEdit* e : {Joueur0, Joueur1, Joueur2, Joueur3}) edit_de_nom(e);
+  connect(ListBox8, &QListWidget::itemClicked, this, &TForm1::ListBox8Click);
+  connect(ListBox9, &QListWidget::itemClicked, this, &TForm1::ListBox9Click);
+  connect(ListBox10, &QListWidget::itemClicked, this, &TForm1::ListBox10Click);
+  connect(ListBox11, &QListWidget::itemClicked, this, &TForm1::ListBox11Click);
+  connect(RamenerCorvane, &QPushButton::clicked, this, &TForm1::RamenerCorvaneClick);
+  connect(BitBtn16, &QPushButton::clicked, this, &TForm1::BitBtn16Click);
+  connect(annuler, &QPushButton::clicked, this, &TForm1::Annule_nouveauClick);
+}
+
+void TForm1::construire_panneaux_joueurs() {
+  composant<QLabel>(Nouveau_joueur, "Label15", {16, 14, 140, 28});
+  Joueur = composant<QLineEdit>(Nouveau_joueur, "Joueur", {160, 14, 284, 28});
+  auto* capital = composant<QGroupBox>(Nouveau_joueur, "RadioGroup3", {16, 54, 428, 110});
+  K1600 = composant<QRadioButton>(capital, "K1600", {12, 24, 410, 24}, 12);
+  K1700 = composant<QRadioButton>(capital, "K1700", {12, 52, 410, 24}, 12);
+  K1800 = composant<QRadioButton>(capital, "K1800", {12, 80, 410, 24}, 12);
+  K1800->setChecked(true);
+  BitBtn7 = composant<QPushButton>(Nouveau_joueur, "BitBtn7", {120, 174, 100, 32});
+  O = composant<QPushButton>(Nouveau_joueur, "O", {240, 174, 100, 32});
+  connect(BitBtn7, &QPushButton::clicked, this, &TForm1::BitBtn7Click);
+  connect(O, &QPushButton::clicked, this, &TForm1::OClick);
+
+  composant<QLabel>(Efface_j, "Label16", {16, 10, 368, 24});
+  joueur_efface = composant<QLineEdit>(Efface_j, "joueur_efface", {16, 38, 368, 28});
+  joueur_efface->setReadOnly(true);
+  ListBox15 = composant<QListWidget>(Efface_j, "ListBox15", {16, 72, 368, 156});
+  BitBtn20 = composant<QPushButton>(Efface_j, "BitBtn20", {90, 238, 100, 32});
+  BitBtn12 = composant<QPushButton>(Efface_j, "BitBtn12", {210, 238, 100, 32});
+  connect(ListBox15, &QListWidget::itemClicked, this, &TForm1::ListBox7Click);
+  connect(BitBtn20, &QPushButton::clicked, this, &TForm1::BitBtn20Click);
+  connect(BitBtn12, &QPushButton::clicked, this, &TForm1::BitBtn12Click);
+
+  composant<QLabel>(Joueurs, "Label17", {16, 20, 90, 28});
+  Edit2 = composant<QLineEdit>(Joueurs, "Edit2", {110, 20, 270, 28});
+  composant<QLabel>(Joueurs, "Label18", {16, 60, 90, 28});
+  Edit3 = composant<QLineEdit>(Joueurs, "Edit3", {110, 60, 270, 28});
+  OKjoueur = composant<QPushButton>(Joueurs, "OKjoueur", {90, 110, 100, 32});
+  Cancel_joueurs = composant<QPushButton>(Joueurs, "Cancel_joueurs", {210, 110, 100, 32});
+  connect(OKjoueur, &QPushButton::clicked, this, &TForm1::OKjoueurClick);
+  connect(Cancel_joueurs, &QPushButton::clicked, this, &TForm1::Cancel_joueursClick);
+  for (QLineEdit* e : {Joueur, Edit2, Edit3}) edit_de_nom(e);
+}
+
+// ---- the registry on screen -------------------------------------------------------
+
+void TForm1::charger_listes_joueurs() {
+  const LectureRegistre l = lire_registre(repertoire_depart);
+  if (l.points_manquants > 0)
+    dialogues().message(this,
+                        QString::fromUtf8("Le fichier points.dat a %1 ligne(s) de moins que joueurs.dat : "
+                                          "les classements manquants valent 0.")
+                            .arg(l.points_manquants),
+                        "Joueurs", Dialogues::Icone::Avertissement);
+  for (QListWidget* noms : {ListBox8, ListBox9, ListBox10, ListBox11, ListBox15}) remplir_liste(noms, l.registre.noms);
+  for (QListWidget* points : {ListBox12, ListBox13, ListBox14}) remplir_liste(points, l.registre.points);
+}
+
+void TForm1::ecrire_registre_montre(const Registre& r) {
+  if (!ecrire_registre(repertoire_depart, r))
+    erreur_fichier(QString::fromStdString((repertoire_depart / FICHIER_JOUEURS).string()));
+}
+
+void TForm1::Match21Click() {
+  charger_listes_joueurs();
+  Joueur->clear();
+  Nouveau_joueur->show();
+  Nouveau_joueur->raise();
+  Joueur->setFocus();
+}
+
+void TForm1::BitBtn7Click() {
+  const QString nom = Joueur->text();
+  if (nom.isEmpty()) return;  // the panel stays open
+  const std::int32_t capital = K1600->isChecked() ? CAPITAUX[0] : K1700->isChecked() ? CAPITAUX[1] : CAPITAUX[2];
+  Registre r = lire_registre(repertoire_depart).registre;
+  ajouter_joueur(r, en_latin1(nom), capital);
+  Nouveau_joueur->hide();
+  Joueur->clear();
+  ecrire_registre_montre(r);
+  charger_listes_joueurs();
+}
+
+void TForm1::OClick() {
+  Nouveau_joueur->hide();
+  placer_pions();
+}
+
+void TForm1::Effacerunjoueur1Click() {
+  charger_listes_joueurs();
+  joueur_efface->clear();
+  Efface_j->show();
+  Efface_j->raise();
+}
+
+void TForm1::ListBox7Click() { copier_choix(ListBox15, joueur_efface); }
+
+void TForm1::BitBtn20Click() {
+  const int i = ligne_choisie(ListBox15);
+  // Nothing chosen, or the computer's own entry; and while a rated game runs
+  // (its panel left open), the entries it will be scored on stay in place.
+  if (i <= 0 || match_classe == 1) {
+    placer_pions();
+    return;
+  }
+  Efface_j->hide();
+  Registre r = lire_registre(repertoire_depart).registre;
+  if (effacer_joueur(r, i)) ecrire_registre_montre(r);
+  charger_listes_joueurs();
+  placer_pions();
+}
+
+void TForm1::BitBtn12Click() {
+  Efface_j->hide();
+  placer_pions();
+}
+
+void TForm1::ListBox8Click() { copier_choix(ListBox8, Joueur0); }
+void TForm1::ListBox9Click() { copier_choix(ListBox9, Joueur1); }
+void TForm1::ListBox10Click() { copier_choix(ListBox10, Joueur2); }
+void TForm1::ListBox11Click() { copier_choix(ListBox11, Joueur3); }
+
+bool TForm1::ordinateur_choisi() const {
+  // The computer's entry is not a human player.
+  return ligne_choisie(ListBox10) == 0 || ligne_choisie(ListBox11) == 0;
+}
+
+void TForm1::RamenerCorvaneClick() {
+  // Shown only: the next rating update writes it.
+  for (QListWidget* points : {ListBox12, ListBox13, ListBox14})
+    if (points->count() > 0) points->item(0)->setText(QString::number(CLASSEMENT_ORDINATEUR));
+  Joueur1->clear();
+}
+
+// ---- the rated match -------------------------------------------------------------------
+
+void TForm1::BitBtn16Click() {
+  const QString joueur = Joueur1->text();
+  if (joueur.isEmpty()) return;
+  const bool ordinateur_noir = Olvendar_noir1->isChecked();
+  // The computer against itself is never rated: no player to score.
+  const bool classee = joueur != NOM_ORDINATEUR;
+  if (classee) {
+    const IndicesMatch ix = indices_match(ligne_choisie(ListBox9), ordinateur_noir, {indice_blanc, indice_noir});
+    const int humain = ordinateur_noir ? ix.noir : ix.blanc;
+    // The rating goes to a registry player: none chosen now or before, or
+    // one deleted since, and there is nobody to rate.
+    if (humain <= 0 || humain >= ListBox14->count()) return;
+    indice_blanc = ix.blanc;
+    indice_noir = ix.noir;
+    const std::int32_t points_humain =
+        joueur == NOM_INCONNU ? CLASSEMENT_INCONNU : valeur_classement(en_latin1(ListBox14->item(humain)->text()));
+    const std::int32_t points_ordinateur = valeur_classement(en_latin1(ListBox14->item(0)->text()));
+    points_blanc = ordinateur_noir ? points_ordinateur : points_humain;
+    points_noir = ordinateur_noir ? points_humain : points_ordinateur;
+  }
+  partie_contre_ordinateur(joueur, ordinateur_noir, classee);
+}
+
+void TForm1::mise_a_jour_classement(int resultat) {
+  match_classe = 5;  // scored once only
+  const Classements c = nouveaux_classements(points_blanc, points_noir, resultat);
+  Resultat_noir->setText(Nom_noir->text() + QString::fromUtf8(texte_passage(points_noir, c.noir)));
+  Resultat_blanc->setText(Nom_blanc->text() + QString::fromUtf8(texte_passage(points_blanc, c.blanc)));
+  // The Match tab's lists, the computer's reset included.
+  Registre r{lignes_liste(ListBox9), lignes_liste(ListBox14)};
+  r.points.resize(r.noms.size(), "0");
+  if (indice_blanc >= 0) inscrire_classement(r, indice_blanc, c.blanc);
+  if (indice_noir >= 0) inscrire_classement(r, indice_noir, c.noir);
+  ecrire_registre_montre(r);
+  remplir_liste(ListBox14, r.points);
+}
+
+// ---- the players of the game ----------------------------------------------------------
+
+void TForm1::montrer_noms(const QString& blanc, const QString& noir) {
+  const QString b = blanc.left(LONGUEUR_NOM_JOUEUR), n = noir.left(LONGUEUR_NOM_JOUEUR);
+  nommer_joueur(nom_joueur_blanc, b.toLatin1().constData());
+  nommer_joueur(nom_joueur_noir, n.toLatin1().constData());
+  Nom_blanc->setText(b);
+  Nom_noir->setText(n);
+  B3D->setText(b + " : ");
+  N3D->setText(n + " : ");
+}
+
+void TForm1::Changerlesnoms1Click() {
+  // Camp 0 is drawn black: its name stands in the row "Noirs :".
+  Edit3->setText(Nom_blanc->text());
+  Edit2->setText(Nom_noir->text());
+  Joueurs->show();
+  Joueurs->raise();
+}
+
+void TForm1::OKjoueurClick() {
+  Joueurs->hide();
+  montrer_noms(Edit3->text(), Edit2->text());
+  std::memcpy(partie[nb_demi_coups].nom_blancs, nom_joueur_blanc, LONGUEUR_NOM);
+  std::memcpy(partie[nb_demi_coups].nom_noirs, nom_joueur_noir, LONGUEUR_NOM);
+}
+
+void TForm1::Cancel_joueursClick() { Joueurs->hide(); }

@@ -1,0 +1,171 @@
+// The player registry files and the rating update of rated games.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "game/end.h"
+#include "players/ratings.h"
+#include "players/registry.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Registry : public ::testing::Test {
+ protected:
+  fs::path dossier;
+  void SetUp() override {
+    dossier = fs::temp_directory_path() / ("corvane-joueurs-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dossier);
+    fs::create_directories(dossier);
+  }
+  void TearDown() override { fs::remove_all(dossier); }
+
+  std::string lire(const char* nom) const {
+    std::ifstream f(dossier / nom, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+  }
+  void ecrire(const char* nom, const std::string& texte) const {
+    std::ofstream(dossier / nom, std::ios::binary) << texte;
+  }
+};
+
+}  // namespace
+
+TEST(Ratings, TheUpdateFollowsTheExamplesOfEveryResult) {
+  struct Cas {
+    std::int32_t w, n;
+    int resultat;
+    std::int32_t nouveau_w, nouveau_n;
+  };
+  const Cas cas[] = {
+      {1600, 1600, BLANCS_GAGNENT, 1605, 1595},
+      {1600, 1600, PARTIE_NULLE, 1600, 1600},
+      {1600, 1600, NOIRS_GAGNENT, 1595, 1605},
+      // The human on camp 0 at 1800 against the computer at 2050.
+      {1800, 2050, BLANCS_GAGNENT, 1822, 2028},
+      {1800, 2050, NOIRS_GAGNENT, 1789, 2061},
+      {1800, 2050, PARTIE_NULLE, 1825, 2025},
+      // The computer on camp 0 at 2050 against the human at 1800.
+      {2050, 1800, BLANCS_GAGNENT, 2062, 1788},
+      {2050, 1800, NOIRS_GAGNENT, 2026, 1824},
+      {2050, 1800, PARTIE_NULLE, 2025, 1825},
+  };
+  for (const Cas& c : cas) {
+    const Classements r = nouveaux_classements(c.w, c.n, c.resultat);
+    EXPECT_EQ(r.blanc, c.nouveau_w) << c.w << " against " << c.n << ", result " << c.resultat;
+    EXPECT_EQ(r.noir, c.nouveau_n) << c.w << " against " << c.n << ", result " << c.resultat;
+  }
+  // A rating read as 0 divides nothing by zero; it stays within the range.
+  const Classements zero = nouveaux_classements(0, 2050, BLANCS_GAGNENT);
+  EXPECT_EQ(zero.blanc, CLASSEMENT_MAX);
+  EXPECT_EQ(zero.noir, CLASSEMENT_MIN);
+  EXPECT_EQ(texte_passage(1800, 1822), " passe de 1800 à 1822");
+}
+
+TEST(Ratings, TheHumansEntryIsTheSelectedOneElseThePreviousHumans) {
+  auto egal = [](IndicesMatch a, IndicesMatch b) { return a.blanc == b.blanc && a.noir == b.noir; };
+  // The computer on camp 1, the human's line chosen.
+  EXPECT_TRUE(egal(indices_match(3, false, {0, 0}), {3, 0}));
+  // Nothing chosen, or the computer's own line: the previous human, who had
+  // camp 0 before and has camp 1 now, or the same camp again.
+  EXPECT_TRUE(egal(indices_match(-1, true, {3, 0}), {0, 3}));
+  EXPECT_TRUE(egal(indices_match(0, false, {0, 3}), {3, 0}));
+  EXPECT_TRUE(egal(indices_match(-1, false, {3, 0}), {3, 0}));
+  EXPECT_TRUE(egal(indices_match(2, true, {3, 0}), {0, 2}));
+  // No rated game before and nothing chosen: the computer's own entry.
+  EXPECT_TRUE(egal(indices_match(-1, false, {0, 0}), {0, 0}));
+}
+
+TEST(RatingLines, TheLeadingNumberIsReadAndACapitalIsPadded) {
+  EXPECT_EQ(valeur_classement("  1822 points"), 1822);
+  EXPECT_EQ(valeur_classement("1600"), 1600);
+  EXPECT_EQ(valeur_classement("abc 12"), 0);
+  EXPECT_EQ(valeur_classement(""), 0);
+  EXPECT_EQ(valeur_classement("99999999999999"), 999999999);
+  EXPECT_EQ(texte_capital(1700), "1700");
+  EXPECT_EQ(texte_capital(800), " 800");
+  const std::string octets = "A\r\nB\rC\nD\r\n\r\nE";
+  EXPECT_EQ(lignes_texte({octets.begin(), octets.end()}),
+            (std::vector<std::string>{"A", "B", "C", "D", "", "E"}));
+  EXPECT_EQ(texte_lignes({"A", "\xe9t\xe9"}), "A\r\n\xe9t\xe9\r\n");
+}
+
+TEST_F(Registry, AMissingRegistryHoldsTheComputerAlone) {
+  const LectureRegistre l = lire_registre(dossier);
+  EXPECT_TRUE(l.nouveau);
+  EXPECT_EQ(l.registre.noms, std::vector<std::string>{"Corvane"});
+  EXPECT_EQ(l.registre.points, std::vector<std::string>{"2050"});
+  EXPECT_FALSE(fs::exists(dossier / FICHIER_JOUEURS));  // reading writes nothing
+}
+
+TEST_F(Registry, CreatingDeletingAndRatingRewriteBothFiles) {
+  Registre r = lire_registre(dossier).registre;
+  ajouter_joueur(r, "Ren\xe9", 1600);  // Latin-1 bytes go through as they are
+  ajouter_joueur(r, "Anna", 1800);
+  ASSERT_TRUE(ecrire_registre(dossier, r));
+  EXPECT_EQ(lire("joueurs.dat"), "Corvane\r\nRen\xe9\r\nAnna\r\n");
+  EXPECT_EQ(lire("points.dat"), "2050\r\n1600\r\n1800\r\n");
+
+  r = lire_registre(dossier).registre;
+  EXPECT_FALSE(effacer_joueur(r, 0));   // the computer stays
+  EXPECT_FALSE(effacer_joueur(r, -1));  // nothing selected
+  EXPECT_FALSE(effacer_joueur(r, 3));
+  EXPECT_TRUE(effacer_joueur(r, 1));
+  ASSERT_TRUE(ecrire_registre(dossier, r));
+  EXPECT_EQ(lire("joueurs.dat"), "Corvane\r\nAnna\r\n");
+  EXPECT_EQ(lire("points.dat"), "2050\r\n1800\r\n");
+
+  r = lire_registre(dossier).registre;
+  EXPECT_TRUE(inscrire_classement(r, 1, 1822));
+  EXPECT_TRUE(inscrire_classement(r, 0, 2028));
+  EXPECT_FALSE(inscrire_classement(r, 2, 1));
+  ASSERT_TRUE(ecrire_registre(dossier, r));
+  EXPECT_EQ(lire("points.dat"), "2028\r\n1822\r\n");
+  EXPECT_EQ(lire("joueurs.dat"), "Corvane\r\nAnna\r\n");
+}
+
+TEST_F(Registry, AShortRatingsFileReadsTheMissingRatingsAsZero) {
+  ecrire("joueurs.dat", "Corvane\nAnna\rBob\r\n");
+  ecrire("points.dat", "2050\r\n");
+  LectureRegistre l = lire_registre(dossier);
+  EXPECT_FALSE(l.nouveau);
+  EXPECT_EQ(l.points_manquants, 2);
+  EXPECT_EQ(l.registre.points, (std::vector<std::string>{"2050", "0", "0"}));
+  // A longer one loses its extra lines; the next write makes both agree.
+  ecrire("points.dat", "2050\r\n1600\r\n1700\r\n1800\r\n");
+  l = lire_registre(dossier);
+  EXPECT_EQ(l.points_manquants, 0);
+  EXPECT_EQ(l.registre.points.size(), 3u);
+  ASSERT_TRUE(ecrire_registre(dossier, l.registre));
+  EXPECT_EQ(lire("joueurs.dat"), "Corvane\r\nAnna\r\nBob\r\n");
+  EXPECT_EQ(lire("points.dat"), "2050\r\n1600\r\n1700\r\n");
+}
+
+TEST_F(Registry, AFailedWriteChangesNeitherFile) {
+  Registre r = lire_registre(dossier).registre;
+  ajouter_joueur(r, "Anna", 1700);
+  ASSERT_TRUE(ecrire_registre(dossier, r));
+  const std::string noms = lire("joueurs.dat"), points = lire("points.dat");
+  ajouter_joueur(r, "Bob", 1600);
+  // A folder where one of the targets stands: the other is not replaced either.
+  for (const char* bloque : {"points.dat", "joueurs.dat"}) {
+    const fs::path cible = dossier / bloque;
+    const fs::path garde = dossier / "garde";
+    fs::rename(cible, garde);
+    fs::create_directory(cible);
+    EXPECT_FALSE(ecrire_registre(dossier, r)) << bloque;
+    fs::remove(cible);
+    fs::rename(garde, cible);
+    EXPECT_EQ(lire("joueurs.dat"), noms) << bloque;
+    EXPECT_EQ(lire("points.dat"), points) << bloque;
+  }
+  // No temporary file is left behind.
+  int fichiers = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dossier)) ++fichiers;
+  EXPECT_EQ(fichiers, 2);
+}

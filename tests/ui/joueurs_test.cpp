@@ -1,0 +1,259 @@
+// The player registry in the window, offscreen, over a program folder whose
+// data are the program's own but whose registry files are the test's: a new
+// player made through its panel plays a rated match through the Match tab to
+// its end, the ratings are written, and the player is deleted again.
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "game/game.h"
+#include "players/ratings.h"
+#include "rules/moves.h"
+#include "support/clics.h"
+#include "support/dossier_programme.h"
+#include "ui/dialogues.h"
+#include "ui/panneau.h"
+#include "ui/rendu.h"
+#include "ui/scene.h"
+#include "ui/tform1.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class MessagesNotes : public DialoguesSansFenetre {
+ public:
+  QStringList messages;
+  void message(QWidget*, const QString& texte, const QString&, Icone, const QString&) override { messages << texte; }
+};
+
+void cliquer(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+void cliquer_rond(QRadioButton* r) { QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(8, r->height() / 2)); }
+
+// Clicks the line of a list that reads `texte`.
+bool cliquer_ligne(QListWidget* liste, const QString& texte) {
+  const QList<QListWidgetItem*> l = liste->findItems(texte, Qt::MatchExactly);
+  if (l.isEmpty()) return false;
+  QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(l.first()).center());
+  return true;
+}
+
+// Types a text key by key, accented letters too.
+void taper(QWidget* w, const QString& texte) {
+  for (QChar c : texte) QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void cliquer_case_2d(TForm1& f, Case s) {
+  const QPoint centre = cellule_2d(s, damier_inverse != 0) + QPoint(30, 30);
+  const QPointF p = f.scene->origine() + QPointF(centre) * f.scene->echelle();
+  QTest::mouseClick(f.scene, Qt::LeftButton, {}, p.toPoint());
+}
+
+}  // namespace
+
+class Joueurs : public QObject {
+  Q_OBJECT
+
+  DossierProgramme programme_{CORVANE_BIN_DIR};  // the registry files are the test's own
+  fs::path dossier_ = programme_.chemin;
+  MessagesNotes* messages_ = nullptr;
+
+  std::string lire(const char* nom) const {
+    std::ifstream f(dossier_ / nom, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+  }
+  void ecrire(const char* nom, const std::string& texte) const {
+    std::ofstream(dossier_ / nom, std::ios::binary) << texte;
+  }
+  // Both files in the test's log, their line ends shown.
+  void montrer_registre(const char* quand) const {
+    auto texte = [this](const char* nom) {
+      return QByteArray::fromStdString(lire(nom)).replace("\r", "<CR>").replace("\n", "<LF>");
+    };
+    qInfo("%s: joueurs.dat %s  points.dat %s", quand, texte("joueurs.dat").constData(),
+          texte("points.dat").constData());
+  }
+
+  // The window on the 2D board at a fast level, without sounds and without
+  // thinking on the human's time.
+  std::unique_ptr<TForm1> demarrer() {
+    auto f = programme_.demarrer(0);
+    if (!f) return nullptr;
+    for (const char* nom : {"Niveau01", "Bipchaquecoup2", "Commentaires1", "Rflexionsurtempsadverse1"})
+      f->action(nom)->trigger();
+    return f;
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(!dossier_.empty());
+    terminer_processus = [](int) {};
+    auto m = std::make_unique<MessagesNotes>();
+    messages_ = m.get();
+    installer_dialogues(std::move(m));
+  }
+
+  void init() {
+    fs::remove(dossier_ / "joueurs.dat");
+    fs::remove(dossier_ / "points.dat");
+    messages_->messages.clear();
+    indice_blanc = indice_noir = 0;
+  }
+
+  void aNewPlayerPlaysARatedMatchToItsEndAndIsDeleted() {
+    auto f = demarrer();
+    QVERIFY(f);
+
+    // A new player, in a registry that does not exist yet.
+    f->action("Match21")->trigger();
+    QVERIFY(f->Nouveau_joueur->isVisible());
+    QCOMPARE(f->ListBox9->count(), 1);
+    QVERIFY(f->K1800->isChecked());
+    cliquer(f->BitBtn7);  // no name: refused
+    QVERIFY(f->Nouveau_joueur->isVisible());
+    taper(f->Joueur, QString::fromUtf8("Anna€"));  // the files' 8-bit text has no euro
+    QCOMPARE(f->Joueur->text(), QString("Anna"));
+    cliquer_rond(f->K1700);
+    cliquer(f->BitBtn7);
+    QVERIFY(!f->Nouveau_joueur->isVisible());
+    QCOMPARE(lire("joueurs.dat"), std::string("Corvane\r\nAnna\r\n"));
+    QCOMPARE(lire("points.dat"), std::string("2050\r\n1700\r\n"));
+    montrer_registre("before the match");
+
+    // The rated match: Anna chosen in the Match tab, the computer black on
+    // screen, so it moves first. She plays two moves and resigns.
+    int coups_humains = 0, demi_coup_avant = -1;
+    Coup m{};
+    std::vector<Case> chemin;
+    bool commence = false, en_match = false;
+    QString erreur;
+    auto tour = [&] {
+      if (fin_programme != 0 || clic_en_attente != 0 || f->recherche_en_cours != 0) return;
+      if (!commence) {
+        commence = true;
+        f->action("Nouveau2")->trigger();
+        QTabBar* onglets = f->Onglets_nouvelle->tabBar();
+        QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(1).center());
+        if (f->Onglets_nouvelle->currentIndex() != 1) erreur = "the Match tab cannot be chosen";
+        if (!cliquer_ligne(f->ListBox9, "Anna") || f->Joueur1->text() != "Anna") erreur = "Anna is not in the list";
+        if (f->ListBox14->item(1)->text() != "1700") erreur = "her rating is not beside her";
+        cliquer_rond(f->Olvendar_noir1);
+        cliquer(f->BitBtn16);  // the computer's first move runs in a loop of its own
+        return;
+      }
+      if (f->fin_de_parties->isVisible()) {
+        f->quitter();
+        return;
+      }
+      if (ordinateur_au_trait != 0) return;
+      if (!en_match) {
+        en_match = true;
+        if (match_classe != 1 || f->Panel11->text() != "Match" || !f->Abandon1->isVisible() ||
+            f->action("Arretrflexionparclicsouris1")->isEnabled() || f->Nom_blanc->text() != "Corvane" ||
+            f->Nom_noir->text() != "Anna" || indice_blanc != 0 || indice_noir != 1 || points_blanc != 2050 ||
+            points_noir != 1700 || nb_demi_coups != 1)
+          erreur = "the rated match did not start as chosen";
+      }
+      if (coups_humains == 2) {
+        cliquer(f->Abandon1);
+        return;
+      }
+      if (demi_coup_avant == nb_demi_coups) {
+        cliquer_case_2d(*f, prochain_clic(m, chemin, true));
+        return;
+      }
+      if (demi_coup_avant >= 0) ++coups_humains;
+      if (coups_humains == 2) return;
+      coups_legaux(trait);
+      m = listes_coups[1][0];
+      chemin = chemin_du_coup(m);
+      demi_coup_avant = nb_demi_coups;
+      cliquer_case_2d(*f, m.depart);
+    };
+    QTimer minuterie;
+    minuterie.setInterval(1);
+    QObject::connect(&minuterie, &QTimer::timeout, [&] { QTimer::singleShot(0, tour); });
+    minuterie.start();
+    f->boucle_de_jeu();
+    minuterie.stop();
+    QVERIFY2(erreur.isEmpty(), qPrintable(erreur));
+    QVERIFY(en_match);
+    QCOMPARE(nb_demi_coups, 5);  // the computer's three moves, hers two
+
+    // Her resignation wins the game for the computer on camp 0: 2050
+    // against 1700, the ratio applied three times.
+    QVERIFY(f->fin_de_parties->isVisible());
+    QCOMPARE(f->qui_gagne->text(), QString::fromUtf8("Vous abandonnez, gain CORVANE"));
+    QCOMPARE(f->Resultat_blanc->text(), QString::fromUtf8("Corvane passe de 2050 à 2064"));
+    QCOMPARE(f->Resultat_noir->text(), QString::fromUtf8("Anna passe de 1700 à 1686"));
+    QCOMPARE(match_classe, 0);
+    QVERIFY(f->action("Arretrflexionparclicsouris1")->isEnabled());
+    QCOMPARE(lire("joueurs.dat"), std::string("Corvane\r\nAnna\r\n"));
+    QCOMPARE(lire("points.dat"), std::string("2064\r\n1686\r\n"));
+    montrer_registre("after the match");
+
+    // Deleting: the computer's entry is refused, Anna goes with her rating.
+    f->action("Effacerunjoueur1")->trigger();
+    QVERIFY(f->Efface_j->isVisible());
+    cliquer(f->BitBtn20);  // nothing chosen
+    QVERIFY(cliquer_ligne(f->ListBox15, "Corvane"));
+    cliquer(f->BitBtn20);
+    QVERIFY(f->Efface_j->isVisible());
+    QCOMPARE(lire("points.dat"), std::string("2064\r\n1686\r\n"));
+    QVERIFY(cliquer_ligne(f->ListBox15, "Anna"));
+    QCOMPARE(f->joueur_efface->text(), QString("Anna"));
+    cliquer(f->BitBtn20);
+    QVERIFY(!f->Efface_j->isVisible());
+    QCOMPARE(lire("joueurs.dat"), std::string("Corvane\r\n"));
+    QCOMPARE(lire("points.dat"), std::string("2064\r\n"));
+    QVERIFY2(messages_->messages.isEmpty(), qPrintable(messages_->messages.join('\n')));
+  }
+
+  void aShortRatingsFileIsReportedAndReadAsZero() {
+    ecrire("joueurs.dat", "Corvane\r\nAnna\r\nBruno\r\n");
+    ecrire("points.dat", "2050\r\n1700\r\n");
+    auto f = demarrer();
+    QVERIFY(f);
+    f->action("Nouveau2")->trigger();
+    QCOMPARE(messages_->messages.size(), 1);
+    QVERIFY(messages_->messages.first().contains("points.dat"));
+    QCOMPARE(f->ListBox11->count(), 3);
+    QCOMPARE(f->ListBox13->item(2)->text(), QString("0"));
+    // The computer's entry is no human: two humans with it are refused.
+    f->Onglets_nouvelle->setCurrentIndex(2);
+    QVERIFY(cliquer_ligne(f->ListBox10, "Corvane"));
+    QVERIFY(cliquer_ligne(f->ListBox11, "Bruno"));
+    cliquer(f->BitBtn17);
+    QVERIFY(f->Nouvelle_partie->isVisible());
+    QVERIFY(cliquer_ligne(f->ListBox10, "Anna"));
+    cliquer(f->BitBtn17);
+    QVERIFY(!f->Nouvelle_partie->isVisible());
+    QCOMPARE(f->Nom_blanc->text(), QString("Anna"));
+    QCOMPARE(lire("points.dat"), std::string("2050\r\n1700\r\n"));  // reading writes nothing
+
+    // Renaming: camp 0 is drawn black, its name stands in the row "Noirs :";
+    // a name holds 19 characters.
+    f->action("Changerlesnoms1")->trigger();
+    QCOMPARE(f->Edit3->text(), QString("Anna"));
+    QCOMPARE(f->Edit2->text(), QString("Bruno"));
+    f->Edit2->clear();
+    taper(f->Edit2, QString::fromUtf8("Éloïse de la Montagne"));
+    cliquer(f->OKjoueur);
+    QCOMPARE(f->Nom_noir->text(), QString::fromUtf8("Éloïse de la Montag"));
+    QCOMPARE(f->N3D->text(), QString::fromUtf8("Éloïse de la Montag : "));
+    QCOMPARE(QByteArray(partie[nb_demi_coups].nom_noirs), QString::fromUtf8("Éloïse de la Montag").toLatin1());
+  }
+};
+
+QTEST_MAIN(Joueurs)
+#include "joueurs_test.moc"

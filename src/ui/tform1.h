@@ -26,6 +26,7 @@ class FenetreAide;
 class Panneau;
 class Scene;
 class Toile;
+class TForm5;
 
 // ---- state ----------------------------------------------------------------
 
@@ -71,6 +72,14 @@ class TForm1 : public QMainWindow {
   void afficher_nb_pieces();  // both sides' piece counts, from damier
   // Reloads entry nb_demi_coups of the record onto the board.
   void restaurer_demi_coup();
+  // The transposition-table size taille_tables (0 read as 100): the table
+  // reallocated and the matching size item checked, the others unchecked. A
+  // size no item has takes the largest item below it. False (message shown,
+  // previous table and item kept) when the memory cannot be had.
+  bool regler_taille_tables(int taille);
+  // The parameter editor the menu opens (the program's TForm5, or one of
+  // this window's own when there is none).
+  TForm5* editeur_parametres();
 
   // ---- components (named as the window's components) ----------------------
   Scene* scene;  // the window canvas, with the 2D board
@@ -228,6 +237,21 @@ class TForm1 : public QMainWindow {
   // The computer takes the other side and moves if it now has the move.
   void inverser_joueurs1();
   void inverser_joueurs();
+  // Evaluation parameters: the editor, its OK and Cancel, saving and loading.
+  void Changer1Click();
+  void parametreOKClick();
+  void parametrecancelClick();
+  void Sauverlesparamtres1Click();
+  void Chargerdesparamtres1Click();
+  // Transposition-table sizes.
+  void N0Mo1Click();
+  void N07Mo1Click();
+  void N15Mo1Click();
+  void N3Mo1Click();
+  void N5Mo1Click();
+  void N10Mo1Click();
+  void N15Mo2Click();
+  void N30Mo1Click();
 
  protected:
   bool event(QEvent* e) override;
@@ -273,6 +297,8 @@ class TForm1 : public QMainWindow {
   void attendre_ms(int ms, bool pomper);
   void animer_prise(const Case* escales_, int n, Case arrivee, int piece);
   bool humain_contre_humain() const;
+  bool choisir_taille(int choix);  // size item 0..7
+  QString fichier_parametres(bool sauver);  // the dialog's choice in "Parametres", empty: cancelled
 
   void nommer_joueurs(const QString& blanc, const QString& noir);
   void mise_a_jour_classement(int resultat);

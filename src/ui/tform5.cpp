@@ -1,6 +1,7 @@
 #include "ui/tform5.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +24,9 @@ const char* const NOMS_PANNEAUX[NB_TABLES_CASES] = {"parmetre1", "parametre2", "
 
 QLabel* texte(const char* t) { return new QLabel(QString::fromUtf8(t)); }
 
+// Room for "-128" and the frame.
+int largeur_boite() { return QFontMetrics(QApplication::font()).horizontalAdvance("-1288") + 12; }
+
 // The main window the editors answer to: the one that owns the editor, or
 // the program's main window.
 TForm1* fenetre_principale(QWidget* editeur) {
@@ -37,7 +41,7 @@ TForm1* fenetre_principale(QWidget* editeur) {
 QLineEdit* EditeurParametres::boite(std::int8_t* champ) {
   auto* b = new QLineEdit;
   b->setAlignment(Qt::AlignRight);
-  b->setFixedWidth(b->fontMetrics().horizontalAdvance("-1288") + 12);
+  b->setFixedWidth(largeur_boite());
   champs_.emplace_back(b, champ);
   return b;
 }
@@ -83,6 +87,7 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
     auto* poids = new QHBoxLayout;
     temps[t] = boite(&temps_avance[t]);
     poids->addWidget(temps[t]);
+    poids->addSpacing(4);
     poids->addWidget(texte("/200 de pion"));
     poids->addStretch();
     grille->addLayout(poids, rangee, colonne);
@@ -90,14 +95,24 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
     auto* panneau = new QGroupBox(QString::fromUtf8(TITRES_TABLES[t]));
     panneau->setObjectName(NOMS_PANNEAUX[t]);
     panneaux_tables[t] = panneau;
-    auto* damier = new QGridLayout(panneau);
-    damier->setSpacing(2);
+    auto* damier = new QVBoxLayout(panneau);
+    damier->setSpacing(3);
     cases[t][0] = nullptr;
-    for (int k = 32; k >= 1; --k) {
-      const int r = (32 - k) / 4, c = 2 * ((32 - k) % 4) + (r % 2 == 0);
-      cases[t][k] = boite(&tables_cases[t][k]);
-      cases[t][k]->setObjectName(QString("case_%1_%2").arg(t).arg(k));
-      damier->addWidget(cases[t][k], r, c);
+    for (int r = 0; r < 8; ++r) {
+      // Rows are set off by half a box, the top one indented.
+      auto* rang = new QHBoxLayout;
+      rang->setSpacing(6);
+      const int demi = largeur_boite() / 2 + 3;
+      rang->addSpacing(r % 2 == 0 ? demi : 0);
+      for (int i = 0; i < 4; ++i) {
+        const int k = 32 - 4 * r - i;
+        cases[t][k] = boite(&tables_cases[t][k]);
+        cases[t][k]->setObjectName(QString("case_%1_%2").arg(t).arg(k));
+        rang->addWidget(cases[t][k]);
+      }
+      rang->addSpacing(r % 2 == 0 ? 0 : demi);
+      rang->addStretch();
+      damier->addLayout(rang);
     }
     grille->addWidget(panneau, rangee + 1, colonne);
   }

@@ -166,6 +166,7 @@ int main(int argc, char** argv) {
   // The parameter editor, filled from the parameters in force, on a large
   // screen and on a small one.
   form1.Changer1Click();
+  fenetres.form5.showNormal();  // offscreen, maximised is the small screen's size
   for (QSize taille : {QSize(1920, 1080), QSize(1366, 768)}) {
     fenetres.form5.setGeometry(QRect(QPoint(0, 0), taille));
     photo(taille.width() > 1400 ? "parameters" : "parameters-small", &fenetres.form5);

@@ -78,9 +78,9 @@ bool TForm1::choisir_taille(int choix) {
     taille_tables = CHOIX_TAILLES[choix].taille;
     decalage_tables = CHOIX_TAILLES[choix].decalage;
   } else if (!choisir_taille_tables(choix)) {
-    QString avant;
+    QString avant = QString::number(nb_entrees_table);
     for (const ChoixTaille& c : CHOIX_TAILLES)
-      if (c.taille == taille_tables) avant = QString::fromUtf8(c.legende);
+      if (std::uint32_t(c.entrees) == nb_entrees_table) avant = QString::fromUtf8(c.legende);
     dialogues().message(this, "Erreur allocation Hash tables", "Erreur", Dialogues::Icone::Erreur,
                         QString::fromUtf8("La table de %1 est conservée.").arg(avant));
     return false;

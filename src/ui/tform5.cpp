@@ -63,7 +63,7 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
   auto* seuils = new QHBoxLayout;
   const char* avant[3] = {"Début de partie : + de", "Milieu de parties : + de ", "Préfinale : + de "};
   std::int8_t* champs_seuils[3] = {&phase0_bas, &phase1_bas, &phase2_bas};
-  const char* initiaux[3] = {"31", "23", "11"};
+  const char* initiaux[3] = {"31", "23", "11"};  // shown until the editor is first filled
   for (int i = 0; i < 3; ++i) {
     seuils->addWidget(texte(avant[i]));
     phases[i] = boite(champs_seuils[i]);

@@ -3,6 +3,7 @@
 // and recent results.
 #include "search/table.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -17,6 +18,7 @@ std::int16_t taille_tables = TAILLE_TABLES_DEFAUT;
 std::int8_t decalage_tables = DECALAGE_TABLES_DEFAUT;
 EntreeTable* table_transposition = nullptr;
 std::uint32_t nb_entrees_table = 0;
+std::size_t limite_octets_table = SIZE_MAX;
 
 namespace {
 
@@ -34,16 +36,21 @@ std::uint32_t tirage() {
 
 std::int16_t taille_effective() { return taille_tables == 0 ? TAILLE_TABLES_DEFAUT : taille_tables; }
 
-// The block is sized by the menu's byte figure, which covers the slots.
-void allouer_table_transposition() {
-  const std::int16_t t = taille_effective();
-  const std::uint32_t n = entrees_pour(t);
+// The block for a setting, sized by the menu's byte figure, which covers the
+// slots; nullptr when it cannot be had.
+EntreeTable* nouveau_bloc(std::int16_t t) {
   const std::size_t octets = static_cast<std::size_t>(std::int64_t{t} * OCTETS_PAR_CENT / 100);
   static_assert(ENTREES_PAR_UNITE * sizeof(EntreeTable) * 100 <= OCTETS_PAR_CENT);
-  auto* bloc = t > 0 ? static_cast<EntreeTable*>(std::malloc(octets)) : nullptr;
+  if (t <= 0 || octets > limite_octets_table) return nullptr;
+  return static_cast<EntreeTable*>(std::malloc(octets));
+}
+
+void allouer_table_transposition() {
+  const std::int16_t t = taille_effective();
+  EntreeTable* bloc = nouveau_bloc(t);
   if (bloc == nullptr) echec_allocation(ERREUR_ALLOCATION);
   table_transposition = bloc;
-  nb_entrees_table = n;
+  nb_entrees_table = entrees_pour(t);
 }
 
 inline bool exact(std::uint8_t type) { return type < 3 || type == 51 || type == 52; }
@@ -77,21 +84,32 @@ void liberer_tables() {
   liberer_table_apprise();
 }
 
-void redimensionner_tables() {
+bool redimensionner_tables() {
+  // The new block is had before the old one goes, so that a refusal leaves
+  // the search its table.
+  const std::int16_t t = taille_effective();
+  EntreeTable* bloc = nouveau_bloc(t);
+  if (bloc == nullptr) return false;
   std::free(table_transposition);
-  table_transposition = nullptr;
-  allouer_table_transposition();
+  table_transposition = bloc;
+  nb_entrees_table = entrees_pour(t);
   vider_tables();
   // New index words spread the positions over the new number of slots.
   for (int c = PION_BLANC; c <= DAME_NOIRE; ++c)
     for (int s = 0; s <= NB_CASES; ++s) cles_index[c * 32 + s] = tirage() % nb_entrees_table;
+  return true;
 }
 
-void choisir_taille_tables(int choix) {
-  if (choix < 0 || choix >= 8) return;
+bool choisir_taille_tables(int choix) {
+  if (choix < 0 || choix >= 8) return false;
+  const std::int16_t taille = taille_tables;
+  const std::int8_t decalage = decalage_tables;
   taille_tables = CHOIX_TAILLES[choix].taille;
   decalage_tables = CHOIX_TAILLES[choix].decalage;
-  redimensionner_tables();
+  if (redimensionner_tables()) return true;
+  taille_tables = taille;
+  decalage_tables = decalage;
+  return false;
 }
 
 const EntreeTable* sonder_table(int ply) {

@@ -2,6 +2,7 @@
 // the entry kinds of both node functions.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "rules/board.h"
@@ -74,6 +75,7 @@ extern std::int16_t taille_tables;        // menu setting: 1310 slots per unit (
 extern std::int8_t decalage_tables;       // table depth offset: probes while ply - offset < 18 (17)
 extern EntreeTable* table_transposition;  // nb_entrees_table slots, allocated by allouer_tables
 extern std::uint32_t nb_entrees_table;
+extern std::size_t limite_octets_table;   // larger blocks are refused as if memory had run out (tests lower it)
 
 // ---- functions ------------------------------------------------------------
 
@@ -89,11 +91,13 @@ void vider_tables();
 void liberer_tables();
 
 // After a menu choice (taille_tables and decalage_tables already set): a new,
-// empty table of the new size and new index words in 0..N-1.
-void redimensionner_tables();
+// empty table of the new size and new index words in 0..N-1. Without the
+// memory for it, false: the old table, its contents and the words are kept.
+bool redimensionner_tables();
 
-// Sets taille_tables and decalage_tables from menu choice 0..7 and resizes.
-void choisir_taille_tables(int choix);
+// Sets taille_tables and decalage_tables from menu choice 0..7 and resizes;
+// false (both settings and the table as they were) when that cannot be done.
+bool choisir_taille_tables(int choix);
 
 // Slots of the table for a taille_tables (0 is read as 100).
 std::uint32_t entrees_pour(std::int16_t taille);

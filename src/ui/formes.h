@@ -35,20 +35,4 @@ class TForm4 : public FenetreSecondaire {  // analysis
   TForm4() : FenetreSecondaire("TForm4", 480, 520) {}
 };
 
-class TForm5 : public FenetreSecondaire {  // evaluation parameters
-  Q_OBJECT
- public:
-  TForm5() : FenetreSecondaire("TForm5", 760, 560) {}
-};
-
-class TForm6 : public FenetreSecondaire {  // evaluation parameters, never shown
-  Q_OBJECT
- public:
-  TForm6() : FenetreSecondaire("TForm6", 760, 560) {}
-};
-
-class TForm7 : public FenetreSecondaire {  // evaluation parameters, never shown
-  Q_OBJECT
- public:
-  TForm7() : FenetreSecondaire("TForm7", 760, 560) {}
-};
+// The parameter editors TForm5, TForm6 and TForm7: ui/tform5.h.

@@ -27,6 +27,7 @@ struct Registre;
 class Panneau;
 class Scene;
 class Toile;
+class TForm5;
 
 // ---- state ----------------------------------------------------------------
 
@@ -75,6 +76,14 @@ class TForm1 : public QMainWindow {
   // Game files: the game of "last32.dam" at start-up; ListBox1 from the record.
   void reprendre_derniere_partie();
   void reconstruire_liste_coups();
+  // The transposition-table size taille_tables (0 read as 100): the table
+  // reallocated and the matching size item checked, the others unchecked. A
+  // size no item has takes the largest item below it. False (message shown,
+  // previous table and item kept) when the memory cannot be had.
+  bool regler_taille_tables(int taille);
+  // The parameter editor the menu opens (the program's TForm5, or one of
+  // this window's own when there is none).
+  TForm5* editeur_parametres();
 
   // ---- components (named as the window's components) ----------------------
   Scene* scene;  // the window canvas, with the 2D board
@@ -258,6 +267,21 @@ class TForm1 : public QMainWindow {
   void Changerlesnoms1Click();
   void OKjoueurClick();
   void Cancel_joueursClick();
+  // Evaluation parameters: the editor, its OK and Cancel, saving and loading.
+  void Changer1Click();
+  void parametreOKClick();
+  void parametrecancelClick();
+  void Sauverlesparamtres1Click();
+  void Chargerdesparamtres1Click();
+  // Transposition-table sizes.
+  void N0Mo1Click();
+  void N07Mo1Click();
+  void N15Mo1Click();
+  void N3Mo1Click();
+  void N5Mo1Click();
+  void N10Mo1Click();
+  void N15Mo2Click();
+  void N30Mo1Click();
 
  protected:
   bool event(QEvent* e) override;
@@ -305,10 +329,11 @@ class TForm1 : public QMainWindow {
   bool humain_contre_humain() const;
   QAction* article_niveau(int n) const;  // the level item of a `niveau`
   QString dossier_sauve() const;         // the saved games' folder, made when missing
-  void cocher_taille_tables();           // the size item of taille_tables checked
   void prendre_partie_lue(std::uint8_t langue);  // a game file just read, shown; the language kept
   void lire_reglages_derniere_partie();
   void ecrire_derniere_partie();
+  bool choisir_taille(int choix);  // size item 0..7
+  QString fichier_parametres(bool sauver);  // the dialog's choice in "Parametres", empty: cancelled
 
   void nommer_joueurs(const QString& blanc, const QString& noir);
   void mise_a_jour_classement(int resultat);

@@ -40,13 +40,6 @@ QString TForm1::dossier_sauve() const {
   return QString::fromStdString(d.string());
 }
 
-void TForm1::cocher_taille_tables() {
-  for (const ChoixTaille& c : CHOIX_TAILLES) {
-    action(c.composant)->setChecked(c.taille == taille_tables);
-    if (c.taille == taille_tables) decalage_tables = c.decalage;  // the depth offset goes with the size
-  }
-}
-
 void TForm1::reconstruire_liste_coups() {
   ListBox1->clear();
   for (const std::string& l : lignes_liste_coups(partie, dernier_demi_coup))
@@ -123,8 +116,7 @@ void TForm1::lire_reglages_derniere_partie() {
     return;
   }
   langue_courante = langue;
-  if (taille_tables == 0) taille_tables = TAILLE_TABLES_DEFAUT;
-  cocher_taille_tables();
+  regler_taille_tables(taille_tables);
 }
 
 void TForm1::reprendre_derniere_partie() {
@@ -134,8 +126,7 @@ void TForm1::reprendre_derniere_partie() {
   std::string raison;
   // A missing file was reported when the window first came up.
   if (!lire_partie(chemin_derniere_partie(), langue_lue, raison)) return;
-  if (taille_tables == 0) taille_tables = TAILLE_TABLES_DEFAUT;
-  cocher_taille_tables();
+  regler_taille_tables(taille_tables);
   prendre_partie_lue(langue);
 }
 

@@ -89,6 +89,7 @@ class Joueurs : public QObject {
   std::unique_ptr<TForm1> demarrer() {
     auto f = programme_.demarrer(0);
     if (!f) return nullptr;
+    messages_->messages.clear();  // the first run's missing "last32.dam"
     for (const char* nom : {"Niveau01", "Bipchaquecoup2", "Commentaires1", "Rflexionsurtempsadverse1"})
       f->action(nom)->trigger();
     return f;

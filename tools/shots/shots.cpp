@@ -94,10 +94,10 @@ int main(int argc, char** argv) {
   if (!QTest::qWaitForWindowExposed(&form1)) return 1;
   form1.FormActivate();
   int n = 0;
-  auto photo = [&](const char* nom) {
+  auto photo = [&](const char* nom, QWidget* fenetre = nullptr) {
     QApplication::processEvents();
     const QString fichier = QString("%1/%2-%3.png").arg(dossier).arg(++n, 2, 10, QChar('0')).arg(nom);
-    if (!form1.grab().save(fichier)) {
+    if (!(fenetre ? fenetre : &form1)->grab().save(fichier)) {
       std::fprintf(stderr, "cannot write %s\n", fichier.toLocal8Bit().constData());
       std::exit(1);
     }
@@ -236,5 +236,14 @@ int main(int argc, char** argv) {
   };
   photo_aide(&TForm1::Rgles1Click, "help-rules");
   photo_aide(&TForm1::Guide1Click, "help-guide");
+  // The parameter editor, filled from the parameters in force, on a large
+  // screen and on a small one.
+  form1.Changer1Click();
+  fenetres.form5.showNormal();  // offscreen, maximised is the small screen's size
+  for (QSize taille : {QSize(1920, 1080), QSize(1366, 768)}) {
+    fenetres.form5.setGeometry(QRect(QPoint(0, 0), taille));
+    photo(taille.width() > 1400 ? "parameters" : "parameters-small", &fenetres.form5);
+  }
+  form1.parametrecancelClick();
   return 0;
 }

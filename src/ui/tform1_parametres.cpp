@@ -1,0 +1,107 @@
+// The main window's parameter commands (the editor, saving and loading
+// parameter files) and the transposition-table sizes.
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <system_error>
+
+#include "evaluation/evaluation.h"
+#include "records/files.h"
+#include "search/table.h"
+#include "ui/dialogues.h"
+#include "ui/tform1.h"
+#include "ui/tform5.h"
+
+// ---- the parameter editor ----------------------------------------------------
+
+TForm5* TForm1::editeur_parametres() {
+  for (QWidget* w : fenetres_secondaires())
+    if (auto* e = qobject_cast<TForm5*>(w)) return e;
+  // A window made on its own (as tests make it) keeps an editor of its own.
+  auto* e = new TForm5;
+  e->setParent(this, Qt::Window);
+  return e;
+}
+
+void TForm1::Changer1Click() {
+  TForm5* e = editeur_parametres();
+  e->remplir_cases();
+  // Without a window manager "maximised" means nothing: fill the screen.
+  if (const QScreen* ecran = e->screen()) e->setGeometry(ecran->availableGeometry());
+  e->showMaximized();
+}
+
+void TForm1::parametreOKClick() {
+  TForm5* e = editeur_parametres();
+  e->hide();
+  e->lire_cases();
+}
+
+void TForm1::parametrecancelClick() { editeur_parametres()->hide(); }
+
+// ---- parameter files ------------------------------------------------------------
+
+QString TForm1::fichier_parametres(bool sauver) {
+  const QString dossier = QString::fromStdString(chemin_sans_casse(repertoire_depart, "Parametres").string());
+  const QString filtre = "parameters (*.par *.PAR)";
+  return sauver ? dialogues().fichier_a_sauver(this, dossier, "*.par", filtre, "par")
+                : dialogues().fichier_a_ouvrir(this, dossier, filtre);
+}
+
+void TForm1::Sauverlesparamtres1Click() {
+  const QString nom = fichier_parametres(true);
+  if (!nom.isEmpty()) sauver_parametres(nom.toStdString());
+}
+
+void TForm1::Chargerdesparamtres1Click() {
+  const QString nom = fichier_parametres(false);
+  if (nom.isEmpty()) return;
+  // A parameter file holds at least every field and at most the whole
+  // image; anything else (a game, an empty file) would leave nonsense in
+  // the set in force.
+  const std::filesystem::path chemin = nom.toStdString();
+  std::error_code erreur;
+  const bool fichier = std::filesystem::is_regular_file(chemin, erreur);
+  const std::uintmax_t taille = fichier ? std::filesystem::file_size(chemin, erreur) : 0;
+  if (!fichier || erreur || taille < CHAMPS_PARAMETRES || taille > TAILLE_PARAMETRES) {
+    erreur_fichier(nom);
+    return;
+  }
+  charger_parametres(chemin);
+}
+
+// ---- transposition-table sizes --------------------------------------------------
+
+bool TForm1::choisir_taille(int choix) {
+  if (table_transposition == nullptr) {
+    // Before start-up the table is made at this size when it is first allocated.
+    taille_tables = CHOIX_TAILLES[choix].taille;
+    decalage_tables = CHOIX_TAILLES[choix].decalage;
+  } else if (!choisir_taille_tables(choix)) {
+    QString avant = QString::number(nb_entrees_table);
+    for (const ChoixTaille& c : CHOIX_TAILLES)
+      if (std::uint32_t(c.entrees) == nb_entrees_table) avant = QString::fromUtf8(c.legende);
+    dialogues().message(this, "Erreur allocation Hash tables", "Erreur", Dialogues::Icone::Erreur,
+                        QString::fromUtf8("La table de %1 est conservée.").arg(avant));
+    return false;
+  }
+  for (int i = 0; i < 8; ++i) action(CHOIX_TAILLES[i].composant)->setChecked(i == choix);
+  return true;
+}
+
+bool TForm1::regler_taille_tables(int taille) {
+  if (taille == 0) taille = TAILLE_TABLES_DEFAUT;
+  int choix = 0;
+  for (int i = 0; i < 8; ++i)
+    if (CHOIX_TAILLES[i].taille <= taille) choix = i;
+  return choisir_taille(choix);
+}
+
+void TForm1::N0Mo1Click() { choisir_taille(0); }
+void TForm1::N07Mo1Click() { choisir_taille(1); }
+void TForm1::N15Mo1Click() { choisir_taille(2); }
+void TForm1::N3Mo1Click() { choisir_taille(3); }
+void TForm1::N5Mo1Click() { choisir_taille(4); }
+void TForm1::N10Mo1Click() { choisir_taille(5); }
+void TForm1::N15Mo2Click() { choisir_taille(6); }
+void TForm1::N30Mo1Click() { choisir_taille(7); }

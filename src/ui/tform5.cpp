@@ -1,0 +1,174 @@
+#include "ui/tform5.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "ui/tform1.h"
+
+namespace {
+
+const char* const TITRES_TABLES[NB_TABLES_CASES] = {
+    "Début par défaut",          "Milieu par défaut",         "Préfinale par défaut",      "Finale par défaut",
+    "Début variante type 1 : ", "Milieu variante type 1 : ", "Début variante type 2 : ", "Milieu variante type 2 : ",
+};
+const char* const NOMS_PANNEAUX[NB_TABLES_CASES] = {"parmetre1", "parametre2", "parametre3", "parametre4",
+                                                    "parametre5", "parametre6", "parametre7", "parametre8"};
+
+QLabel* texte(const char* t) { return new QLabel(QString::fromUtf8(t)); }
+
+// Room for "-128" and the frame.
+int largeur_boite() { return QFontMetrics(QApplication::font()).horizontalAdvance("-1288") + 12; }
+
+// The main window the editors answer to: the one that owns the editor, or
+// the program's main window.
+TForm1* fenetre_principale(QWidget* editeur) {
+  if (auto* f = qobject_cast<TForm1*>(editeur->parentWidget())) return f;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* f = qobject_cast<TForm1*>(w)) return f;
+  return nullptr;
+}
+
+}  // namespace
+
+QLineEdit* EditeurParametres::boite(std::int8_t* champ) {
+  auto* b = new QLineEdit;
+  b->setAlignment(Qt::AlignRight);
+  b->setFixedWidth(largeur_boite());
+  champs_.emplace_back(b, champ);
+  return b;
+}
+
+EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSecondaire(nom, 760, 560) {
+  setWindowTitle("Parameters");
+  auto* defilement = new QScrollArea(this);
+  defilement->setWidgetResizable(true);
+  defilement->setFrameShape(QFrame::NoFrame);
+  auto* fond = new QVBoxLayout(this);
+  fond->setContentsMargins(0, 0, 0, 0);
+  fond->addWidget(defilement);
+  parametre0 = new QWidget;
+  parametre0->setObjectName("parametre0");
+  defilement->setWidget(parametre0);
+  auto* v = new QVBoxLayout(parametre0);
+
+  // The phase thresholds, along the top.
+  auto* seuils = new QHBoxLayout;
+  const char* avant[3] = {"Début de partie : + de", "Milieu de parties : + de ", "Préfinale : + de "};
+  std::int8_t* champs_seuils[3] = {&phase0_bas, &phase1_bas, &phase2_bas};
+  const char* initiaux[3] = {"31", "23", "11"};  // shown until the editor is first filled
+  for (int i = 0; i < 3; ++i) {
+    seuils->addWidget(texte(avant[i]));
+    phases[i] = boite(champs_seuils[i]);
+    phases[i]->setText(initiaux[i]);
+    seuils->addWidget(phases[i]);
+    seuils->addWidget(texte("pièces"));
+    seuils->addSpacing(24);
+  }
+  seuils->addWidget(texte("Finale : (le reste)"));
+  seuils->addStretch();
+  v->addLayout(seuils);
+  v->addWidget(texte("Toutes les valeurs des tableaux sont en  1/200ème de pion"));
+
+  // Rows of tables, each under its tempo weight; a table's boxes stand
+  // where its squares are on the board seen from black's side, 32 top left.
+  auto* grille = new QGridLayout;
+  grille->setHorizontalSpacing(12);
+  for (int t = 0; t < NB_TABLES_CASES; ++t) {
+    const int rangee = 2 * (t / colonnes), colonne = 1 + t % colonnes;
+    if (t % colonnes == 0) grille->addWidget(texte("Temps d'avance ="), rangee, 0);
+    auto* poids = new QHBoxLayout;
+    temps[t] = boite(&temps_avance[t]);
+    poids->addWidget(temps[t]);
+    poids->addSpacing(4);
+    poids->addWidget(texte("/200 de pion"));
+    poids->addStretch();
+    grille->addLayout(poids, rangee, colonne);
+
+    auto* panneau = new QGroupBox(QString::fromUtf8(TITRES_TABLES[t]));
+    panneau->setObjectName(NOMS_PANNEAUX[t]);
+    panneaux_tables[t] = panneau;
+    auto* damier = new QVBoxLayout(panneau);
+    damier->setSpacing(3);
+    cases[t][0] = nullptr;
+    for (int r = 0; r < 8; ++r) {
+      // Rows are set off by half a box, the top one indented.
+      auto* rang = new QHBoxLayout;
+      rang->setSpacing(6);
+      const int demi = largeur_boite() / 2 + 3;
+      rang->addSpacing(r % 2 == 0 ? demi : 0);
+      for (int i = 0; i < 4; ++i) {
+        const int k = 32 - 4 * r - i;
+        cases[t][k] = boite(&tables_cases[t][k]);
+        cases[t][k]->setObjectName(QString("case_%1_%2").arg(t).arg(k));
+        rang->addWidget(cases[t][k]);
+      }
+      rang->addSpacing(r % 2 == 0 ? 0 : demi);
+      rang->addStretch();
+      damier->addLayout(rang);
+    }
+    grille->addWidget(panneau, rangee + 1, colonne);
+  }
+  grille->setColumnStretch(1 + colonnes, 1);
+  v->addLayout(grille);
+
+  // The variant conditions, at the bottom.
+  auto* variantes = new QHBoxLayout;
+  std::int8_t* blancs[2] = {cases_v1_blancs, cases_v2_blancs};
+  std::int8_t* noirs[2] = {cases_v1_noirs, cases_v2_noirs};
+  for (int n = 0; n < 2; ++n) {
+    auto* bloc = new QGridLayout;
+    const QString titre = QString("Variante type %1 si 8 des 14 conditions  ci après sont vérifiées :").arg(n + 1);
+    bloc->addWidget(new QLabel(titre), 0, 0, 1, 8);
+    bloc->addWidget(texte("cases possiblement blanches"), 1, 0);
+    bloc->addWidget(texte("cases possiblement noires"), 2, 0);
+    for (int i = 0; i < 7; ++i) {
+      cases_blanches[n][i] = boite(&blancs[n][i]);
+      cases_noires[n][i] = boite(&noirs[n][i]);
+      bloc->addWidget(cases_blanches[n][i], 1, 1 + i);
+      bloc->addWidget(cases_noires[n][i], 2, 1 + i);
+    }
+    variantes->addLayout(bloc);
+    variantes->addSpacing(40);
+  }
+  variantes->addStretch();
+  v->addLayout(variantes);
+
+  auto* boutons = new QHBoxLayout;
+  boutons->addStretch();
+  parametreOK = new QPushButton("OK");
+  parametreOK->setObjectName("parametreOK");
+  parametrecancel = new QPushButton("Annuler");
+  parametrecancel->setObjectName("parametrecancel");
+  for (QPushButton* b : {parametreOK, parametrecancel}) {
+    b->setMinimumWidth(110);
+    boutons->addWidget(b);
+  }
+  v->addLayout(boutons);
+  v->addStretch();
+  connect(parametreOK, &QPushButton::clicked, this, &EditeurParametres::parametreOKClick);
+  connect(parametrecancel, &QPushButton::clicked, this, &EditeurParametres::parametrecancelClick);
+}
+
+void EditeurParametres::remplir_cases() {
+  for (auto& [b, champ] : champs_) b->setText(QString::number(*champ));
+}
+
+void EditeurParametres::lire_cases() {
+  for (auto& [b, champ] : champs_) *champ = valeur_saisie(b->text().toStdString());
+}
+
+void EditeurParametres::parametreOKClick() {
+  if (TForm1* f = fenetre_principale(this)) f->parametreOKClick();
+}
+
+void EditeurParametres::parametrecancelClick() {
+  if (TForm1* f = fenetre_principale(this)) f->parametrecancelClick();
+}

@@ -4,6 +4,7 @@
 
 #include "ui/formes.h"
 #include "ui/tform1.h"
+#include "ui/tform2.h"
 
 struct Fenetres {
   TForm1 form1;

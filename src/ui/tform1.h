@@ -228,6 +228,11 @@ class TForm1 : public QMainWindow {
   // The computer takes the other side and moves if it now has the move.
   void inverser_joueurs1();
   void inverser_joueurs();
+  // Opening books: book play on or off, a book set, the two editors.
+  void Bibliothquesactives1Click();
+  void Changerbibliothqueouvertures1Click();
+  void Ouverturespourlesblancs1Click();
+  void Ouverturespourlesnoirs1Click();
 
  protected:
   bool event(QEvent* e) override;

@@ -232,8 +232,8 @@ void EditeurOuvertures::BitBtn2Click() {
 }
 
 void EditeurOuvertures::BitBtn3Click() {
-  Nouvelle_Ouverture->setText(QString::fromStdString(nouvelle_ouverture()));
-  if (!ajouter_ligne(Nouvelle_Ouverture->text().toStdString())) return;
+  const std::string texte = Nouvelle_Ouverture->text().toStdString();
+  if (!ligne_blanche(texte) && !ajouter_ligne(texte)) return;
   if (!sauver_ouvertures(fichier_travail(), livre())) erreur_ecriture(this, fichier_travail());
   fermer_editeurs();
 }

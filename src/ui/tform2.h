@@ -45,7 +45,9 @@ class EditeurOuvertures : public FenetreSecondaire {
   void Liste_OuverturesClick();
   void BitBtn1Click();  // saves a set of books under a name, then closes
   void BitBtn2Click();  // cancel
-  void BitBtn3Click();  // adds the game's line and saves the working book, then closes
+  // Adds the line being written (the game's, as the editor opens) and saves
+  // the working book, then closes.
+  void BitBtn3Click();
 
  protected:
   void changeEvent(QEvent* e) override;

@@ -167,6 +167,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 2; ++i) {
     EditeurOuvertures* e = editeurs[i];
     e->ouvrir(&form1);
+    e->showNormal();  // the offscreen screen is small: the size of a maximised window on a 1080p screen
     const int rang = std::min(3, e->Liste_Ouvertures->count() - 1);
     if (rang >= 0) {
       e->Liste_Ouvertures->setCurrentRow(rang);

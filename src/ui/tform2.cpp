@@ -125,6 +125,7 @@ EditeurOuvertures::EditeurOuvertures(const char* nom, Camp camp_, const char* ti
   fenetre->addLayout(boutons);
 
   connect(Valide_Ouverture, &QPushButton::clicked, this, &EditeurOuvertures::Valide_OuvertureClick);
+  connect(Nouvelle_Ouverture, &QLineEdit::returnPressed, this, &EditeurOuvertures::Valide_OuvertureClick);
   connect(Effacer, &QPushButton::clicked, this, &EditeurOuvertures::EffacerClick);
   connect(Liste_Ouvertures, &QListWidget::itemClicked, this, &EditeurOuvertures::Liste_OuverturesClick);
   connect(BitBtn1, &QPushButton::clicked, this, &EditeurOuvertures::BitBtn1Click);

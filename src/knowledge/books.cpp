@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include "game/game.h"
 #include "records/files.h"
+#include "rules/moves.h"
 
 std::vector<std::string> ouvertures_blancs;
 std::vector<std::string> ouvertures_noirs;
@@ -125,19 +128,95 @@ void charger_bibliotheques() {
   charger_ouvertures(chemin_sans_casse(repertoire_depart, FICHIER_OUVERTURES_NOIRS), ouvertures_noirs);
 }
 
-bool sauver_jeu_ouvertures(const std::filesystem::path& chemin_ovv, const std::vector<std::string>& contenu_ovv) {
-  bool ok = sauver_ouvertures(chemin_ovv, contenu_ovv);
-  ok = sauver_ouvertures(fichier_du_jeu(chemin_ovv, "_b.ouv"), ouvertures_blancs) && ok;
-  ok = sauver_ouvertures(fichier_du_jeu(chemin_ovv, "_n.ouv"), ouvertures_noirs) && ok;
-  ok = sauver_ouvertures(chemin_sans_casse(repertoire_depart, FICHIER_OUVERTURES_BLANCS), ouvertures_blancs) && ok;
-  ok = sauver_ouvertures(chemin_sans_casse(repertoire_depart, FICHIER_OUVERTURES_NOIRS), ouvertures_noirs) && ok;
-  return ok;
+bool ligne_blanche(const std::string& ligne) { return ligne.find_first_not_of(" \t") == std::string::npos; }
+
+int indice_coup_livre(const CoupBibliotheque& c) {
+  const int n = coups_legaux(trait);
+  for (int k = 0; k < n; ++k)
+    if (listes_coups[1][k].depart == c.depart && listes_coups[1][k].arrivee == c.arrivee) return k;
+  return -1;
 }
 
-bool charger_jeu_ouvertures(const std::filesystem::path& chemin_ovv) {
+int demi_coup_illegal(const std::vector<CoupBibliotheque>& ligne) {
+  // A line may be checked from a handler run while a search pumps messages:
+  // what the replay writes is put back (the board, the counts, the root's list).
+  if (listes_coups == nullptr) preparer_listes();
+  struct Sauvegarde {
+    std::uint8_t plateau[33], pieces[5], comptes[NB_LISTES];
+    Camp camp;
+    std::uint32_t blancs, noirs, dames;
+    Coup liste[MAX_COUPS];
+    std::int8_t prof;
+    Case arrivee;
+  };
+  auto s = std::make_unique<Sauvegarde>();
+  std::memcpy(s->plateau, damier, sizeof s->plateau);
+  std::memcpy(s->pieces, nb_pieces, sizeof s->pieces);
+  std::memcpy(s->comptes, nb_coups, sizeof s->comptes);
+  std::copy(listes_coups[1], listes_coups[1] + MAX_COUPS, s->liste);
+  s->camp = trait;
+  s->blancs = masque_blancs;
+  s->noirs = masque_noirs;
+  s->dames = masque_dames;
+  s->prof = prof_courante;
+  s->arrivee = derniere_arrivee;
+
+  position_initiale();
+  int refus = 0;
+  for (std::size_t j = 0; j < ligne.size() && refus == 0; ++j) {
+    const int k = indice_coup_livre(ligne[j]);
+    if (k < 0)
+      refus = static_cast<int>(j) + 1;
+    else
+      jouer_coup(listes_coups[1][k]);
+  }
+
+  std::memcpy(damier, s->plateau, sizeof s->plateau);
+  std::memcpy(nb_pieces, s->pieces, sizeof s->pieces);
+  std::memcpy(nb_coups, s->comptes, sizeof s->comptes);
+  std::copy(s->liste, s->liste + MAX_COUPS, listes_coups[1]);
+  trait = s->camp;
+  masque_blancs = s->blancs;
+  masque_noirs = s->noirs;
+  masque_dames = s->dames;
+  prof_courante = s->prof;
+  derniere_arrivee = s->arrivee;
+  return refus;
+}
+
+std::vector<LigneRefusee> retirer_lignes_illegales(std::vector<std::string>& lignes) {
+  std::vector<LigneRefusee> refusees;
+  std::vector<std::string> gardees;
+  for (std::string& l : lignes) {
+    if (ligne_blanche(l)) continue;
+    const int j = demi_coup_illegal(lire_ligne_ouverture(l));
+    if (j != 0)
+      refusees.push_back({l, j});
+    else
+      gardees.push_back(std::move(l));
+  }
+  lignes = std::move(gardees);
+  return refusees;
+}
+
+bool sauver_jeu_ouvertures(const std::filesystem::path& chemin_ovv, const std::vector<std::string>& contenu_ovv,
+                           const std::vector<std::string>& blancs, const std::vector<std::string>& noirs) {
+  const std::string textes[3] = {texte_ouvertures(contenu_ovv), texte_ouvertures(blancs), texte_ouvertures(noirs)};
+  const std::filesystem::path chemins[3] = {chemin_ovv, fichier_du_jeu(chemin_ovv, "_b.ouv"),
+                                            fichier_du_jeu(chemin_ovv, "_n.ouv")};
+  std::vector<FichierAEcrire> fichiers;
+  for (int i = 0; i < 3; ++i) fichiers.push_back({chemins[i], textes[i].data(), textes[i].size()});
+  return ecrire_fichiers_sur(fichiers);
+}
+
+bool charger_jeu_ouvertures(const std::filesystem::path& chemin_ovv, std::vector<LigneRefusee>* refusees) {
   std::vector<std::string> blancs, noirs;
   if (!charger_ouvertures(fichier_du_jeu(chemin_ovv, "_b.ouv"), blancs)) return false;
   if (!charger_ouvertures(fichier_du_jeu(chemin_ovv, "_n.ouv"), noirs)) return false;
+  for (std::vector<std::string>* livre : {&blancs, &noirs}) {
+    std::vector<LigneRefusee> r = retirer_lignes_illegales(*livre);
+    if (refusees) refusees->insert(refusees->end(), r.begin(), r.end());
+  }
   ouvertures_blancs = std::move(blancs);
   ouvertures_noirs = std::move(noirs);
   bool ok = sauver_ouvertures(chemin_sans_casse(repertoire_depart, FICHIER_OUVERTURES_BLANCS), ouvertures_blancs);

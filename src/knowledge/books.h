@@ -23,6 +23,11 @@ struct CoupBibliotheque {  // a book move, internal squares
   Case arrivee;
 };
 
+struct LigneRefusee {  // a book line that is not a game from the start position
+  std::string ligne;
+  int demi_coup;       // its first half-move that is not legal, from 1
+};
+
 // ---- state ----------------------------------------------------------------
 
 extern std::vector<std::string> ouvertures_blancs;  // lines of the white book, sorted
@@ -60,11 +65,31 @@ bool sauver_ouvertures(const std::filesystem::path& chemin, const std::vector<st
 // Loads both working books from the program's directory.
 void charger_bibliotheques();
 
+// A line with nothing but blanks: no opening.
+bool ligne_blanche(const std::string& ligne);
+
+// The index in list 1 (listed anew) of the legal move of the side to move
+// from c.depart to c.arrivee; -1 when there is none.
+int indice_coup_livre(const CoupBibliotheque& c);
+
+// Replays a line from the start position: the number (from 1) of its first
+// half-move that is not legal, 0 when all are. The board, the side to move
+// and list 1 are given back as they were, so the game is not disturbed.
+int demi_coup_illegal(const std::vector<CoupBibliotheque>& ligne);
+
+// Takes out of `lignes` every line that is not a legal game from the start
+// position, and blank lines; the lines refused, in order (blank ones not).
+std::vector<LigneRefusee> retirer_lignes_illegales(std::vector<std::string>& lignes);
+
 // Book sets: "X.ovv" names the set, "X_b.ouv" and "X_n.ouv" hold its books.
-// Saving writes the three files (the .ovv from `contenu_ovv`) and the two
-// working books; loading replaces both lists and writes the working books.
-bool sauver_jeu_ouvertures(const std::filesystem::path& chemin_ovv, const std::vector<std::string>& contenu_ovv);
-bool charger_jeu_ouvertures(const std::filesystem::path& chemin_ovv);
+// Saving writes the three files together (the .ovv from `contenu_ovv`):
+// all of them or, on a failure, none. Loading reads both books of the set,
+// refuses their illegal lines (into `refusees`), replaces both lists and
+// writes them as the working books; a book of the set that cannot be read
+// leaves everything unchanged and gives false.
+bool sauver_jeu_ouvertures(const std::filesystem::path& chemin_ovv, const std::vector<std::string>& contenu_ovv,
+                           const std::vector<std::string>& blancs, const std::vector<std::string>& noirs);
+bool charger_jeu_ouvertures(const std::filesystem::path& chemin_ovv, std::vector<LigneRefusee>* refusees = nullptr);
 
 // Fills coups_bibliotheque with the next half-move of every line of the
 // book of `trait` that agrees with the game record so far.

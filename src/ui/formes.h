@@ -17,18 +17,6 @@ class FenetreSecondaire : public QWidget {
 // The secondary windows that exist, in the order they were made.
 const std::vector<QWidget*>& fenetres_secondaires();
 
-class TForm2 : public FenetreSecondaire {  // opening book of camp 0
-  Q_OBJECT
- public:
-  TForm2() : FenetreSecondaire("TForm2", 420, 480) {}
-};
-
-class TForm3 : public FenetreSecondaire {  // opening book of camp 1
-  Q_OBJECT
- public:
-  TForm3() : FenetreSecondaire("TForm3", 420, 480) {}
-};
-
 class TForm4 : public FenetreSecondaire {  // analysis
   Q_OBJECT
  public:

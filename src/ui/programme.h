@@ -5,6 +5,7 @@
 #include "ui/formes.h"
 #include "ui/tform1.h"
 #include "ui/tform5.h"
+#include "ui/tform2.h"
 
 struct Fenetres {
   TForm1 form1;

@@ -282,6 +282,11 @@ class TForm1 : public QMainWindow {
   void N10Mo1Click();
   void N15Mo2Click();
   void N30Mo1Click();
+  // Opening books: book play on or off, a book set, the two editors.
+  void Bibliothquesactives1Click();
+  void Changerbibliothqueouvertures1Click();
+  void Ouverturespourlesblancs1Click();
+  void Ouverturespourlesnoirs1Click();
 
  protected:
   bool event(QEvent* e) override;

@@ -83,25 +83,6 @@ void capter_affichage() {
   };
 }
 
-bool ligne_blanche(const std::string& ligne) { return ligne.find_first_not_of(" \t") == std::string::npos; }
-
-int indice_coup_livre(const CoupBibliotheque& c) {
-  const int n = coups_legaux(trait);
-  for (int k = 0; k < n; ++k)
-    if (listes_coups[1][k].depart == c.depart && listes_coups[1][k].arrivee == c.arrivee) return k;
-  return -1;
-}
-
-int demi_coup_illegal(const std::vector<CoupBibliotheque>& ligne) {
-  position_initiale();
-  for (std::size_t j = 0; j < ligne.size(); ++j) {
-    const int k = indice_coup_livre(ligne[j]);
-    if (k < 0) return static_cast<int>(j) + 1;
-    jouer_coup(listes_coups[1][k]);
-  }
-  return 0;
-}
-
 void nouvelle_partie() {
   commencer_partie();
   score_racine = 0;

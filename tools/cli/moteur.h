@@ -37,17 +37,6 @@ struct Affichage {
 extern Affichage affichage;
 void capter_affichage();  // installs the hook that fills `affichage`
 
-// A line of a book file with nothing but blanks: no opening.
-bool ligne_blanche(const std::string& ligne);
-
-// The index in list 1 (listed anew) of the legal move of the side to move
-// from c.depart to c.arrivee; -1 when there is none.
-int indice_coup_livre(const CoupBibliotheque& c);
-
-// Replays a book line from the start position: the number (from 1) of its
-// first half-move that is not legal, 0 when all are.
-int demi_coup_illegal(const std::vector<CoupBibliotheque>& ligne);
-
 // A new game from the board (commencer_partie), the last search's score
 // forgotten.
 void nouvelle_partie();

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -224,15 +225,31 @@ int main(int argc, char** argv) {
   photo("result-rated");
   form1.BitBtn13Click();
   repertoire_depart = dossier_programme;
+  // A window of its own, at a size.
+  auto photo_fenetre = [&](QWidget* w, int largeur, int hauteur, const char* nom) {
+    w->resize(largeur, hauteur);
+    photo(nom, w);
+  };
+  // The two opening-book editors over the books the program ships, a line
+  // being written and selected.
+  EditeurOuvertures* const editeurs[2] = {&fenetres.form2, &fenetres.form3};
+  const char* const noms_editeurs[2] = {"book-editor-white", "book-editor-black"};
+  for (int i = 0; i < 2; ++i) {
+    EditeurOuvertures* e = editeurs[i];
+    e->ouvrir(&form1);
+    e->showNormal();  // the offscreen screen is small: the size of a maximised window on a 1080p screen
+    const int rang = std::min(3, e->Liste_Ouvertures->count() - 1);
+    if (rang >= 0) {
+      e->Liste_Ouvertures->setCurrentRow(rang);
+      e->Liste_OuverturesClick();
+    }
+    photo_fenetre(e, 1920, 1080, noms_editeurs[i]);
+    e->BitBtn2Click();
+  }
   // The help window, at the contents of the rules and of the guide.
   auto photo_aide = [&](void (TForm1::*ouvrir)(), const char* nom) {
     (form1.*ouvrir)();
-    if (!form1.aide) return;
-    form1.aide->resize(1000, 800);
-    QApplication::processEvents();
-    const QString fichier = QString("%1/%2-%3.png").arg(dossier).arg(++n, 2, 10, QChar('0')).arg(nom);
-    if (!form1.aide->grab().save(fichier)) std::exit(1);
-    std::printf("%s\n", fichier.toLocal8Bit().constData());
+    if (form1.aide) photo_fenetre(form1.aide, 1000, 800, nom);
   };
   photo_aide(&TForm1::Rgles1Click, "help-rules");
   photo_aide(&TForm1::Guide1Click, "help-guide");

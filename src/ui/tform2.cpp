@@ -1,0 +1,263 @@
+#include "ui/tform2.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "game/hooks.h"
+#include "records/files.h"
+#include "ui/dialogues.h"
+#include "ui/legendes.h"
+#include "ui/tform1.h"
+
+const char* const FILTRE_JEUX_OUVERTURES = "Fichiers d'ouvertures (*.ovv *.OVV)";
+
+namespace {
+
+constexpr int LIGNES_REFUSEES_NOMMEES = 10;  // a message names this many refused lines, then counts the rest
+
+// The refusal of a line, in each language: %1 the half-move's number, %2 its move.
+const char* const TEXTES_REFUS[NB_LANGUES] = {
+    "Ligne refusée : le demi-coup %1 (%2) n'est pas un coup légal depuis la position de départ.",
+    "Line refused: half-move %1 (%2) is not a legal move from the starting position.",
+    "Regel geweigerd: halve zet %1 (%2) is geen geldige zet vanuit de beginstelling.",
+    "Linha recusada: o meio-lance %1 (%2) não é um lance legal a partir da posição inicial.",
+    "Línea rechazada: la media jugada %1 (%2) no es una jugada legal desde la posición inicial.",
+    "Linea rifiutata: la semimossa %1 (%2) non è una mossa legale dalla posizione iniziale.",
+};
+const char* const TEXTES_AUTRES[NB_LANGUES] = {"… et %1 autres lignes refusées.", "… and %1 more lines refused.",
+                                               "… en nog %1 geweigerde regels.", "… e mais %1 linhas recusadas.",
+                                               "… y %1 líneas rechazadas más.", "… e altre %1 linee rifiutate."};
+const char* const TITRES_REFUS[NB_LANGUES] = {"Ouvertures", "Openings", "Openingen", "Aberturas", "Aperturas",
+                                              "Aperture"};
+
+int langue() { return langue_courante < NB_LANGUES ? langue_courante : 0; }
+
+// The move of half-move j (from 1) of a line, as the user reads it: "22-19",
+// "?" for a number that cannot be read.
+QString texte_demi_coup(const std::string& ligne, int j) {
+  const std::vector<CoupBibliotheque> coups = lire_ligne_ouverture(ligne, j);
+  if (static_cast<int>(coups.size()) < j) return "?";
+  auto numero = [](Case s) { return s == 0 ? QString("?") : QString::number(NB_CASES + 1 - s); };
+  return numero(coups[j - 1].depart) + "-" + numero(coups[j - 1].arrivee);
+}
+
+void erreur_ecriture(QWidget* parent, const std::filesystem::path& chemin) {
+  dialogues().message(parent, "Impossible d'ouvrir ce fichier", "Erreur", Dialogues::Icone::Erreur,
+                      QString::fromStdString(chemin.string()));
+}
+
+QPushButton* bouton(QWidget* parent, const char* nom, const char* texte, const char* bulle = nullptr) {
+  auto* b = new QPushButton(QString::fromUtf8(texte), parent);
+  b->setObjectName(nom);
+  if (bulle) b->setToolTip(QString::fromUtf8(bulle));
+  b->setMinimumWidth(140);
+  return b;
+}
+
+}  // namespace
+
+std::filesystem::path dossier_jeux_ouvertures() { return chemin_sans_casse(repertoire_depart, "Parametres"); }
+
+void signaler_lignes_refusees(QWidget* parent, const std::vector<LigneRefusee>& refusees) {
+  if (refusees.empty()) return;
+  QStringList lignes;
+  const int nommees = std::min<int>(LIGNES_REFUSEES_NOMMEES, static_cast<int>(refusees.size()));
+  for (int i = 0; i < nommees; ++i) {
+    const LigneRefusee& r = refusees[i];
+    lignes << QString::fromUtf8(TEXTES_REFUS[langue()]).arg(r.demi_coup).arg(texte_demi_coup(r.ligne, r.demi_coup))
+           << "    " + QString::fromStdString(r.ligne).trimmed();
+  }
+  if (static_cast<int>(refusees.size()) > nommees)
+    lignes << QString::fromUtf8(TEXTES_AUTRES[langue()]).arg(static_cast<int>(refusees.size()) - nommees);
+  dialogues().message(parent, lignes.join('\n'), QString::fromUtf8(TITRES_REFUS[langue()]),
+                      Dialogues::Icone::Avertissement);
+}
+
+EditeurOuvertures* editeur_ouvertures(Camp camp) {
+  for (QWidget* w : fenetres_secondaires())
+    if (auto* e = qobject_cast<EditeurOuvertures*>(w); e && e->camp == camp) return e;
+  return nullptr;
+}
+
+EditeurOuvertures::EditeurOuvertures(const char* nom, Camp camp_, const char* titre, const char* fiche)
+    : FenetreSecondaire(nom, 420, 480), camp(camp_) {
+  setWindowTitle(titre);
+  QFont fixe = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixe.setPointSize(12);
+
+  Fiche_Ouvertures = new QGroupBox(QString::fromUtf8(fiche), this);
+  Fiche_Ouvertures->setObjectName("Fiche_Ouvertures");
+  Nouvelle_Ouverture = new QLineEdit(Fiche_Ouvertures);
+  Nouvelle_Ouverture->setObjectName("Nouvelle_Ouverture");
+  Nouvelle_Ouverture->setFont(fixe);
+  Valide_Ouverture = bouton(Fiche_Ouvertures, "Valide_Ouverture", "Ajouter",
+                            "Ajouter l'ouverture ci-dessus dans la liste ci-dessous");
+  Effacer = bouton(Fiche_Ouvertures, "Effacer", "Effacer", "Effacer l'ouverture ci-dessus (et la même dessous)");
+  Liste_Ouvertures = new QListWidget(Fiche_Ouvertures);
+  Liste_Ouvertures->setObjectName("Liste_Ouvertures");
+  Liste_Ouvertures->setFont(fixe);
+  BitBtn1 = bouton(this, "BitBtn1", "Enregistrer");
+  BitBtn3 = bouton(this, "BitBtn3", "Construire et enregistrer");
+  BitBtn2 = bouton(this, "BitBtn2", "Annuler");
+
+  auto* edition = new QHBoxLayout;
+  edition->addWidget(Valide_Ouverture);
+  edition->addWidget(Effacer);
+  edition->addStretch();
+  auto* fiche_ = new QVBoxLayout(Fiche_Ouvertures);
+  fiche_->addWidget(Nouvelle_Ouverture);
+  fiche_->addLayout(edition);
+  fiche_->addWidget(Liste_Ouvertures, 1);
+  auto* boutons = new QHBoxLayout;
+  boutons->addWidget(BitBtn1);
+  boutons->addWidget(BitBtn3);
+  boutons->addStretch();
+  boutons->addWidget(BitBtn2);
+  auto* fenetre = new QVBoxLayout(this);
+  fenetre->addWidget(Fiche_Ouvertures, 1);
+  fenetre->addLayout(boutons);
+
+  connect(Valide_Ouverture, &QPushButton::clicked, this, &EditeurOuvertures::Valide_OuvertureClick);
+  connect(Nouvelle_Ouverture, &QLineEdit::returnPressed, this, &EditeurOuvertures::Valide_OuvertureClick);
+  connect(Effacer, &QPushButton::clicked, this, &EditeurOuvertures::EffacerClick);
+  connect(Liste_Ouvertures, &QListWidget::itemClicked, this, &EditeurOuvertures::Liste_OuverturesClick);
+  connect(BitBtn1, &QPushButton::clicked, this, &EditeurOuvertures::BitBtn1Click);
+  connect(BitBtn2, &QPushButton::clicked, this, &EditeurOuvertures::BitBtn2Click);
+  connect(BitBtn3, &QPushButton::clicked, this, &EditeurOuvertures::BitBtn3Click);
+  // The components exist only now: the captions of the language in force.
+  appliquer_legendes(this, table_legendes(langue()));
+}
+
+std::vector<std::string>& EditeurOuvertures::livre() const {
+  return camp == BLANCS ? ouvertures_blancs : ouvertures_noirs;
+}
+
+std::filesystem::path EditeurOuvertures::fichier_travail() const {
+  return chemin_sans_casse(repertoire_depart, camp == BLANCS ? FICHIER_OUVERTURES_BLANCS : FICHIER_OUVERTURES_NOIRS);
+}
+
+void EditeurOuvertures::afficher_liste() {
+  Liste_Ouvertures->clear();
+  for (const std::string& l : livre()) Liste_Ouvertures->addItem(QString::fromStdString(l));
+}
+
+void EditeurOuvertures::recharger() {
+  charger_ouvertures(fichier_travail(), livre());  // a missing book is an empty one
+  signaler_lignes_refusees(this, retirer_lignes_illegales(livre()));
+  afficher_liste();
+}
+
+void EditeurOuvertures::ouvrir(TForm1* fenetre) {
+  principale = fenetre;
+  const QString ligne = QString::fromStdString(nouvelle_ouverture());
+  for (Camp c : {BLANCS, NOIRS})
+    if (EditeurOuvertures* e = editeur_ouvertures(c)) e->Nouvelle_Ouverture->setText(ligne);
+  Fiche_Ouvertures->show();
+  recharger();
+  if (principale) principale->setEnabled(false);
+  showMaximized();
+  raise();
+  activateWindow();
+}
+
+bool EditeurOuvertures::ajouter_ligne(const std::string& texte) {
+  if (ligne_blanche(texte)) return false;
+  const std::vector<CoupBibliotheque> coups = lire_ligne_ouverture(texte);
+  if (const int j = demi_coup_illegal(coups); j != 0) {
+    signaler_lignes_refusees(this, {{texte, j}});
+    return false;
+  }
+  // Kept in the written form, so that lines sharing a beginning stay
+  // together in the sorted book whatever way they were typed.
+  const std::string ligne = ecrire_ligne_ouverture(coups.data(), static_cast<int>(coups.size()));
+  std::vector<std::string>& l = livre();
+  const auto place = std::lower_bound(l.begin(), l.end(), ligne);
+  const int rang = static_cast<int>(place - l.begin());
+  if (place == l.end() || *place != ligne) l.insert(place, ligne);
+  afficher_liste();
+  Liste_Ouvertures->setCurrentRow(rang);
+  return true;
+}
+
+void EditeurOuvertures::Valide_OuvertureClick() { ajouter_ligne(Nouvelle_Ouverture->text().toStdString()); }
+
+void EditeurOuvertures::EffacerClick() {
+  Nouvelle_Ouverture->clear();
+  const int rang = Liste_Ouvertures->currentRow();
+  if (rang < 0 || rang >= static_cast<int>(livre().size())) return;
+  livre().erase(livre().begin() + rang);
+  afficher_liste();
+}
+
+void EditeurOuvertures::Liste_OuverturesClick() {
+  if (const QListWidgetItem* item = Liste_Ouvertures->currentItem()) Nouvelle_Ouverture->setText(item->text());
+}
+
+void EditeurOuvertures::BitBtn1Click() {
+  Fiche_Ouvertures->hide();
+  const QString dossier = QString::fromStdString(dossier_jeux_ouvertures().string());
+  QString nom = dialogues().fichier_a_sauver(this, dossier, "*.ovv", FILTRE_JEUX_OUVERTURES, "ovv");
+  if (!nom.isEmpty()) {
+    if (!nom.endsWith(".ovv", Qt::CaseInsensitive)) nom += ".ovv";
+    // The .ovv only names the set; the other side's book is its working file.
+    std::vector<std::string> ovv;
+    if (principale)
+      for (int i = 0; i < principale->ListBox6->count(); ++i) ovv.push_back(principale->ListBox6->item(i)->text().toStdString());
+    std::vector<std::string> autre;
+    charger_ouvertures(chemin_sans_casse(repertoire_depart, camp == BLANCS ? FICHIER_OUVERTURES_NOIRS
+                                                                           : FICHIER_OUVERTURES_BLANCS),
+                       autre);
+    signaler_lignes_refusees(this, retirer_lignes_illegales(autre));
+    const std::filesystem::path chemin = nom.toStdString();
+    const bool ok = sauver_jeu_ouvertures(chemin, ovv, camp == BLANCS ? livre() : autre,
+                                          camp == BLANCS ? autre : livre());
+    if (!ok)
+      erreur_ecriture(this, chemin);
+    else if (!sauver_ouvertures(fichier_travail(), livre()))
+      erreur_ecriture(this, fichier_travail());
+  }
+  fermer_editeurs();
+}
+
+void EditeurOuvertures::BitBtn2Click() {
+  recharger();
+  placer_pions();
+  fermer_editeurs();
+}
+
+void EditeurOuvertures::BitBtn3Click() {
+  const std::string texte = Nouvelle_Ouverture->text().toStdString();
+  if (!ligne_blanche(texte) && !ajouter_ligne(texte)) return;
+  if (!sauver_ouvertures(fichier_travail(), livre())) erreur_ecriture(this, fichier_travail());
+  fermer_editeurs();
+}
+
+void EditeurOuvertures::fermer_editeurs() {
+  for (Camp c : {BLANCS, NOIRS})
+    if (EditeurOuvertures* e = editeur_ouvertures(c)) e->hide();
+  Fiche_Ouvertures->show();
+  if (principale) {
+    principale->setEnabled(true);
+    principale->raise();
+    principale->activateWindow();
+  }
+}
+
+void EditeurOuvertures::changeEvent(QEvent* e) {
+  // The caption tables name the window; its group box reads the same.
+  if (e->type() == QEvent::WindowTitleChange && Fiche_Ouvertures) Fiche_Ouvertures->setTitle(windowTitle());
+  FenetreSecondaire::changeEvent(e);
+}
+
+void EditeurOuvertures::closeEvent(QCloseEvent* e) {
+  // Closing the window is cancelling.
+  BitBtn2Click();
+  e->accept();
+}

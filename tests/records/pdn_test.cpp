@@ -1,0 +1,171 @@
+// PDN of pool checkers: files as other programs write them, the replay that
+// stops at a move that is not legal, what the program writes and reads back,
+// and a file of random games with every capture written in full.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "records/files.h"
+#include "records/pdn.h"
+#include "records_support.h"
+#include "support/etat.h"
+
+using Pdn = Moteur;
+
+namespace {
+
+// A king of camp 0 on displayed square 13 can take three men by 2, 20 and
+// 31 or by 6, 24 and 31: not the same three.
+constexpr const char* DEUX_CHEMINS = "B:W7,9,19,27:BK13";
+
+}  // namespace
+
+TEST_F(Pdn, ReadsGamesAsOtherProgramsWriteThem) {
+  const std::string texte =
+      "[Event \"Club \\\"du\\\" soir\"]\r\n[Date \"2024.05.01\"]\r\n[Black \"Ren\xE9\"]\r\n[White \"Zo\xEB\"]\r\n"
+      "[Result \"0-2\"]\r\n[GameType \"23\"]\r\n\r\n"
+      "1. 11-15 {the usual start} 22-18 (2... 24-19 {a (side) line} (3. 8-11)) 2. 15x22! 25x18 $1\r\n"
+      "3.9-14 18x9 4... 5x14 0-2\r\n\r\n"
+      "[Black \"Deux\"]\r\n[White \"Chemins\"]\r\n[FEN \"" + std::string(DEUX_CHEMINS) + "\"]\r\n1. 13x2x20x31 *\r\n"
+      "[FEN \"" + DEUX_CHEMINS + "\"]\r\n1. 13x6x24x31 *\r\n"
+      "[Black \"Quatre\"]\r\n[FEN \"" + DEUX_CHEMINS + "\"]\r\n1. 13x31 1/2-1/2\r\n";
+  const std::vector<PartieLue> p = lire_parties_pdn(texte);
+  ASSERT_EQ(p.size(), 4u);
+  EXPECT_EQ(p[0].nom_blanc, "Ren\xE9");
+  EXPECT_EQ(p[0].nom_noir, "Zo\xEB");
+  EXPECT_EQ(p[0].resultat, BLANCS_GAGNENT);  // "0-2": Black, camp 0, won
+  EXPECT_FALSE(p[0].position_posee);
+  ASSERT_EQ(p[0].coups.size(), 7u);
+  EXPECT_EQ(p[0].coups[2].texte, "15x22");
+  EXPECT_EQ(p[0].coups[6].numero, 4);
+  EXPECT_FALSE(rejouer_partie(p[0], 1, true).arrete);
+  EXPECT_EQ(dernier_demi_coup, 7);
+  EXPECT_EQ(resultat_partie, BLANCS_GAGNENT);
+  EXPECT_EQ(damier[33 - 14], PION_BLANC);
+
+  // The written landing squares choose between the two captures, and each
+  // is written back with its path; the destination alone takes the first
+  // one the generator lists.
+  ASSERT_TRUE(p[1].position_posee);
+  EXPECT_EQ(p[1].coups[0].escales, (std::vector<Case>{33 - 2, 33 - 20, 33 - 31}));
+  std::vector<std::string> positions;
+  for (int g : {1, 2, 3}) {
+    EXPECT_FALSE(rejouer_partie(p[g], g + 1, true).arrete);
+    EXPECT_EQ(dernier_demi_coup, 1);
+    EXPECT_EQ(damier[33 - 31], DAME_BLANCHE);
+    positions.push_back(std::get<3>(plis_du_record()[1]));
+    if (g == 3) break;
+    const std::string ecrit = ecrire_partie_pdn("Deux", "Chemins", SANS_RESULTAT, "");
+    EXPECT_NE(ecrit.find("[FEN \"" + std::string(DEUX_CHEMINS) + "\"]"), std::string::npos) << ecrit;
+    EXPECT_NE(ecrit.find("1. " + p[g].coups[0].texte + " *"), std::string::npos) << ecrit;
+  }
+  EXPECT_NE(positions[0], positions[1]);
+  EXPECT_TRUE(positions[2] == positions[0] || positions[2] == positions[1]);
+  EXPECT_EQ(p[3].resultat, PARTIE_NULLE);
+  EXPECT_EQ(p[3].nom_noir, "");
+}
+
+TEST_F(Pdn, UTF8NamesAreReadAsLatin1AndWrittenAsUTF8) {
+  const std::vector<PartieLue> p =
+      lire_parties_pdn("\xEF\xBB\xBF[Black \"\xC3\x89lise\"]\n[White \"\xE5\x8C\x97 Nord\"]\n1. 11-15 *\n");
+  ASSERT_EQ(p.size(), 1u);
+  EXPECT_EQ(p[0].nom_blanc, "\xC9lise");
+  EXPECT_EQ(p[0].nom_noir, "? Nord");
+  rejouer_partie(p[0], 1, true);
+  const std::string ecrit = ecrire_partie_pdn(p[0].nom_blanc, p[0].nom_noir, SANS_RESULTAT, "2026.01.02");
+  EXPECT_EQ(ecrit,
+            "[Event \"Corvane 3D\"]\r\n[Date \"2026.01.02\"]\r\n[Black \"\xC3\x89lise\"]\r\n[White \"? Nord\"]\r\n"
+            "[Result \"*\"]\r\n[GameType \"23\"]\r\n\r\n1. 11-15 *\r\n\r\n");
+}
+
+TEST_F(Pdn, AMoveThatIsNotLegalStopsTheGameAndIsNamed) {
+  const std::vector<PartieLue> p = lire_parties_pdn(
+      "[Black \"A\"]\n1. 11-15 22-18 *\n\n[Black \"B\"]\n1. 11-15 22-18 2. 15x22 25x18 3. 11-16 18-14 *\n"
+      "[FEN \"B:W18:B33\"]\n1. 1-5 *\n[GameType \"20\"]\n1. 32-28 *\n");
+  ASSERT_EQ(p.size(), 4u);
+  const ArretRejeu a = rejouer_partie(p[1], 2, true);
+  ASSERT_TRUE(a.arrete);
+  EXPECT_EQ(texte_arret(a, false), "Move 3 (11-16) of game 2: not a legal move in this position");
+  EXPECT_EQ(texte_arret(a, true), "Coup 3 (11-16) de la partie 2 : coup impossible dans cette position");
+  EXPECT_EQ(dernier_demi_coup, 4);  // the game up to that move
+  EXPECT_EQ(resultat_partie, SANS_RESULTAT);
+  // Without stopping, the move is skipped and the same side plays the next.
+  EXPECT_FALSE(rejouer_partie(p[1], 2, false).arrete);
+  EXPECT_EQ(dernier_demi_coup, 4);
+  const ArretRejeu f = rejouer_partie(p[2], 3, true);
+  ASSERT_TRUE(f.arrete);
+  EXPECT_NE(texte_arret(f, false).find("Game 3 : FEN"), std::string::npos) << texte_arret(f, false);
+  EXPECT_NE(texte_arret(rejouer_partie(p[3], 4, true), false).find("not pool checkers"), std::string::npos);
+}
+
+TEST_F(Pdn, WhatItWritesItReadsBackFromAnyStart) {
+  std::mt19937 hasard(11);
+  for (int essai = 0; essai < 6; ++essai) {
+    position_initiale();
+    if (essai % 2 == 1) {  // a set-up start, camp 1 to move in one of them
+      partie_aleatoire(hasard, 9 + essai);
+      std::memcpy(damier, partie[dernier_demi_coup].position, sizeof damier);
+    }
+    partie_aleatoire(hasard, 150);
+    const auto avant = plis_du_record();
+    const int resultat = resultat_partie;
+    const std::string texte = ecrire_partie_pdn("N\xE9ron", "Ode", resultat, "2026.12.07");
+    EXPECT_EQ(texte.find("[FEN") != std::string::npos, essai % 2 == 1);
+    const std::vector<PartieLue> p = lire_parties_pdn(texte + texte);
+    ASSERT_EQ(p.size(), 2u);
+    const ArretRejeu a = rejouer_partie(p[1], 2, true);
+    EXPECT_FALSE(a.arrete) << texte_arret(a, false) << "\n" << texte;
+    EXPECT_EQ(plis_du_record(), avant) << texte;
+    EXPECT_EQ(resultat_partie, resultat);
+    EXPECT_STREQ(nom_joueur_blanc, "N\xE9ron");
+    EXPECT_EQ(ecrire_partie_pdn("N\xE9ron", "Ode", resultat, "2026.12.07"), texte);
+  }
+}
+
+// 24 random games, every capture written with its landing squares, into a
+// file; read back and written again, the same moves come out.
+TEST_F(Pdn, AFileOfRandomGamesWithFullCapturePathsComesBackTheSame) {
+  std::mt19937 hasard(2026);
+  std::string fichier;
+  std::vector<std::vector<DemiCoupRecord>> records;
+  int plis = 0, prises = 0, prises_multiples = 0, chemins_necessaires = 0;
+  for (int g = 0; g < 24; ++g) {
+    position_initiale();
+    if (g % 6 == 5) {
+      partie_aleatoire(hasard, 20);
+      std::memcpy(damier, partie[dernier_demi_coup].position, sizeof damier);
+    }
+    partie_aleatoire(hasard, 254);
+    records.push_back(plis_du_record());
+    for (int h = 1; h <= dernier_demi_coup; ++h) {
+      prises += partie[h].nb_prises > 0;
+      prises_multiples += partie[h].nb_prises > 1;
+    }
+    plis += dernier_demi_coup;
+    const std::string nom = "Hasard " + std::to_string(g + 1);
+    fichier += ecrire_partie_pdn(nom, "Corvane", resultat_partie, "2026.12.07", true);
+    // Written the usual way, only captures that share origin and destination
+    // with another keep their path.
+    const std::string court = ecrire_partie_pdn(nom, "Corvane", resultat_partie, "2026.12.07");
+    for (std::size_t i = court.find("\r\n\r\n"); i < court.size(); ++i)
+      if (court[i] == 'x' && court.find('x', i + 1) < court.find(' ', i)) ++chemins_necessaires, i = court.find(' ', i);
+  }
+  ASSERT_TRUE(ecrire_fichier_sur("parties_pool.pdn", fichier));
+  const auto lu = lire_fichier("parties_pool.pdn");
+  ASSERT_TRUE(lu);
+  const std::vector<PartieLue> p = lire_parties(std::string_view(reinterpret_cast<const char*>(lu->data()), lu->size()),
+                                                "parties_pool.pdn");
+  ASSERT_EQ(p.size(), 24u);
+  std::string encore;
+  for (std::size_t g = 0; g < p.size(); ++g) {
+    const ArretRejeu a = rejouer_partie(p[g], static_cast<int>(g + 1), true);
+    ASSERT_FALSE(a.arrete) << texte_arret(a, false);
+    EXPECT_EQ(plis_du_record(), records[g]) << "game " << g + 1;
+    encore += ecrire_partie_pdn(p[g].nom_blanc, p[g].nom_noir, p[g].resultat, "2026.12.07", true);
+  }
+  EXPECT_EQ(encore, fichier);
+  EXPECT_GT(prises_multiples, 24);
+  std::printf("24 games, %d plies, %d captures, %d of several pieces, %d needing their path; %zu bytes\n", plis,
+              prises, prises_multiples, chemins_necessaires, fichier.size());
+}

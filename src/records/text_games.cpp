@@ -102,9 +102,10 @@ std::string_view rogner(std::string_view s) {
 }
 
 // The square of a two-character numeric name ("09" is square 24), 0 when
-// the name is none; a blank stands for "0".
+// the name is none; a first character that is no digit (a blank, the point
+// of the move number) stands for "0".
 Case case_nommee(char a, char b) {
-  const char nom[3] = {blanc(a) ? '0' : a, blanc(b) ? '0' : b, 0};
+  const char nom[3] = {chiffre(a) ? a : '0', b, 0};
   for (int k = 1; k <= NB_CASES; ++k)
     if (std::strcmp(noms_numeriques[k], nom) == 0) return static_cast<Case>(k);
   return 0;
@@ -137,7 +138,7 @@ void lire_coups_texte(std::string_view b, std::size_t p, PartieLue& g) {
       if (!separateur(b[i])) continue;
       CoupLu c;
       c.numero = numero;
-      c.depart = chiffre(en(b, i - 1)) ? case_nommee(i >= 2 ? b[i - 2] : ' ', b[i - 1]) : 0;
+      c.depart = case_nommee(i >= 2 ? b[i - 2] : ' ', en(b, i - 1));
       std::size_t j = i;  // the last separator of the chain
       while (j + 3 < b.size() && separateur(b[j + 3]) && chiffre(b[j + 2])) {
         c.escales.push_back(case_nommee(b[j + 1], b[j + 2]));

@@ -106,6 +106,9 @@ class TForm1 : public QMainWindow {
   QLabel* Piontemoin;
   QPushButton *vider1, *remplir1, *Bas_Haut, *Couleurordi, *Couleurjoue;
   QLineEdit *Blancs, *Noirs;
+  // The pick list of a text file of several games, on Panel2.
+  QListWidget* ListBox16;
+  QPushButton *ListeOK, *ListeCancel;
   QTimer* Timer1;
   FenetreAide* aide = nullptr;
 
@@ -228,6 +231,12 @@ class TForm1 : public QMainWindow {
   // The computer takes the other side and moves if it now has the move.
   void inverser_joueurs1();
   void inverser_joueurs();
+  // Games as text and PDN files, and the pick list.
+  void Crerunfichiertexte1Click();
+  void CrerunfichierPDN1Click();
+  void Ouvrirunfichiertexte1Click();
+  void ListBox16Click();
+  void ListeCancelClick();
 
  protected:
   bool event(QEvent* e) override;
@@ -275,6 +284,11 @@ class TForm1 : public QMainWindow {
   bool humain_contre_humain() const;
 
   void nommer_joueurs(const QString& blanc, const QString& noir);
+  void construire_liste_parties();
+  bool apres_la_recherche(void (TForm1::*gestionnaire)());  // true: deferred until the search has stopped
+  void ecrire_partie_texte(bool pdn);
+  int choisir_partie();  // shows the pick list and waits: the game chosen, -1 for none
+  int choix_liste_ = -1;
   void mise_a_jour_classement(int resultat);
 
   int page_onglet_ = 0;  // the page of Onglet before the last change

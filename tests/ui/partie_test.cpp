@@ -27,6 +27,7 @@
 #include "search/root.h"
 #include "search/search.h"
 #include "support/clics.h"
+#include "support/fenetre.h"
 #include "ui/dialogues.h"
 #include "ui/panneau.h"
 #include "ui/rendu.h"
@@ -185,17 +186,8 @@ class Partie : public QObject {
   // The window over the program's own data, past the introduction, at a
   // fast level, without sounds or animations.
   std::unique_ptr<TForm1> demarrer(int theme) {
-    intro_terminee = 0;
-    auto f = std::make_unique<TForm1>();
-    f->repertoire = CORVANE_BIN_DIR;
-    f->boucle_au_depart = false;
-    f->duree_animation = 0;
-    f->resize(1200, 800);
-    f->show();
-    if (!QTest::qWaitForWindowExposed(f.get())) return nullptr;
-    f->FormActivate();
-    f->choisir_theme_intro(theme);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto f = fenetre_demarree(CORVANE_BIN_DIR, theme);
+    if (!f) return nullptr;
     f->action("Niveau01")->trigger();
     for (const char* son : {"Bipchaquecoup2", "Commentaires1"}) f->action(son)->trigger();
     return f;

@@ -17,6 +17,7 @@
 #include "game/game.h"
 #include "records/pdn.h"
 #include "records/text_games.h"
+#include "support/fenetre.h"
 #include "ui/dialogues.h"
 #include "ui/panneau.h"
 #include "ui/tform1.h"
@@ -60,21 +61,6 @@ class Texte : public QObject {
   DialoguesDeTest* dialogues_ = nullptr;
   QTemporaryDir dossier_;
 
-  std::unique_ptr<TForm1> demarrer() {
-    intro_terminee = 0;
-    auto f = std::make_unique<TForm1>();
-    f->repertoire = CORVANE_BIN_DIR;
-    f->boucle_au_depart = false;
-    f->duree_animation = 0;
-    f->resize(1200, 800);
-    f->show();
-    if (!QTest::qWaitForWindowExposed(f.get())) return nullptr;
-    f->FormActivate();
-    f->choisir_theme_intro(0);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return f;
-  }
-
   QString chemin(const char* nom) const { return dossier_.filePath(nom); }
 
  private slots:
@@ -85,7 +71,7 @@ class Texte : public QObject {
   }
 
   void aGameIsPickedFromAFileOfThreeAndWrittenBackAsTextAndPdn() {
-    auto f = demarrer();
+    auto f = fenetre_demarree(CORVANE_BIN_DIR, 0);
     QVERIFY(f);
     ecrire(chemin("trois.txt"),
            "Un-Deux  2-0\r\nCorvane109\r\n 1.11-15 24-19  \r\n\r\n"
@@ -144,7 +130,7 @@ class Texte : public QObject {
   }
 
   void aPdnGameStopsAtAMoveThatIsNotLegalAndSaysWhich() {
-    auto f = demarrer();
+    auto f = fenetre_demarree(CORVANE_BIN_DIR, 0);
     QVERIFY(f);
     ecrire(chemin("arret.pdn"), "[Black \"A\"]\n[White \"B\"]\n1. 11-15 22-18 2. 15x22 25x18 3. 11-16 18-14 *\n");
     dialogues_->reponse = chemin("arret.pdn");

@@ -8,7 +8,6 @@
 #include "game/end.h"
 #include "game/game.h"
 #include "records/pdn.h"
-#include "rules/generation.h"
 #include "rules/moves.h"
 #include "rules/notation.h"
 
@@ -239,13 +238,33 @@ std::string ligne_choix_partie(int numero, const PartieLue& p) {
 
 namespace {
 
-// Same origin, destination and captured pieces, in whatever order they were
-// taken: the same position follows.
-bool meme_effet(const Coup& a, const Coup& b) {
-  if (a.depart != b.depart || a.arrivee != b.arrivee || a.nb_prises != b.nb_prises) return false;
-  std::uint32_t pa = 0, pb = 0;
-  for (int k = 1; k <= a.nb_prises; ++k) pa |= bit_case(a.prises[k]), pb |= bit_case(b.prises[k]);
-  return pa == pb;
+std::uint32_t masque_prises(const Coup& m) {
+  std::uint32_t prises = 0;
+  for (int k = 1; k <= m.nb_prises; ++k) prises |= bit_case(m.prises[k]);
+  return prises;
+}
+
+// The pieces a written capture path jumps: the occupied squares between each
+// landing square and the next, on the diagonal that joins them (a king that
+// goes on straight may be written with a landing square or without). False
+// when two of them share no diagonal.
+bool prises_du_chemin(Case depart, const std::vector<Case>& chemin, std::uint32_t& prises) {
+  prises = 0;
+  Case a = depart;
+  for (const Case b : chemin) {
+    bool joint = false;
+    for (int d = 0; d < 4 && !joint && b != 0; ++d) {
+      std::uint32_t sautees = 0;
+      Case s = voisins[d][a];
+      for (; s != 0 && s != b; s = voisins[d][s])
+        if (s != depart && damier[s] != VIDE) sautees |= bit_case(s);
+      joint = s == b;
+      if (joint) prises |= sautees;
+    }
+    if (!joint) return false;
+    a = b;
+  }
+  return true;
 }
 
 // The index in list 1 of the legal move the written move names, -1 when
@@ -258,23 +277,13 @@ int trouver_coup(const CoupLu& c, bool souple) {
   for (int i = 0; i < n && premier < 0; ++i)
     if (listes_coups[1][i].depart == c.depart && listes_coups[1][i].arrivee == c.arrivee) premier = i;
   if (premier < 0 || c.escales.empty()) return premier;
-  const int repli = souple ? premier : -1;
-  if (listes_coups[1][premier].nb_prises == 0) return repli;
-  // The captures of that piece, with their landing squares.
-  const int np = coups_piece(c.depart, trait);
-  Coup choisi{};
-  bool trouve = false;
-  for (int j = 0; j < np && !trouve; ++j) {
-    const Coup& m = listes_coups[1][j];
-    trouve = m.arrivee == c.arrivee && m.nb_prises == c.escales.size() &&
-             std::equal(c.escales.begin(), c.escales.end(), escales[j + 1] + 1);
-    if (trouve) choisi = m;
-  }
-  coups_legaux(trait);
-  if (trouve)
-    for (int i = 0; i < n; ++i)
-      if (meme_effet(listes_coups[1][i], choisi)) return i;
-  return repli;
+  std::uint32_t prises = 0;
+  if (prises_du_chemin(c.depart, c.escales, prises))
+    for (int i = 0; i < n; ++i) {
+      const Coup& m = listes_coups[1][i];
+      if (m.depart == c.depart && m.arrivee == c.arrivee && m.nb_prises > 0 && masque_prises(m) == prises) return i;
+    }
+  return souple ? premier : -1;
 }
 
 }  // namespace

@@ -65,6 +65,18 @@ TEST_F(Pdn, ReadsGamesAsOtherProgramsWriteThem) {
   EXPECT_TRUE(positions[2] == positions[0] || positions[2] == positions[1]);
   EXPECT_EQ(p[3].resultat, PARTIE_NULLE);
   EXPECT_EQ(p[3].nom_noir, "");
+
+  // A king that goes on straight over a second man: written with the square
+  // where it "lands" between them or without, it is the same capture.
+  for (const char* coup : {"4x11x22", "4x15x22", "4x22"}) {
+    const std::vector<PartieLue> droit =
+        lire_parties_pdn(std::string("[FEN \"B:W8,18,32:BK4\"]\n1. ") + coup + " 32-27 *\n");
+    ASSERT_EQ(droit.size(), 1u);
+    const ArretRejeu a = rejouer_partie(droit[0], 1, true);
+    EXPECT_FALSE(a.arrete) << coup << ": " << texte_arret(a, false);
+    EXPECT_EQ(dernier_demi_coup, 2) << coup;
+    EXPECT_EQ(damier[33 - 22], DAME_BLANCHE) << coup;
+  }
 }
 
 TEST_F(Pdn, UTF8NamesAreReadAsLatin1AndWrittenAsUTF8) {

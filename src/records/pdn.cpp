@@ -42,7 +42,6 @@ class Lecteur {
       if (espace(c)) {
         ++i_;
       } else if (c == '[') {
-        if (coups_vus_) terminer();
         lire_etiquette();
       } else if (c == '{') {
         sauter_commentaire();
@@ -67,10 +66,12 @@ class Lecteur {
   bool coups_vus_ = false;
   bool resultat_lu_ = false;  // a result word ended the moves
   int numero_ = 1;
+  std::vector<std::string> etiquettes_;  // the tag names of the current game
 
   void terminer() {
     parties_.push_back(std::move(partie_));
     partie_ = PartieLue{};
+    etiquettes_.clear();
     commencee_ = coups_vus_ = resultat_lu_ = false;
     numero_ = 1;
   }
@@ -112,6 +113,10 @@ class Lecteur {
     // The rest of the tag, to its bracket or its line's end.
     while (i_ < t_.size() && t_[i_] != ']' && t_[i_] != '\n') ++i_;
     if (i_ < t_.size()) ++i_;
+    // Tags after moves, or a tag given again, begin the next game.
+    const std::string cle(nom);
+    if (coups_vus_ || std::find(etiquettes_.begin(), etiquettes_.end(), cle) != etiquettes_.end()) terminer();
+    etiquettes_.push_back(cle);
     commencee_ = true;
     appliquer_etiquette(nom, valeur);
   }

@@ -30,9 +30,12 @@ TEST_F(Pdn, ReadsGamesAsOtherProgramsWriteThem) {
       "3.9-14 18x9 4... 5x14 0-2\r\n\r\n"
       "[Black \"Deux\"]\r\n[White \"Chemins\"]\r\n[FEN \"" + std::string(DEUX_CHEMINS) + "\"]\r\n1. 13x2x20x31 *\r\n"
       "[FEN \"" + DEUX_CHEMINS + "\"]\r\n1. 13x6x24x31 *\r\n"
-      "[Black \"Quatre\"]\r\n[FEN \"" + DEUX_CHEMINS + "\"]\r\n1. 13x31 1/2-1/2\r\n";
+      "[Black \"Quatre\"]\r\n[FEN \"" + DEUX_CHEMINS + "\"]\r\n1. 13x31 1/2-1/2\r\n"
+      "[Black \"Sans coups\"]\r\n[Black \"Cinq\"]\r\n";
   const std::vector<PartieLue> p = lire_parties_pdn(texte);
-  ASSERT_EQ(p.size(), 4u);
+  ASSERT_EQ(p.size(), 6u);
+  EXPECT_EQ(p[4].nom_blanc, "Sans coups");
+  EXPECT_EQ(p[5].nom_blanc, "Cinq");
   EXPECT_EQ(p[0].nom_blanc, "Ren\xE9");
   EXPECT_EQ(p[0].nom_noir, "Zo\xEB");
   EXPECT_EQ(p[0].resultat, BLANCS_GAGNENT);  // "0-2": Black, camp 0, won

@@ -1,7 +1,7 @@
 // Games as text in the window, offscreen, over the program's own data: a
 // file of three games opened through the menu with the second one picked
 // by clicks in the pick list, then written back as text and as PDN through
-// the menu; a PDN game that stops at a move that is not legal.
+// the menu.
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -15,8 +15,6 @@
 
 #include "game/end.h"
 #include "game/game.h"
-#include "records/pdn.h"
-#include "records/text_games.h"
 #include "support/fenetre.h"
 #include "ui/dialogues.h"
 #include "ui/panneau.h"
@@ -127,20 +125,6 @@ class Texte : public QObject {
              pdn.c_str());
     QVERIFY2(pdn.find("1. 11-15 22-18 2. 15x22 26x17 1-1") != std::string::npos, pdn.c_str());
     QVERIFY(dialogues_->messages.isEmpty());
-  }
-
-  void aPdnGameStopsAtAMoveThatIsNotLegalAndSaysWhich() {
-    auto f = fenetre_demarree(CORVANE_BIN_DIR, 0);
-    QVERIFY(f);
-    ecrire(chemin("arret.pdn"), "[Black \"A\"]\n[White \"B\"]\n1. 11-15 22-18 2. 15x22 25x18 3. 11-16 18-14 *\n");
-    dialogues_->reponse = chemin("arret.pdn");
-    dialogues_->messages.clear();
-    f->action("Ouvrirunfichiertexte1")->trigger();
-    QCOMPARE(dialogues_->messages,
-             QStringList({QString::fromUtf8("Coup 3 (11-16) de la partie 1 : coup impossible dans cette position")}));
-    QCOMPARE(dernier_demi_coup, 4);
-    QCOMPARE(f->ListBox1->count(), 2);
-    QCOMPARE(f->Nom_noir->text(), "B");
   }
 };
 

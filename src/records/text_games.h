@@ -73,15 +73,17 @@ std::vector<PartieLue> lire_parties(std::string_view octets, std::string_view no
 std::string ligne_choix_partie(int numero, const PartieLue& p);
 
 // Replays a parsed game into the game record: its names, its starting
-// position, then each move matched against the legal moves (origin and
-// destination, and the landing squares when they are written). A move that
-// matches none is skipped, the same side still to move; with `arreter` the
-// replay stops there instead and says so. The final position goes to
-// damier_sauve and the result to resultat_partie. `numero` names the game in
-// the message.
+// position, then each move matched against the legal moves by origin and
+// destination and, when landing squares are written, by the pieces they
+// jump. A move that matches none is skipped, the same side still to move
+// (written landing squares that match no capture fall back on the first
+// move with that origin and destination); with `arreter` the replay stops
+// there instead and says so. The final position goes to damier_sauve, the
+// result read to resultat_partie when the replay went to the end. `numero`
+// names the game in the message.
 ArretRejeu rejouer_partie(const PartieLue& p, int numero, bool arreter);
 
-// "game 3, move 12 (11-15): ..." in French or English.
+// "Move 12 (11-15) of game 3: ..." in French or English.
 std::string texte_arret(const ArretRejeu& a, bool francais);
 
 // The lines of the move list for the whole game record (entries 1 to

@@ -165,6 +165,7 @@ void TForm1::construire_composants() {
   construire_panneaux_joueurs();
   construire_panneaux_partie();
   construire_probleme();
+  construire_liste_parties();
 }
 
 void TForm1::construire_scene_3d() {

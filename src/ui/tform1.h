@@ -125,6 +125,9 @@ class TForm1 : public QMainWindow {
   QLabel* Piontemoin;
   QPushButton *vider1, *remplir1, *Bas_Haut, *Couleurordi, *Couleurjoue;
   QLineEdit *Blancs, *Noirs;
+  // The pick list of a text file of several games, on Panel2.
+  QListWidget* ListBox16;
+  QPushButton *ListeOK, *ListeCancel;
   QTimer* Timer1;
   FenetreAide* aide = nullptr;
 
@@ -287,6 +290,12 @@ class TForm1 : public QMainWindow {
   void Changerbibliothqueouvertures1Click();
   void Ouverturespourlesblancs1Click();
   void Ouverturespourlesnoirs1Click();
+  // Games as text and PDN files, and the pick list.
+  void Crerunfichiertexte1Click();
+  void CrerunfichierPDN1Click();
+  void Ouvrirunfichiertexte1Click();
+  void ListBox16Click();
+  void ListeCancelClick();
 
  protected:
   bool event(QEvent* e) override;
@@ -341,6 +350,11 @@ class TForm1 : public QMainWindow {
   QString fichier_parametres(bool sauver);  // the dialog's choice in "Parametres", empty: cancelled
 
   void nommer_joueurs(const QString& blanc, const QString& noir);
+  void construire_liste_parties();
+  bool apres_la_recherche(void (TForm1::*gestionnaire)());  // true: deferred until the search has stopped
+  void ecrire_partie_texte(bool pdn);
+  int choisir_partie();  // shows the pick list and waits: the game chosen, -1 for none
+  int choix_liste_ = -1;
   void mise_a_jour_classement(int resultat);
   // The players' names (cut to 19 characters) in the fields the record
   // copies and on the four labels.

@@ -201,6 +201,7 @@ class Fenetre : public QObject {
         "Fichier > Leçons, exercices et problèmes = Problmes1Click|"
         "Fichier > Installer une position = Installeruneposition1Click|Fichier > —|"
         "Fichier > Imprimer = Imprimer1Click|Fichier > Créer un fichier texte = Crerunfichiertexte1Click|"
+        "Fichier > Créer un fichier PDN = CrerunfichierPDN1Click|"
         "Fichier > Ouvrir un fichier texte = Ouvrirunfichiertexte1Click|"
         "Fichier > Ouvrir un fichier ZUV = OuvrirunfichierZUV1Click (hidden)|"
         "Fichier > Editer l'image (fichier Bitmap) = Editerlimagefichierbmp1Click|Fichier > —|"

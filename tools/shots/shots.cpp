@@ -19,6 +19,7 @@
 #include "players/registry.h"
 #include "records/files.h"
 #include "records/game_file.h"
+#include "records/text_games.h"
 #include "rules/board.h"
 #include "rules/fen.h"
 #include "rules/moves.h"
@@ -193,6 +194,18 @@ int main(int argc, char** argv) {
   photo("2d-game-opened");
   form1.Damier3D1Click();
   photo("3d-game-opened");
+  // The pick list of a text file holding several games.
+  const std::vector<PartieLue> parties = lire_parties_texte(
+      "Durand-Lef\xE8vre  2-0\r\n 1.11-15 24-19\r\n\r\nMartin-Nguyen  1-1\r\n 1.10-14 23-18\r\n\r\n"
+      "Rossi-Dupont\r\n 1.09-13 22-17\r\n\r\nCorvane-\xC9lodie  0-2\r\n 1.12-16 21-17\r\n");
+  form1.ListBox16->clear();
+  for (std::size_t i = 0; i < parties.size(); ++i)
+    form1.ListBox16->addItem(QString::fromLatin1(ligne_choix_partie(static_cast<int>(i) + 1, parties[i])));
+  form1.ListBox16->setCurrentRow(1);
+  form1.Panel2->show();
+  form1.Panel2->raise();
+  photo("pick-list");
+  form1.Panel2->hide();
   form1.Installeruneposition1Click();
   form1.SpeedButton13Click();
   photo("set-up");

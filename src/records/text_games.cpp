@@ -1,0 +1,370 @@
+#include "records/text_games.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "game/end.h"
+#include "game/game.h"
+#include "records/pdn.h"
+#include "rules/moves.h"
+#include "rules/notation.h"
+
+// ---- Latin-1 and UTF-8 ------------------------------------------------------
+
+namespace {
+
+// The UTF-8 character at s[i]: its length and code, 0 when the bytes there
+// are not UTF-8. A character cut by the end of the text (a file read only
+// up to a limit) counts as one, read as '?'.
+std::size_t caractere_utf8(std::string_view s, std::size_t i, char32_t& c) {
+  const auto octet = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char b = octet(i);
+  std::size_t n;
+  char32_t minimum;
+  if (b < 0x80) {
+    c = b;
+    return 1;
+  } else if (b >= 0xC2 && b <= 0xDF) {
+    n = 2, c = b & 0x1F, minimum = 0x80;
+  } else if ((b & 0xF0) == 0xE0) {
+    n = 3, c = b & 0x0F, minimum = 0x800;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    n = 4, c = b & 0x07, minimum = 0x10000;
+  } else {
+    return 0;
+  }
+  for (std::size_t k = 1; k < n; ++k) {
+    if (i + k >= s.size()) {
+      c = '?';
+      return k;
+    }
+    if ((octet(i + k) & 0xC0) != 0x80) return 0;
+    c = (c << 6) | (octet(i + k) & 0x3F);
+  }
+  return c < minimum || c > 0x10FFFF ? 0 : n;
+}
+
+bool est_utf8(std::string_view s) {
+  char32_t c = 0;
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t n = caractere_utf8(s, i, c);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string texte_en_latin1(std::string_view octets) {
+  if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
+  if (!est_utf8(octets)) return std::string(octets);
+  std::string latin1;
+  latin1.reserve(octets.size());
+  char32_t c = 0;
+  for (std::size_t i = 0; i < octets.size();) {
+    i += caractere_utf8(octets, i, c);
+    latin1 += c <= 0xFF ? static_cast<char>(c) : '?';
+  }
+  return latin1;
+}
+
+std::string latin1_en_utf8(std::string_view latin1) {
+  std::string utf8;
+  for (const char ch : latin1) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      utf8 += ch;
+    } else {
+      utf8 += static_cast<char>(0xC0 | (c >> 6));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return utf8;
+}
+
+// ---- the program's text format: reading ---------------------------------------
+
+namespace {
+
+constexpr std::size_t LONGUEUR_NOM_LU = LONGUEUR_NOM - 1;
+
+bool chiffre(char c) { return c >= '0' && c <= '9'; }
+bool blanc(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view rogner(std::string_view s) {
+  while (!s.empty() && blanc(s.front())) s.remove_prefix(1);
+  while (!s.empty() && (blanc(s.back()) || s.back() == '\r')) s.remove_suffix(1);
+  return s;
+}
+
+// The square of a two-character numeric name ("09" is square 24), 0 when
+// the name is none; a first character that is no digit (a blank, the point
+// of the move number) stands for "0".
+Case case_nommee(char a, char b) {
+  const char nom[3] = {chiffre(a) ? a : '0', b, 0};
+  for (int k = 1; k <= NB_CASES; ++k)
+    if (std::strcmp(noms_numeriques[k], nom) == 0) return static_cast<Case>(k);
+  return 0;
+}
+
+// Character i of s, a blank outside it.
+char en(std::string_view s, std::size_t i) { return i < s.size() ? s[i] : ' '; }
+bool separateur(char c) { return c == '-' || c == 'x'; }
+
+// A name of the header from i: it ends at `fin`, at the line's end, at the
+// "1." of the moves or, with `double_blanc`, at two blanks (before a
+// result); it is cut to fit the record.
+std::string nom_jusqu_a(std::string_view ligne, std::size_t& i, char fin, bool double_blanc) {
+  const std::size_t debut = i;
+  while (i < ligne.size() && ligne[i] != fin && ligne[i] != '\r' && ligne.substr(i, 2) != "1." &&
+         !(double_blanc && blanc(ligne[i]) && blanc(en(ligne, i + 1))))
+    ++i;
+  return std::string(rogner(ligne.substr(debut, i - debut)).substr(0, LONGUEUR_NOM_LU));
+}
+
+// The moves of a game, from just after its first "1.": after each number,
+// moves written as a name, "-" or "x", a name, more "x" and names for the
+// landing squares of a capture.
+void lire_coups_texte(std::string_view b, std::size_t p, PartieLue& g) {
+  int numero = 1;
+  while (p < b.size()) {
+    std::size_t fin = b.find('.', p);
+    if (fin == std::string_view::npos) fin = b.size();
+    for (std::size_t i = p; i < fin; ++i) {
+      if (!separateur(b[i])) continue;
+      CoupLu c;
+      c.numero = numero;
+      c.depart = case_nommee(i >= 2 ? b[i - 2] : ' ', en(b, i - 1));
+      std::size_t j = i;  // the last separator of the chain
+      while (j + 3 < b.size() && separateur(b[j + 3]) && chiffre(b[j + 2])) {
+        c.escales.push_back(case_nommee(b[j + 1], b[j + 2]));
+        j += 3;
+      }
+      // "11-9 ": a one-digit name.
+      c.arrivee = chiffre(en(b, j + 2)) ? case_nommee(en(b, j + 1), en(b, j + 2)) : case_nommee(' ', en(b, j + 1));
+      if (!c.escales.empty()) c.escales.push_back(c.arrivee);
+      const std::size_t debut = i >= 2 ? i - 2 : 0;
+      c.texte = std::string(rogner(b.substr(debut, std::min(b.size(), j + 3) - debut)));
+      if (g.coups.size() < static_cast<std::size_t>(MAX_COUPS_LUS)) g.coups.push_back(std::move(c));
+      i = j + 2;
+    }
+    // The number of the next moves stands just before the point.
+    std::size_t d = fin;
+    while (d > p && chiffre(b[d - 1])) --d;
+    numero = 0;
+    for (std::size_t k = d; k < fin && numero < 10000; ++k) numero = numero * 10 + (b[k] - '0');
+    p = fin + 1;
+  }
+}
+
+PartieLue lire_partie_texte(std::string_view bloc) {
+  PartieLue g;
+  const std::size_t fin_ligne = std::min(bloc.find('\n'), bloc.size());
+  const std::string_view entete = bloc.substr(0, fin_ligne);
+  std::size_t i = 0;
+  g.nom_blanc = nom_jusqu_a(entete, i, '-', false);
+  if (i < entete.size() && entete[i] == '-') {
+    ++i;
+    g.nom_noir = nom_jusqu_a(entete, i, '\r', true);
+    const std::string_view reste = entete.substr(i);
+    const std::size_t fin_resultat = std::min(reste.find("1."), reste.size());
+    const std::string_view resultat = reste.substr(0, fin_resultat);
+    if (resultat.find("2-0") != std::string_view::npos)
+      g.resultat = BLANCS_GAGNENT;
+    else if (resultat.find("1-1") != std::string_view::npos)
+      g.resultat = PARTIE_NULLE;
+    else if (resultat.find("0-2") != std::string_view::npos)
+      g.resultat = NOIRS_GAGNENT;
+  }
+  const std::size_t premier = bloc.find("1.", i);
+  if (premier != std::string_view::npos) lire_coups_texte(bloc, premier + 2, g);
+  return g;
+}
+
+}  // namespace
+
+std::vector<PartieLue> lire_parties_texte(std::string_view octets) {
+  const std::string texte = texte_en_latin1(octets.substr(0, TAILLE_TEXTE_LU));
+  std::string_view t = texte;
+  t = t.substr(0, t.find('\0'));  // the text ends at a zero byte
+  std::vector<PartieLue> parties;
+  std::size_t p = 0;
+  while (p < t.size()) {
+    // Empty lines part the games; after the first, a game that would start
+    // with two blanks ends the list.
+    while (p < t.size() && (t[p] == '\n' || (t[p] == '\r' && en(t, p + 1) == '\n'))) p += t[p] == '\r' ? 2 : 1;
+    if (p >= t.size() || (!parties.empty() && blanc(t[p]) && blanc(en(t, p + 1)))) break;
+    std::size_t fin = p;
+    for (;;) {
+      const std::size_t nl = t.find('\n', fin);
+      if (nl == std::string_view::npos) {
+        fin = t.size();
+        break;
+      }
+      fin = nl + 1;
+      if (fin >= t.size() || t[fin] == '\n' || (t[fin] == '\r' && en(t, fin + 1) == '\n')) break;
+    }
+    parties.push_back(lire_partie_texte(t.substr(p, fin - p)));
+    p = fin;
+  }
+  return parties;
+}
+
+bool est_pdn(std::string_view octets, std::string_view nom_fichier) {
+  if (nom_fichier.size() >= 4) {
+    std::string extension(nom_fichier.substr(nom_fichier.size() - 4));
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == ".pdn") return true;
+  }
+  if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
+  const std::size_t debut = octets.find_first_not_of(" \t\r\n");
+  return debut != std::string_view::npos && octets[debut] == '[';
+}
+
+std::vector<PartieLue> lire_parties(std::string_view octets, std::string_view nom_fichier) {
+  return est_pdn(octets, nom_fichier) ? lire_parties_pdn(octets) : lire_parties_texte(octets);
+}
+
+std::string ligne_choix_partie(int numero, const PartieLue& p) {
+  char tete[16];
+  std::snprintf(tete, sizeof tete, "%2d:", numero);
+  return std::string(tete) + " " + p.nom_blanc + " - " + p.nom_noir;
+}
+
+// ---- replaying ------------------------------------------------------------------------
+
+namespace {
+
+std::uint32_t masque_prises(const Coup& m) {
+  std::uint32_t prises = 0;
+  for (int k = 1; k <= m.nb_prises; ++k) prises |= bit_case(m.prises[k]);
+  return prises;
+}
+
+// The pieces a written capture path jumps: the occupied squares between each
+// landing square and the next, on the diagonal that joins them (a king that
+// goes on straight may be written with a landing square or without). False
+// when two of them share no diagonal.
+bool prises_du_chemin(Case depart, const std::vector<Case>& chemin, std::uint32_t& prises) {
+  prises = 0;
+  Case a = depart;
+  for (const Case b : chemin) {
+    bool joint = false;
+    for (int d = 0; d < 4 && !joint && b != 0; ++d) {
+      std::uint32_t sautees = 0;
+      Case s = voisins[d][a];
+      for (; s != 0 && s != b; s = voisins[d][s])
+        if (s != depart && damier[s] != VIDE) sautees |= bit_case(s);
+      joint = s == b;
+      if (joint) prises |= sautees;
+    }
+    if (!joint) return false;
+    a = b;
+  }
+  return true;
+}
+
+// The index in list 1 of the legal move the written move names, -1 when
+// none. Written landing squares choose among captures that share origin and
+// destination; when they match none, `souple` falls back on the first move
+// with that origin and destination.
+int trouver_coup(const CoupLu& c, bool souple) {
+  const int n = coups_legaux(trait);
+  int premier = -1;
+  for (int i = 0; i < n && premier < 0; ++i)
+    if (listes_coups[1][i].depart == c.depart && listes_coups[1][i].arrivee == c.arrivee) premier = i;
+  if (premier < 0 || c.escales.empty()) return premier;
+  std::uint32_t prises = 0;
+  if (prises_du_chemin(c.depart, c.escales, prises))
+    for (int i = 0; i < n; ++i) {
+      const Coup& m = listes_coups[1][i];
+      if (m.depart == c.depart && m.arrivee == c.arrivee && m.nb_prises > 0 && masque_prises(m) == prises) return i;
+    }
+  return souple ? premier : -1;
+}
+
+}  // namespace
+
+ArretRejeu rejouer_partie(const PartieLue& p, int numero, bool arreter) {
+  nommer_joueur(nom_joueur_blanc, p.nom_blanc.c_str());
+  nommer_joueur(nom_joueur_noir, p.nom_noir.c_str());
+  if (p.position_posee)
+    placer_position(p.depart);
+  else
+    position_initiale();
+  commencer_partie();
+  ArretRejeu a;
+  const auto arret = [&](ArretRejeu::Raison r, const CoupLu* c, std::string detail) {
+    a = {true, numero, c ? c->numero : 0, c ? c->texte : std::string(), r, std::move(detail)};
+  };
+  if (!p.erreur.empty()) {
+    arret(ArretRejeu::Raison::Partie, nullptr, p.erreur);
+  } else {
+    for (const CoupLu& c : p.coups) {
+      if (partie_pleine()) {
+        if (arreter) arret(ArretRejeu::Raison::PartiePleine, &c, {});
+        break;
+      }
+      const int i = trouver_coup(c, !arreter);
+      if (i >= 0) {
+        jouer_et_enregistrer(i);
+      } else if (arreter) {
+        arret(ArretRejeu::Raison::CoupIllegal, &c, {});
+        break;
+      }
+    }
+  }
+  trait_fin = trait;
+  std::memcpy(damier_sauve, damier, sizeof damier_sauve);
+  resultat_partie = a.arrete ? SANS_RESULTAT : p.resultat;
+  return a;
+}
+
+std::string texte_arret(const ArretRejeu& a, bool francais) {
+  std::string raison;
+  switch (a.raison) {
+    case ArretRejeu::Raison::CoupIllegal:
+      raison = francais ? "coup impossible dans cette position" : "not a legal move in this position";
+      break;
+    case ArretRejeu::Raison::PartiePleine:
+      raison = francais ? "la partie dépasse 254 demi-coups" : "the game goes beyond 254 plies";
+      break;
+    case ArretRejeu::Raison::Partie:
+      raison = a.detail;
+      break;
+  }
+  const std::string partie = std::to_string(a.partie);
+  if (a.coup.empty()) return (francais ? "Partie " : "Game ") + partie + " : " + raison;
+  const std::string coup = std::to_string(a.numero) + " (" + a.coup + ")";
+  return francais ? "Coup " + coup + " de la partie " + partie + " : " + raison
+                  : "Move " + coup + " of game " + partie + ": " + raison;
+}
+
+// ---- writing ---------------------------------------------------------------------
+
+std::vector<std::string> lignes_de_la_partie() {
+  std::vector<std::string> lignes;
+  for (int h = 1; h <= dernier_demi_coup && h < TAILLE_PARTIE; ++h) {
+    const EntreePartie &e = partie[h], &avant = partie[h - 1];
+    const LigneListe l = ligne_liste_coups(h, h, {e.depart, e.arrivee, e.nb_prises > 0},
+                                           {avant.depart, avant.arrivee, avant.nb_prises > 0});
+    if (static_cast<std::size_t>(l.index) >= lignes.size()) lignes.resize(l.index + 1);
+    lignes[l.index] = l.texte;
+  }
+  return lignes;
+}
+
+std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string& nom_noir, int resultat) {
+  std::string s = nom_blanc + "-" + nom_noir;
+  s += resultat == BLANCS_GAGNENT ? "  2-0" : resultat == PARTIE_NULLE ? "  1-1" : resultat == NOIRS_GAGNENT ? "  0-2" : " ";
+  s += "\r\nCorvane109\r\n";
+  const std::vector<std::string> lignes = lignes_de_la_partie();
+  for (std::size_t i = 0; i < lignes.size(); i += 4) {
+    for (std::size_t j = i; j < i + 4 && j < lignes.size(); ++j) s += lignes[j] + "  ";
+    s += "\r\n";
+  }
+  return s;
+}

@@ -1,0 +1,96 @@
+// Games as plain text. The program's own text format: a header line
+// "white-black" with the result, then numbered move pairs in the numeric
+// square names, games parted by an empty line. Portable Draughts Notation is
+// read and written by records/pdn.h into the same parsed game, and either is
+// replayed through the move generator into the game record.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/board.h"
+#include "rules/fen.h"
+
+// ---- constants ------------------------------------------------------------
+
+constexpr std::size_t TAILLE_TEXTE_LU = 64010;  // bytes of a text file read; the rest is ignored
+constexpr int MAX_COUPS_LUS = 250;              // moves kept per game of a text file
+
+// ---- types ----------------------------------------------------------------
+
+// One move as written: origin and destination (0 when a name is not a
+// square) and, when every jump is written, the landing square after each
+// jump, the destination last.
+struct CoupLu {
+  Case depart = 0;
+  Case arrivee = 0;
+  std::vector<Case> escales;
+  int numero = 0;     // the move number it was written under
+  std::string texte;  // as written, for messages
+};
+
+struct PartieLue {
+  std::string nom_blanc, nom_noir;  // camp 0 and camp 1, Latin-1, at most LONGUEUR_NOM - 1 bytes
+  int resultat = 3;                 // as resultat_partie: 0 camp 1 won, 1 draw, 2 camp 0 won, 3 none
+  bool position_posee = false;      // the game starts from `depart`, not the starting position
+  Position depart{};
+  std::vector<CoupLu> coups;
+  std::string erreur;  // what could not be read (a PDN game whose position tag is wrong)
+};
+
+// Why a replay stopped: the move, numbered as written, of game `partie`
+// (counted from 1).
+struct ArretRejeu {
+  enum class Raison { CoupIllegal, PartiePleine, Partie };
+  bool arrete = false;
+  int partie = 0;
+  int numero = 0;      // 0 when no move is at fault
+  std::string coup;    // the move as written
+  Raison raison = Raison::CoupIllegal;
+  std::string detail;  // Partie: what was wrong with the game itself
+};
+
+// ---- functions ------------------------------------------------------------
+
+// Text bytes as Latin-1: a UTF-8 text (its byte-order mark dropped) is
+// converted, a character beyond Latin-1 becoming '?'; any other text is
+// taken as Latin-1 already.
+std::string texte_en_latin1(std::string_view octets);
+std::string latin1_en_utf8(std::string_view latin1);
+
+// The games of a text file in the program's text format (at most
+// TAILLE_TEXTE_LU bytes are looked at).
+std::vector<PartieLue> lire_parties_texte(std::string_view octets);
+
+// The games of a file of either kind: PDN when the name ends in ".pdn" or the
+// text begins with a tag, else the program's text format.
+bool est_pdn(std::string_view octets, std::string_view nom_fichier);
+std::vector<PartieLue> lire_parties(std::string_view octets, std::string_view nom_fichier);
+
+// The pick-list line of game `numero` (from 1): "%2d:" and the two names.
+std::string ligne_choix_partie(int numero, const PartieLue& p);
+
+// Replays a parsed game into the game record: its names, its starting
+// position, then each move matched against the legal moves by origin and
+// destination and, when landing squares are written, by the pieces they
+// jump. A move that matches none is skipped, the same side still to move
+// (written landing squares that match no capture fall back on the first
+// move with that origin and destination); with `arreter` the replay stops
+// there instead and says so. The final position goes to damier_sauve, the
+// result read to resultat_partie when the replay went to the end. `numero`
+// names the game in the message.
+ArretRejeu rejouer_partie(const PartieLue& p, int numero, bool arreter);
+
+// "Move 12 (11-15) of game 3: ..." in French or English.
+std::string texte_arret(const ArretRejeu& a, bool francais);
+
+// The lines of the move list for the whole game record (entries 1 to
+// dernier_demi_coup), with the names of noms_cases.
+std::vector<std::string> lignes_de_la_partie();
+
+// The game record in the program's text format, lines ended by CR LF:
+// the names (Latin-1) and the result, "Corvane109", then the move list four
+// lines at a time, the last line of an odd list included.
+std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string& nom_noir, int resultat);

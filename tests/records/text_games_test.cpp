@@ -1,0 +1,153 @@
+// The program's text format: what it writes, what it reads back, the pick
+// list of a file of several games and the skipping of moves that are not
+// legal; names in Latin-1 and UTF-8.
+#include <gtest/gtest.h>
+
+#include "records/text_games.h"
+#include "rules/notation.h"
+#include "records_support.h"
+#include "support/etat.h"
+
+using TexteParties = Moteur;
+
+namespace {
+
+// The first legal move, `n` times, from the starting position.
+void premiers_coups(int n) {
+  position_initiale();
+  commencer_partie();
+  for (int h = 0; h < n; ++h) {
+    ASSERT_GT(coups_legaux(trait), 0);
+    jouer_et_enregistrer(0);
+  }
+}
+
+std::vector<std::string> lignes(const std::string& texte) {
+  std::vector<std::string> l;
+  for (std::size_t p = 0; p < texte.size();) {
+    const std::size_t fin = texte.find("\r\n", p);
+    l.push_back(texte.substr(p, fin - p));
+    p = fin == std::string::npos ? texte.size() : fin + 2;
+  }
+  return l;
+}
+
+}  // namespace
+
+TEST_F(TexteParties, WritesTheHeaderWithTheResultAndFourMoveLinesPerLine) {
+  position_initiale();
+  commencer_partie();
+  for (auto [o, d] : {std::pair{22, 18}, {9, 14}}) {
+    coups_legaux(trait);
+    int i = 0;
+    while (listes_coups[1][i].depart != o || listes_coups[1][i].arrivee != d) ++i;
+    jouer_et_enregistrer(i);
+  }
+  EXPECT_EQ(ecrire_texte_partie("A", "B", BLANCS_GAGNENT), "A-B  2-0\r\nCorvane109\r\n 1.11-15 24-19  \r\n");
+  EXPECT_EQ(ecrire_texte_partie("A", "B", SANS_RESULTAT).substr(0, 6), "A-B \r\n");
+  EXPECT_EQ(ecrire_texte_partie("A", "B", PARTIE_NULLE).substr(0, 10), "A-B  1-1\r\n");
+  EXPECT_EQ(ecrire_texte_partie("A", "B", NOIRS_GAGNENT).substr(0, 10), "A-B  0-2\r\n");
+
+  // Ten full moves: lines of four, four and two entries.
+  premiers_coups(20);
+  std::vector<std::string> l = lignes(ecrire_texte_partie("A", "B", SANS_RESULTAT));
+  ASSERT_EQ(l.size(), 5u);
+  const std::vector<std::string> liste = lignes_de_la_partie();
+  ASSERT_EQ(liste.size(), 10u);
+  EXPECT_EQ(l[2], liste[0] + "  " + liste[1] + "  " + liste[2] + "  " + liste[3] + "  ");
+  EXPECT_EQ(l[4], liste[8] + "  " + liste[9] + "  ");
+  // An odd number of plies: the line of the last white move is written too.
+  premiers_coups(21);
+  l = lignes(ecrire_texte_partie("A", "B", SANS_RESULTAT));
+  ASSERT_EQ(l.size(), 5u);
+  const std::string dernier = "11." + notation_coup(partie[21].depart, partie[21].arrivee, partie[21].nb_prises > 0);
+  EXPECT_EQ(l[4].substr(l[4].size() - 11), dernier + "   ");
+}
+
+TEST_F(TexteParties, ReadsNumericNamesIntoSquaresAndSkipsWhatIsNotLegal) {
+  std::vector<PartieLue> p = lire_parties_texte("Anne-Bruno\r\n 1.11-15\r\n");
+  ASSERT_EQ(p.size(), 1u);
+  EXPECT_EQ(p[0].nom_blanc, "Anne");
+  EXPECT_EQ(p[0].nom_noir, "Bruno");
+  ASSERT_EQ(p[0].coups.size(), 1u);
+  EXPECT_EQ(p[0].coups[0].depart, 22);
+  EXPECT_EQ(p[0].coups[0].arrivee, 18);
+  EXPECT_FALSE(rejouer_partie(p[0], 1, false).arrete);
+  EXPECT_EQ(nb_demi_coups, 1);
+  EXPECT_EQ(damier[18], PION_BLANC);
+  EXPECT_EQ(damier[22], VIDE);
+  EXPECT_EQ(trait, NOIRS);
+  EXPECT_STREQ(partie[0].nom_blancs, "Anne");
+
+  // The first move is not legal: it is skipped and white still moves; a
+  // blank stands for "0", a name that is no square gives square 0.
+  p = lire_parties_texte("X-Y\r\n1.10-19 11-15 2.24-19 15x24 33-28 3. 9-13\r\n");
+  ASSERT_EQ(p.size(), 1u);
+  ASSERT_EQ(p[0].coups.size(), 6u);
+  EXPECT_EQ(p[0].coups[4].depart, 0);
+  EXPECT_EQ(p[0].coups[5].depart, 24);
+  EXPECT_EQ(p[0].coups[5].numero, 3);
+  rejouer_partie(p[0], 1, false);
+  ASSERT_EQ(dernier_demi_coup, 3);
+  EXPECT_EQ(partie[1].depart, 22);
+  EXPECT_EQ(partie[2].depart, 9);
+  EXPECT_EQ(partie[3].nb_prises, 1);
+  EXPECT_EQ(trait, NOIRS);  // the last two moves were not black's
+  EXPECT_EQ(std::memcmp(damier_sauve + 1, damier + 1, 32), 0);
+}
+
+TEST_F(TexteParties, AFileOfThreeGamesListsThemAndReplaysTheChosenOne) {
+  const std::string texte =
+      "Un-Deux  2-0\r\nCorvane109\r\n 1.11-15 24-19  \r\n\r\n"
+      "Trois-Quatre\r\n 1.11-15 22-18   2.15x22 \r\n\r\n"
+      "Cinq-Six  1-1\r\n 1.12-16 \r\n\r\n"
+      "  \r\n";
+  const std::vector<PartieLue> p = lire_parties_texte(texte);
+  ASSERT_EQ(p.size(), 3u);
+  EXPECT_EQ(ligne_choix_partie(1, p[0]), " 1: Un - Deux");
+  EXPECT_EQ(ligne_choix_partie(2, p[1]), " 2: Trois - Quatre");
+  EXPECT_EQ(ligne_choix_partie(3, p[2]), " 3: Cinq - Six");
+  EXPECT_EQ(p[0].resultat, BLANCS_GAGNENT);
+  EXPECT_EQ(p[2].resultat, PARTIE_NULLE);
+  rejouer_partie(p[1], 2, false);
+  EXPECT_STREQ(nom_joueur_blanc, "Trois");
+  ASSERT_EQ(dernier_demi_coup, 3);
+  EXPECT_EQ(partie[3].nb_prises, 1);
+  EXPECT_EQ(lignes_de_la_partie(), (std::vector<std::string>{" 1.11-15 22-18", " 2.15x22 "}));
+}
+
+TEST_F(TexteParties, WhatItWritesItReadsBackMoveForMove) {
+  std::mt19937 hasard(7);
+  for (int essai = 0; essai < 5; ++essai) {
+    position_initiale();
+    partie_aleatoire(hasard, 120);
+    const auto avant = plis_du_record();
+    const int resultat = resultat_partie;
+    const std::string texte = ecrire_texte_partie("Blanc", "Noir", resultat);
+    const std::vector<PartieLue> p = lire_parties_texte(texte);
+    ASSERT_EQ(p.size(), 1u);
+    rejouer_partie(p[0], 1, true);
+    EXPECT_EQ(plis_du_record(), avant) << texte;
+    EXPECT_EQ(resultat_partie, resultat);
+    EXPECT_EQ(ecrire_texte_partie("Blanc", "Noir", resultat), texte);
+  }
+}
+
+TEST_F(TexteParties, NamesAreLatin1WhetherTheFileIsLatin1OrUtf8) {
+  EXPECT_EQ(texte_en_latin1("\xC3\x89lodie-Ji\xC5\x99\xC3\xAD"), "\xC9lodie-Ji?\xED");
+  EXPECT_EQ(texte_en_latin1("\xEF\xBB\xBFZo\xC3\xAB"), "Zo\xEB");
+  EXPECT_EQ(texte_en_latin1("\xC9lodie"), "\xC9lodie");  // not UTF-8: taken as Latin-1
+  EXPECT_EQ(texte_en_latin1("Zo\xC3"), "Zo?");           // a character cut by the end of what was read
+  EXPECT_EQ(latin1_en_utf8("\xC9t\xE9"), "\xC3\x89t\xC3\xA9");
+  for (const char* texte : {"\xC9lodie-Zo\xEB\r\n 1.11-15\r\n", "\xC3\x89lodie-Zo\xC3\xAB\r\n 1.11-15\r\n"}) {
+    const std::vector<PartieLue> p = lire_parties_texte(texte);
+    ASSERT_EQ(p.size(), 1u);
+    EXPECT_EQ(p[0].nom_blanc, "\xC9lodie");
+    EXPECT_EQ(p[0].nom_noir, "Zo\xEB");
+  }
+  // Names are cut to fit the record.
+  const std::vector<PartieLue> p = lire_parties_texte("Abcdefghijklmnopqrstuvwxyz-B\r\n");
+  ASSERT_EQ(p.size(), 1u);
+  EXPECT_EQ(p[0].nom_blanc, "Abcdefghijklmnopqrs");
+  EXPECT_EQ(p[0].nom_noir, "B");
+}

@@ -1,0 +1,134 @@
+// Games as text in the window, offscreen, over the program's own data: a
+// file of three games opened through the menu with the second one picked
+// by clicks in the pick list, then written back as text and as PDN through
+// the menu.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <sstream>
+
+#include "game/end.h"
+#include "game/game.h"
+#include "support/dossier_programme.h"
+#include "ui/dialogues.h"
+#include "ui/panneau.h"
+#include "ui/tform1.h"
+
+namespace {
+
+// Answers file dialogs with a chosen name and keeps the messages.
+class DialoguesDeTest : public Dialogues {
+ public:
+  QString fichier_a_sauver(QWidget*, const QString&, const QString&, const QString&, const QString&) override {
+    return reponse;
+  }
+  QString fichier_a_ouvrir(QWidget*, const QString&, const QString&) override { return reponse; }
+  void message(QWidget*, const QString& texte, const QString&, Icone, const QString&) override { messages << texte; }
+  QString reponse;
+  QStringList messages;
+};
+
+std::string contenu(const QString& chemin) {
+  std::ifstream f(chemin.toStdString(), std::ios::binary);
+  std::stringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+void ecrire(const QString& chemin, const std::string& texte) {
+  std::ofstream(chemin.toStdString(), std::ios::binary) << texte;
+}
+
+QStringList lignes(const QListWidget* l) {
+  QStringList t;
+  for (int i = 0; i < l->count(); ++i) t << l->item(i)->text();
+  return t;
+}
+
+}  // namespace
+
+class Texte : public QObject {
+  Q_OBJECT
+
+  DialoguesDeTest* dialogues_ = nullptr;
+  QTemporaryDir dossier_;
+  DossierProgramme programme_{CORVANE_BIN_DIR};
+
+  QString chemin(const char* nom) const { return dossier_.filePath(nom); }
+
+ private slots:
+  void initTestCase() {
+    terminer_processus = [](int) {};
+    installer_dialogues(std::unique_ptr<Dialogues>(dialogues_ = new DialoguesDeTest));
+    QVERIFY(dossier_.isValid());
+  }
+
+  void aGameIsPickedFromAFileOfThreeAndWrittenBackAsTextAndPdn() {
+    auto f = programme_.demarrer(0);
+    QVERIFY(f);
+    dialogues_->messages.clear();  // the first run's missing "last32.dam"
+    ecrire(chemin("trois.txt"),
+           "Un-Deux  2-0\r\nCorvane109\r\n 1.11-15 24-19  \r\n\r\n"
+           "\xC9lise-Marc  1-1\r\n 1.11-15 22-18   2.15x22 26x17  \r\n\r\n"
+           "Cinq-Six\r\n 1.12-16 \r\n");
+    dialogues_->reponse = chemin("trois.txt");
+
+    // Cancel first: nothing changes.
+    bool vu = false;
+    QTimer::singleShot(0, f.get(), [&] {
+      vu = f->Panel2->isVisible();
+      QTest::mouseClick(f->ListeCancel, Qt::LeftButton);
+    });
+    f->action("Ouvrirunfichiertexte1")->trigger();
+    QVERIFY(vu);
+    QVERIFY(!f->Panel2->isVisible());
+    QCOMPARE(dernier_demi_coup, 0);
+
+    // Then the second game, picked by clicks on its line and on OK.
+    QStringList liste;
+    QTimer::singleShot(0, f.get(), [&] {
+      liste = lignes(f->ListBox16);
+      QListWidget* l = f->ListBox16;
+      const QRect r = l->visualItemRect(l->item(1));
+      QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, r.center());
+      QTest::mouseClick(f->ListeOK, Qt::LeftButton);
+    });
+    f->action("Ouvrirunfichiertexte1")->trigger();
+    QCOMPARE(liste, QStringList({" 1: Un - Deux", QString::fromUtf8(" 2: Élise - Marc"), " 3: Cinq - Six"}));
+    QVERIFY(!f->Panel2->isVisible());
+    QCOMPARE(f->Nom_blanc->text(), QString::fromUtf8("Élise"));
+    QCOMPARE(f->Nom_noir->text(), "Marc");
+    QCOMPARE(f->B3D->text(), QString::fromUtf8("Élise : "));
+    QCOMPARE(f->N3D->text(), "Marc : ");
+    QCOMPARE(lignes(f->ListBox1), QStringList({" 1.11-15 22-18", " 2.15x22 26x17"}));
+    QCOMPARE(dernier_demi_coup, 4);
+    QCOMPARE(resultat_partie, PARTIE_NULLE);
+    // 22-18, 11-15, 18x11, 7x16: on the board the user sees.
+    for (const auto& [s, p] : {std::pair{22, VIDE}, {18, VIDE}, {11, VIDE}, {7, VIDE}, {16, PION_NOIR}})
+      QCOMPARE(int(damier_sauve[s]), int(p));
+    QCOMPARE(f->Nbpionsblancs->text(), " 11");
+    QCOMPARE(f->Nbpionsnoirs->text(), " 11");
+
+    // Written back through the menu: the text file, then the PDN file.
+    dialogues_->reponse = chemin("ecrite.txt");
+    f->action("Crerunfichiertexte1")->trigger();
+    QCOMPARE(contenu(chemin("ecrite.txt")), std::string("\xC9lise-Marc  1-1\r\nCorvane109\r\n 1.11-15 22-18   2.15x22 26x17  \r\n"));
+    dialogues_->reponse = chemin("ecrite.pdn");
+    f->action("CrerunfichierPDN1")->trigger();
+    const std::string pdn = contenu(chemin("ecrite.pdn"));
+    QVERIFY2(pdn.find("[Black \"\xC3\x89lise\"]\r\n[White \"Marc\"]\r\n[Result \"1-1\"]\r\n[GameType \"23\"]") !=
+                 std::string::npos,
+             pdn.c_str());
+    QVERIFY2(pdn.find("1. 11-15 22-18 2. 15x22 26x17 1-1") != std::string::npos, pdn.c_str());
+    QVERIFY(dialogues_->messages.isEmpty());
+  }
+};
+
+QTEST_MAIN(Texte)
+#include "texte_test.moc"

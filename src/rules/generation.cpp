@@ -1,5 +1,5 @@
-// Move generation: the capture searches of men and kings over damier, the
-// quiet moves, and the list of each ply with its overflow rule.
+// Move generation: the capture searches of men and kings over the board's
+// masks, the quiet moves, and the list of each ply with its overflow rule.
 #include "rules/generation.h"
 
 #include <cstring>
@@ -18,21 +18,14 @@ std::uint8_t chemin_prises[TAILLE_CHEMIN];  // square jumped at each capture ste
 std::uint8_t suite_trouvee[TAILLE_CHEMIN];  // a longer sequence was recorded past this step
 std::uint8_t nb_prises_courant = 0;         // length of the sequence being recorded
 Case origine = 0;
-Piece ennemi_pion = PION_NOIR;
-Piece ennemi_dame = DAME_NOIRE;
 std::uint8_t chemin_escales[TAILLE_CHEMIN];  // landing square after each jump
+// The squares a capturing piece may cross or land on: the empty ones and
+// its own origin, which it has left. Pieces it jumps stay where they are
+// until the move is over, so they are neither free nor to be taken again.
+std::uint32_t cases_libres = 0;
 
-inline bool est_ennemi(Piece p) { return p == ennemi_pion || p == ennemi_dame; }
-
-inline void choisir_ennemis(Camp camp) {
-  if (camp == NOIRS) {
-    ennemi_pion = PION_BLANC;
-    ennemi_dame = DAME_BLANCHE;
-  } else {
-    ennemi_pion = PION_NOIR;
-    ennemi_dame = DAME_NOIRE;
-  }
-}
+// Bit of square k in the masks, nothing for the off-board square 0.
+constexpr std::uint32_t bit_sur(Case k) { return static_cast<std::uint32_t>((std::uint64_t{1} << k) >> 1); }
 
 // Entry `e` is an unfinished stop that the sequence now being recorded
 // continues: same origin, fewer captures, and the same captures so far.
@@ -83,13 +76,16 @@ bool position_deja_listee(const Coup* liste, int n, Case destination, int k) {
   return false;
 }
 
-template <bool ESCALES>
+// A man's sequence is recorded only where it cannot go on, and its landing
+// squares follow from the pieces it takes: no recorded stop of a man is ever
+// continued, so only a king's sequences look for them (SUITES).
+template <bool ESCALES, bool SUITES>
 void ajouter(Case destination) {
   const int p = prof_courante;
   Coup* liste = listes_coups[p];
   int n = nb_coups[p];
   const int k = nb_prises_courant;
-  if (k > 0) {
+  if (SUITES && k > 0) {
     // Drop the stops this sequence continues. They are the newest entries of
     // this origin; the scan stops at the first move of another piece.
     for (int i = n - 1; i >= 0 && liste[i].depart == origine; --i) {
@@ -132,71 +128,109 @@ void ajouter(Case destination) {
   nb_coups[p] = static_cast<std::uint8_t>(n + 1);
 }
 
-// A man jumps an adjacent enemy onto the empty square behind it, forward or
-// backward. Crossing the crowning row it stays a man and goes on.
+// The jumps of a man on each square: the square jumped and the landing
+// square in every direction, as masks (none off the board).
+struct SautsPion {
+  std::uint32_t saute[4], arrivee[4];
+};
+struct TableSauts {
+  SautsPion s[33];
+};
+constexpr TableSauts calculer_sauts() {
+  TableSauts t{};
+  for (int k = 1; k <= NB_CASES; ++k)
+    for (int d = 0; d < 4; ++d) {
+      const Case a = voisins[d][k], b = voisins[d][a];
+      if (a != 0 && b != 0) {
+        t.s[k].saute[d] = bit_sur(a);
+        t.s[k].arrivee[d] = bit_sur(b);
+      }
+    }
+  return t;
+}
+constexpr TableSauts SAUTS = calculer_sauts();
+
+// A man jumps an adjacent enemy onto the free square behind it, forward or
+// backward. Crossing the crowning row it stays a man and goes on. Returns
+// whether it could jump at all; `ennemis` are the enemies not yet taken.
 template <bool ESCALES>
-void prises_pion(Case s, int etape) {
-  for (int d = 0; d < 4; ++d) {
-    const Case a = voisins[d][s];
-    const Piece pa = damier[a];
-    if (!est_ennemi(pa)) continue;
-    const Case b = voisins[d][a];
-    if (damier[b] != VIDE) continue;
-    damier[a] = PIECE_PRISE;
-    damier[s] = VIDE;
+bool prises_pion(Case s, int etape, std::uint32_t ennemis) {
+  const SautsPion& j = SAUTS.s[s];
+  unsigned directions = 0;
+  for (int d = 0; d < 4; ++d)
+    directions |= static_cast<unsigned>((ennemis & j.saute[d]) != 0 && (cases_libres & j.arrivee[d]) != 0) << d;
+  for (unsigned r = directions; r != 0; r &= r - 1) {
+    const int d = __builtin_ctz(r);
+    const Case a = voisins[d][s], b = voisins[d][a];
     chemin_prises[etape] = a;
-    chemin_prises[etape + 1] = 0;
-    chemin_prises[etape + 2] = 0;
     if constexpr (ESCALES) chemin_escales[etape] = b;
-    prises_pion<ESCALES>(b, etape + 1);
-    damier[a] = pa;
-    if (chemin_prises[etape + 1] == 0) {  // nothing more from b: the sequence ends
+    if (!prises_pion<ESCALES>(b, etape + 1, ennemis & ~j.saute[d])) {  // the sequence ends on b
       nb_prises_courant = static_cast<std::uint8_t>(etape);
-      ajouter<ESCALES>(b);
+      ajouter<ESCALES, false>(b);
     }
   }
+  return directions != 0;
 }
 
-// A king flies along a line, jumps one enemy and lands on any empty square
+// The squares a king on s looks along in direction d, nearest first and
+// up to the edge, as a mask.
+constexpr std::uint32_t rayon(int d, int s) {
+  std::uint32_t m = 0;
+  for (int k = voisins[d][s]; k != 0; k = voisins[d][k]) m |= 1u << (k - 1);
+  return m;
+}
+struct Rayons {
+  std::uint32_t m[4][33];
+};
+constexpr Rayons calculer_rayons() {
+  Rayons r{};
+  for (int d = 0; d < 4; ++d)
+    for (int s = 1; s <= NB_CASES; ++s) r.m[d][s] = rayon(d, s);
+  return r;
+}
+constexpr Rayons RAYONS = calculer_rayons();
+
+// The nearest square of a mask along direction d from the squares of the
+// ray it was cut from, or 0: upward directions count down the squares.
+inline Case plus_proche(int d, std::uint32_t m) {
+  if (m == 0) return 0;
+  return static_cast<Case>(d < BAS_GAUCHE ? 32 - __builtin_clz(m) : __builtin_ctz(m) + 1);
+}
+
+// A king flies along a line, jumps one enemy and lands on any free square
 // beyond it; where some landing square lets the capture go on, it must land
 // on such a square. It never turns straight back along its arrival line.
 template <bool ESCALES>
-bool prises_dame(Case s, int entree, int etape) {
+bool prises_dame(Case s, int entree, int etape, std::uint32_t ennemis) {
   bool trouve = false;
   for (int d = 0; d < 4; ++d) {
     if (d == 3 - entree) continue;
-    damier[s] = VIDE;
-    Case n = voisins[d][s];
+    Case n;
     if (d == entree) {
       // Straight on along the arrival line only the adjacent piece can be
       // taken: farther ones are reached from a farther landing square.
-      if (damier[n] == VIDE) continue;
+      n = voisins[d][s];
+      if (cases_libres & bit_sur(n)) continue;
     } else {
-      while (damier[n] == VIDE) n = voisins[d][n];
+      n = plus_proche(d, RAYONS.m[d][s] & ~cases_libres);
     }
-    const Piece pn = damier[n];
-    if (!est_ennemi(pn)) continue;
+    if (!(ennemis & bit_sur(n))) continue;
     const Case b = voisins[d][n];
-    if (damier[b] != VIDE) continue;
-    damier[n] = PIECE_PRISE;
+    if (!(cases_libres & bit_sur(b))) continue;
     chemin_prises[etape] = n;
-    chemin_prises[etape + 2] = 0;
     suite_trouvee[etape] = 0;
     suite_trouvee[etape + 1] = 0;
     trouve = true;
-    for (Case l = b; damier[l] == VIDE; l = voisins[d][l]) {
-      chemin_prises[etape + 1] = l;
+    for (Case l = b; cases_libres & bit_sur(l); l = voisins[d][l]) {
       if constexpr (ESCALES) chemin_escales[etape] = l;
-      const bool suite = prises_dame<ESCALES>(l, d, etape + 1);
+      const bool suite = prises_dame<ESCALES>(l, d, etape + 1, ennemis & ~bit_sur(n));
       if (!suite && suite_trouvee[etape + 1] == 0) {
         nb_prises_courant = static_cast<std::uint8_t>(etape);
-        ajouter<ESCALES>(l);
+        ajouter<ESCALES, true>(l);
         std::memset(suite_trouvee, 1, etape + 1);
       }
-      damier[l] = VIDE;
       nb_prises_courant = static_cast<std::uint8_t>(etape);
     }
-    damier[n] = pn;
   }
   return trouve;
 }
@@ -243,24 +277,6 @@ inline std::uint32_t pions_preneurs(const Masques& m) {
   for (int d = 0; d < 4; ++d) r |= pas(3 - d, pas(3 - d, m.vides) & m.ennemis);
   return r & m.pions;
 }
-
-// The squares a king on s looks along in direction d, nearest first and
-// up to the edge, as a mask.
-constexpr std::uint32_t rayon(int d, int s) {
-  std::uint32_t m = 0;
-  for (int k = voisins[d][s]; k != 0; k = voisins[d][k]) m |= 1u << (k - 1);
-  return m;
-}
-struct Rayons {
-  std::uint32_t m[4][33];
-};
-constexpr Rayons calculer_rayons() {
-  Rayons r{};
-  for (int d = 0; d < 4; ++d)
-    for (int s = 1; s <= NB_CASES; ++s) r.m[d][s] = rayon(d, s);
-  return r;
-}
-constexpr Rayons RAYONS = calculer_rayons();
 
 // Kings of the mask that see, along some line, an enemy with an empty
 // square behind it: only they may capture (pieces between are not looked at).
@@ -310,31 +326,41 @@ void effacer_brouillon_prises() {
 
 namespace {
 
+// The capture search of the piece on s, a king or not, against `ennemis`.
+template <bool ESCALES>
+void prises_depuis(Case s, bool dame, std::uint32_t ennemis, std::uint32_t vides) {
+  origine = s;
+  nb_prises_courant = 0;
+  cases_libres = vides | bit_case(s);
+  if (dame)
+    prises_dame<ESCALES>(s, ENTREE_LIBRE, 1, ennemis);
+  else
+    prises_pion<ESCALES>(s, 1, ennemis);
+}
+
 // The capture pass of lister_coups: every capture of `camp` into list
 // prof_courante, in scan order (ordre_cases): each side from its own back
 // row forward. Pieces that cannot jump at all are passed over.
 int lister_prises(Camp camp, const Masques& masques) {
   const int p = prof_courante;
   nb_coups[p] = 0;
-  nb_prises_courant = 0;
-  chemin_prises[1] = 0;
   liste_debordee = false;
-  choisir_ennemis(camp);
   const bool noir = camp == NOIRS;
   for (std::uint32_t m = pions_preneurs(masques) | dames_preneuses(masques); m != 0;) {
     const Case s = extraire_suivante(m, noir);
-    const Piece c = damier[s];
-    origine = s;
-    if (masques.pions & bit_case(s)) {
-      prises_pion<false>(s, 1);
-    } else {
-      chemin_prises[1] = 0;
-      nb_prises_courant = 0;
-      prises_dame<false>(s, ENTREE_LIBRE, 1);
-    }
-    damier[s] = c;
+    prises_depuis<false>(s, (masques.dames & bit_case(s)) != 0, masques.ennemis, masques.vides);
   }
   return nb_coups[p];
+}
+
+// The free squares of the ray of a king on s in direction d, up to the
+// first piece: below it for downward directions, above it for upward ones.
+inline std::uint32_t rayon_libre(int d, Case s, std::uint32_t vides) {
+  const std::uint32_t r = RAYONS.m[d][s], pris = r & ~vides;
+  if (pris == 0) return r;
+  if (d >= BAS_GAUCHE) return r & ((pris & (0u - pris)) - 1);
+  const std::uint32_t haut = 1u << (31 - __builtin_clz(pris));
+  return r & ~(haut | (haut - 1));
 }
 
 }  // namespace
@@ -369,7 +395,7 @@ std::uint8_t lister_coups(Camp camp) {
     m.arrivee = arrivee;
     m.nb_prises = 0;
     m.note = 0;
-    n += damier[arrivee] == VIDE;
+    n += (masques.vides & bit_sur(arrivee)) != 0;
   };
   for (std::uint32_t m = masques.pions | masques.dames; m != 0;) {
     const Case s = extraire_suivante(m, noir);
@@ -379,12 +405,17 @@ std::uint8_t lister_coups(Camp camp) {
         pas_pion(s, a);
         pas_pion(s, b);
       } else {
-        if (damier[a] == VIDE) calme(s, a);
-        if (damier[b] == VIDE) calme(s, b);
+        if (masques.vides & bit_sur(a)) calme(s, a);
+        if (masques.vides & bit_sur(b)) calme(s, b);
       }
     } else {
+      // Nearest first: downward rays count up the squares, upward ones down.
       for (int d = 0; d < 4; ++d)
-        for (Case a = voisins[d][s]; damier[a] == VIDE; a = voisins[d][a]) calme(s, a);
+        for (std::uint32_t r = rayon_libre(d, s, masques.vides); r != 0;) {
+          const Case a = d >= BAS_GAUCHE ? static_cast<Case>(__builtin_ctz(r) + 1) : static_cast<Case>(32 - __builtin_clz(r));
+          r &= ~bit_case(a);
+          calme(s, a);
+        }
     }
   }
   nb_coups[p] = static_cast<std::uint8_t>(n);
@@ -401,21 +432,15 @@ std::uint8_t compter_coups(Camp camp) {
               nombre_cases(pas(d0 + 1, masques.pions) & masques.vides);
   for (std::uint32_t m = masques.dames; m != 0; m &= m - 1) {
     const Case s = static_cast<Case>(__builtin_ctz(m) + 1);
-    for (int d = 0; d < 4; ++d)
-      for (Case a = voisins[d][s]; damier[a] == VIDE; a = voisins[d][a]) ++total;
+    for (int d = 0; d < 4; ++d) total += nombre_cases(rayon_libre(d, s, masques.vides));
   }
   return static_cast<std::uint8_t>(total < MAX_COUPS ? total : MAX_COUPS);
 }
 
 void chercher_prises_avec_escales(Case s) {
+  // Read from damier: the game's board, whose masks the caller need not keep.
   const Piece c = damier[s];
-  choisir_ennemis(c >= PION_NOIR ? NOIRS : BLANCS);
-  origine = s;
-  chemin_prises[1] = 0;
-  nb_prises_courant = 0;
-  if (est_dame(c))
-    prises_dame<true>(s, ENTREE_LIBRE, 1);
-  else
-    prises_pion<true>(s, 1);
-  damier[s] = c;
+  const bool noir = c >= PION_NOIR;
+  const std::uint32_t ennemis = noir ? masque_cases(PION_BLANC, DAME_BLANCHE) : masque_cases(PION_NOIR, DAME_NOIRE);
+  prises_depuis<true>(s, est_dame(c), ennemis, masque_cases(VIDE, VIDE));
 }

@@ -1,7 +1,5 @@
 #include "rules/perft.h"
 
-#include <cstring>
-
 #include "rules/generation.h"
 
 namespace {
@@ -40,11 +38,11 @@ ComptePerft compter(Camp camp, int profondeur, int ply) {
     return c;
   }
 
+  // The generator reads the masks only: the moves are made on them alone.
   ComptePerft total{0, 0};
   std::uint64_t sous_arbre[MAX_COUPS];
-  std::uint8_t sauvegarde[33];
-  std::memcpy(sauvegarde, damier, sizeof sauvegarde);
   const std::uint32_t blancs = masque_blancs, noirs = masque_noirs, dames = masque_dames;
+  const Piece pion = camp == NOIRS ? PION_NOIR : PION_BLANC;
   for (int i = 0; i < n; ++i) {
     const int j = prises ? doublon(liste, masques, i) : -1;
     if (j >= 0) {  // same position as move j: same subtree, counted once as unique
@@ -53,13 +51,9 @@ ComptePerft compter(Camp camp, int profondeur, int ply) {
       continue;
     }
     const Coup& m = liste[i];
-    const Piece p = damier[m.depart];
-    damier[m.depart] = VIDE;
-    for (int k = 1; k <= m.nb_prises; ++k) damier[m.prises[k]] = VIDE;
-    damier[m.arrivee] = couronner(p, m.arrivee);
-    masques_apres_coup(m, p, damier[m.arrivee]);
+    const Piece p = static_cast<Piece>(pion + ((dames & bit_case(m.depart)) != 0));
+    masques_apres_coup(m, p, couronner(p, m.arrivee));
     const ComptePerft c = compter(adversaire(camp), profondeur - 1, ply + 1);
-    std::memcpy(damier, sauvegarde, sizeof sauvegarde);
     masque_blancs = blancs;
     masque_noirs = noirs;
     masque_dames = dames;

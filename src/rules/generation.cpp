@@ -128,67 +128,57 @@ void ajouter(Case destination) {
   nb_coups[p] = static_cast<std::uint8_t>(n + 1);
 }
 
-// The jumps of a man on each square: the square jumped and the landing
-// square in every direction, as masks (none off the board).
+// The jumps of a man on each square: in every direction the bit numbers of
+// the square jumped and of the landing square, 32 (a bit no mask has) where
+// the jump would leave the board.
 struct SautsPion {
-  std::uint32_t saute[4], arrivee[4];
+  std::uint8_t saute[4], arrivee[4];
 };
 struct TableSauts {
   SautsPion s[33];
 };
 constexpr TableSauts calculer_sauts() {
   TableSauts t{};
-  for (int k = 1; k <= NB_CASES; ++k)
+  for (int k = 0; k <= NB_CASES; ++k)
     for (int d = 0; d < 4; ++d) {
       const Case a = voisins[d][k], b = voisins[d][a];
-      if (a != 0 && b != 0) {
-        t.s[k].saute[d] = bit_sur(a);
-        t.s[k].arrivee[d] = bit_sur(b);
-      }
+      const bool sur = k != 0 && a != 0 && b != 0;
+      t.s[k].saute[d] = static_cast<std::uint8_t>(sur ? a - 1 : 32);
+      t.s[k].arrivee[d] = static_cast<std::uint8_t>(sur ? b - 1 : 32);
     }
   return t;
 }
 constexpr TableSauts SAUTS = calculer_sauts();
 
-// A man jumps an adjacent enemy onto the free square behind it, forward or
-// backward. Crossing the crowning row it stays a man and goes on. Returns
-// whether it could jump at all; `ennemis` are the enemies not yet taken.
-template <bool ESCALES>
-bool prises_pion(Case s, int etape, std::uint32_t ennemis) {
+// The directions (bit d) in which the man on s can jump.
+inline unsigned directions_saut(Case s, std::uint64_t ennemis) {
   const SautsPion& j = SAUTS.s[s];
-  unsigned directions = 0;
-  for (int d = 0; d < 4; ++d)
-    directions |= static_cast<unsigned>((ennemis & j.saute[d]) != 0 && (cases_libres & j.arrivee[d]) != 0) << d;
+  const std::uint64_t libres = cases_libres;
+  unsigned r = 0;
+  for (int d = 0; d < 4; ++d) r |= static_cast<unsigned>((ennemis >> j.saute[d]) & (libres >> j.arrivee[d]) & 1u) << d;
+  return r;
+}
+
+// A man jumps an adjacent enemy onto the free square behind it, forward or
+// backward, in the `directions` open to it from s. Crossing the crowning row
+// it stays a man and goes on. `ennemis` are the enemies not yet taken.
+template <bool ESCALES>
+void prises_pion(Case s, int etape, std::uint32_t ennemis, unsigned directions) {
   for (unsigned r = directions; r != 0; r &= r - 1) {
     const int d = __builtin_ctz(r);
     const Case a = voisins[d][s], b = voisins[d][a];
     chemin_prises[etape] = a;
     if constexpr (ESCALES) chemin_escales[etape] = b;
-    if (!prises_pion<ESCALES>(b, etape + 1, ennemis & ~j.saute[d])) {  // the sequence ends on b
+    const std::uint32_t restants = ennemis & ~bit_case(a);
+    const unsigned suite = directions_saut(b, restants);
+    if (suite != 0) {
+      prises_pion<ESCALES>(b, etape + 1, restants, suite);
+    } else {  // the sequence ends on b
       nb_prises_courant = static_cast<std::uint8_t>(etape);
       ajouter<ESCALES, false>(b);
     }
   }
-  return directions != 0;
 }
-
-// The squares a king on s looks along in direction d, nearest first and
-// up to the edge, as a mask.
-constexpr std::uint32_t rayon(int d, int s) {
-  std::uint32_t m = 0;
-  for (int k = voisins[d][s]; k != 0; k = voisins[d][k]) m |= 1u << (k - 1);
-  return m;
-}
-struct Rayons {
-  std::uint32_t m[4][33];
-};
-constexpr Rayons calculer_rayons() {
-  Rayons r{};
-  for (int d = 0; d < 4; ++d)
-    for (int s = 1; s <= NB_CASES; ++s) r.m[d][s] = rayon(d, s);
-  return r;
-}
-constexpr Rayons RAYONS = calculer_rayons();
 
 // The nearest square of a mask along direction d from the squares of the
 // ray it was cut from, or 0: upward directions count down the squares.
@@ -246,36 +236,45 @@ inline Masques lire_masques(bool noir) {
           ~(masque_blancs | masque_noirs)};
 }
 
-// One diagonal step of every square of a mask. Rows of squares 1-4, 9-12...
-// (bits 0x0F0F0F0F) and 5-8, 13-16... (0xF0F0F0F0) are shifted by one
-// column against each other, so the shift depends on the row.
-constexpr std::uint32_t RANGS_PAIRS = 0x0F0F0F0Fu;
-constexpr std::uint32_t RANGS_IMPAIRS = 0xF0F0F0F0u;
-constexpr std::uint32_t BORD_A = 0x10101010u;  // squares 5, 13, 21, 29
-constexpr std::uint32_t BORD_H = 0x08080808u;  // squares 4, 12, 20, 28
-constexpr std::uint32_t pas(int d, std::uint32_t m) {
-  switch (d) {
-    case HAUT_GAUCHE: return ((m & RANGS_PAIRS) >> 4) | ((m & RANGS_IMPAIRS & ~BORD_A) >> 5);
-    case HAUT_DROITE: return ((m & RANGS_PAIRS & ~BORD_H) >> 3) | ((m & RANGS_IMPAIRS) >> 4);
-    case BAS_GAUCHE: return ((m & RANGS_PAIRS) << 4) | ((m & RANGS_IMPAIRS & ~BORD_A) << 3);
-    default: return ((m & RANGS_PAIRS & ~BORD_H) << 5) | ((m & RANGS_IMPAIRS) << 4);
-  }
+// Two steps in one direction move every square by the same number: 9 or 7
+// squares up or down, for the squares that stay on the board.
+constexpr int DOUBLE_PAS[4] = {-9, -7, 7, 9};
+constexpr std::uint32_t double_pas_possible(int d) {
+  std::uint32_t m = 0;
+  for (int k = 1; k <= NB_CASES; ++k)
+    if (voisins[d][voisins[d][k]] != 0) m |= 1u << (k - 1);
+  return m;
 }
-constexpr bool pas_conforme_aux_voisins() {
+constexpr std::uint32_t DOUBLE_PAS_POSSIBLE[4] = {double_pas_possible(0), double_pas_possible(1), double_pas_possible(2),
+                                                 double_pas_possible(3)};
+constexpr bool double_pas_conforme() {
   for (int d = 0; d < 4; ++d)
-    for (int k = 1; k <= NB_CASES; ++k) {
-      const std::uint32_t attendu = voisins[d][k] ? 1u << (voisins[d][k] - 1) : 0;
-      if (pas(d, 1u << (k - 1)) != attendu) return false;
-    }
+    for (int k = 1; k <= NB_CASES; ++k)
+      if ((DOUBLE_PAS_POSSIBLE[d] >> (k - 1) & 1) && voisins[d][voisins[d][k]] != k + DOUBLE_PAS[d]) return false;
   return true;
 }
-static_assert(pas_conforme_aux_voisins(), "mask steps disagree with the neighbour table");
+static_assert(double_pas_conforme(), "two steps are not a constant shift");
 
-// Men of the mask that have an enemy next to them with an empty square behind.
-inline std::uint32_t pions_preneurs(const Masques& m) {
-  std::uint32_t r = 0;
-  for (int d = 0; d < 4; ++d) r |= pas(3 - d, pas(3 - d, m.vides) & m.ennemis);
-  return r & m.pions;
+// Bit s of the result is bit s + DOUBLE_PAS[d] of m, for the squares of
+// DOUBLE_PAS_POSSIBLE[d].
+constexpr std::uint32_t double_pas_vers(int d, std::uint32_t m) {
+  const std::uint32_t r = DOUBLE_PAS[d] < 0 ? m << -DOUBLE_PAS[d] : m >> DOUBLE_PAS[d];
+  return r & DOUBLE_PAS_POSSIBLE[d];
+}
+
+// Men of the mask that have an enemy next to them in direction d with an
+// empty square behind it: directions[d].
+struct Preneurs {
+  std::uint32_t directions[4];
+  std::uint32_t tous;
+};
+inline Preneurs pions_preneurs(const Masques& m) {
+  Preneurs p{};
+  for (int d = 0; d < 4; ++d) {
+    p.directions[d] = m.pions & pas(3 - d, m.ennemis) & double_pas_vers(d, m.vides);
+    p.tous |= p.directions[d];
+  }
+  return p;
 }
 
 // Kings of the mask that see, along some line, an enemy with an empty
@@ -292,15 +291,6 @@ inline std::uint32_t dames_preneuses(const Masques& m) {
   }
   return r;
 }
-
-// Number of squares of a mask, without a library call where the processor
-// has no instruction for it.
-constexpr int nombre_cases(std::uint32_t m) {
-  m = m - ((m >> 1) & 0x55555555u);
-  m = (m & 0x33333333u) + ((m >> 2) & 0x33333333u);
-  return static_cast<int>((((m + (m >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
-}
-static_assert(nombre_cases(0) == 0 && nombre_cases(0xFFFFFFFFu) == 32 && nombre_cases(0x80000101u) == 3);
 
 // Next own square in scan order: white from square 32 down, black from 1 up.
 inline Case extraire_suivante(std::uint32_t& m, bool noir) {
@@ -326,16 +316,17 @@ void effacer_brouillon_prises() {
 
 namespace {
 
-// The capture search of the piece on s, a king or not, against `ennemis`.
+// The capture search of the piece on s against `ennemis`: a king, or a man
+// whose first jumps are `directions` (none: the directions are looked up).
 template <bool ESCALES>
-void prises_depuis(Case s, bool dame, std::uint32_t ennemis, std::uint32_t vides) {
+void prises_depuis(Case s, bool dame, std::uint32_t ennemis, std::uint32_t vides, unsigned directions) {
   origine = s;
   nb_prises_courant = 0;
   cases_libres = vides | bit_case(s);
   if (dame)
     prises_dame<ESCALES>(s, ENTREE_LIBRE, 1, ennemis);
   else
-    prises_pion<ESCALES>(s, 1, ennemis);
+    prises_pion<ESCALES>(s, 1, ennemis, directions != 0 ? directions : directions_saut(s, ennemis));
 }
 
 // The capture pass of lister_coups: every capture of `camp` into list
@@ -346,21 +337,15 @@ int lister_prises(Camp camp, const Masques& masques) {
   nb_coups[p] = 0;
   liste_debordee = false;
   const bool noir = camp == NOIRS;
-  for (std::uint32_t m = pions_preneurs(masques) | dames_preneuses(masques); m != 0;) {
+  const Preneurs pions = pions_preneurs(masques);
+  for (std::uint32_t m = pions.tous | dames_preneuses(masques); m != 0;) {
     const Case s = extraire_suivante(m, noir);
-    prises_depuis<false>(s, (masques.dames & bit_case(s)) != 0, masques.ennemis, masques.vides);
+    const int i = s - 1;
+    const unsigned directions = (pions.directions[0] >> i & 1) | (pions.directions[1] >> i & 1) << 1 |
+                                (pions.directions[2] >> i & 1) << 2 | (pions.directions[3] >> i & 1) << 3;
+    prises_depuis<false>(s, (masques.dames & bit_case(s)) != 0, masques.ennemis, masques.vides, directions);
   }
   return nb_coups[p];
-}
-
-// The free squares of the ray of a king on s in direction d, up to the
-// first piece: below it for downward directions, above it for upward ones.
-inline std::uint32_t rayon_libre(int d, Case s, std::uint32_t vides) {
-  const std::uint32_t r = RAYONS.m[d][s], pris = r & ~vides;
-  if (pris == 0) return r;
-  if (d >= BAS_GAUCHE) return r & ((pris & (0u - pris)) - 1);
-  const std::uint32_t haut = 1u << (31 - __builtin_clz(pris));
-  return r & ~(haut | (haut - 1));
 }
 
 }  // namespace
@@ -422,6 +407,10 @@ std::uint8_t lister_coups(Camp camp) {
   return static_cast<std::uint8_t>(n);
 }
 
+std::uint8_t lister_prises_seules(Camp camp) {
+  return static_cast<std::uint8_t>(lister_prises(camp, lire_masques(camp == NOIRS)));
+}
+
 std::uint8_t compter_coups(Camp camp) {
   const Masques masques = lire_masques(camp == NOIRS);
   const int n = lister_prises(camp, masques);
@@ -442,5 +431,5 @@ void chercher_prises_avec_escales(Case s) {
   const Piece c = damier[s];
   const bool noir = c >= PION_NOIR;
   const std::uint32_t ennemis = noir ? masque_cases(PION_BLANC, DAME_BLANCHE) : masque_cases(PION_NOIR, DAME_NOIRE);
-  prises_depuis<true>(s, est_dame(c), ennemis, masque_cases(VIDE, VIDE));
+  prises_depuis<true>(s, est_dame(c), ennemis, masque_cases(VIDE, VIDE), 0);
 }

@@ -19,10 +19,71 @@ int doublon(const Coup* liste, const std::uint32_t* masques, int i) {
   return -1;
 }
 
+ComptePerft compter(Camp camp, int profondeur, int ply);
+
+// Number of quiet moves of the kings of `camp`.
+int calmes_dames(std::uint32_t dames, std::uint32_t vides) {
+  int n = 0;
+  for (std::uint32_t m = dames; m != 0; m &= m - 1)
+    for (int d = 0; d < 4; ++d) n += nombre_cases(rayon_libre(d, static_cast<Case>(__builtin_ctz(m) + 1), vides));
+  return n;
+}
+
+// The quiet moves of `camp`, when it has no capture: each one is made on the
+// masks as it is found and its subtree counted. Perft needs neither a list
+// nor their order: every quiet move reaches a position of its own.
+ComptePerft compter_calmes(Camp camp, int profondeur, int ply) {
+  const bool noir = camp == NOIRS;
+  std::uint32_t& propres = noir ? masque_noirs : masque_blancs;
+  const std::uint32_t avant = propres, dames = masque_dames;
+  const std::uint32_t vides = ~(masque_blancs | masque_noirs), pions = avant & ~dames;
+  const std::uint32_t couronnement = noir ? 0xF0000000u : 0x0000000Fu;
+  ComptePerft total{0, 0};
+  const auto sous_arbre = [&](std::uint32_t depart, std::uint32_t arrivee, std::uint32_t dames_apres) {
+    propres = avant ^ depart ^ arrivee;
+    masque_dames = dames_apres;
+    const ComptePerft c = compter(adversaire(camp), profondeur - 1, ply + 1);
+    total.coups += c.coups;
+    total.uniques += c.uniques;
+  };
+  const int d0 = noir ? BAS_GAUCHE : HAUT_GAUCHE;
+  for (int d = d0; d <= d0 + 1; ++d)
+    for (std::uint32_t m = pas(d, pions) & vides; m != 0; m &= m - 1) {
+      const std::uint32_t arrivee = m & (0u - m);
+      sous_arbre(pas(3 - d, arrivee), arrivee, dames | (arrivee & couronnement));
+    }
+  for (std::uint32_t m = avant & dames; m != 0; m &= m - 1) {
+    const std::uint32_t depart = m & (0u - m);
+    const Case s = static_cast<Case>(__builtin_ctz(m) + 1);
+    for (int d = 0; d < 4; ++d)
+      for (std::uint32_t r = rayon_libre(d, s, vides); r != 0; r &= r - 1) {
+        const std::uint32_t arrivee = r & (0u - r);
+        sous_arbre(depart, arrivee, dames ^ depart ^ arrivee);
+      }
+  }
+  propres = avant;
+  masque_dames = dames;
+  return total;
+}
+
 ComptePerft compter(Camp camp, int profondeur, int ply) {
   prof_courante = static_cast<std::int8_t>(ply);
-  // The last ply only counts: its quiet moves are not written out.
-  const int n = profondeur == 1 ? compter_coups(camp) : lister_coups(camp);
+  // The last ply only counts: its quiet moves are not written out. Above
+  // it the quiet moves are made straight from the masks, unless kings have
+  // so many that the list's length rule decides which are kept.
+  int n;
+  if (profondeur == 1) {
+    n = compter_coups(camp);
+  } else {
+    n = lister_prises_seules(camp);
+    if (n == 0) {
+      const bool noir = camp == NOIRS;
+      const std::uint32_t dames = (noir ? masque_noirs : masque_blancs) & masque_dames;
+      if (dames == 0 || calmes_dames(dames, ~(masque_blancs | masque_noirs)) + 24 < MAX_COUPS)
+        return compter_calmes(camp, profondeur, ply);
+      n = lister_coups(camp);
+    }
+  }
   const Coup* liste = listes_coups[ply];
   // A count without a list has no captures.
   const bool prises = n > 0 && nb_coups[ply] == n && liste[0].nb_prises > 0;

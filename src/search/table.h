@@ -102,6 +102,12 @@ std::uint32_t entrees_pour(std::int16_t taille);
 // from this ply to at least the current horizon; nullptr otherwise.
 const EntreeTable* sonder_table(int ply);
 
+// Starts bringing the slot of key `index` into the cache: the probe of the
+// node about to be searched reads it, and the table is far larger than the cache.
+inline void precharger_table(std::uint32_t index) {
+  if (table_transposition != nullptr) __builtin_prefetch(table_transposition + index % nb_entrees_table);
+}
+
 // Stores a node's result under the replacement rules (nothing with three
 // pieces or fewer, nothing past horizon 254).
 void stocker_table(Score score, int ply, std::uint8_t type, Case depart, Case arrivee);

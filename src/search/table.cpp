@@ -17,6 +17,7 @@ std::int16_t taille_tables = TAILLE_TABLES_DEFAUT;
 std::int8_t decalage_tables = DECALAGE_TABLES_DEFAUT;
 EntreeTable* table_transposition = nullptr;
 std::uint32_t nb_entrees_table = 0;
+std::uint64_t inverse_entrees_table = 0;
 
 namespace {
 
@@ -44,6 +45,7 @@ void allouer_table_transposition() {
   if (bloc == nullptr) echec_allocation(ERREUR_ALLOCATION);
   table_transposition = bloc;
   nb_entrees_table = n;
+  inverse_entrees_table = ~std::uint64_t{0} / n + 1;
 }
 
 inline bool exact(std::uint8_t type) { return type < 3 || type == 51 || type == 52; }
@@ -74,6 +76,7 @@ void liberer_tables() {
   std::free(table_transposition);
   table_transposition = nullptr;
   nb_entrees_table = 0;
+  inverse_entrees_table = 0;
   liberer_table_apprise();
 }
 
@@ -96,7 +99,7 @@ void choisir_taille_tables(int choix) {
 
 const EntreeTable* sonder_table(int ply) {
   if (table_transposition == nullptr) return nullptr;
-  const EntreeTable& e = table_transposition[cle_index % nb_entrees_table];
+  const EntreeTable& e = table_transposition[case_table(cle_index)];
   if (e.type == TYPE_VIDE || e.verif != cle_verif || e.ply_absolu != ply_absolu(ply)) return nullptr;
   if (e.horizon < nb_demi_coups + prof_max) return nullptr;  // searched less deep than now
   return &e;
@@ -104,7 +107,7 @@ const EntreeTable* sonder_table(int ply) {
 
 void stocker_table(Score score, int ply, std::uint8_t type, Case depart, Case arrivee) {
   if (table_transposition == nullptr) return;
-  EntreeTable& e = table_transposition[cle_index % nb_entrees_table];
+  EntreeTable& e = table_transposition[case_table(cle_index)];
   const int h = nb_demi_coups + prof_max;
   const std::uint8_t p = ply_absolu(ply);
   const bool e_decisif = e.type >= TYPE_MAX_DECISIF;

@@ -74,6 +74,7 @@ extern std::int16_t taille_tables;        // menu setting: 1310 slots per unit (
 extern std::int8_t decalage_tables;       // table depth offset: probes while ply - offset < 18 (17)
 extern EntreeTable* table_transposition;  // nb_entrees_table slots, allocated by allouer_tables
 extern std::uint32_t nb_entrees_table;
+extern std::uint64_t inverse_entrees_table;  // 2^64 / nb_entrees_table rounded up, for case_table
 
 // ---- functions ------------------------------------------------------------
 
@@ -102,10 +103,17 @@ std::uint32_t entrees_pour(std::int16_t taille);
 // from this ply to at least the current horizon; nullptr otherwise.
 const EntreeTable* sonder_table(int ply);
 
+// The slot of key `index`: index % nb_entrees_table, by two multiplications
+// instead of a division (exact for every index and size).
+inline std::uint32_t case_table(std::uint32_t index) {
+  const std::uint64_t fraction = inverse_entrees_table * index;
+  return static_cast<std::uint32_t>((static_cast<unsigned __int128>(fraction) * nb_entrees_table) >> 64);
+}
+
 // Starts bringing the slot of key `index` into the cache: the probe of the
 // node about to be searched reads it, and the table is far larger than the cache.
 inline void precharger_table(std::uint32_t index) {
-  if (table_transposition != nullptr) __builtin_prefetch(table_transposition + index % nb_entrees_table);
+  if (table_transposition != nullptr) __builtin_prefetch(table_transposition + case_table(index));
 }
 
 // Stores a node's result under the replacement rules (nothing with three

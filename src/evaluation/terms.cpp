@@ -54,7 +54,10 @@ constexpr std::uint32_t SANS_DOUBLE_PAS[4] = {sans_double_pas(0), sans_double_pa
 // Safety of the men `amis` against the men `ennemis`, from their owner's view
 // (positive is good for it): every rule is a set of men, weighed by its size.
 // The judged men stand off the edges, so their four neighbours are squares.
-int surete_camp(const Orientation& o, std::uint32_t amis, std::uint32_t ennemis, std::uint32_t vides) {
+// One function per side: its directions are then constants.
+template <bool NOIR>
+int surete_camp(std::uint32_t amis, std::uint32_t ennemis, std::uint32_t vides) {
+  constexpr Orientation o = NOIR ? NOIRE : BLANCHE;
   const std::uint32_t m = amis & o.juges;
   if (m == 0) return 0;
   const auto n = [&](std::uint32_t x) { return nombre_cases(m & x); };
@@ -97,7 +100,7 @@ int surete_camp(const Orientation& o, std::uint32_t amis, std::uint32_t ennemis,
 int terme_surete_pions(Camp cote) {
   const std::uint32_t blancs = masque_blancs & ~masque_dames, noirs = masque_noirs & ~masque_dames;
   const std::uint32_t vides = ~(masque_blancs | masque_noirs);
-  int s = surete_camp(BLANCHE, blancs, noirs, vides) - surete_camp(NOIRE, noirs, blancs, vides);
+  int s = surete_camp<false>(blancs, noirs, vides) - surete_camp<true>(noirs, blancs, vides);
   s = borner(s, -60, 60);
   return cote == NOIRS ? -s : s;
 }

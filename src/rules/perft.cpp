@@ -74,6 +74,8 @@ ComptePerft compter(Camp camp, int profondeur, int ply) {
   int n;
   if (profondeur == 1) {
     n = compter_coups(camp);
+    // Quiet moves (counted, not listed) and a lone capture are all unique.
+    if (n <= 1 || nb_coups[ply] != n) return {static_cast<std::uint64_t>(n), static_cast<std::uint64_t>(n)};
   } else {
     n = lister_prises_seules(camp);
     if (n == 0) {

@@ -394,10 +394,10 @@ std::uint8_t lister_coups(Camp camp) {
         if (masques.vides & bit_sur(b)) calme(s, b);
       }
     } else {
-      // Nearest first: downward rays count up the squares, upward ones down.
+      // Each line nearest square first.
       for (int d = 0; d < 4; ++d)
         for (std::uint32_t r = rayon_libre(d, s, masques.vides); r != 0;) {
-          const Case a = d >= BAS_GAUCHE ? static_cast<Case>(__builtin_ctz(r) + 1) : static_cast<Case>(32 - __builtin_clz(r));
+          const Case a = plus_proche(d, r);
           r &= ~bit_case(a);
           calme(s, a);
         }

@@ -19,7 +19,27 @@ int doublon(const Coup* liste, const std::uint32_t* masques, int i) {
   return -1;
 }
 
+// The last ply: only counted, its quiet moves not even written out. Quiet
+// moves and a lone capture are all unique.
+ComptePerft feuilles(Camp camp, int ply) {
+  prof_courante = static_cast<std::int8_t>(ply);
+  const int n = compter_coups(camp);
+  ComptePerft c{static_cast<std::uint64_t>(n), static_cast<std::uint64_t>(n)};
+  if (n <= 1 || nb_coups[ply] != n) return c;
+  const Coup* liste = listes_coups[ply];
+  std::uint32_t masques[MAX_COUPS];
+  for (int i = 0; i < n; ++i) masques[i] = masque_prises(liste[i]);
+  for (int i = 0; i < n; ++i)
+    if (doublon(liste, masques, i) >= 0) --c.uniques;
+  return c;
+}
+
 ComptePerft compter(Camp camp, int profondeur, int ply);
+
+// The subtree of a move just made, `profondeur` plies deep.
+inline ComptePerft compter_sous_arbre(Camp camp, int profondeur, int ply) {
+  return profondeur == 1 ? feuilles(camp, ply) : compter(camp, profondeur, ply);
+}
 
 // Number of quiet moves of the kings of `camp`.
 int calmes_dames(std::uint32_t dames, std::uint32_t vides) {
@@ -39,10 +59,10 @@ ComptePerft compter_calmes(Camp camp, int profondeur, int ply) {
   const std::uint32_t vides = ~(masque_blancs | masque_noirs), pions = avant & ~dames;
   const std::uint32_t couronnement = noir ? 0xF0000000u : 0x0000000Fu;
   ComptePerft total{0, 0};
-  const auto sous_arbre = [&](std::uint32_t depart, std::uint32_t arrivee, std::uint32_t dames_apres) {
+  const auto jouer = [&](std::uint32_t depart, std::uint32_t arrivee, std::uint32_t dames_apres) {
     propres = avant ^ depart ^ arrivee;
     masque_dames = dames_apres;
-    const ComptePerft c = compter(adversaire(camp), profondeur - 1, ply + 1);
+    const ComptePerft c = compter_sous_arbre(adversaire(camp), profondeur - 1, ply + 1);
     total.coups += c.coups;
     total.uniques += c.uniques;
   };
@@ -50,7 +70,7 @@ ComptePerft compter_calmes(Camp camp, int profondeur, int ply) {
   for (int d = d0; d <= d0 + 1; ++d)
     for (std::uint32_t m = pas(d, pions) & vides; m != 0; m &= m - 1) {
       const std::uint32_t arrivee = m & (0u - m);
-      sous_arbre(pas(3 - d, arrivee), arrivee, dames | (arrivee & couronnement));
+      jouer(pas(3 - d, arrivee), arrivee, dames | (arrivee & couronnement));
     }
   for (std::uint32_t m = avant & dames; m != 0; m &= m - 1) {
     const std::uint32_t depart = m & (0u - m);
@@ -58,7 +78,7 @@ ComptePerft compter_calmes(Camp camp, int profondeur, int ply) {
     for (int d = 0; d < 4; ++d)
       for (std::uint32_t r = rayon_libre(d, s, vides); r != 0; r &= r - 1) {
         const std::uint32_t arrivee = r & (0u - r);
-        sous_arbre(depart, arrivee, dames ^ depart ^ arrivee);
+        jouer(depart, arrivee, dames ^ depart ^ arrivee);
       }
   }
   propres = avant;
@@ -67,39 +87,23 @@ ComptePerft compter_calmes(Camp camp, int profondeur, int ply) {
 }
 
 ComptePerft compter(Camp camp, int profondeur, int ply) {
+  if (profondeur == 1) return feuilles(camp, ply);
   prof_courante = static_cast<std::int8_t>(ply);
-  // The last ply only counts: its quiet moves are not written out. Above
-  // it the quiet moves are made straight from the masks, unless kings have
-  // so many that the list's length rule decides which are kept.
-  int n;
-  if (profondeur == 1) {
-    n = compter_coups(camp);
-    // Quiet moves (counted, not listed) and a lone capture are all unique.
-    if (n <= 1 || nb_coups[ply] != n) return {static_cast<std::uint64_t>(n), static_cast<std::uint64_t>(n)};
-  } else {
-    n = lister_prises_seules(camp);
-    if (n == 0) {
-      const bool noir = camp == NOIRS;
-      const std::uint32_t dames = (noir ? masque_noirs : masque_blancs) & masque_dames;
-      if (dames == 0 || calmes_dames(dames, ~(masque_blancs | masque_noirs)) + 24 < MAX_COUPS)
-        return compter_calmes(camp, profondeur, ply);
-      n = lister_coups(camp);
-    }
+  // The quiet moves are made straight from the masks, unless kings have so
+  // many that the list's length rule decides which are kept.
+  int n = lister_prises_seules(camp);
+  if (n == 0) {
+    const bool noir = camp == NOIRS;
+    const std::uint32_t dames = (noir ? masque_noirs : masque_blancs) & masque_dames;
+    if (dames == 0 || calmes_dames(dames, ~(masque_blancs | masque_noirs)) + 24 < MAX_COUPS)
+      return compter_calmes(camp, profondeur, ply);
+    n = lister_coups(camp);
   }
   const Coup* liste = listes_coups[ply];
-  // A count without a list has no captures.
-  const bool prises = n > 0 && nb_coups[ply] == n && liste[0].nb_prises > 0;
+  const bool prises = n > 0 && liste[0].nb_prises > 0;
   std::uint32_t masques[MAX_COUPS];
   if (prises)
     for (int i = 0; i < n; ++i) masques[i] = masque_prises(liste[i]);
-
-  if (profondeur == 1) {
-    ComptePerft c{static_cast<std::uint64_t>(n), static_cast<std::uint64_t>(n)};
-    if (prises)
-      for (int i = 0; i < n; ++i)
-        if (doublon(liste, masques, i) >= 0) --c.uniques;
-    return c;
-  }
 
   // The generator reads the masks only: the moves are made on them alone.
   ComptePerft total{0, 0};
@@ -116,7 +120,7 @@ ComptePerft compter(Camp camp, int profondeur, int ply) {
     const Coup& m = liste[i];
     const Piece p = static_cast<Piece>(pion + ((dames & bit_case(m.depart)) != 0));
     masques_apres_coup(m, p, couronner(p, m.arrivee));
-    const ComptePerft c = compter(adversaire(camp), profondeur - 1, ply + 1);
+    const ComptePerft c = compter_sous_arbre(adversaire(camp), profondeur - 1, ply + 1);
     masque_blancs = blancs;
     masque_noirs = noirs;
     masque_dames = dames;

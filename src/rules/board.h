@@ -20,7 +20,6 @@ constexpr Piece DAME_BLANCHE = 2;
 constexpr Piece PION_NOIR = 3;
 constexpr Piece DAME_NOIRE = 4;
 constexpr Piece HORS_DAMIER = 10;  // only ever in damier[0]
-constexpr Piece PIECE_PRISE = 15;  // a piece already jumped by the capture being built
 
 constexpr Camp BLANCS = 0;
 constexpr Camp NOIRS = 1;

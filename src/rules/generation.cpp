@@ -1,5 +1,5 @@
-// Move generation: the capture searches of men and kings over damier, the
-// quiet moves, and the list of each ply with its overflow rule.
+// Move generation: the capture searches of men and kings over the board's
+// masks, the quiet moves, and the list of each ply with its overflow rule.
 #include "rules/generation.h"
 
 #include <cstring>
@@ -18,21 +18,14 @@ std::uint8_t chemin_prises[TAILLE_CHEMIN];  // square jumped at each capture ste
 std::uint8_t suite_trouvee[TAILLE_CHEMIN];  // a longer sequence was recorded past this step
 std::uint8_t nb_prises_courant = 0;         // length of the sequence being recorded
 Case origine = 0;
-Piece ennemi_pion = PION_NOIR;
-Piece ennemi_dame = DAME_NOIRE;
 std::uint8_t chemin_escales[TAILLE_CHEMIN];  // landing square after each jump
+// The squares a capturing piece may cross or land on: the empty ones and
+// its own origin, which it has left. Pieces it jumps stay where they are
+// until the move is over, so they are neither free nor to be taken again.
+std::uint32_t cases_libres = 0;
 
-inline bool est_ennemi(Piece p) { return p == ennemi_pion || p == ennemi_dame; }
-
-inline void choisir_ennemis(Camp camp) {
-  if (camp == NOIRS) {
-    ennemi_pion = PION_BLANC;
-    ennemi_dame = DAME_BLANCHE;
-  } else {
-    ennemi_pion = PION_NOIR;
-    ennemi_dame = DAME_NOIRE;
-  }
-}
+// Bit of square k in the masks, nothing for the off-board square 0.
+constexpr std::uint32_t bit_sur(Case k) { return static_cast<std::uint32_t>((std::uint64_t{1} << k) >> 1); }
 
 // Entry `e` is an unfinished stop that the sequence now being recorded
 // continues: same origin, fewer captures, and the same captures so far.
@@ -83,13 +76,16 @@ bool position_deja_listee(const Coup* liste, int n, Case destination, int k) {
   return false;
 }
 
-template <bool ESCALES>
+// A man's sequence is recorded only where it cannot go on, and its landing
+// squares follow from the pieces it takes: no recorded stop of a man is ever
+// continued, so only a king's sequences look for them (SUITES).
+template <bool ESCALES, bool SUITES>
 void ajouter(Case destination) {
   const int p = prof_courante;
   Coup* liste = listes_coups[p];
   int n = nb_coups[p];
   const int k = nb_prises_courant;
-  if (k > 0) {
+  if (SUITES && k > 0) {
     // Drop the stops this sequence continues. They are the newest entries of
     // this origin; the scan stops at the first move of another piece.
     for (int i = n - 1; i >= 0 && liste[i].depart == origine; --i) {
@@ -132,71 +128,99 @@ void ajouter(Case destination) {
   nb_coups[p] = static_cast<std::uint8_t>(n + 1);
 }
 
-// A man jumps an adjacent enemy onto the empty square behind it, forward or
-// backward. Crossing the crowning row it stays a man and goes on.
+// The jumps of a man on each square: in every direction the bit numbers of
+// the square jumped and of the landing square, 32 (a bit no mask has) where
+// the jump would leave the board.
+struct SautsPion {
+  std::uint8_t saute[4], arrivee[4];
+};
+struct TableSauts {
+  SautsPion s[33];
+};
+constexpr TableSauts calculer_sauts() {
+  TableSauts t{};
+  for (int k = 0; k <= NB_CASES; ++k)
+    for (int d = 0; d < 4; ++d) {
+      const Case a = voisins[d][k], b = voisins[d][a];
+      const bool sur = k != 0 && a != 0 && b != 0;
+      t.s[k].saute[d] = static_cast<std::uint8_t>(sur ? a - 1 : 32);
+      t.s[k].arrivee[d] = static_cast<std::uint8_t>(sur ? b - 1 : 32);
+    }
+  return t;
+}
+constexpr TableSauts SAUTS = calculer_sauts();
+
+// The directions (bit d) in which the man on s can jump.
+inline unsigned directions_saut(Case s, std::uint64_t ennemis) {
+  const SautsPion& j = SAUTS.s[s];
+  const std::uint64_t libres = cases_libres;
+  unsigned r = 0;
+  for (int d = 0; d < 4; ++d) r |= static_cast<unsigned>((ennemis >> j.saute[d]) & (libres >> j.arrivee[d]) & 1u) << d;
+  return r;
+}
+
+// A man jumps an adjacent enemy onto the free square behind it, forward or
+// backward, in the `directions` open to it from s. Crossing the crowning row
+// it stays a man and goes on. `ennemis` are the enemies not yet taken.
 template <bool ESCALES>
-void prises_pion(Case s, int etape) {
-  for (int d = 0; d < 4; ++d) {
-    const Case a = voisins[d][s];
-    const Piece pa = damier[a];
-    if (!est_ennemi(pa)) continue;
-    const Case b = voisins[d][a];
-    if (damier[b] != VIDE) continue;
-    damier[a] = PIECE_PRISE;
-    damier[s] = VIDE;
+void prises_pion(Case s, int etape, std::uint32_t ennemis, unsigned directions) {
+  for (unsigned r = directions; r != 0; r &= r - 1) {
+    const int d = __builtin_ctz(r);
+    const Case a = voisins[d][s], b = voisins[d][a];
     chemin_prises[etape] = a;
-    chemin_prises[etape + 1] = 0;
-    chemin_prises[etape + 2] = 0;
     if constexpr (ESCALES) chemin_escales[etape] = b;
-    prises_pion<ESCALES>(b, etape + 1);
-    damier[a] = pa;
-    if (chemin_prises[etape + 1] == 0) {  // nothing more from b: the sequence ends
+    const std::uint32_t restants = ennemis & ~bit_case(a);
+    const unsigned suite = directions_saut(b, restants);
+    if (suite != 0) {
+      prises_pion<ESCALES>(b, etape + 1, restants, suite);
+    } else {  // the sequence ends on b
       nb_prises_courant = static_cast<std::uint8_t>(etape);
-      ajouter<ESCALES>(b);
+      ajouter<ESCALES, false>(b);
     }
   }
 }
 
-// A king flies along a line, jumps one enemy and lands on any empty square
+// The nearest square of a mask along direction d from the squares of the
+// ray it was cut from, or 0: upward directions count down the squares.
+inline Case plus_proche(int d, std::uint32_t m) {
+  if (m == 0) return 0;
+  return static_cast<Case>(d < BAS_GAUCHE ? 32 - __builtin_clz(m) : __builtin_ctz(m) + 1);
+}
+
+// A king flies along a line, jumps one enemy and lands on any free square
 // beyond it; where some landing square lets the capture go on, it must land
 // on such a square. It never turns straight back along its arrival line.
 template <bool ESCALES>
-bool prises_dame(Case s, int entree, int etape) {
+bool prises_dame(Case s, int entree, int etape, std::uint32_t ennemis) {
   bool trouve = false;
   for (int d = 0; d < 4; ++d) {
     if (d == 3 - entree) continue;
-    damier[s] = VIDE;
-    Case n = voisins[d][s];
+    Case n;
     if (d == entree) {
       // Straight on along the arrival line only the adjacent piece can be
       // taken: farther ones are reached from a farther landing square.
-      if (damier[n] == VIDE) continue;
+      n = voisins[d][s];
+      if (cases_libres & bit_sur(n)) continue;
     } else {
-      while (damier[n] == VIDE) n = voisins[d][n];
+      n = plus_proche(d, RAYONS.m[d][s] & ~cases_libres);
     }
-    const Piece pn = damier[n];
-    if (!est_ennemi(pn)) continue;
+    if (!(ennemis & bit_sur(n))) continue;
     const Case b = voisins[d][n];
-    if (damier[b] != VIDE) continue;
-    damier[n] = PIECE_PRISE;
+    if (!(cases_libres & bit_sur(b))) continue;
     chemin_prises[etape] = n;
-    chemin_prises[etape + 2] = 0;
     suite_trouvee[etape] = 0;
     suite_trouvee[etape + 1] = 0;
     trouve = true;
-    for (Case l = b; damier[l] == VIDE; l = voisins[d][l]) {
-      chemin_prises[etape + 1] = l;
+    for (Case l = b; cases_libres & bit_sur(l); l = voisins[d][l]) {
       if constexpr (ESCALES) chemin_escales[etape] = l;
-      const bool suite = prises_dame<ESCALES>(l, d, etape + 1);
+      const bool suite = prises_dame<ESCALES>(l, d, etape + 1, ennemis & ~bit_sur(n));
       if (!suite && suite_trouvee[etape + 1] == 0) {
         nb_prises_courant = static_cast<std::uint8_t>(etape);
-        ajouter<ESCALES>(l);
+        ajouter<ESCALES, true>(l);
         std::memset(suite_trouvee, 1, etape + 1);
       }
-      damier[l] = VIDE;
       nb_prises_courant = static_cast<std::uint8_t>(etape);
     }
-    damier[n] = pn;
   }
   return trouve;
 }
@@ -212,55 +236,46 @@ inline Masques lire_masques(bool noir) {
           ~(masque_blancs | masque_noirs)};
 }
 
-// One diagonal step of every square of a mask. Rows of squares 1-4, 9-12...
-// (bits 0x0F0F0F0F) and 5-8, 13-16... (0xF0F0F0F0) are shifted by one
-// column against each other, so the shift depends on the row.
-constexpr std::uint32_t RANGS_PAIRS = 0x0F0F0F0Fu;
-constexpr std::uint32_t RANGS_IMPAIRS = 0xF0F0F0F0u;
-constexpr std::uint32_t BORD_A = 0x10101010u;  // squares 5, 13, 21, 29
-constexpr std::uint32_t BORD_H = 0x08080808u;  // squares 4, 12, 20, 28
-constexpr std::uint32_t pas(int d, std::uint32_t m) {
-  switch (d) {
-    case HAUT_GAUCHE: return ((m & RANGS_PAIRS) >> 4) | ((m & RANGS_IMPAIRS & ~BORD_A) >> 5);
-    case HAUT_DROITE: return ((m & RANGS_PAIRS & ~BORD_H) >> 3) | ((m & RANGS_IMPAIRS) >> 4);
-    case BAS_GAUCHE: return ((m & RANGS_PAIRS) << 4) | ((m & RANGS_IMPAIRS & ~BORD_A) << 3);
-    default: return ((m & RANGS_PAIRS & ~BORD_H) << 5) | ((m & RANGS_IMPAIRS) << 4);
-  }
-}
-constexpr bool pas_conforme_aux_voisins() {
-  for (int d = 0; d < 4; ++d)
-    for (int k = 1; k <= NB_CASES; ++k) {
-      const std::uint32_t attendu = voisins[d][k] ? 1u << (voisins[d][k] - 1) : 0;
-      if (pas(d, 1u << (k - 1)) != attendu) return false;
-    }
-  return true;
-}
-static_assert(pas_conforme_aux_voisins(), "mask steps disagree with the neighbour table");
-
-// Men of the mask that have an enemy next to them with an empty square behind.
-inline std::uint32_t pions_preneurs(const Masques& m) {
-  std::uint32_t r = 0;
-  for (int d = 0; d < 4; ++d) r |= pas(3 - d, pas(3 - d, m.vides) & m.ennemis);
-  return r & m.pions;
-}
-
-// The squares a king on s looks along in direction d, nearest first and
-// up to the edge, as a mask.
-constexpr std::uint32_t rayon(int d, int s) {
+// Two steps in one direction move every square by the same number: 9 or 7
+// squares up or down, for the squares that stay on the board.
+constexpr int DOUBLE_PAS[4] = {-9, -7, 7, 9};
+constexpr std::uint32_t double_pas_possible(int d) {
   std::uint32_t m = 0;
-  for (int k = voisins[d][s]; k != 0; k = voisins[d][k]) m |= 1u << (k - 1);
+  for (int k = 1; k <= NB_CASES; ++k)
+    if (voisins[d][voisins[d][k]] != 0) m |= 1u << (k - 1);
   return m;
 }
-struct Rayons {
-  std::uint32_t m[4][33];
-};
-constexpr Rayons calculer_rayons() {
-  Rayons r{};
+constexpr std::uint32_t DOUBLE_PAS_POSSIBLE[4] = {double_pas_possible(0), double_pas_possible(1), double_pas_possible(2),
+                                                 double_pas_possible(3)};
+constexpr bool double_pas_conforme() {
   for (int d = 0; d < 4; ++d)
-    for (int s = 1; s <= NB_CASES; ++s) r.m[d][s] = rayon(d, s);
-  return r;
+    for (int k = 1; k <= NB_CASES; ++k)
+      if ((DOUBLE_PAS_POSSIBLE[d] >> (k - 1) & 1) && voisins[d][voisins[d][k]] != k + DOUBLE_PAS[d]) return false;
+  return true;
 }
-constexpr Rayons RAYONS = calculer_rayons();
+static_assert(double_pas_conforme(), "two steps are not a constant shift");
+
+// Bit s of the result is bit s + DOUBLE_PAS[d] of m, for the squares of
+// DOUBLE_PAS_POSSIBLE[d].
+constexpr std::uint32_t double_pas_vers(int d, std::uint32_t m) {
+  const std::uint32_t r = DOUBLE_PAS[d] < 0 ? m << -DOUBLE_PAS[d] : m >> DOUBLE_PAS[d];
+  return r & DOUBLE_PAS_POSSIBLE[d];
+}
+
+// Men of the mask that have an enemy next to them in direction d with an
+// empty square behind it: directions[d].
+struct Preneurs {
+  std::uint32_t directions[4];
+  std::uint32_t tous;
+};
+inline Preneurs pions_preneurs(const Masques& m) {
+  Preneurs p{};
+  for (int d = 0; d < 4; ++d) {
+    p.directions[d] = m.pions & pas(3 - d, m.ennemis) & double_pas_vers(d, m.vides);
+    p.tous |= p.directions[d];
+  }
+  return p;
+}
 
 // Kings of the mask that see, along some line, an enemy with an empty
 // square behind it: only they may capture (pieces between are not looked at).
@@ -276,15 +291,6 @@ inline std::uint32_t dames_preneuses(const Masques& m) {
   }
   return r;
 }
-
-// Number of squares of a mask, without a library call where the processor
-// has no instruction for it.
-constexpr int nombre_cases(std::uint32_t m) {
-  m = m - ((m >> 1) & 0x55555555u);
-  m = (m & 0x33333333u) + ((m >> 2) & 0x33333333u);
-  return static_cast<int>((((m + (m >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
-}
-static_assert(nombre_cases(0) == 0 && nombre_cases(0xFFFFFFFFu) == 32 && nombre_cases(0x80000101u) == 3);
 
 // Next own square in scan order: white from square 32 down, black from 1 up.
 inline Case extraire_suivante(std::uint32_t& m, bool noir) {
@@ -310,29 +316,34 @@ void effacer_brouillon_prises() {
 
 namespace {
 
+// The capture search of the piece on s against `ennemis`: a king, or a man
+// whose first jumps are `directions` (none: the directions are looked up).
+template <bool ESCALES>
+void prises_depuis(Case s, bool dame, std::uint32_t ennemis, std::uint32_t vides, unsigned directions) {
+  origine = s;
+  nb_prises_courant = 0;
+  cases_libres = vides | bit_case(s);
+  if (dame)
+    prises_dame<ESCALES>(s, ENTREE_LIBRE, 1, ennemis);
+  else
+    prises_pion<ESCALES>(s, 1, ennemis, directions != 0 ? directions : directions_saut(s, ennemis));
+}
+
 // The capture pass of lister_coups: every capture of `camp` into list
 // prof_courante, in scan order (ordre_cases): each side from its own back
 // row forward. Pieces that cannot jump at all are passed over.
 int lister_prises(Camp camp, const Masques& masques) {
   const int p = prof_courante;
   nb_coups[p] = 0;
-  nb_prises_courant = 0;
-  chemin_prises[1] = 0;
   liste_debordee = false;
-  choisir_ennemis(camp);
   const bool noir = camp == NOIRS;
-  for (std::uint32_t m = pions_preneurs(masques) | dames_preneuses(masques); m != 0;) {
+  const Preneurs pions = pions_preneurs(masques);
+  for (std::uint32_t m = pions.tous | dames_preneuses(masques); m != 0;) {
     const Case s = extraire_suivante(m, noir);
-    const Piece c = damier[s];
-    origine = s;
-    if (masques.pions & bit_case(s)) {
-      prises_pion<false>(s, 1);
-    } else {
-      chemin_prises[1] = 0;
-      nb_prises_courant = 0;
-      prises_dame<false>(s, ENTREE_LIBRE, 1);
-    }
-    damier[s] = c;
+    const int i = s - 1;
+    const unsigned directions = (pions.directions[0] >> i & 1) | (pions.directions[1] >> i & 1) << 1 |
+                                (pions.directions[2] >> i & 1) << 2 | (pions.directions[3] >> i & 1) << 3;
+    prises_depuis<false>(s, (masques.dames & bit_case(s)) != 0, masques.ennemis, masques.vides, directions);
   }
   return nb_coups[p];
 }
@@ -369,7 +380,7 @@ std::uint8_t lister_coups(Camp camp) {
     m.arrivee = arrivee;
     m.nb_prises = 0;
     m.note = 0;
-    n += damier[arrivee] == VIDE;
+    n += (masques.vides & bit_sur(arrivee)) != 0;
   };
   for (std::uint32_t m = masques.pions | masques.dames; m != 0;) {
     const Case s = extraire_suivante(m, noir);
@@ -379,16 +390,25 @@ std::uint8_t lister_coups(Camp camp) {
         pas_pion(s, a);
         pas_pion(s, b);
       } else {
-        if (damier[a] == VIDE) calme(s, a);
-        if (damier[b] == VIDE) calme(s, b);
+        if (masques.vides & bit_sur(a)) calme(s, a);
+        if (masques.vides & bit_sur(b)) calme(s, b);
       }
     } else {
+      // Each line nearest square first.
       for (int d = 0; d < 4; ++d)
-        for (Case a = voisins[d][s]; damier[a] == VIDE; a = voisins[d][a]) calme(s, a);
+        for (std::uint32_t r = rayon_libre(d, s, masques.vides); r != 0;) {
+          const Case a = plus_proche(d, r);
+          r &= ~bit_case(a);
+          calme(s, a);
+        }
     }
   }
   nb_coups[p] = static_cast<std::uint8_t>(n);
   return static_cast<std::uint8_t>(n);
+}
+
+std::uint8_t lister_prises_seules(Camp camp) {
+  return static_cast<std::uint8_t>(lister_prises(camp, lire_masques(camp == NOIRS)));
 }
 
 std::uint8_t compter_coups(Camp camp) {
@@ -401,21 +421,15 @@ std::uint8_t compter_coups(Camp camp) {
               nombre_cases(pas(d0 + 1, masques.pions) & masques.vides);
   for (std::uint32_t m = masques.dames; m != 0; m &= m - 1) {
     const Case s = static_cast<Case>(__builtin_ctz(m) + 1);
-    for (int d = 0; d < 4; ++d)
-      for (Case a = voisins[d][s]; damier[a] == VIDE; a = voisins[d][a]) ++total;
+    for (int d = 0; d < 4; ++d) total += nombre_cases(rayon_libre(d, s, masques.vides));
   }
   return static_cast<std::uint8_t>(total < MAX_COUPS ? total : MAX_COUPS);
 }
 
 void chercher_prises_avec_escales(Case s) {
+  // Read from damier: the game's board, whose masks the caller need not keep.
   const Piece c = damier[s];
-  choisir_ennemis(c >= PION_NOIR ? NOIRS : BLANCS);
-  origine = s;
-  chemin_prises[1] = 0;
-  nb_prises_courant = 0;
-  if (est_dame(c))
-    prises_dame<true>(s, ENTREE_LIBRE, 1);
-  else
-    prises_pion<true>(s, 1);
-  damier[s] = c;
+  const bool noir = c >= PION_NOIR;
+  const std::uint32_t ennemis = noir ? masque_cases(PION_BLANC, DAME_BLANCHE) : masque_cases(PION_NOIR, DAME_NOIRE);
+  prises_depuis<true>(s, est_dame(c), ennemis, masque_cases(VIDE, VIDE), 0);
 }

@@ -93,6 +93,7 @@ void faire_coup(int index) {
     const int valeur = est_dame(q) ? BILAN_DAME : BILAN_PION;
     bilan_materiel += (est_blanc(q) != racine_blanche) ? valeur : -valeur;
   }
+  precharger_table(cle_index);
   const bool premiere_dame = nb_pieces[couronne] == 0;
   appliquer_coup(m);
 

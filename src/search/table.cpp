@@ -19,6 +19,7 @@ std::int8_t decalage_tables = DECALAGE_TABLES_DEFAUT;
 EntreeTable* table_transposition = nullptr;
 std::uint32_t nb_entrees_table = 0;
 std::size_t limite_octets_table = SIZE_MAX;
+std::uint64_t inverse_entrees_table = 0;
 
 namespace {
 
@@ -45,12 +46,18 @@ EntreeTable* nouveau_bloc(std::int16_t t) {
   return static_cast<EntreeTable*>(std::malloc(octets));
 }
 
+// The number of slots and its inverse, which case_table multiplies by.
+void fixer_nb_entrees(std::uint32_t n) {
+  nb_entrees_table = n;
+  inverse_entrees_table = ~std::uint64_t{0} / n + 1;
+}
+
 void allouer_table_transposition() {
   const std::int16_t t = taille_effective();
   EntreeTable* bloc = nouveau_bloc(t);
   if (bloc == nullptr) echec_allocation(ERREUR_ALLOCATION);
   table_transposition = bloc;
-  nb_entrees_table = entrees_pour(t);
+  fixer_nb_entrees(entrees_pour(t));
 }
 
 inline bool exact(std::uint8_t type) { return type < 3 || type == 51 || type == 52; }
@@ -81,6 +88,7 @@ void liberer_tables() {
   std::free(table_transposition);
   table_transposition = nullptr;
   nb_entrees_table = 0;
+  inverse_entrees_table = 0;
   liberer_table_apprise();
 }
 
@@ -92,7 +100,7 @@ bool redimensionner_tables() {
   if (bloc == nullptr) return false;
   std::free(table_transposition);
   table_transposition = bloc;
-  nb_entrees_table = entrees_pour(t);
+  fixer_nb_entrees(entrees_pour(t));
   vider_tables();
   // New index words spread the positions over the new number of slots.
   for (int c = PION_BLANC; c <= DAME_NOIRE; ++c)
@@ -114,7 +122,7 @@ bool choisir_taille_tables(int choix) {
 
 const EntreeTable* sonder_table(int ply) {
   if (table_transposition == nullptr) return nullptr;
-  const EntreeTable& e = table_transposition[cle_index % nb_entrees_table];
+  const EntreeTable& e = table_transposition[case_table(cle_index)];
   if (e.type == TYPE_VIDE || e.verif != cle_verif || e.ply_absolu != ply_absolu(ply)) return nullptr;
   if (e.horizon < nb_demi_coups + prof_max) return nullptr;  // searched less deep than now
   return &e;
@@ -122,7 +130,7 @@ const EntreeTable* sonder_table(int ply) {
 
 void stocker_table(Score score, int ply, std::uint8_t type, Case depart, Case arrivee) {
   if (table_transposition == nullptr) return;
-  EntreeTable& e = table_transposition[cle_index % nb_entrees_table];
+  EntreeTable& e = table_transposition[case_table(cle_index)];
   const int h = nb_demi_coups + prof_max;
   const std::uint8_t p = ply_absolu(ply);
   const bool e_decisif = e.type >= TYPE_MAX_DECISIF;

@@ -76,6 +76,7 @@ extern std::int8_t decalage_tables;       // table depth offset: probes while pl
 extern EntreeTable* table_transposition;  // nb_entrees_table slots, allocated by allouer_tables
 extern std::uint32_t nb_entrees_table;
 extern std::size_t limite_octets_table;   // larger blocks are refused as if memory had run out (tests lower it)
+extern std::uint64_t inverse_entrees_table;  // 2^64 / nb_entrees_table rounded up, for case_table
 
 // ---- functions ------------------------------------------------------------
 
@@ -105,6 +106,19 @@ std::uint32_t entrees_pour(std::int16_t taille);
 // The slot's entry for the current keys if it holds this position, searched
 // from this ply to at least the current horizon; nullptr otherwise.
 const EntreeTable* sonder_table(int ply);
+
+// The slot of key `index`: index % nb_entrees_table, by two multiplications
+// instead of a division (exact for every index and size).
+inline std::uint32_t case_table(std::uint32_t index) {
+  const std::uint64_t fraction = inverse_entrees_table * index;
+  return static_cast<std::uint32_t>((static_cast<unsigned __int128>(fraction) * nb_entrees_table) >> 64);
+}
+
+// Starts bringing the slot of key `index` into the cache: the probe of the
+// node about to be searched reads it, and the table is far larger than the cache.
+inline void precharger_table(std::uint32_t index) {
+  if (table_transposition != nullptr) __builtin_prefetch(table_transposition + case_table(index));
+}
 
 // Stores a node's result under the replacement rules (nothing with three
 // pieces or fewer, nothing past horizon 254).

@@ -215,6 +215,20 @@ TEST_F(Table, AResizeWithoutTheMemoryKeepsTheTableItsSettingsAndItsWords) {
   EXPECT_NE(sonder_table(6), nullptr);
 }
 
+// The slot of a key is its remainder by the number of slots, for every size
+// of the menu and keys up to the largest.
+TEST_F(Table, TheSlotOfAKeyIsItsRemainderByTheNumberOfSlots) {
+  for (int choix = 0; choix < 8; ++choix) {
+    choisir_taille_tables(choix);
+    std::uint32_t cle = 0x9E3779B9u;
+    for (std::uint32_t i = 0; i < 20000; ++i) {
+      cle = cle * 1664525u + 1013904223u;
+      for (std::uint32_t k : {cle, i, ~i})
+        ASSERT_EQ(case_table(k), k % nb_entrees_table) << "size " << nb_entrees_table << ", key " << k;
+    }
+  }
+}
+
 #if !defined(__SANITIZE_ADDRESS__)
 void allouer_sans_memoire() {
   dup2(2, 1);  // the message goes to standard output

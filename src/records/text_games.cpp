@@ -1,5 +1,7 @@
 #include "records/text_games.h"
 
+#include "records/game_file.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -7,6 +9,7 @@
 
 #include "game/end.h"
 #include "game/game.h"
+#include "records/game_file.h"
 #include "records/pdn.h"
 #include "rules/moves.h"
 #include "rules/notation.h"
@@ -345,17 +348,7 @@ std::string texte_arret(const ArretRejeu& a, bool francais) {
 
 // ---- writing ---------------------------------------------------------------------
 
-std::vector<std::string> lignes_de_la_partie() {
-  std::vector<std::string> lignes;
-  for (int h = 1; h <= dernier_demi_coup && h < TAILLE_PARTIE; ++h) {
-    const EntreePartie &e = partie[h], &avant = partie[h - 1];
-    const LigneListe l = ligne_liste_coups(h, h, {e.depart, e.arrivee, e.nb_prises > 0},
-                                           {avant.depart, avant.arrivee, avant.nb_prises > 0});
-    if (static_cast<std::size_t>(l.index) >= lignes.size()) lignes.resize(l.index + 1);
-    lignes[l.index] = l.texte;
-  }
-  return lignes;
-}
+std::vector<std::string> lignes_de_la_partie() { return lignes_liste_coups(partie, dernier_demi_coup); }
 
 std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string& nom_noir, int resultat) {
   std::string s = nom_blanc + "-" + nom_noir;

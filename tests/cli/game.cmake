@@ -13,7 +13,10 @@ cli_dossier(cli.game.convert "${DEUX_DEMI_COUPS} && \"$0\" game convert d.dam e.
 cli_refus(cli.game.missing "nope.dam: cannot be read" game show nope.dam)
 cli_dossier(cli.game.truncated "head -c 100 /dev/zero > t.dam; m=$(\"$0\" game show t.dam 2>&1); test $? -eq 2 && test \"$m\" = 'corvane-cli game: t.dam: 100 bytes instead of 22442'")
 cli_dossier(cli.game.bad_piece "head -c 22442 /dev/zero > b.dam && printf '\\007' | dd of=b.dam bs=1 seek=5 conv=notrunc 2>/dev/null; m=$(\"$0\" game convert b.dam c.dam 2>&1); test $? -eq 2 && test ! -e c.dam && case \"$m\" in *'piece code 7'*) ;; *) false ;; esac")
-cli_refus(cli.game.text_later "unsupported format .txt" game show partie.txt)
-cli_refus(cli.game.pdn_later "unsupported format .pdn" game convert a.pdn b.dam)
+# Two PDN games: the second is taken, and goes through text and .dam with the same move list.
+set(DEUX_PARTIES_PDN
+  "printf '[GameType \"23\"]\\r\\n1. 11-15 24-20 *\\r\\n\\r\\n[White \"Ana\"]\\r\\n[GameType \"23\"]\\r\\n1. 9-13 {a comment} 22-18 (1... 21-17) *\\r\\n' > p.pdn")
+cli_dossier(cli.game.pdn_text_dam "${DEUX_PARTIES_PDN} && \"$0\" game show p.pdn --game 2 > a && head -1 a | grep -qx ' 1.09-13 22-18' && \"$0\" game convert p.pdn t.txt --game 2 && \"$0\" game convert t.txt d.dam && \"$0\" game convert d.dam q.pdn && \"$0\" game show q.pdn > b && cmp a b && head -1 t.txt | tr -d '\\r' | grep -qx -- '-Ana ' && m=$(\"$0\" game show p.pdn --game 3 2>&1); test $? -eq 2 && case \"$m\" in *'no game 3'*) ;; *) false ;; esac")
+cli_dossier(cli.game.pdn_illegal "printf '[GameType \"23\"]\\n1. 11-15 11-15 *\\n' > i.pdn; m=$(\"$0\" game convert i.pdn i.dam 2>&1); test $? -eq 2 && test ! -e i.dam && case \"$m\" in *'(11-15) of game 1'*) ;; *) false ;; esac")
 cli_refus(cli.game.unknown "unknown format" game show partie.xyz)
 cli_refus(cli.game.usage "expected" game show)

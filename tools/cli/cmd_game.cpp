@@ -7,7 +7,10 @@
 #include "cli.h"
 #include "game/game.h"
 #include "game/levels.h"
+#include "records/files.h"
 #include "records/game_file.h"
+#include "records/pdn.h"
+#include "records/text_games.h"
 #include "search/table.h"
 
 namespace {
@@ -16,6 +19,9 @@ const char* const NOMS_LANGUES[6] = {"French", "English", "Dutch", "Portuguese",
 
 // The language a game file carried, or the one written into a new one.
 std::uint8_t langue_fichier = 0;
+
+// The game of a text or PDN file to take, from 1 ("--game N").
+int numero_partie = 1;
 
 // A format reads a file into the game record (partie, dernier_demi_coup,
 // nb_demi_coups, trait) or writes one from it; false with the reason.
@@ -39,10 +45,50 @@ bool ecrire_dam(const std::string& chemin, std::string& raison) {
   return false;
 }
 
+// Game `numero_partie` of a text or PDN file, replayed into the record; a
+// PDN game stops at a move that is not legal, and that is a fault.
+bool lire_texte(const std::string& chemin, std::string& raison) {
+  const auto octets = lire_fichier(chemin);
+  if (!octets) {
+    raison = "cannot be read";
+    return false;
+  }
+  const std::string_view texte(reinterpret_cast<const char*>(octets->data()), octets->size());
+  const std::vector<PartieLue> parties = lire_parties(texte, chemin);
+  if (numero_partie > static_cast<int>(parties.size())) {
+    raison = "has " + std::to_string(parties.size()) + " game(s), no game " + std::to_string(numero_partie);
+    return false;
+  }
+  const ArretRejeu arret = rejouer_partie(parties[numero_partie - 1], numero_partie, est_pdn(texte, chemin));
+  if (arret.arrete) {
+    raison = texte_arret(arret, false);
+    return false;
+  }
+  return true;
+}
+
+// The names the record carries at the ply shown.
+std::string nom_blanc() { return partie[nb_demi_coups].nom_blancs; }
+std::string nom_noir() { return partie[nb_demi_coups].nom_noirs; }
+
+bool ecrire_texte(const std::string& chemin, const std::string& texte, std::string& raison) {
+  if (ecrire_fichier_sur(chemin, texte)) return true;
+  raison = "cannot be written";
+  return false;
+}
+
+bool ecrire_txt(const std::string& chemin, std::string& raison) {
+  return ecrire_texte(chemin, ecrire_texte_partie(nom_blanc(), nom_noir(), resultat_partie), raison);
+}
+
+bool ecrire_pdn(const std::string& chemin, std::string& raison) {
+  return ecrire_texte(chemin, ecrire_partie_pdn(nom_blanc(), nom_noir(), resultat_partie, ""), raison);
+}
+
 const FormatPartie FORMATS[] = {
     {".dam", lire_dam, ecrire_dam, true},
-    {".txt", nullptr, nullptr, false},
-    {".pdn", nullptr, nullptr, false},
+    {".txt", lire_texte, ecrire_txt, false},
+    {".pdn", lire_texte, ecrire_pdn, false},
 };
 
 // The format of a file name, or nullptr after reporting the fault.
@@ -93,19 +139,32 @@ int convertir(const std::string& entree, const std::string& sortie) {
   return SORTIE_ERREUR;
 }
 
-int executer(const std::vector<std::string>& args) {
+int executer(const std::vector<std::string>& arguments) {
+  std::vector<std::string> args = arguments;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--game") continue;
+    const std::string n = i + 1 < args.size() ? args[i + 1] : "";
+    if (n.empty() || n.size() > 4 || n.find_first_not_of("0123456789") != std::string::npos || std::stoi(n) < 1)
+      return erreur_usage("game", "--game expects a game number from 1");
+    numero_partie = std::stoi(n);
+    args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+    break;
+  }
   if (args.size() == 2 && args[0] == "show") return montrer(args[1]);
   if (args.size() == 3 && args[0] == "convert") return convertir(args[1], args[2]);
   return erreur_usage("game", "expected 'show FILE' or 'convert IN OUT'");
 }
 
 const Enregistrement enregistrement({"game", "show or convert a game file",
-                                     "usage: corvane-cli game show FILE\n"
-                                     "       corvane-cli game convert IN OUT\n"
+                                     "usage: corvane-cli game show FILE [--game N]\n"
+                                     "       corvane-cli game convert IN OUT [--game N]\n"
                                      "show: the move list as the window shows it, the ply shown and the FEN of its\n"
                                      "position, and for a .dam file the settings it carries (level, thinking time,\n"
                                      "clock allowance, minutes of the custom level, table size, language).\n"
-                                     "convert: reads IN and writes OUT, each in the format of its extension (.dam).\n"
+                                     "convert: reads IN and writes OUT, each in the format of its extension (.dam,\n"
+                                     ".txt for the program's text format, .pdn for PDN 3.0 of pool checkers).\n"
+                                     "--game N takes game N of a text or PDN file of several games (default 1);\n"
+                                     "a PDN game whose move is not legal is refused, naming the move.\n"
                                      "A file that cannot be read or is no game ends with status 2.\n",
                                      executer});
 }  // namespace

@@ -329,16 +329,14 @@ void prises_depuis(Case s, bool dame, std::uint32_t ennemis, std::uint32_t vides
     prises_pion<ESCALES>(s, 1, ennemis, directions != 0 ? directions : directions_saut(s, ennemis));
 }
 
-// The capture pass of lister_coups: every capture of `camp` into list
-// prof_courante, in scan order (ordre_cases): each side from its own back
-// row forward. Pieces that cannot jump at all are passed over.
-int lister_prises(Camp camp, const Masques& masques) {
+// The capture search of the pieces `preneuses`, those that can jump; out of
+// line, so that the usual position, where nothing can jump, pays only for the
+// mask test of lister_prises.
+[[gnu::noinline]] int lister_prises_de(Camp camp, const Masques& masques, const Preneurs& pions,
+                                       std::uint32_t preneuses) {
   const int p = prof_courante;
-  nb_coups[p] = 0;
-  liste_debordee = false;
   const bool noir = camp == NOIRS;
-  const Preneurs pions = pions_preneurs(masques);
-  for (std::uint32_t m = pions.tous | dames_preneuses(masques); m != 0;) {
+  for (std::uint32_t m = preneuses; m != 0;) {
     const Case s = extraire_suivante(m, noir);
     const int i = s - 1;
     const unsigned directions = (pions.directions[0] >> i & 1) | (pions.directions[1] >> i & 1) << 1 |
@@ -346,6 +344,17 @@ int lister_prises(Camp camp, const Masques& masques) {
     prises_depuis<false>(s, (masques.dames & bit_case(s)) != 0, masques.ennemis, masques.vides, directions);
   }
   return nb_coups[p];
+}
+
+// The capture pass of lister_coups: every capture of `camp` into list
+// prof_courante, in scan order (ordre_cases): each side from its own back
+// row forward. Pieces that cannot jump at all are passed over.
+inline int lister_prises(Camp camp, const Masques& masques) {
+  nb_coups[prof_courante] = 0;
+  liste_debordee = false;
+  const Preneurs pions = pions_preneurs(masques);
+  const std::uint32_t preneuses = pions.tous | dames_preneuses(masques);
+  return preneuses == 0 ? 0 : lister_prises_de(camp, masques, pions, preneuses);
 }
 
 }  // namespace

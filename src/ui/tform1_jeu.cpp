@@ -338,6 +338,9 @@ void TForm1::clic1(int x, int y) {
   if (coup_saisi.nb_prises > 1 && action("Dcomposerlesprises1")->isChecked()) {
     afficher_case(coup_saisi.depart, VIDE);
     animer_prise(coup_saisi.escales, coup_saisi.nb_prises, coup_saisi.arrivee, coup_saisi.piece);
+    // A click while the capture is shown belongs to no move: kept, it would
+    // count as the next side's first click (and show it a wrong notice).
+    clic_en_attente = 0;
   }
   supprimer_lignes_reprises();
   terminer_coup_humain();  // the mover's clock takes its shown value

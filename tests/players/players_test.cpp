@@ -1,14 +1,10 @@
 // The player registry files and the rating update of rated games.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "game/end.h"
 #include "players/ratings.h"
 #include "players/registry.h"
+#include "support/dossier_temporaire.h"
 
 namespace fs = std::filesystem;
 
@@ -16,22 +12,10 @@ namespace {
 
 class Registry : public ::testing::Test {
  protected:
-  fs::path dossier;
-  void SetUp() override {
-    dossier = fs::temp_directory_path() / ("corvane-joueurs-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dossier);
-    fs::create_directories(dossier);
-  }
-  void TearDown() override { fs::remove_all(dossier); }
-
-  std::string lire(const char* nom) const {
-    std::ifstream f(dossier / nom, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-  }
-  void ecrire(const char* nom, const std::string& texte) const {
-    std::ofstream(dossier / nom, std::ios::binary) << texte;
-  }
+  DossierTemporaire temp;
+  fs::path dossier = temp.chemin;
+  std::string lire(const char* nom) const { return contenu(dossier / nom); }
+  void ecrire(const char* nom, const std::string& texte) const { ::ecrire(dossier / nom, texte); }
 };
 
 }  // namespace

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 #include <random>
 
 #include "records/game_file.h"
+#include "support/dossier_temporaire.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
@@ -15,18 +15,9 @@ namespace {
 
 class GameFiles : public Moteur {
  protected:
-  void SetUp() override {
-    dossier_ = std::filesystem::temp_directory_path() /
-               ("corvane-game-file-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dossier_);
-    minutes_garde_ = minutes_autre;
-  }
-  void TearDown() override {
-    minutes_autre = minutes_garde_;
-    std::filesystem::remove_all(dossier_);
-  }
-  std::filesystem::path chemin(const char* nom) const { return dossier_ / nom; }
+  void SetUp() override { minutes_garde_ = minutes_autre; }
+  void TearDown() override { minutes_autre = minutes_garde_; }
+  std::filesystem::path chemin(const char* nom) const { return dossier_.chemin / nom; }
 
   // A game of `plies` random legal moves from the start, players named.
   static void jouer_partie(int plies, unsigned graine = 7) {
@@ -45,15 +36,14 @@ class GameFiles : public Moteur {
   }
 
   static std::vector<std::uint8_t> octets(const std::filesystem::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
+    const std::string s = contenu(p);
+    return {s.begin(), s.end()};
   }
   static void ecrire(const std::filesystem::path& p, const std::vector<std::uint8_t>& o) {
-    std::ofstream f(p, std::ios::binary);
-    f.write(reinterpret_cast<const char*>(o.data()), static_cast<std::streamsize>(o.size()));
+    ::ecrire(p, std::string(o.begin(), o.end()));
   }
 
-  std::filesystem::path dossier_;
+  DossierTemporaire dossier_;
   std::int32_t minutes_garde_ = 0;
 };
 
@@ -188,7 +178,7 @@ TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {
   std::uint8_t langue = 0;
   std::string raison;
   EXPECT_FALSE(lire_partie(chemin("absent.dam"), langue, raison));
-  EXPECT_FALSE(ecrire_partie(dossier_ / "absent" / "x.dam", 0));
+  EXPECT_FALSE(ecrire_partie(dossier_.chemin / "absent" / "x.dam", 0));
 }
 
 TEST_F(GameFiles, AnyBytesAreReadWithoutHarm) {

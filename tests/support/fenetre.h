@@ -1,17 +1,13 @@
 // What the window tests share: file dialogs answered with a chosen path
 // (empty: cancelled) that keep the folders they were opened in and the
-// messages shown; files read and written whole; clicks where a user clicks.
+// messages shown; clicks where a user clicks.
 #pragma once
 
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-
+#include "support/dossier_temporaire.h"
 #include "ui/dialogues.h"
 #include "ui/rendu.h"
 #include "ui/scene.h"
@@ -43,14 +39,6 @@ inline DialoguesDeTest* installer_dialogues_de_test() {
   installer_dialogues(std::unique_ptr<Dialogues>(d));
   terminer_processus = [](int) {};
   return d;
-}
-
-inline std::string contenu(const std::filesystem::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
-inline void ecrire(const std::filesystem::path& p, const std::string& octets) {
-  std::ofstream(p, std::ios::binary) << octets;
 }
 
 inline QStringList lignes(const QListWidget* l) {

@@ -84,7 +84,7 @@ TEST_F(GameFiles, SavedAfterGoingBackTheWholeGameAndItsSettingsComeBackByteForBy
   for (int h = 1; h <= 20; ++h) {
     EXPECT_EQ(std::memcmp(partie[h].position + 1, jouee[h].position + 1, 32), 0) << "ply " << h;
     EXPECT_EQ(partie[h].temps_noirs, jouee[h].temps_noirs);
-    EXPECT_STREQ(partie[h].nom_blancs, "H\xe9l\xe8ne");  // one byte a letter, as the file holds it
+    EXPECT_STREQ(partie[h].nom_blancs, "H\xe9l\xe8ne");
   }
   EXPECT_EQ(lignes_liste_coups(partie, partie[0].position[0]), lignes);
 

@@ -4,7 +4,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -196,22 +195,6 @@ TEST_F(Table, EmptyingAndResizingLeaveEverySlotEmpty) {
   calculer_cles();
   prof_max = 8;
   stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
-  EXPECT_NE(sonder_table(6), nullptr);
-}
-
-TEST_F(Table, AResizeWithoutTheMemoryKeepsTheTableItsSettingsAndItsWords) {
-  stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
-  const EntreeTable* avant = table_transposition;
-  std::uint32_t mots[NB_MOTS_CLES];
-  std::memcpy(mots, cles_index, sizeof mots);
-  limite_octets_table = CHOIX_TAILLES[6].octets;
-  EXPECT_FALSE(choisir_taille_tables(7));
-  limite_octets_table = SIZE_MAX;
-  EXPECT_EQ(taille_tables, 10);
-  EXPECT_EQ(decalage_tables, 2);
-  EXPECT_EQ(table_transposition, avant);
-  EXPECT_EQ(nb_entrees_table, 13100u);
-  EXPECT_EQ(std::memcmp(mots, cles_index, sizeof mots), 0);
   EXPECT_NE(sonder_table(6), nullptr);
 }
 

@@ -4,11 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QTest>
 #include <QToolButton>
 #include <cstring>
-#include <fstream>
 #include <random>
 
 #include "game/game.h"
@@ -17,34 +14,12 @@
 #include "rules/moves.h"
 #include "search/table.h"
 #include "support/dossier_programme.h"
-#include "ui/dialogues.h"
+#include "support/fenetre.h"
 #include "ui/panneau.h"
-#include "ui/tform1.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Answers the file dialogs with a chosen name (empty: cancel) and records
-// the messages and the folders the dialogs were opened in.
-class DialoguesDeTest : public Dialogues {
- public:
-  QString fichier_a_sauver(QWidget*, const QString& d, const QString&, const QString& f, const QString& e) override {
-    dossier = d;
-    filtre = f + "|" + e;
-    return reponse;
-  }
-  QString fichier_a_ouvrir(QWidget*, const QString& d, const QString& f) override {
-    dossier = d;
-    filtre = f;
-    return reponse;
-  }
-  void message(QWidget*, const QString& texte, const QString& titre, Icone icone, const QString&) override {
-    messages << titre + ": " + texte + (icone == Icone::Erreur ? " (stop)" : "");
-  }
-  QString reponse, dossier, filtre;
-  QStringList messages;
-};
 
 // `plies` random legal moves from the position on the board, shown in the
 // window as after "Aller à la fin".
@@ -59,12 +34,6 @@ void jouer(TForm1& f, int plies, unsigned graine) {
   f.Aller_fin();
 }
 
-QStringList liste(const TForm1& f) {
-  QStringList l;
-  for (int i = 0; i < f.ListBox1->count(); ++i) l << f.ListBox1->item(i)->text();
-  return l;
-}
-
 bool plateau_de(int ply) { return std::memcmp(damier + 1, partie[ply].position + 1, NB_CASES) == 0; }
 
 }  // namespace
@@ -72,28 +41,19 @@ bool plateau_de(int ply) { return std::memcmp(damier + 1, partie[ply].position +
 class Fichiers : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<TForm1> demarrer(int theme) {
-    auto f = programme_.ouvrir_fenetre();
-    if (!f) return nullptr;
-    f->choisir_theme_intro(theme);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return f;
-  }
-
   DossierProgramme programme_{CORVANE_BIN_DIR};
   DialoguesDeTest* dialogues_ = nullptr;
 
  private slots:
   void initTestCase() {
     QVERIFY(!programme_.chemin.empty());
-    terminer_processus = [](int) {};
-    installer_dialogues(std::unique_ptr<Dialogues>(dialogues_ = new DialoguesDeTest));
+    dialogues_ = installer_dialogues_de_test();
   }
 
   void init() { dialogues_->messages.clear(); }
 
   void aGameSavedAfterGoingBackOpensWholeAtThePlyShown() {
-    auto f = demarrer(0);
+    auto f = programme_.demarrer(0);
     QVERIFY(f);
     // The first run has no last game.
     QCOMPARE(dialogues_->messages, QStringList{"Erreur: Impossible d'ouvrir ce fichier (stop)"});
@@ -104,7 +64,7 @@ class Fichiers : public QObject {
     f->action("Niveau07")->trigger();
     f->Nbminutes->setText("12");
     taille_tables = 350;
-    const QStringList jouee = liste(*f);
+    const QStringList jouee = lignes(f->ListBox1);
     QCOMPARE(jouee.size(), 10);
     const std::vector<std::uint8_t> position10(partie[10].position + 1, partie[10].position + 33);
 
@@ -112,7 +72,7 @@ class Fichiers : public QObject {
     QVERIFY(!fs::exists(sauve));
     dialogues_->reponse = QString::fromStdString((sauve / "vingt.dam").string());
     f->action("Sauver1")->trigger();
-    QCOMPARE(dialogues_->dossier, QString::fromStdString(sauve.string()));  // made for the occasion
+    QCOMPARE(dialogues_->dossiers, QStringList(QString::fromStdString(sauve.string())));  // made for the occasion
     QCOMPARE(dialogues_->filtre, QString("Fichiers Corvane (*.dam)|dam"));
     QCOMPARE(fs::file_size(sauve / "vingt.dam"), std::uintmax_t{TAILLE_FICHIER_PARTIE});
 
@@ -123,7 +83,7 @@ class Fichiers : public QObject {
     f->English1Click();
     taille_tables = 200;
     f->action("Ouvrir1")->trigger();
-    QCOMPARE(liste(*f), jouee);
+    QCOMPARE(lignes(f->ListBox1), jouee);
     QCOMPARE(f->ListBox1->currentRow(), 4);  // the line of ply 10
     QCOMPARE(int(nb_demi_coups), 10);
     QCOMPARE(dernier_demi_coup, 20);
@@ -142,29 +102,26 @@ class Fichiers : public QObject {
     QCOMPARE(f->ListBox1->count(), 10);
 
     // A file that is no game, and a cancelled dialog: nothing changes.
-    {
-      std::ofstream court(sauve / "court.dam", std::ios::binary);
-      court << "not a game";
-    }
+    ecrire(sauve / "court.dam", "not a game");
     dialogues_->reponse = QString::fromStdString((sauve / "court.dam").string());
     f->action("Ouvrir1")->trigger();
     QCOMPARE(dialogues_->messages, QStringList{"Erreur: Impossible d'ouvrir ce fichier (stop)"});
     dialogues_->reponse.clear();
     f->action("Ouvrir1")->trigger();
     QCOMPARE(int(nb_demi_coups), 0);
-    QCOMPARE(liste(*f), jouee);
+    QCOMPARE(lignes(f->ListBox1), jouee);
     QVERIFY(f->action("Niveau07")->isChecked());
   }
 
   void quitWritesTheLastGameThatTheNextRunTakesBack() {
-    auto f = demarrer(0);
+    auto f = programme_.demarrer(0);
     QVERIFY(f);
     dialogues_->messages.clear();
     jouer(*f, 7, 11);
     f->action("N150coupsen3mn1")->trigger();
     taille_tables = 700;
     f->Portugues1Click();
-    const QStringList jouee = liste(*f);
+    const QStringList jouee = lignes(f->ListBox1);
     QVERIFY(jouee.last().size() < jouee.first().size());  // black had the last move: a half line
     f->action("Quitter1")->trigger();
     QCOMPARE(fs::file_size(programme_.chemin / FICHIER_DERNIERE_PARTIE), std::uintmax_t{TAILLE_FICHIER_PARTIE});
@@ -179,7 +136,7 @@ class Fichiers : public QObject {
     QVERIFY(g->action("Portugues1")->isChecked());
     QTest::mouseClick(g->boutons_themes[1], Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(liste(*g), jouee);
+    QCOMPARE(lignes(g->ListBox1), jouee);
     QCOMPARE(int(nb_demi_coups), 7);
     QVERIFY(plateau_de(7));
     QVERIFY(g->action("N150coupsen3mn1")->isChecked() && !g->action("Niveau05")->isChecked());

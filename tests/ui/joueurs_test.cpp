@@ -5,58 +5,26 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
 #include <QTimer>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "game/game.h"
 #include "players/ratings.h"
 #include "rules/moves.h"
 #include "support/clics.h"
 #include "support/dossier_programme.h"
-#include "ui/dialogues.h"
+#include "support/fenetre.h"
 #include "ui/panneau.h"
-#include "ui/rendu.h"
-#include "ui/scene.h"
-#include "ui/tform1.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class MessagesNotes : public DialoguesSansFenetre {
- public:
-  QStringList messages;
-  void message(QWidget*, const QString& texte, const QString&, Icone, const QString&) override { messages << texte; }
-};
-
-void cliquer(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-void cliquer_rond(QRadioButton* r) { QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(8, r->height() / 2)); }
-
-// Clicks the line of a list that reads `texte`.
-bool cliquer_ligne(QListWidget* liste, const QString& texte) {
-  const QList<QListWidgetItem*> l = liste->findItems(texte, Qt::MatchExactly);
-  if (l.isEmpty()) return false;
-  QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(l.first()).center());
-  return true;
-}
-
 // Types a text key by key, accented letters too.
 void taper(QWidget* w, const QString& texte) {
   for (QChar c : texte) QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
-void cliquer_case_2d(TForm1& f, Case s) {
-  const QPoint centre = cellule_2d(s, damier_inverse != 0) + QPoint(30, 30);
-  const QPointF p = f.scene->origine() + QPointF(centre) * f.scene->echelle();
-  QTest::mouseClick(f.scene, Qt::LeftButton, {}, p.toPoint());
 }
 
 }  // namespace
@@ -66,30 +34,16 @@ class Joueurs : public QObject {
 
   DossierProgramme programme_{CORVANE_BIN_DIR};  // the registry files are the test's own
   fs::path dossier_ = programme_.chemin;
-  MessagesNotes* messages_ = nullptr;
+  DialoguesDeTest* dialogues_ = nullptr;
 
-  std::string lire(const char* nom) const {
-    std::ifstream f(dossier_ / nom, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-  }
-  void ecrire(const char* nom, const std::string& texte) const {
-    std::ofstream(dossier_ / nom, std::ios::binary) << texte;
-  }
-  // Both files in the test's log, their line ends shown.
-  void montrer_registre(const char* quand) const {
-    auto texte = [this](const char* nom) {
-      return QByteArray::fromStdString(lire(nom)).replace("\r", "<CR>").replace("\n", "<LF>");
-    };
-    qInfo("%s: joueurs.dat %s  points.dat %s", quand, texte("joueurs.dat").constData(),
-          texte("points.dat").constData());
-  }
+  std::string lire(const char* nom) const { return contenu(dossier_ / nom); }
 
   // The window on the 2D board at a fast level, without sounds and without
   // thinking on the human's time.
   std::unique_ptr<TForm1> demarrer() {
     auto f = programme_.demarrer(0);
     if (!f) return nullptr;
-    messages_->messages.clear();  // the first run's missing "last32.dam"
+    dialogues_->messages.clear();  // the first run's missing "last32.dam"
     for (const char* nom : {"Niveau01", "Bipchaquecoup2", "Commentaires1", "Rflexionsurtempsadverse1"})
       f->action(nom)->trigger();
     return f;
@@ -98,16 +52,13 @@ class Joueurs : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(!dossier_.empty());
-    terminer_processus = [](int) {};
-    auto m = std::make_unique<MessagesNotes>();
-    messages_ = m.get();
-    installer_dialogues(std::move(m));
+    dialogues_ = installer_dialogues_de_test();
   }
 
   void init() {
     fs::remove(dossier_ / "joueurs.dat");
     fs::remove(dossier_ / "points.dat");
-    messages_->messages.clear();
+    dialogues_->messages.clear();
     indice_blanc = indice_noir = 0;
   }
 
@@ -129,7 +80,6 @@ class Joueurs : public QObject {
     QVERIFY(!f->Nouveau_joueur->isVisible());
     QCOMPARE(lire("joueurs.dat"), std::string("Corvane\r\nAnna\r\n"));
     QCOMPARE(lire("points.dat"), std::string("2050\r\n1700\r\n"));
-    montrer_registre("before the match");
 
     // The rated match: Anna chosen in the Match tab, the computer black on
     // screen, so it moves first. She plays two moves and resigns.
@@ -201,7 +151,6 @@ class Joueurs : public QObject {
     QVERIFY(f->action("Arretrflexionparclicsouris1")->isEnabled());
     QCOMPARE(lire("joueurs.dat"), std::string("Corvane\r\nAnna\r\n"));
     QCOMPARE(lire("points.dat"), std::string("2064\r\n1686\r\n"));
-    montrer_registre("after the match");
 
     // Deleting: the computer's entry is refused, Anna goes with her rating.
     f->action("Effacerunjoueur1")->trigger();
@@ -217,17 +166,17 @@ class Joueurs : public QObject {
     QVERIFY(!f->Efface_j->isVisible());
     QCOMPARE(lire("joueurs.dat"), std::string("Corvane\r\n"));
     QCOMPARE(lire("points.dat"), std::string("2064\r\n"));
-    QVERIFY2(messages_->messages.isEmpty(), qPrintable(messages_->messages.join('\n')));
+    QVERIFY2(dialogues_->messages.isEmpty(), qPrintable(dialogues_->messages.join('\n')));
   }
 
   void aShortRatingsFileIsReportedAndReadAsZero() {
-    ecrire("joueurs.dat", "Corvane\r\nAnna\r\nBruno\r\n");
-    ecrire("points.dat", "2050\r\n1700\r\n");
+    ecrire(dossier_ / "joueurs.dat", "Corvane\r\nAnna\r\nBruno\r\n");
+    ecrire(dossier_ / "points.dat", "2050\r\n1700\r\n");
     auto f = demarrer();
     QVERIFY(f);
     f->action("Nouveau2")->trigger();
-    QCOMPARE(messages_->messages.size(), 1);
-    QVERIFY(messages_->messages.first().contains("points.dat"));
+    QCOMPARE(dialogues_->messages.size(), 1);
+    QVERIFY(dialogues_->messages.first().contains("points.dat"));
     QCOMPARE(f->ListBox11->count(), 3);
     QCOMPARE(f->ListBox13->item(2)->text(), QString("0"));
     // The computer's entry is no human: two humans with it are refused.

@@ -7,54 +7,26 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "evaluation/evaluation.h"
-#include "records/files.h"
 #include "rules/board.h"
 #include "rules/fen.h"
 #include "search/keys.h"
 #include "search/table.h"
-#include "ui/dialogues.h"
-#include "ui/tform1.h"
+#include "support/fenetre.h"
 #include "ui/tform5.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Answers the file dialogs with a chosen path and records what was asked and shown.
-class DialoguesDeTest : public Dialogues {
- public:
-  QString fichier_a_sauver(QWidget*, const QString& d, const QString&, const QString& f, const QString&) override {
-    dossier = d;
-    filtre = f;
-    return reponse;
-  }
-  QString fichier_a_ouvrir(QWidget*, const QString& d, const QString& f) override {
-    dossier = d;
-    filtre = f;
-    return reponse;
-  }
-  void message(QWidget*, const QString& texte, const QString& titre, Icone, const QString&) override {
-    messages << titre + ": " + texte;
-  }
-  QString reponse, dossier, filtre;
-  QStringList messages;
-};
-
-std::vector<std::uint8_t> contenu(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
+std::vector<std::uint8_t> octets(const fs::path& p) {
+  const std::string s = contenu(p);
+  return {s.begin(), s.end()};
 }
-
-void ecrire(const fs::path& p, const std::vector<std::uint8_t>& octets) {
-  std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(octets.data()), octets.size());
-}
+void ecrire(const fs::path& p, const std::vector<std::uint8_t>& o) { ::ecrire(p, std::string(o.begin(), o.end())); }
 
 // The fields of the set in force, in the file's order.
 std::vector<std::uint8_t> jeu_en_vigueur() {
@@ -107,8 +79,7 @@ class Parametres : public QObject {
     defaut_ = programme_ / "parametres" / "defaut.par";
     fs::create_directories(defaut_.parent_path());
     fs::copy_file(fs::path(CORVANE_BIN_DIR) / "Parametres" / "defaut.par", defaut_);
-    installer_dialogues(std::unique_ptr<Dialogues>(dialogues_ = new DialoguesDeTest));
-    terminer_processus = [](int) {};
+    dialogues_ = installer_dialogues_de_test();
   }
 
   void cleanup() {
@@ -118,16 +89,15 @@ class Parametres : public QObject {
     liberer_tables();
   }
 
-  void editedValuesAreSavedAndLoadedBackThroughTheMenu() {
+  void editedValuesAreSavedAndLoadedBackAndOtherFilesRefused() {
     auto f = demarrer();
     QVERIFY(f);
-    const std::vector<std::uint8_t> defaut = contenu(defaut_);
+    const std::vector<std::uint8_t> defaut = octets(defaut_);
     QCOMPARE(defaut.size(), std::size_t(TAILLE_PARAMETRES));
 
     f->action("Changerlesparamtres1")->trigger();
     TForm5* e = f->editeur_parametres();
     QVERIFY(e->isVisible());
-    QCOMPARE(e->windowTitle(), QString("Parameters"));
     QCOMPARE(e->cases[1][32]->text(), QString::number(tables_cases[1][32]));
     QCOMPARE(e->phases[2]->text(), QString::number(phase2_bas));
     QCOMPARE(e->cases_noires[1][6]->text(), QString::number(cases_v2_noirs[6]));
@@ -162,15 +132,40 @@ class Parametres : public QObject {
 
     const fs::path essai = programme_ / "parametres" / "essai.par";
     menu(*f, "Sauverlesparamtres1", essai);
-    QCOMPARE(dialogues_->dossier, QString::fromStdString(defaut_.parent_path().string()));
+    QCOMPARE(dialogues_->dossiers.last(), QString::fromStdString(defaut_.parent_path().string()));
     QVERIFY(dialogues_->filtre.contains("*.par"));
-    QCOMPARE(contenu(essai), attendu);  // the bytes past the fields come from the file loaded
+    QCOMPARE(octets(essai), attendu);  // the bytes past the fields come from the file loaded
 
     menu(*f, "Chargerdesparamtres1", defaut_);
     QCOMPARE(jeu_en_vigueur(), std::vector<std::uint8_t>(defaut.begin(), defaut.begin() + CHAMPS_PARAMETRES));
     menu(*f, "Chargerdesparamtres1", essai);
     QCOMPARE(jeu_en_vigueur(), std::vector<std::uint8_t>(attendu.begin(), attendu.begin() + CHAMPS_PARAMETRES));
     QVERIFY2(dialogues_->messages.isEmpty(), qPrintable(dialogues_->messages.join('|')));
+
+    // Files that are no parameter files are refused and the set kept.
+    const std::vector<std::uint8_t> avant = jeu_en_vigueur();
+    const fs::path court = programme_ / "court.par", partie = programme_ / "partie.par";
+    ecrire(court, std::vector<std::uint8_t>(CHAMPS_PARAMETRES - 1, 7));
+    ecrire(partie, std::vector<std::uint8_t>(22442, 7));
+    for (const fs::path& p : {court, partie, programme_ / "absent.par", programme_ / "parametres"}) {
+      dialogues_->messages.clear();
+      menu(*f, "Chargerdesparamtres1", p);
+      QCOMPARE(dialogues_->messages, QStringList("Erreur: Impossible d'ouvrir ce fichier (stop)"));
+      QCOMPARE(jeu_en_vigueur(), avant);
+    }
+    // A file holding just the fields is one.
+    ecrire(court, std::vector<std::uint8_t>(CHAMPS_PARAMETRES, 7));
+    dialogues_->messages.clear();
+    menu(*f, "Chargerdesparamtres1", court);
+    QVERIFY(dialogues_->messages.isEmpty());
+    QCOMPARE(jeu_en_vigueur(), std::vector<std::uint8_t>(CHAMPS_PARAMETRES, 7));
+    // Saving where no file can be written says so.
+    menu(*f, "Sauverlesparamtres1", programme_ / "absent" / "x.par");
+    QCOMPARE(dialogues_->messages, QStringList("Erreur: Impossible d'ouvrir ce fichier (stop)"));
+    // A cancelled dialog does nothing.
+    dialogues_->messages.clear();
+    menu(*f, "Chargerdesparamtres1", fs::path());
+    QVERIFY(dialogues_->messages.isEmpty());
   }
 
   void aLoadedFileChangesTheEvaluation() {
@@ -188,7 +183,7 @@ class Parametres : public QObject {
     };
     const Score avant = evaluation();
     // Every table favours the men nearest their crowning row.
-    std::vector<std::uint8_t> penche = contenu(defaut_);
+    std::vector<std::uint8_t> penche = octets(defaut_);
     for (int t = 0; t < NB_TABLES_CASES; ++t)
       for (int k = 1; k <= 32; ++k) penche[33 * t + k] = static_cast<std::uint8_t>(3 * k);
     const fs::path fichier = programme_ / "penche.par";
@@ -199,35 +194,7 @@ class Parametres : public QObject {
     QCOMPARE(evaluation(), avant);
   }
 
-  void filesThatAreNotParameterFilesAreRefusedAndTheSetKept() {
-    auto f = demarrer();
-    QVERIFY(f);
-    const std::vector<std::uint8_t> avant = jeu_en_vigueur();
-    const fs::path court = programme_ / "court.par", partie = programme_ / "partie.par";
-    ecrire(court, std::vector<std::uint8_t>(CHAMPS_PARAMETRES - 1, 7));
-    ecrire(partie, std::vector<std::uint8_t>(22442, 7));
-    for (const fs::path& p : {court, partie, programme_ / "absent.par", programme_ / "parametres"}) {
-      dialogues_->messages.clear();
-      menu(*f, "Chargerdesparamtres1", p);
-      QCOMPARE(dialogues_->messages, QStringList("Erreur: Impossible d'ouvrir ce fichier"));
-      QCOMPARE(jeu_en_vigueur(), avant);
-    }
-    // A file holding just the fields is one.
-    ecrire(court, std::vector<std::uint8_t>(CHAMPS_PARAMETRES, 7));
-    dialogues_->messages.clear();
-    menu(*f, "Chargerdesparamtres1", court);
-    QVERIFY(dialogues_->messages.isEmpty());
-    QCOMPARE(jeu_en_vigueur(), std::vector<std::uint8_t>(CHAMPS_PARAMETRES, 7));
-    // Saving where no file can be written says so.
-    menu(*f, "Sauverlesparamtres1", programme_ / "absent" / "x.par");
-    QCOMPARE(dialogues_->messages, QStringList("Erreur: Impossible d'ouvrir ce fichier"));
-    // A cancelled dialog does nothing.
-    dialogues_->messages.clear();
-    menu(*f, "Chargerdesparamtres1", fs::path());
-    QVERIFY(dialogues_->messages.isEmpty());
-  }
-
-  void eachTableSizeIsChosenInTheMenu() {
+  void eachTableSizeIsChosenInTheMenuAndOneOutOfReachKeepsTheLast() {
     auto f = demarrer();
     QVERIFY(f);
     auto cochees = [&] {
@@ -248,25 +215,17 @@ class Parametres : public QObject {
       for (int c = PION_BLANC; c <= DAME_NOIRE; ++c)  // the index words address the new table's slots
         for (int s = 0; s <= 32; ++s) QVERIFY(cles_index[c * 32 + s] < std::uint32_t(t.entrees));
     }
-    // The setting a game file brings back.
-    QVERIFY(f->regler_taille_tables(0));
-    QCOMPARE(cochees(), QStringList("N15Mo1"));
-    QVERIFY(f->regler_taille_tables(700));
-    QCOMPARE(cochees(), QStringList("N10Mo1"));
-    QCOMPARE(nb_entrees_table, 917000u);
     QVERIFY2(dialogues_->messages.isEmpty(), qPrintable(dialogues_->messages.join('|')));
-  }
 
-  void aTableThatCannotBeHadKeepsThePreviousOne() {
-    auto f = demarrer();
-    QVERIFY(f);
+    // A size that cannot be had keeps the previous table, its contents and its check mark.
     f->action("N3Mo1")->trigger();
     EntreeTable* table = table_transposition;
     table[12345].type = TYPE_MAX_EXACT;
     table[12345].verif = 777;
+    const std::vector<std::uint32_t> mots(cles_index, cles_index + NB_MOTS_CLES);
     limite_octets_table = CHOIX_TAILLES[5].octets;  // up to "10Mo"
     f->action("N30Mo1")->trigger();
-    QCOMPARE(dialogues_->messages, QStringList("Erreur: Erreur allocation Hash tables"));
+    QCOMPARE(dialogues_->messages, QStringList("Erreur: Erreur allocation Hash tables (stop)"));
     QVERIFY(f->action("N3Mo1")->isChecked());
     QVERIFY(!f->action("N30Mo1")->isChecked());
     QCOMPARE(taille_tables, std::int16_t(200));
@@ -274,6 +233,7 @@ class Parametres : public QObject {
     QCOMPARE(table_transposition, table);
     QCOMPARE(nb_entrees_table, 262000u);
     QCOMPARE(table[12345].verif, 777u);
+    QVERIFY(std::equal(mots.begin(), mots.end(), cles_index));  // the words still address it
     // The program goes on: a size within reach is still had.
     f->action("N10Mo1")->trigger();
     QVERIFY(f->action("N10Mo1")->isChecked());

@@ -5,53 +5,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-#include <fstream>
-#include <sstream>
 
 #include "game/end.h"
 #include "game/game.h"
 #include "support/dossier_programme.h"
-#include "ui/dialogues.h"
+#include "support/fenetre.h"
 #include "ui/panneau.h"
-#include "ui/tform1.h"
-
-namespace {
-
-// Answers file dialogs with a chosen name and keeps the messages.
-class DialoguesDeTest : public Dialogues {
- public:
-  QString fichier_a_sauver(QWidget*, const QString&, const QString&, const QString&, const QString&) override {
-    return reponse;
-  }
-  QString fichier_a_ouvrir(QWidget*, const QString&, const QString&) override { return reponse; }
-  void message(QWidget*, const QString& texte, const QString&, Icone, const QString&) override { messages << texte; }
-  QString reponse;
-  QStringList messages;
-};
-
-std::string contenu(const QString& chemin) {
-  std::ifstream f(chemin.toStdString(), std::ios::binary);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
-
-void ecrire(const QString& chemin, const std::string& texte) {
-  std::ofstream(chemin.toStdString(), std::ios::binary) << texte;
-}
-
-QStringList lignes(const QListWidget* l) {
-  QStringList t;
-  for (int i = 0; i < l->count(); ++i) t << l->item(i)->text();
-  return t;
-}
-
-}  // namespace
 
 class Texte : public QObject {
   Q_OBJECT
@@ -60,12 +22,12 @@ class Texte : public QObject {
   QTemporaryDir dossier_;
   DossierProgramme programme_{CORVANE_BIN_DIR};
 
-  QString chemin(const char* nom) const { return dossier_.filePath(nom); }
+  std::string chemin(const char* nom) const { return dossier_.filePath(nom).toStdString(); }
+  void repondre(const char* nom) { dialogues_->reponse = dossier_.filePath(nom); }
 
  private slots:
   void initTestCase() {
-    terminer_processus = [](int) {};
-    installer_dialogues(std::unique_ptr<Dialogues>(dialogues_ = new DialoguesDeTest));
+    dialogues_ = installer_dialogues_de_test();
     QVERIFY(dossier_.isValid());
   }
 
@@ -77,7 +39,7 @@ class Texte : public QObject {
            "Un-Deux  2-0\r\nCorvane109\r\n 1.11-15 24-19  \r\n\r\n"
            "\xC9lise-Marc  1-1\r\n 1.11-15 22-18   2.15x22 26x17  \r\n\r\n"
            "Cinq-Six\r\n 1.12-16 \r\n");
-    dialogues_->reponse = chemin("trois.txt");
+    repondre("trois.txt");
 
     // Cancel first: nothing changes.
     bool vu = false;
@@ -116,10 +78,10 @@ class Texte : public QObject {
     QCOMPARE(f->Nbpionsnoirs->text(), " 11");
 
     // Written back through the menu: the text file, then the PDN file.
-    dialogues_->reponse = chemin("ecrite.txt");
+    repondre("ecrite.txt");
     f->action("Crerunfichiertexte1")->trigger();
     QCOMPARE(contenu(chemin("ecrite.txt")), std::string("\xC9lise-Marc  1-1\r\nCorvane109\r\n 1.11-15 22-18   2.15x22 26x17  \r\n"));
-    dialogues_->reponse = chemin("ecrite.pdn");
+    repondre("ecrite.pdn");
     f->action("CrerunfichierPDN1")->trigger();
     const std::string pdn = contenu(chemin("ecrite.pdn"));
     QVERIFY2(pdn.find("[Black \"\xC3\x89lise\"]\r\n[White \"Marc\"]\r\n[Result \"1-1\"]\r\n[GameType \"23\"]") !=

@@ -348,13 +348,11 @@ std::string texte_arret(const ArretRejeu& a, bool francais) {
 
 // ---- writing ---------------------------------------------------------------------
 
-std::vector<std::string> lignes_de_la_partie() { return lignes_liste_coups(partie, dernier_demi_coup); }
-
 std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string& nom_noir, int resultat) {
   std::string s = nom_blanc + "-" + nom_noir;
   s += resultat == BLANCS_GAGNENT ? "  2-0" : resultat == PARTIE_NULLE ? "  1-1" : resultat == NOIRS_GAGNENT ? "  0-2" : " ";
   s += "\r\nCorvane109\r\n";
-  const std::vector<std::string> lignes = lignes_de_la_partie();
+  const std::vector<std::string> lignes = lignes_liste_coups(partie, dernier_demi_coup);
   for (std::size_t i = 0; i < lignes.size(); i += 4) {
     for (std::size_t j = i; j < i + 4 && j < lignes.size(); ++j) s += lignes[j] + "  ";
     s += "\r\n";

@@ -86,10 +86,6 @@ ArretRejeu rejouer_partie(const PartieLue& p, int numero, bool arreter);
 // "Move 12 (11-15) of game 3: ..." in French or English.
 std::string texte_arret(const ArretRejeu& a, bool francais);
 
-// The lines of the move list for the whole game record (entries 1 to
-// dernier_demi_coup), with the names of noms_cases.
-std::vector<std::string> lignes_de_la_partie();
-
 // The game record in the program's text format, lines ended by CR LF:
 // the names (Latin-1) and the result, "Corvane109", then the move list four
 // lines at a time, the last line of an odd list included.

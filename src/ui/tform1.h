@@ -76,6 +76,7 @@ class TForm1 : public QMainWindow {
   // Game files: the game of "last32.dam" at start-up; ListBox1 from the record.
   void reprendre_derniere_partie();
   void reconstruire_liste_coups();
+  void afficher_numero_coup();  // Nbcoups3d: the move number of the ply shown
   // The transposition-table size taille_tables (0 read as 100): the table
   // reallocated and the matching size item checked, the others unchecked. A
   // size no item has takes the largest item below it. False (message shown,

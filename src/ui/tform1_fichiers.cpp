@@ -99,11 +99,7 @@ void TForm1::prendre_partie_lue(std::uint8_t langue) {
   temps_affiche_noirs = temps_noirs;
   afficher_horloges();
   reconstruire_liste_coups();
-  const QString noir = QString::fromLatin1(nom_joueur_noir), blanc = QString::fromLatin1(nom_joueur_blanc);
-  Nom_noir->setText(noir);
-  N3D->setText(noir + " : ");
-  Nom_blanc->setText(blanc);
-  B3D->setText(blanc + " : ");
+  montrer_noms(QString::fromLatin1(nom_joueur_blanc), QString::fromLatin1(nom_joueur_noir));
   afficher_nb_pieces();
 }
 

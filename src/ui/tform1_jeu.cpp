@@ -85,8 +85,10 @@ void TForm1::etat_menus_boucle() {
   menu("Niveau1")->setEnabled(!en_match || nb_demi_coups <= 10);
   if (!en_match) action("Numroterlescase1")->setEnabled(true);
   Proposernul->setEnabled(true);
-  Nbcoups3d->setText("Coups : " + QString::number(nb_demi_coups / 2 + 1));
+  afficher_numero_coup();
 }
+
+void TForm1::afficher_numero_coup() { Nbcoups3d->setText("Coups : " + QString::number(nb_demi_coups / 2 + 1)); }
 
 void TForm1::boucle_de_jeu() {
   ++boucle_en_cours_;

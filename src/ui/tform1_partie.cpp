@@ -321,6 +321,7 @@ void TForm1::charger_entree() {
   std::memcpy(damier_sauve + 1, damier + 1, NB_CASES);
   position_changee();
   abandonner_saisie();
+  afficher_numero_coup();  // the 3D counter follows the ply reached
   placer_pions();
 }
 

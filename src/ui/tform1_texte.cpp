@@ -136,14 +136,10 @@ void TForm1::Ouvrirunfichiertexte1Click() {
   calcul_annule = 1;
   remplir();
   const ArretRejeu arret = rejouer_partie(parties[choix], choix + 1, est_pdn(texte, nom));
-  const QString blanc = QString::fromLatin1(nom_joueur_blanc), noir = QString::fromLatin1(nom_joueur_noir);
-  Nom_blanc->setText(blanc);
-  Nom_noir->setText(noir);
-  B3D->setText(blanc + " : ");
-  N3D->setText(noir + " : ");
-  ListBox1->clear();
-  for (const std::string& ligne : lignes_de_la_partie()) ListBox1->addItem(QString::fromLatin1(ligne));
+  montrer_noms(QString::fromLatin1(nom_joueur_blanc), QString::fromLatin1(nom_joueur_noir));
+  reconstruire_liste_coups();
   ListBox1->setCurrentRow(ListBox1->count() - 1);
+  afficher_numero_coup();
   for (QWidget* w : std::initializer_list<QWidget*>{fin_de_parties, Match_nul, Zut, Nulrefus}) w->hide();
   ordinateur_au_trait = 0;
   sans_anticipation = 1;

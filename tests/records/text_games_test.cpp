@@ -3,6 +3,7 @@
 // list of a file of several games is tested through the window.
 #include <gtest/gtest.h>
 
+#include "records/game_file.h"
 #include "records/text_games.h"
 #include "rules/notation.h"
 #include "records_support.h"
@@ -51,7 +52,7 @@ TEST_F(TexteParties, WritesTheHeaderWithTheResultAndFourMoveLinesPerLine) {
   premiers_coups(20);
   std::vector<std::string> l = lignes(ecrire_texte_partie("A", "B", SANS_RESULTAT));
   ASSERT_EQ(l.size(), 5u);
-  const std::vector<std::string> liste = lignes_de_la_partie();
+  const std::vector<std::string> liste = lignes_liste_coups(partie, dernier_demi_coup);
   ASSERT_EQ(liste.size(), 10u);
   EXPECT_EQ(l[2], liste[0] + "  " + liste[1] + "  " + liste[2] + "  " + liste[3] + "  ");
   EXPECT_EQ(l[4], liste[8] + "  " + liste[9] + "  ");

@@ -3,63 +3,81 @@
 # their results: perft of the start position, the 23-position search
 # benchmark at depth 10, and a few fixed searches. Builds nothing.
 #
-#   scripts/compare-speed.sh BEFORE_BIN AFTER_BIN [PERFT_DEPTH]
+#   scripts/compare-speed.sh BEFORE_BIN AFTER_BIN [PERFT_DEPTH [RUNS]]
 #
 # BEFORE_BIN and AFTER_BIN are the bin/ folders of two builds (corvane-cli,
-# corvane-bench and their data). Exit status 1 when any result differs.
+# corvane-bench and their data). Each timing is taken RUNS times (5 by
+# default), the two builds taking turns, and the best and the median runs
+# are compared: one slow run on a shared machine decides nothing.
+# Exit status 1 when any result differs.
 set -eu
 
 avant=${1:?before bin folder}
 apres=${2:?after bin folder}
 profondeur=${3:-11}
+essais=${4:-5}
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
 ecarts=0
 
-# Perft: every depth's counts must agree; the deepest is timed.
-for b in avant apres; do
-  eval dossier=\$$b
-  "$dossier/corvane-cli" perft "$profondeur" >"$travail/perft-$b"
-  sed 's/ time=.*//' "$travail/perft-$b" >"$travail/compte-$b"
-done
-if cmp -s "$travail/compte-avant" "$travail/compte-apres"; then
-  echo "perft 1..$profondeur: counts identical"
-else
-  echo "perft 1..$profondeur: COUNTS DIFFER"
-  diff "$travail/compte-avant" "$travail/compte-apres" || true
-  ecarts=1
-fi
-tail -n 1 "$travail/perft-avant" | sed 's/^/  before: /'
-tail -n 1 "$travail/perft-apres" | sed 's/^/  after:  /'
-awk '{ sub(/.*nps=/, ""); print }' "$travail/perft-avant" | tail -n 1 >"$travail/v1"
-awk '{ sub(/.*nps=/, ""); print }' "$travail/perft-apres" | tail -n 1 >"$travail/v2"
-awk -v a="$(cat "$travail/v1")" -v b="$(cat "$travail/v2")" 'BEGIN { printf "  perft %s leaves/s ratio: %.2f\n", "'"$profondeur"'", b / a }'
+# Best and median of the speeds in files $2 (before) and $3 (after), one a
+# line, and their ratios; $1 names the unit.
+rapport() {
+  sort -g "$2" >"$travail/tri-1"
+  sort -g "$3" >"$travail/tri-2"
+  awk -v quoi="$1" 'FNR == 1 { f++ } { v[f, FNR] = $1; n[f] = FNR }
+    function mediane(f) { return n[f] % 2 ? v[f, (n[f] + 1) / 2] : (v[f, n[f] / 2] + v[f, n[f] / 2 + 1]) / 2 }
+    END {
+      printf "  before: best %.0f, median %.0f %s\n", v[1, n[1]], mediane(1), quoi
+      printf "  after:  best %.0f, median %.0f %s\n", v[2, n[2]], mediane(2), quoi
+      printf "  ratio:  best %.2f, median %.2f (%d runs each)\n", v[2, n[2]] / v[1, n[1]], mediane(2) / mediane(1), n[1] }' \
+    "$travail/tri-1" "$travail/tri-2"
+}
 
-# The search benchmark: nodes of each position, total time.
-for b in avant apres; do
-  eval dossier=\$$b
-  "$dossier/corvane-bench" --benchmark_filter='Profondeur10/' --benchmark_format=json 2>/dev/null >"$travail/bench-$b.json"
-  python3 - "$travail/bench-$b.json" >"$travail/noeuds-$b" <<'EOF'
+# Perft: every depth's counts must agree in every run; the deepest is timed.
+for i in $(seq "$essais"); do
+  for b in avant apres; do
+    eval dossier=\$$b
+    "$dossier/corvane-cli" perft "$profondeur" >"$travail/perft"
+    sed 's/ time=.*//' "$travail/perft" >"$travail/compte-$b-$i"
+    tail -n 1 "$travail/perft" | sed 's/.*nps=//' >>"$travail/vitesse-$b"
+  done
+  if ! cmp -s "$travail/compte-avant-1" "$travail/compte-avant-$i" ||
+    ! cmp -s "$travail/compte-avant-1" "$travail/compte-apres-$i"; then
+    echo "perft 1..$profondeur: COUNTS DIFFER (run $i)"
+    diff "$travail/compte-avant-1" "$travail/compte-apres-$i" || true
+    ecarts=1
+  fi
+done
+[ $ecarts -ne 0 ] || echo "perft 1..$profondeur: counts identical"
+tail -n 1 "$travail/compte-apres-1" | sed 's/^/  /'
+rapport "leaves/s" "$travail/vitesse-avant" "$travail/vitesse-apres"
+
+# The search benchmark: nodes of each position, nodes per second overall.
+for i in $(seq "$essais"); do
+  for b in avant apres; do
+    eval dossier=\$$b
+    "$dossier/corvane-bench" --benchmark_filter='Profondeur10/' --benchmark_format=json 2>/dev/null >"$travail/bench.json"
+    python3 - "$travail/bench.json" >"$travail/noeuds" <<'EOF'
 import json, sys
 d = json.load(open(sys.argv[1]))["benchmarks"]
 print(" ".join(str(int(x["nodes"])) for x in d))
-print(int(sum(x["nodes"] for x in d)), sum(x["real_time"] for x in d) / 1000.0)
+print(sum(x["nodes"] for x in d) / sum(x["real_time"] for x in d) * 1000.0)
 EOF
+    head -n 1 "$travail/noeuds" >"$travail/noeuds-$b-$i"
+    tail -n 1 "$travail/noeuds" >>"$travail/nps-$b"
+  done
+  if ! cmp -s "$travail/noeuds-avant-1" "$travail/noeuds-avant-$i" ||
+    ! cmp -s "$travail/noeuds-avant-1" "$travail/noeuds-apres-$i"; then
+    echo "search depth 10: NODE COUNTS DIFFER (run $i)"
+    ecarts=1
+  fi
 done
 echo "search depth 10, nodes of the 23 positions:"
-echo "  before: $(head -n 1 "$travail/noeuds-avant")"
-echo "  after:  $(head -n 1 "$travail/noeuds-apres")"
-if [ "$(head -n 1 "$travail/noeuds-avant")" = "$(head -n 1 "$travail/noeuds-apres")" ]; then
-  echo "  diff: none, all 23 identical"
-else
-  echo "  diff: NODE COUNTS DIFFER"
-  ecarts=1
-fi
-awk 'FNR == 2 { n[FILENAME] = $1; t[FILENAME] = $2 } END {
-  a = ARGV[1]; b = ARGV[2]
-  printf "  before: %d nodes in %.3f s, %.0f nodes/s\n", n[a], t[a], n[a] / t[a]
-  printf "  after:  %d nodes in %.3f s, %.0f nodes/s\n", n[b], t[b], n[b] / t[b]
-  printf "  nodes/s ratio: %.2f\n", (n[b] / t[b]) / (n[a] / t[a]) }' "$travail/noeuds-avant" "$travail/noeuds-apres"
+echo "  before: $(cat "$travail/noeuds-avant-1")"
+echo "  after:  $(cat "$travail/noeuds-apres-1")"
+! cmp -s "$travail/noeuds-avant-1" "$travail/noeuds-apres-1" || echo "  diff: none, all 23 identical"
+rapport "nodes/s" "$travail/nps-avant" "$travail/nps-apres"
 
 # Fixed searches: move, score and nodes must agree (the time may not).
 echo "fixed searches (move, score, depth, nodes):"

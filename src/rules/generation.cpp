@@ -80,7 +80,29 @@ bool position_deja_listee(const Coup* liste, int n, Case destination, int k) {
 // squares follow from the pieces it takes: no recorded stop of a man is ever
 // continued, so only a king's sequences look for them (SUITES).
 template <bool ESCALES, bool SUITES>
-void ajouter(Case destination) {
+void ajouter(Case destination);
+
+// A man's capture while the list has room: written straight in, inline.
+template <bool ESCALES>
+inline void ajouter_pion(Case destination) {
+  const int p = prof_courante;
+  const int n = nb_coups[p];
+  const int k = nb_prises_courant;
+  if (ESCALES || n >= MAX_COUPS || k >= MAX_PRISES) {
+    ajouter<ESCALES, false>(destination);
+    return;
+  }
+  Coup& c = listes_coups[p][n];
+  c.depart = origine;
+  c.arrivee = destination;
+  c.nb_prises = static_cast<std::uint8_t>(k);
+  for (int j = 1; j <= k; ++j) c.prises[j] = chemin_prises[j];
+  c.note = 0;
+  nb_coups[p] = static_cast<std::uint8_t>(n + 1);
+}
+
+template <bool ESCALES, bool SUITES>
+[[gnu::noinline]] void ajouter(Case destination) {
   const int p = prof_courante;
   Coup* liste = listes_coups[p];
   int n = nb_coups[p];
@@ -175,7 +197,7 @@ void prises_pion(Case s, int etape, std::uint32_t ennemis, unsigned directions) 
       prises_pion<ESCALES>(b, etape + 1, restants, suite);
     } else {  // the sequence ends on b
       nb_prises_courant = static_cast<std::uint8_t>(etape);
-      ajouter<ESCALES, false>(b);
+      ajouter_pion<ESCALES>(b);
     }
   }
 }
@@ -426,12 +448,9 @@ std::uint8_t compter_coups(Camp camp) {
   if (n > 0) return static_cast<std::uint8_t>(n);
   // One direction maps distinct men to distinct squares: a popcount per direction.
   const int d0 = camp == NOIRS ? BAS_GAUCHE : HAUT_GAUCHE;
-  int total = nombre_cases(pas(d0, masques.pions) & masques.vides) +
-              nombre_cases(pas(d0 + 1, masques.pions) & masques.vides);
-  for (std::uint32_t m = masques.dames; m != 0; m &= m - 1) {
-    const Case s = static_cast<Case>(__builtin_ctz(m) + 1);
-    for (int d = 0; d < 4; ++d) total += nombre_cases(rayon_libre(d, s, masques.vides));
-  }
+  int total = nombre_cases(pas(d0, masques.pions) & masques.vides, pas(d0 + 1, masques.pions) & masques.vides);
+  for (std::uint32_t m = masques.dames; m != 0; m &= m - 1)
+    total += nombre_cases(rayons_libres(static_cast<Case>(__builtin_ctz(m) + 1), masques.vides));
   return static_cast<std::uint8_t>(total < MAX_COUPS ? total : MAX_COUPS);
 }
 

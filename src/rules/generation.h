@@ -74,6 +74,21 @@ constexpr int nombre_cases(std::uint32_t m) {
 }
 static_assert(nombre_cases(0) == 0 && nombre_cases(0xFFFFFFFFu) == 32 && nombre_cases(0x80000101u) == 3);
 
+// Squares of a plus squares of b, both counted in one pass over 64 bits.
+constexpr int nombre_cases(std::uint32_t a, std::uint32_t b) {
+  std::uint64_t m = std::uint64_t{a} << 32 | b;
+  m = m - ((m >> 1) & 0x5555555555555555u);
+  m = (m & 0x3333333333333333u) + ((m >> 2) & 0x3333333333333333u);
+  return static_cast<int>((((m + (m >> 4)) & 0x0F0F0F0F0F0F0F0Fu) * 0x0101010101010101u) >> 56);
+}
+static_assert(nombre_cases(0xFFFFFFFFu, 0xFFFFFFFFu) == 64 && nombre_cases(0x80000101u, 0x10u) == 4);
+
+// The squares a king on s can move to when nothing is to be taken: its four
+// free rays, which share no square.
+inline std::uint32_t rayons_libres(Case s, std::uint32_t vides) {
+  return rayon_libre(0, s, vides) | rayon_libre(1, s, vides) | rayon_libre(2, s, vides) | rayon_libre(3, s, vides);
+}
+
 // ---- state ----------------------------------------------------------------
 
 // A list holds MAX_COUPS moves; later ones are dropped. Only captures come

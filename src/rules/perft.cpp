@@ -45,7 +45,7 @@ inline ComptePerft compter_sous_arbre(Camp camp, int profondeur, int ply) {
 int calmes_dames(std::uint32_t dames, std::uint32_t vides) {
   int n = 0;
   for (std::uint32_t m = dames; m != 0; m &= m - 1)
-    for (int d = 0; d < 4; ++d) n += nombre_cases(rayon_libre(d, static_cast<Case>(__builtin_ctz(m) + 1), vides));
+    n += nombre_cases(rayons_libres(static_cast<Case>(__builtin_ctz(m) + 1), vides));
   return n;
 }
 

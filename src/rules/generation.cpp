@@ -446,9 +446,11 @@ std::uint8_t compter_coups(Camp camp) {
   const Masques masques = lire_masques(camp == NOIRS);
   const int n = lister_prises(camp, masques);
   if (n > 0) return static_cast<std::uint8_t>(n);
-  // One direction maps distinct men to distinct squares: a popcount per direction.
-  const int d0 = camp == NOIRS ? BAS_GAUCHE : HAUT_GAUCHE;
-  int total = nombre_cases(pas(d0, masques.pions) & masques.vides, pas(d0 + 1, masques.pions) & masques.vides);
+  // One direction maps distinct men to distinct squares: a popcount per
+  // direction, each direction known to the compiler.
+  const std::uint32_t p = masques.pions, v = masques.vides;
+  int total = camp == NOIRS ? nombre_cases(pas(BAS_GAUCHE, p) & v, pas(BAS_DROITE, p) & v)
+                            : nombre_cases(pas(HAUT_GAUCHE, p) & v, pas(HAUT_DROITE, p) & v);
   for (std::uint32_t m = masques.dames; m != 0; m &= m - 1)
     total += nombre_cases(rayons_libres(static_cast<Case>(__builtin_ctz(m) + 1), masques.vides));
   return static_cast<std::uint8_t>(total < MAX_COUPS ? total : MAX_COUPS);

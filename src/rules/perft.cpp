@@ -1,5 +1,7 @@
 #include "rules/perft.h"
 
+#include <type_traits>
+
 #include "rules/generation.h"
 
 namespace {
@@ -66,12 +68,22 @@ ComptePerft compter_calmes(Camp camp, int profondeur, int ply) {
     total.coups += c.coups;
     total.uniques += c.uniques;
   };
-  const int d0 = noir ? BAS_GAUCHE : HAUT_GAUCHE;
-  for (int d = d0; d <= d0 + 1; ++d)
+  // The men's steps one direction at a time, the direction known to the
+  // compiler: a direction read at run time costs a mispredicted jump a step.
+  const auto pas_des_pions = [&](auto direction) {
+    constexpr int d = decltype(direction)::value;
     for (std::uint32_t m = pas(d, pions) & vides; m != 0; m &= m - 1) {
       const std::uint32_t arrivee = m & (0u - m);
       jouer(pas(3 - d, arrivee), arrivee, dames | (arrivee & couronnement));
     }
+  };
+  if (noir) {
+    pas_des_pions(std::integral_constant<int, BAS_GAUCHE>{});
+    pas_des_pions(std::integral_constant<int, BAS_DROITE>{});
+  } else {
+    pas_des_pions(std::integral_constant<int, HAUT_GAUCHE>{});
+    pas_des_pions(std::integral_constant<int, HAUT_DROITE>{});
+  }
   for (std::uint32_t m = avant & dames; m != 0; m &= m - 1) {
     const std::uint32_t depart = m & (0u - m);
     const Case s = static_cast<Case>(__builtin_ctz(m) + 1);

@@ -38,11 +38,12 @@ class DialoguesDeTest : public Dialogues {
     return reponse;
   }
   // "title: text", and " (stop)" after an error.
-  void message(QWidget*, const QString& texte, const QString& titre, Icone icone, const QString&) override {
+  void message(QWidget*, const QString& texte, const QString& titre, Icone icone, const QString& detail) override {
     messages << titre + ": " + texte + (icone == Icone::Erreur ? " (stop)" : "");
+    details << detail;
   }
   QString reponse, filtre;
-  QStringList dossiers, messages;
+  QStringList dossiers, messages, details;
 };
 
 // Installs the dialogs for the whole test program and keeps them at hand.

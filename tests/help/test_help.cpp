@@ -43,7 +43,7 @@ struct Page {
   QStringList images;  // picture sources, in page order
 };
 
-QDir dossier_programme() { return QDir(CORVANE_BIN_DIR); }
+const QDir PROGRAMME(CORVANE_BIN_DIR);
 
 void noter_ancres(Page& p, const QTextCharFormat& format) {
   if (!format.isAnchor()) return;
@@ -99,7 +99,7 @@ class TestAide : public QObject {
  private slots:
   void initTestCase() {
     for (const QString& nom : PAGES) {
-      QFile fichier(dossier_programme().filePath(nom));
+      QFile fichier(PROGRAMME.filePath(nom));
       QVERIFY2(fichier.open(QIODevice::ReadOnly), qPrintable(nom + " is missing from the program's directory"));
       const QByteArray octets = fichier.readAll();
       QStringDecoder utf8(QStringDecoder::Utf8);
@@ -111,7 +111,7 @@ class TestAide : public QObject {
     }
   }
 
-  void pagesReadAsDocuments() {
+  void pagesReadAsDocumentsWithTheirPicturesAndStyle() {
     for (const auto& [nom, p] : pages) {
       QVERIFY2(p->texte.contains("<meta charset=\"utf-8\">"), qPrintable(nom));
       QVERIFY2(!p->document.metaInformation(QTextDocument::DocumentTitle).isEmpty(), qPrintable(nom));
@@ -123,10 +123,15 @@ class TestAide : public QObject {
       QVERIFY2(!p->ancres.isEmpty() && p->ancres.first() == "sommaire", qPrintable(nom));
       for (const QString& ancre : p->ancres.mid(1))
         QVERIFY2(p->liens.contains("#" + ancre), qPrintable(nom + ": no contents link to #" + ancre));
+      for (const QString& image : p->images)
+        QVERIFY2(!QImage(PROGRAMME.filePath(image)).isNull(), qPrintable(nom + ": " + image));
+      QVERIFY2(!p->document.feuilles_de_style.isEmpty(), qPrintable(nom + " has no style sheet"));
+      for (const QString& feuille : p->document.feuilles_de_style)
+        QVERIFY2(QFile::exists(PROGRAMME.filePath(feuille)), qPrintable(nom + ": " + feuille));
     }
   }
 
-  void linksLeadSomewhere() {
+  void linksLeadSomewhereAndTheTranslationsMatch() {
     for (const auto& [nom, p] : pages)
       for (const QString& lien : p->liens) {
         const QString cible = lien.section('#', 0, 0), ancre = lien.section('#', 1);
@@ -135,19 +140,6 @@ class TestAide : public QObject {
         QVERIFY2(ancre.isEmpty() || pages.at(page_cible)->ancres.contains(ancre),
                  qPrintable(nom + ": link to a missing anchor " + lien));
       }
-  }
-
-  void picturesAndStyleAreThere() {
-    for (const auto& [nom, p] : pages) {
-      for (const QString& image : p->images)
-        QVERIFY2(!QImage(dossier_programme().filePath(image)).isNull(), qPrintable(nom + ": " + image));
-      QVERIFY2(!p->document.feuilles_de_style.isEmpty(), qPrintable(nom + " has no style sheet"));
-      for (const QString& feuille : p->document.feuilles_de_style)
-        QVERIFY2(QFile::exists(dossier_programme().filePath(feuille)), qPrintable(nom + ": " + feuille));
-    }
-  }
-
-  void frenchAndEnglishMatch() {
     for (const auto& [francais, anglais] : TRADUCTIONS) {
       QCOMPARE(pages.at(anglais)->ancres, pages.at(francais)->ancres);
       QCOMPARE(pages.at(anglais)->images, pages.at(francais)->images);

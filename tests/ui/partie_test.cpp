@@ -1,8 +1,8 @@
 // Whole games in the window, offscreen, through the game loop and real mouse
 // clicks on the boards: a player that clicks its moves square by square as
-// a user would, against the computer and against another human, on the 2D
-// board and on a turned 3D board; a click while the computer thinks;
-// taking moves back; a position set up by hand and played from.
+// a user would, against the computer (taking moves back on the way) and
+// against another human, on the 2D board and on a turned 3D board; a click
+// while the computer thinks; a position set up by hand and played from.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -16,6 +16,12 @@
 #include "support/dossier_programme.h"
 #include "support/fenetre.h"
 #include "ui/panneau.h"
+
+namespace {
+
+bool plateau_de(int ply) { return std::memcmp(damier + 1, partie[ply].position + 1, 32) == 0; }
+
+}  // namespace
 
 class Partie : public QObject {
   Q_OBJECT
@@ -47,17 +53,32 @@ class Partie : public QObject {
     auto f = demarrer(theme);
     QVERIFY(f);
     Joueur j{*f};
-    bool fait = false;
+    bool commence = false, repris = false;
     j.action = [&] {
-      if (std::exchange(fait, true)) return false;
-      // "Nouveau", then the training tab with the computer's colour on screen.
-      f->action("Nouveau2")->trigger();
-      cliquer_rond(ordinateur_noir ? f->Olvendar_noir : f->Olvendar_blanc);
-      cliquer(f->BitBtn15);
+      if (!std::exchange(commence, true)) {
+        // "Nouveau", then the training tab with the computer's colour on screen.
+        f->action("Nouveau2")->trigger();
+        cliquer_rond(ordinateur_noir ? f->Olvendar_noir : f->Olvendar_blanc);
+        cliquer(f->BitBtn15);
+        return true;
+      }
+      if (nb_demi_coups < 6 || !j.humain_au_trait() || std::exchange(repris, true)) return false;
+      // Two moves back, one forward, one back: the game is kept whole, and
+      // the human's new move there replaces the rest.
+      const int h = nb_demi_coups;
+      cliquer(f->SpeedButton1);
+      cliquer(f->SpeedButton1);
+      if (nb_demi_coups != h - 2 || !plateau_de(h - 2) || ordinateur_au_trait != 0)
+        j.echec("two moves back is not the position two moves before with the human to move");
+      cliquer(f->SpeedButton2);
+      if (nb_demi_coups != h - 1 || !plateau_de(h - 1)) j.echec("forward is not the next ply");
+      cliquer(f->SpeedButton1);
+      if (dernier_demi_coup != h) j.echec("moving through the game changed its end");
       return true;
     };
     const QString e = j.jouer();
     QVERIFY2(e.isEmpty(), qPrintable(e));
+    QVERIFY(repris);
     QCOMPARE(damier_inverse != 0, ordinateur_noir);
     QVERIFY(j.coups > 5);
     QCOMPARE(f->ListBox1->count(), (nb_demi_coups + 1) / 2);
@@ -107,34 +128,6 @@ class Partie : public QObject {
     const QString e = j.jouer();
     QVERIFY2(e.isEmpty(), qPrintable(e));
     QVERIFY(verifie);
-  }
-
-  void takingBackAndReplayingThenANewMove() {
-    auto f = demarrer(1);
-    QVERIFY(f);
-    Joueur j{*f};
-    bool fait = false;
-    j.action = [&] {
-      if (fait || nb_demi_coups < 6 || !j.humain_au_trait()) return false;
-      fait = true;
-      cliquer(f->SpeedButton1);
-      cliquer(f->SpeedButton1);
-      if (nb_demi_coups != 4 || std::memcmp(damier + 1, partie[4].position + 1, 32) != 0 || ordinateur_au_trait != 0)
-        j.echec("two moves back is not the position of ply 4 with the human to move");
-      cliquer(f->SpeedButton2);
-      if (nb_demi_coups != 5 || std::memcmp(damier + 1, partie[5].position + 1, 32) != 0)
-        j.echec("forward is not ply 5");
-      cliquer(f->SpeedButton1);
-      if (dernier_demi_coup != 6) j.echec("moving through the game changed its end");
-      j.limite = 6;  // a new move of the human, and the computer's answer
-      return true;
-    };
-    const QString e = j.jouer();
-    QVERIFY2(e.isEmpty(), qPrintable(e));
-    QVERIFY(fait);
-    QCOMPARE(nb_demi_coups, 6);
-    QCOMPARE(dernier_demi_coup, 6);
-    QCOMPARE(f->ListBox1->count(), 3);
   }
 
   void aPositionSetUpByHandIsPlayedFrom() {

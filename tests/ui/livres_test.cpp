@@ -78,14 +78,8 @@ class Livres : public QObject {
     // Two moves of a game between two humans: white's first, black's last.
     Joueur j{f};
     j.choisir = [](int n) { return nb_demi_coups % 2 == 0 ? 0 : n - 1; };
-    position_initiale();
-    coups_legaux(BLANCS);
-    const Coup a = listes_coups[1][0];
-    jouer_coup(a);
-    const Coup b = listes_coups[1][coups_legaux(NOIRS) - 1];
-    position_initiale();
-    const QString ligne = QString::fromStdString(ecrire_ligne_ouverture(std::vector<CoupBibliotheque>{
-        {a.depart, a.arrivee}, {b.depart, b.arrivee}}.data(), 2));
+    CoupBibliotheque ab[2];
+    QString ligne;
 
     // Against the computer, which plays camp 1 (white on screen): after the
     // human's first move it answers from the book at once, without
@@ -110,6 +104,8 @@ class Livres : public QObject {
       } else if (etape == 1) {
         // The black book's editor offers the game's line; it is added and
         // the working book written.
+        for (int h : {0, 1}) ab[h] = {partie[h + 1].depart, partie[h + 1].arrivee};
+        ligne = QString::fromStdString(ecrire_ligne_ouverture(ab, 2));
         f.action("Ouverturespourlesnoirs1")->trigger();
         editeur_vu = noirs.isVisible() && !f.isEnabled() && noirs.Nouvelle_Ouverture->text() == ligne &&
                      w->form2.Nouvelle_Ouverture->text() == ligne && noirs.Liste_Ouvertures->count() == 0;
@@ -140,7 +136,7 @@ class Livres : public QObject {
     QCOMPARE(etape, 3);
     QVERIFY(!noirs.isVisible() && f.isEnabled());
     QCOMPARE(contenu(dossier_ / "ouvert_n.ouv"), ligne.toStdString() + "\r\n");
-    QVERIFY(reponses[0] == std::pair(b.depart, b.arrivee));
+    QVERIFY(reponses[0] == std::pair(ab[1].depart, ab[1].arrivee));
     QCOMPARE(noeuds[0], 0u);
     QVERIFY(!f.action("Bibliothquesactives1")->isChecked());
     QVERIFY(noeuds[1] > 0);

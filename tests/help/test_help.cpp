@@ -19,7 +19,7 @@
 
 namespace {
 
-const QStringList PAGES = {"Corvane.html", "Corvane_e.html", "Rcorvane_f.html", "Rcorvane_e.html"};
+// The pages, French and English.
 const QList<QPair<QString, QString>> TRADUCTIONS = {{"Corvane.html", "Corvane_e.html"},
                                                     {"Rcorvane_f.html", "Rcorvane_e.html"}};
 
@@ -98,17 +98,18 @@ class TestAide : public QObject {
 
  private slots:
   void initTestCase() {
-    for (const QString& nom : PAGES) {
-      QFile fichier(PROGRAMME.filePath(nom));
-      QVERIFY2(fichier.open(QIODevice::ReadOnly), qPrintable(nom + " is missing from the program's directory"));
-      const QByteArray octets = fichier.readAll();
-      QStringDecoder utf8(QStringDecoder::Utf8);
-      auto page = std::make_unique<Page>();
-      page->texte = utf8(octets);
-      QVERIFY2(!utf8.hasError(), qPrintable(nom + " is not UTF-8"));
-      lire_page(*page);
-      pages[nom] = std::move(page);
-    }
+    for (const auto& [francais, anglais] : TRADUCTIONS)
+      for (const QString& nom : {francais, anglais}) {
+        QFile fichier(PROGRAMME.filePath(nom));
+        QVERIFY2(fichier.open(QIODevice::ReadOnly), qPrintable(nom + " is missing from the program's directory"));
+        const QByteArray octets = fichier.readAll();
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        auto page = std::make_unique<Page>();
+        page->texte = utf8(octets);
+        QVERIFY2(!utf8.hasError(), qPrintable(nom + " is not UTF-8"));
+        lire_page(*page);
+        pages[nom] = std::move(page);
+      }
   }
 
   void pagesReadAsDocumentsWithTheirPicturesAndStyle() {

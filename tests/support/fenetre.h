@@ -28,12 +28,11 @@
 class DialoguesDeTest : public Dialogues {
  public:
   QString fichier_a_sauver(QWidget*, const QString& d, const QString&, const QString& f, const QString& e) override {
-    dossiers << d;
-    filtre = f + "|" + e;
-    return reponse;
+    return noter(d, f + "|" + e);
   }
-  QString fichier_a_ouvrir(QWidget*, const QString& d, const QString& f) override {
-    dossiers << d;
+  QString fichier_a_ouvrir(QWidget*, const QString& d, const QString& f) override { return noter(d, f); }
+  QString noter(const QString& dossier, const QString& f) {
+    dossiers << dossier;
     filtre = f;
     return reponse;
   }
@@ -83,17 +82,6 @@ inline void cliquer_case(TForm1& f, Case s) {
     const QPointF p = f.scene->origine() + QPointF(cellule_2d(s, inverse) + QPoint(30, 30)) * f.scene->echelle();
     QTest::mouseClick(f.scene, Qt::LeftButton, {}, p.toPoint());
   }
-}
-
-// Runs the game loop with `tour` called at each turn of it, each from a
-// timer shot of its own: a turn that starts a nested game loop (a new game
-// with the computer to move) leaves this one free.
-inline void jouer_boucle(TForm1& f, const std::function<void()>& tour) {
-  QTimer minuterie;
-  minuterie.setInterval(1);
-  QObject::connect(&minuterie, &QTimer::timeout, [&] { QTimer::singleShot(0, &minuterie, tour); });
-  minuterie.start();
-  f.boucle_de_jeu();
 }
 
 // The board a legal move of the position on damier leads to.
@@ -190,9 +178,15 @@ struct Joueur {
 
   // Runs the game loop, with this player at the board, until it quits; then
   // checks that every ply of the record is a legal move of the position
-  // before it. The first fault seen, if any.
+  // before it. The first fault seen, if any. Each turn runs from a timer
+  // shot of its own: a turn that starts a nested game loop (a new game with
+  // the computer to move) leaves this one free.
   QString jouer() {
-    jouer_boucle(f, [this] { tour(); });
+    QTimer minuterie;
+    minuterie.setInterval(1);
+    QObject::connect(&minuterie, &QTimer::timeout, [&] { QTimer::singleShot(0, &minuterie, [this] { tour(); }); });
+    minuterie.start();
+    f.boucle_de_jeu();
     Camp camp = BLANCS;
     for (int h = 1; h <= nb_demi_coups && erreur.isEmpty(); ++h, camp = adversaire(camp)) {
       std::memcpy(damier + 1, partie[h - 1].position + 1, 32);

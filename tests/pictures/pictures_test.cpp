@@ -112,8 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Themes, Images3D, testing::Range(1, 9),
 
 TEST(Images2D, BoardButtonsAndIcons) {
   const QImage light = load("Images1/1cache.BMP"), empty = load("Images1/1pva.bmp");
-  ASSERT_EQ(light.size(), QSize(120, 120));
-  ASSERT_EQ(empty.size(), QSize(120, 120));
+  for (const QImage& i : {light, empty}) ASSERT_EQ(i.size(), QSize(120, 120));
   // The light squares are yellow, the playing squares darker.
   const QRgb l = light.pixel(60, 60), d = empty.pixel(60, 60);
   EXPECT_GT(qRed(l), qBlue(l) + 40);

@@ -62,6 +62,13 @@ inline QStringList lignes(const QListWidget* l) {
 inline void cliquer(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 inline void cliquer_rond(QRadioButton* r) { QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(8, r->height() / 2)); }
 
+// A fast level, without sounds, and without thinking on the human's time
+// unless `anticipation`.
+inline void jeu_rapide(TForm1& f, bool anticipation = false) {
+  for (const char* nom : {"Niveau01", "Bipchaquecoup2", "Commentaires1"}) f.action(nom)->trigger();
+  if (!anticipation) f.action("Rflexionsurtempsadverse1")->trigger();
+}
+
 // Clicks the line of a list that reads `texte`.
 inline bool cliquer_ligne(QListWidget* liste, const QString& texte) {
   const QList<QListWidgetItem*> l = liste->findItems(texte, Qt::MatchExactly);

@@ -50,8 +50,7 @@ class Livres : public QObject {
     bibliotheque_active = 1;
     auto w = std::make_unique<Fenetres>();
     if (!montrer(w->form1, dossier_, 0)) return nullptr;
-    for (const char* nom : {"Niveau01", "Bipchaquecoup2", "Commentaires1", "Rflexionsurtempsadverse1"})
-      w->form1.action(nom)->trigger();
+    jeu_rapide(w->form1);
     dialogues_->messages.clear();
     return w;
   }

@@ -18,16 +18,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::uint8_t> octets(const fs::path& p) {
-  const std::string s = contenu(p);
-  return {s.begin(), s.end()};
-}
-
 // The fields of the set in force, in the file's order.
-std::vector<std::uint8_t> jeu_en_vigueur() {
+std::string jeu_en_vigueur() {
   parametres_vers_bruts();
-  return {parametres_bruts, parametres_bruts + CHAMPS_PARAMETRES};
+  return {reinterpret_cast<const char*>(parametres_bruts), CHAMPS_PARAMETRES};
 }
+std::string champs(const std::string& fichier) { return fichier.substr(0, CHAMPS_PARAMETRES); }
 
 void taper(QLineEdit* boite, const QString& texte) {
   boite->selectAll();
@@ -62,10 +58,7 @@ class Parametres : public QObject {
     auto f = programme_.demarrer(0);
     QVERIFY(f);
     dialogues_->messages.clear();
-    const std::vector<std::uint8_t> defaut = octets(defaut_);
-    const auto champs = [](const std::vector<std::uint8_t>& v) {
-      return std::vector<std::uint8_t>(v.begin(), v.begin() + CHAMPS_PARAMETRES);
-    };
+    const std::string defaut = contenu(defaut_);
     QCOMPARE(jeu_en_vigueur(), champs(defaut));
 
     f->action("Changerlesparamtres1")->trigger();
@@ -79,10 +72,10 @@ class Parametres : public QObject {
     taper(e->temps[7], "");
     cliquer(e->parametreOK);
     QVERIFY(!e->isVisible());
-    std::vector<std::uint8_t> attendu = defaut;
+    std::string attendu = defaut;
     attendu[33 + 32] = 12;   // table 1, square 32
     attendu[264] = 44;       // phase0_bas
-    attendu[281] = 0xFB;     // cases_v1_noirs[0]
+    attendu[281] = '\xFB';   // cases_v1_noirs[0]
     attendu[295 + 7] = 0;    // temps_avance[7]
     QCOMPARE(jeu_en_vigueur(), champs(attendu));
 
@@ -99,7 +92,7 @@ class Parametres : public QObject {
     const fs::path essai = defaut_.parent_path() / "essai.par";
     menu(*f, "Sauverlesparamtres1", essai);
     QCOMPARE(dialogues_->dossiers.last(), QString::fromStdString(defaut_.parent_path().string()));
-    QCOMPARE(octets(essai), attendu);  // the bytes past the fields come from the file loaded
+    QCOMPARE(contenu(essai), attendu);  // the bytes past the fields come from the file loaded
     menu(*f, "Chargerdesparamtres1", defaut_);
     QCOMPARE(jeu_en_vigueur(), champs(defaut));
     menu(*f, "Chargerdesparamtres1", essai);

@@ -26,13 +26,12 @@ bool plateau_de(int ply) { return std::memcmp(damier + 1, partie[ply].position +
 class Partie : public QObject {
   Q_OBJECT
 
-  // The window over the program's own data, past the introduction, at a
-  // fast level, without sounds.
+  // A fast game past the introduction, thinking on the human's time.
   std::unique_ptr<TForm1> demarrer(int theme) {
     std::filesystem::remove(programme_.chemin / "last32.dam");  // each game starts afresh
     auto f = programme_.demarrer(theme);
     if (!f) return nullptr;
-    for (const char* nom : {"Niveau01", "Bipchaquecoup2", "Commentaires1"}) f->action(nom)->trigger();
+    jeu_rapide(*f, true);
     return f;
   }
 

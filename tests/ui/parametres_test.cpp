@@ -85,7 +85,7 @@ class Parametres : public QObject {
     cliquer(e->parametrecancel);
     QVERIFY(!e->isVisible());
     f->action("Changerlesparamtres1")->trigger();
-    QCOMPARE(e->cases[0][1]->text(), QString::number(tables_cases[0][1]));
+    QCOMPARE(e->cases[0][1]->text(), QString::number(static_cast<unsigned char>(defaut[1])));  // table 0, square 1
     QCOMPARE(e->cases[1][32]->text(), QString("12"));
     cliquer(e->parametrecancel);
 

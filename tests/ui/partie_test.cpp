@@ -185,6 +185,7 @@ class Partie : public QObject {
     const QString e = j.jouer();
     QVERIFY2(e.isEmpty(), qPrintable(e));
     QVERIFY(f->action("Humaincontrehumain1")->isChecked());
+    QCOMPARE(f->ListBox1->count(), (nb_demi_coups + 1) / 2);
     QVERIFY(f->fin_de_parties->isVisible());
     std::memcpy(damier + 1, damier_sauve + 1, 32);
     const int blancs = coups_legaux(BLANCS), noirs = coups_legaux(NOIRS);

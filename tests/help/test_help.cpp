@@ -19,7 +19,7 @@
 
 namespace {
 
-const QStringList PAGES = {"Corvane.html", "Corvane_e.html", "Rcorvane_f.html", "Rcorvane_e.html"};
+// The pages, French and English.
 const QList<QPair<QString, QString>> TRADUCTIONS = {{"Corvane.html", "Corvane_e.html"},
                                                     {"Rcorvane_f.html", "Rcorvane_e.html"}};
 
@@ -43,7 +43,7 @@ struct Page {
   QStringList images;  // picture sources, in page order
 };
 
-QDir dossier_programme() { return QDir(CORVANE_BIN_DIR); }
+const QDir PROGRAMME(CORVANE_BIN_DIR);
 
 void noter_ancres(Page& p, const QTextCharFormat& format) {
   if (!format.isAnchor()) return;
@@ -65,13 +65,6 @@ void lire_page(Page& p) {
       if (format.isImageFormat()) p.images << format.toImageFormat().name();
     }
   }
-}
-
-std::vector<std::string> noms_des_coups(const std::vector<Coup>& coups) {
-  std::vector<std::string> noms;
-  for (const Coup& m : coups) noms.push_back(notation_coup(m));
-  std::sort(noms.begin(), noms.end());
-  return noms;
 }
 
 // The arrow is one of `legaux`, its squares being the origin and the landing
@@ -98,20 +91,21 @@ class TestAide : public QObject {
 
  private slots:
   void initTestCase() {
-    for (const QString& nom : PAGES) {
-      QFile fichier(dossier_programme().filePath(nom));
-      QVERIFY2(fichier.open(QIODevice::ReadOnly), qPrintable(nom + " is missing from the program's directory"));
-      const QByteArray octets = fichier.readAll();
-      QStringDecoder utf8(QStringDecoder::Utf8);
-      auto page = std::make_unique<Page>();
-      page->texte = utf8(octets);
-      QVERIFY2(!utf8.hasError(), qPrintable(nom + " is not UTF-8"));
-      lire_page(*page);
-      pages[nom] = std::move(page);
-    }
+    for (const auto& [francais, anglais] : TRADUCTIONS)
+      for (const QString& nom : {francais, anglais}) {
+        QFile fichier(PROGRAMME.filePath(nom));
+        QVERIFY2(fichier.open(QIODevice::ReadOnly), qPrintable(nom + " is missing from the program's directory"));
+        const QByteArray octets = fichier.readAll();
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        auto page = std::make_unique<Page>();
+        page->texte = utf8(octets);
+        QVERIFY2(!utf8.hasError(), qPrintable(nom + " is not UTF-8"));
+        lire_page(*page);
+        pages[nom] = std::move(page);
+      }
   }
 
-  void pagesReadAsDocuments() {
+  void pagesReadAsDocumentsWithTheirPicturesAndStyle() {
     for (const auto& [nom, p] : pages) {
       QVERIFY2(p->texte.contains("<meta charset=\"utf-8\">"), qPrintable(nom));
       QVERIFY2(!p->document.metaInformation(QTextDocument::DocumentTitle).isEmpty(), qPrintable(nom));
@@ -123,10 +117,15 @@ class TestAide : public QObject {
       QVERIFY2(!p->ancres.isEmpty() && p->ancres.first() == "sommaire", qPrintable(nom));
       for (const QString& ancre : p->ancres.mid(1))
         QVERIFY2(p->liens.contains("#" + ancre), qPrintable(nom + ": no contents link to #" + ancre));
+      for (const QString& image : p->images)
+        QVERIFY2(!QImage(PROGRAMME.filePath(image)).isNull(), qPrintable(nom + ": " + image));
+      QVERIFY2(!p->document.feuilles_de_style.isEmpty(), qPrintable(nom + " has no style sheet"));
+      for (const QString& feuille : p->document.feuilles_de_style)
+        QVERIFY2(QFile::exists(PROGRAMME.filePath(feuille)), qPrintable(nom + ": " + feuille));
     }
   }
 
-  void linksLeadSomewhere() {
+  void linksLeadSomewhereAndTheTranslationsMatch() {
     for (const auto& [nom, p] : pages)
       for (const QString& lien : p->liens) {
         const QString cible = lien.section('#', 0, 0), ancre = lien.section('#', 1);
@@ -135,19 +134,6 @@ class TestAide : public QObject {
         QVERIFY2(ancre.isEmpty() || pages.at(page_cible)->ancres.contains(ancre),
                  qPrintable(nom + ": link to a missing anchor " + lien));
       }
-  }
-
-  void picturesAndStyleAreThere() {
-    for (const auto& [nom, p] : pages) {
-      for (const QString& image : p->images)
-        QVERIFY2(!QImage(dossier_programme().filePath(image)).isNull(), qPrintable(nom + ": " + image));
-      QVERIFY2(!p->document.feuilles_de_style.isEmpty(), qPrintable(nom + " has no style sheet"));
-      for (const QString& feuille : p->document.feuilles_de_style)
-        QVERIFY2(QFile::exists(dossier_programme().filePath(feuille)), qPrintable(nom + ": " + feuille));
-    }
-  }
-
-  void frenchAndEnglishMatch() {
     for (const auto& [francais, anglais] : TRADUCTIONS) {
       QCOMPARE(pages.at(anglais)->ancres, pages.at(francais)->ancres);
       QCOMPARE(pages.at(anglais)->images, pages.at(francais)->images);
@@ -171,9 +157,11 @@ class TestAide : public QObject {
       const int n = coups_legaux(trait);
       const std::vector<Coup> legaux(listes_coups[1], listes_coups[1] + n);
       if (d.coups) {
-        std::vector<std::string> annonces = *d.coups;
+        std::vector<std::string> annonces = *d.coups, noms;
+        for (const Coup& m : legaux) noms.push_back(notation_coup(m));
         std::sort(annonces.begin(), annonces.end());
-        QVERIFY2(annonces == noms_des_coups(legaux), qPrintable(nom + ": the legal moves differ"));
+        std::sort(noms.begin(), noms.end());
+        QVERIFY2(annonces == noms, qPrintable(nom + ": the legal moves differ"));
       }
       for (const Fleche& f : d.fleches)
         QVERIFY2(fleche_legale(f, legaux), qPrintable(nom + ": an arrow is not a legal move"));

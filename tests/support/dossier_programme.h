@@ -10,49 +10,48 @@
 
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "ui/tform1.h"
 
+// Shows window f as a new run over program folder d, activated, the game
+// loop left to the test, without animations; past the introduction on
+// board theme `theme` unless it is negative. False when it cannot be shown.
+inline bool montrer(TForm1& f, const std::filesystem::path& d, int theme) {
+  intro_terminee = 0;
+  f.repertoire = d;
+  f.boucle_au_depart = false;
+  f.duree_animation = 0;
+  f.resize(1200, 800);
+  f.show();
+  if (!QTest::qWaitForWindowExposed(&f)) return false;
+  f.FormActivate();
+  if (theme >= 0) f.choisir_theme_intro(theme);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return true;
+}
+
 class DossierProgramme {
  public:
-  explicit DossierProgramme(const std::filesystem::path& source) {
+  // Without the run's own files nor the entries named in `sans`.
+  explicit DossierProgramme(const std::filesystem::path& source, std::set<std::string> sans = {}) {
     std::string modele = (std::filesystem::temp_directory_path() / "corvane-programme-XXXXXX").string();
     if (::mkdtemp(modele.data()) == nullptr) return;
     chemin = modele;
+    sans.insert({"last32.dam", "Sauve", "joueurs.dat", "points.dat"});
     std::error_code ec;
-    for (const auto& e : std::filesystem::directory_iterator(source, ec)) {
-      const std::string nom = e.path().filename().string();
-      if (nom == "last32.dam" || nom == "Sauve" || nom == "joueurs.dat" || nom == "points.dat") continue;
-      std::filesystem::create_symlink(e.path(), chemin / nom, ec);
-    }
+    for (const auto& e : std::filesystem::directory_iterator(source, ec))
+      if (!sans.count(e.path().filename().string())) std::filesystem::create_symlink(e.path(), chemin / e.path().filename(), ec);
   }
   ~DossierProgramme() {
     std::error_code ec;
     if (!chemin.empty()) std::filesystem::remove_all(chemin, ec);  // the links, not what they point to
   }
-  // A new run's window over the folder, shown and activated, the game loop
-  // left to the test, without animations; nullptr when it cannot be shown.
-  std::unique_ptr<TForm1> ouvrir_fenetre() const {
-    intro_terminee = 0;
-    auto f = std::make_unique<TForm1>();
-    f->repertoire = chemin;
-    f->boucle_au_depart = false;
-    f->duree_animation = 0;
-    f->resize(1200, 800);
-    f->show();
-    if (!QTest::qWaitForWindowExposed(f.get())) return nullptr;
-    f->FormActivate();
-    return f;
-  }
-
-  // The same, past the introduction on board theme `theme`.
+  // A new run's window over the folder (see montrer); nullptr when it cannot be shown.
   std::unique_ptr<TForm1> demarrer(int theme) const {
-    auto f = ouvrir_fenetre();
-    if (!f) return nullptr;
-    f->choisir_theme_intro(theme);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return f;
+    auto f = std::make_unique<TForm1>();
+    return montrer(*f, chemin, theme) ? std::move(f) : nullptr;
   }
 
   DossierProgramme(const DossierProgramme&) = delete;

@@ -1,21 +1,21 @@
-// Game files in the window, offscreen: a game saved and opened again through
-// the menus with the file dialogs answered, a file that is no game refused,
-// and the game of "Quitter" back in the next run once a theme is chosen.
+// Game files in the window, offscreen: a file of three games as text opened
+// through the menu with the second one picked by clicks in the pick list,
+// then written back as text and as PDN; a game saved and opened again
+// through the menus with the file dialogs answered, a file that is no game
+// refused, and the game of "Quitter" back in the next run once a theme is
+// chosen.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
-#include <cstring>
-#include <random>
 
-#include "game/game.h"
+#include "game/end.h"
 #include "game/levels.h"
 #include "records/game_file.h"
-#include "rules/moves.h"
 #include "search/table.h"
 #include "support/dossier_programme.h"
 #include "support/fenetre.h"
-#include "ui/panneau.h"
 
 namespace fs = std::filesystem;
 
@@ -25,11 +25,7 @@ namespace {
 // window as after "Aller à la fin".
 void jouer(TForm1& f, int plies, unsigned graine) {
   std::mt19937 aleas(graine);
-  for (int h = 0; h < plies; ++h) {
-    const int n = coups_legaux(trait);
-    QVERIFY(n > 0);
-    jouer_et_enregistrer(static_cast<int>(aleas() % static_cast<unsigned>(n)));
-  }
+  for (int h = 0; h < plies; ++h) jouer_et_enregistrer(static_cast<int>(aleas() % unsigned(coups_legaux(trait))));
   f.reconstruire_liste_coups();
   f.Aller_fin();
 }
@@ -44,32 +40,80 @@ class Fichiers : public QObject {
   DossierProgramme programme_{CORVANE_BIN_DIR};
   DialoguesDeTest* dialogues_ = nullptr;
 
+  std::string fichier(const char* nom) const { return (programme_.chemin / nom).string(); }
+  void repondre(const char* nom) { dialogues_->reponse = QString::fromStdString(fichier(nom)); }
+
  private slots:
-  void initTestCase() {
-    QVERIFY(!programme_.chemin.empty());
-    dialogues_ = installer_dialogues_de_test();
+  void initTestCase() { dialogues_ = installer_dialogues_de_test(); }
+  void init() { dialogues_->messages.clear(), dialogues_->dossiers.clear(); }
+
+  void aGameIsPickedFromAFileOfThreeAndWrittenBackAsTextAndPdn() {
+    auto f = programme_.demarrer(0);
+    QVERIFY(f);
+    dialogues_->messages.clear();  // the first run's missing "last32.dam"
+    ecrire(fichier("trois.txt"),
+           "Un-Deux  2-0\r\nCorvane109\r\n 1.11-15 24-19  \r\n\r\n"
+           "\xC9lise-Marc  1-1\r\n 1.11-15 22-18   2.15x22 26x17  \r\n\r\n"
+           "Cinq-Six\r\n 1.12-16 \r\n");
+    repondre("trois.txt");
+
+    // Cancel first: nothing changes.
+    bool vu = false;
+    QTimer::singleShot(0, f.get(), [&] {
+      vu = f->Panel2->isVisible();
+      cliquer(f->ListeCancel);
+    });
+    f->action("Ouvrirunfichiertexte1")->trigger();
+    QVERIFY(vu);
+    QVERIFY(!f->Panel2->isVisible());
+    QCOMPARE(dernier_demi_coup, 0);
+
+    // Then the second game, picked by clicks on its line and on OK.
+    QStringList liste;
+    QTimer::singleShot(0, f.get(), [&] {
+      liste = lignes(f->ListBox16);
+      cliquer_ligne(f->ListBox16, liste.value(1));
+      cliquer(f->ListeOK);
+    });
+    f->action("Ouvrirunfichiertexte1")->trigger();
+    QCOMPARE(liste, QStringList({" 1: Un - Deux", QString::fromUtf8(" 2: Élise - Marc"), " 3: Cinq - Six"}));
+    QVERIFY(!f->Panel2->isVisible());
+    QCOMPARE(f->Nom_blanc->text(), QString::fromUtf8("Élise"));
+    QCOMPARE(f->N3D->text(), "Marc : ");
+    QCOMPARE(lignes(f->ListBox1), QStringList({" 1.11-15 22-18", " 2.15x22 26x17"}));
+    QCOMPARE(dernier_demi_coup, 4);
+    QCOMPARE(resultat_partie, PARTIE_NULLE);
+    // 22-18, 11-15, 18x11, 7x16: on the board the user sees.
+    for (const auto& [s, p] : {std::pair{22, VIDE}, {18, VIDE}, {11, VIDE}, {7, VIDE}, {16, PION_NOIR}})
+      QCOMPARE(int(damier_sauve[s]), int(p));
+    QCOMPARE(f->Nbpionsnoirs->text(), " 11");
+
+    // Written back through the menu: the text file, then the PDN file.
+    repondre("ecrite.txt");
+    f->action("Crerunfichiertexte1")->trigger();
+    QCOMPARE(contenu(fichier("ecrite.txt")), std::string("\xC9lise-Marc  1-1\r\nCorvane109\r\n 1.11-15 22-18   2.15x22 26x17  \r\n"));
+    repondre("ecrite.pdn");
+    f->action("CrerunfichierPDN1")->trigger();
+    const std::string pdn = contenu(fichier("ecrite.pdn"));
+    QVERIFY2(pdn.find("[Black \"\xC3\x89lise\"]\r\n[White \"Marc\"]") != std::string::npos &&
+                 pdn.find("1. 11-15 22-18 2. 15x22 26x17 1-1") != std::string::npos, pdn.c_str());
+    QVERIFY(dialogues_->messages.isEmpty());
   }
 
-  void init() { dialogues_->messages.clear(); }
-
-  void aGameSavedAfterGoingBackOpensWholeAtThePlyShown() {
+  void aGameSavedAfterGoingBackOpensWholeAtThePlyShownAndTheLastGameComesBack() {
+    fs::remove(programme_.chemin / FICHIER_DERNIERE_PARTIE);
     auto f = programme_.demarrer(0);
     QVERIFY(f);
     // The first run has no last game.
     QCOMPARE(dialogues_->messages, QStringList{"Erreur: Impossible d'ouvrir ce fichier (stop)"});
     dialogues_->messages.clear();
     jouer(*f, 20, 5);
-    for (int i = 0; i < 10; ++i) QTest::mouseClick(f->SpeedButton1, Qt::LeftButton);  // back to ply 10
-    QCOMPARE(int(nb_demi_coups), 10);
+    for (int i = 0; i < 10; ++i) cliquer(f->SpeedButton1);  // back to ply 10
     f->action("Niveau07")->trigger();
-    f->Nbminutes->setText("12");
-    taille_tables = 350;
     const QStringList jouee = lignes(f->ListBox1);
     QCOMPARE(jouee.size(), 10);
-    const std::vector<std::uint8_t> position10(partie[10].position + 1, partie[10].position + 33);
 
     const fs::path sauve = programme_.chemin / "Sauve";
-    QVERIFY(!fs::exists(sauve));
     dialogues_->reponse = QString::fromStdString((sauve / "vingt.dam").string());
     f->action("Sauver1")->trigger();
     QCOMPARE(dialogues_->dossiers, QStringList(QString::fromStdString(sauve.string())));  // made for the occasion
@@ -86,20 +130,13 @@ class Fichiers : public QObject {
     QCOMPARE(lignes(f->ListBox1), jouee);
     QCOMPARE(f->ListBox1->currentRow(), 4);  // the line of ply 10
     QCOMPARE(int(nb_demi_coups), 10);
-    QCOMPARE(dernier_demi_coup, 20);
-    QVERIFY(std::equal(position10.begin(), position10.end(), damier + 1));
-    QVERIFY(std::memcmp(damier_sauve + 1, damier + 1, NB_CASES) == 0);
+    QVERIFY(plateau_de(10) && std::memcmp(damier_sauve + 1, damier + 1, NB_CASES) == 0);
     QVERIFY(f->action("Niveau07")->isChecked() && !f->action("Niveau02")->isChecked());
-    QCOMPARE(niveau, std::uint8_t{7});
-    QCOMPARE(f->Nbminutes->text(), QString("12"));
-    QVERIFY(f->action("English1")->isChecked() && !f->action("Franais1")->isChecked());
+    QVERIFY(f->action("English1")->isChecked());
     QCOMPARE(taille_tables, std::int16_t{200});  // the user's language and table size stay
-    QVERIFY(dialogues_->messages.isEmpty());
     // The rest of the game is there to go to.
-    QTest::mouseClick(f->SpeedButton5, Qt::LeftButton);
+    cliquer(f->SpeedButton5);
     QVERIFY(plateau_de(20));
-    f->revenir_debut();
-    QCOMPARE(f->ListBox1->count(), 10);
 
     // A file that is no game, and a cancelled dialog: nothing changes.
     ecrire(sauve / "court.dam", "not a game");
@@ -108,42 +145,35 @@ class Fichiers : public QObject {
     QCOMPARE(dialogues_->messages, QStringList{"Erreur: Impossible d'ouvrir ce fichier (stop)"});
     dialogues_->reponse.clear();
     f->action("Ouvrir1")->trigger();
-    QCOMPARE(int(nb_demi_coups), 0);
+    QCOMPARE(int(nb_demi_coups), 20);
     QCOMPARE(lignes(f->ListBox1), jouee);
-    QVERIFY(f->action("Niveau07")->isChecked());
-  }
-
-  void quitWritesTheLastGameThatTheNextRunTakesBack() {
-    auto f = programme_.demarrer(0);
-    QVERIFY(f);
     dialogues_->messages.clear();
+
+    // "Quitter" writes the game; the next run shows the language at once,
+    // the game once a theme is picked, with its level and table size.
+    f->revenir_debut();
     jouer(*f, 7, 11);
     f->action("N150coupsen3mn1")->trigger();
     taille_tables = 700;
     f->Portugues1Click();
-    const QStringList jouee = lignes(f->ListBox1);
-    QVERIFY(jouee.last().size() < jouee.first().size());  // black had the last move: a half line
+    const QStringList derniere = lignes(f->ListBox1);
     f->action("Quitter1")->trigger();
     QCOMPARE(fs::file_size(programme_.chemin / FICHIER_DERNIERE_PARTIE), std::uintmax_t{TAILLE_FICHIER_PARTIE});
     f.reset();
-
-    // The next run: the language at once, the game once a theme is picked.
     commencer_partie();
     choisir_niveau(5);
     langue_courante = 0;
-    auto g = programme_.ouvrir_fenetre();
-    QVERIFY(g);
-    QVERIFY(g->action("Portugues1")->isChecked());
-    QTest::mouseClick(g->boutons_themes[1], Qt::LeftButton);
+    f = programme_.demarrer(-1);
+    QVERIFY(f);
+    QVERIFY(f->action("Portugues1")->isChecked());
+    cliquer(f->boutons_themes[1]);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(lignes(g->ListBox1), jouee);
+    QCOMPARE(lignes(f->ListBox1), derniere);
     QCOMPARE(int(nb_demi_coups), 7);
     QVERIFY(plateau_de(7));
-    QVERIFY(g->action("N150coupsen3mn1")->isChecked() && !g->action("Niveau05")->isChecked());
-    QVERIFY(g->action("Portugues1")->isChecked());
-    QVERIFY(g->action("N10Mo1")->isChecked() && !g->action("N15Mo1")->isChecked());
+    QVERIFY(f->action("N150coupsen3mn1")->isChecked() && !f->action("Niveau05")->isChecked());
+    QVERIFY(f->action("N10Mo1")->isChecked() && !f->action("N15Mo1")->isChecked());
     QCOMPARE(nb_entrees_table, entrees_pour(700));  // the tables were made at that size
-    taille_tables = TAILLE_TABLES_DEFAUT;
     QVERIFY2(dialogues_->messages.isEmpty(), qPrintable(dialogues_->messages.join('|')));
   }
 };

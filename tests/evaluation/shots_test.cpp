@@ -2,13 +2,9 @@
 // it: the side to move must win, against every defence, at least the material
 // the outcome stands for (80: one man, 120: two, 180: three; a king counts
 // three men, so crowning a man is worth two).
-#include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
-#include <vector>
 
-#include "evaluation/evaluation.h"
 #include "evaluation/patterns.h"
 #include "rules/fen.h"
 #include "rules/generation.h"

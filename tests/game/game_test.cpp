@@ -1,9 +1,6 @@
 // The clocks in the game record, and the rule that ends long games between
 // two computers.
-#include <gtest/gtest.h>
 
-#include "game/clocks.h"
-#include "game/game.h"
 #include "rules/moves.h"
 #include "support/etat.h"
 

@@ -3,11 +3,8 @@
 // can (by the final square, by the landing squares).
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "game/game.h"
 #include "game/input.h"
-#include "rules/notation.h"
 #include "support/clics.h"
 #include "support/positions.h"
 
@@ -52,18 +49,6 @@ TEST_F(Saisie, AKingWhosePathsPartAfterItsFirstCaptureIsAskedOnlyThere) {
     EXPECT_EQ(damier[voulu.arrivee], DAME_BLANCHE);
     EXPECT_EQ(piece_en_main, 0);
   }
-}
-
-TEST_F(Saisie, PathsEndingOnTheSameSquareAreChosenByTheirLandingSquares) {
-  poser_fen("B:W6,8,14,17,19,21:BK3,28");
-  ASSERT_EQ(saisir_case(c(3)).etat, EtatSaisie::Attente);
-  EXPECT_EQ(nb_marques(MARQUE_DESTINATION), 0);
-  ASSERT_EQ(nb_marques(MARQUE_ESCALE), 2);
-  Case bleue = 0;
-  for (int s = 1; s <= 32; ++s)
-    if (marques_cases[s] == MARQUE_ESCALE) bleue = static_cast<Case>(s);
-  ASSERT_EQ(saisir_case(bleue).etat, EtatSaisie::Termine);
-  EXPECT_EQ(coup_saisi.escales[2], bleue);
 }
 
 TEST_F(Saisie, SelectionQuietMovesAndDeselection) {

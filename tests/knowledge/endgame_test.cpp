@@ -1,28 +1,14 @@
 // Endgame databases: one offset per placement, the probe the material
-// chooses, files that are not what they should be, the tables the build made
-// (checked one ply deep, against an independent statement of the rules, and
-// against results of endgame theory).
-#include <gtest/gtest.h>
-#include <unistd.h>
+// chooses, damaged files, and the built tables checked one ply deep, against
+// an independent solution and against results of endgame theory.
 
 #include <algorithm>
-#include <array>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <random>
-#include <string>
-#include <vector>
 
 #include "knowledge/endgame_build.h"
-#include "knowledge/endgame.h"
-#include "rules/board.h"
-#include "rules/fen.h"
-#include "rules/generation.h"
+#include "support/dossier_temporaire.h"
 #include "support/etat.h"
 #include "support/positions.h"
-#include "support/reference.h"
 
 namespace {
 
@@ -51,16 +37,6 @@ void placements(int k, F&& f) {
     }
   };
   poser_piece(poser_piece, 0, 1);
-}
-
-// The same position turned half a turn with the colours exchanged.
-void retourner() {
-  std::uint8_t t[33];
-  std::memcpy(t, damier, 33);
-  for (int s = 1; s <= 32; ++s) {
-    const Piece p = t[33 - s];
-    damier[s] = p == VIDE ? VIDE : est_blanc(p) ? static_cast<Piece>(p + 2) : static_cast<Piece>(p - 2);
-  }
 }
 
 // The fixture puts back the tables and their flags after each test.
@@ -128,8 +104,8 @@ TEST_F(Bases, TheMaterialOnTheBoardChoosesTheProbe) {
 }
 
 TEST_F(Bases, FilesThatAreMissingShortLongOrEmptyLeaveTheirClassUnusable) {
-  const fs::path d = fs::temp_directory_path() / ("corvane-bib-" + std::to_string(::getpid()));
-  fs::create_directories(d);
+  DossierTemporaire temp;
+  const fs::path d = temp.chemin;
   std::mt19937 alea(99);
   int attendues = 0;
   for (int k = 0; k < NB_BASES; ++k) {
@@ -174,17 +150,15 @@ TEST_F(Bases, FilesThatAreMissingShortLongOrEmptyLeaveTheirClassUnusable) {
       }
     });
   }
-  std::error_code ec;
-  fs::remove_all(d, ec);
-  EXPECT_EQ(charger_bases(d), 0);
+  EXPECT_EQ(charger_bases(d / "absent"), 0);
   EXPECT_EQ(charger_bases(BIN), NB_BASES);
 }
 
 // A table of the right size and other bytes is not trusted: the record of
 // checksums written with the tables must vouch for every one.
 TEST_F(Bases, ATableThatDisagreesWithItsRecordedChecksumIsUnusable) {
-  const fs::path d = fs::temp_directory_path() / ("corvane-sum-" + std::to_string(::getpid()));
-  fs::create_directories(d);
+  DossierTemporaire temp;
+  const fs::path d = temp.chemin;
   ASSERT_TRUE(ecrire_bases(d));
   EXPECT_EQ(charger_bases(d), NB_BASES);
   std::mt19937 alea(3);
@@ -198,20 +172,18 @@ TEST_F(Bases, ATableThatDisagreesWithItsRecordedChecksumIsUnusable) {
   EXPECT_FALSE(sonder_finale(BLANCS, 2, v)) << v;
   fs::remove(d / FICHIER_SOMMES_BASES);
   EXPECT_EQ(charger_bases(d), 0);  // nothing vouches for any table
-  fs::remove_all(d);
 }
 
 // The tables are written as one set: when one cannot be put in place (a
 // folder stands there), none of the old files is replaced.
 TEST_F(EndgameFiles, AWriteThatFailsHalfWayLeavesTheOldFiles) {
-  const fs::path d = fs::temp_directory_path() / ("corvane-set-" + std::to_string(::getpid()));
+  DossierTemporaire temp;
+  const fs::path d = temp.chemin;
   fs::create_directories(d / "doppd.bib");
-  std::ofstream(d / "dod.bib") << "old";
+  ecrire(d / "dod.bib", "old");
   EXPECT_FALSE(ecrire_bases(d));
-  std::ifstream dod(d / "dod.bib");
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dod), {}), "old");
+  EXPECT_EQ(contenu(d / "dod.bib"), "old");
   EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 2);  // no temporary file left
-  fs::remove_all(d);
 }
 
 TEST_F(Bases, TheBuiltTablesAgreeWithTheirSuccessorsOnePlyDeep) {

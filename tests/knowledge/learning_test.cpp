@@ -1,23 +1,13 @@
 // Learnt positions: the slot of a position, protected verdicts, collisions,
 // and the table's file image.
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
-#include <vector>
 
-#include "evaluation/evaluation.h"
-#include "game/hooks.h"
-#include "knowledge/books.h"
-#include "knowledge/endgame.h"
-#include "knowledge/learning.h"
-#include "records/files.h"
 #include "rules/fen.h"
-#include "search/keys.h"
+#include "support/dossier_temporaire.h"
 #include "support/etat.h"
 
 namespace {
@@ -26,25 +16,16 @@ namespace fs = std::filesystem;
 
 class Apprises : public Moteur {
  protected:
-  fs::path dossier;
+  DossierTemporaire temp;
+  fs::path dossier = temp.chemin;
   std::vector<std::pair<std::string, std::string>> erreurs;
 
   void SetUp() override {
     ASSERT_TRUE(allouer_table_apprise());
-    dossier = fs::temp_directory_path() /
-              ("corvane-learn-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dossier);
     crochet_erreur = [this](const std::string& texte, const std::string& titre) { erreurs.emplace_back(texte, titre); };
   }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dossier, ec);
-  }
-
   fs::path ecrire(const std::string& nom, const std::vector<std::uint8_t>& octets) const {
-    std::ofstream(dossier / nom, std::ios::binary)
-        .write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
+    ::ecrire(dossier / nom, std::string(octets.begin(), octets.end()));
     return dossier / nom;
   }
 
@@ -188,6 +169,9 @@ TEST_F(Apprises, ALessonThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
   EXPECT_EQ(erreurs, (std::vector{message, message, message}));
   ASSERT_NE(sonder_apprises(42, 4242), nullptr);
   EXPECT_EQ(sonder_apprises(42, 4242)->score, 17);
+  liberer_table_apprise();  // without the table nothing is found, nothing crashes
+  EXPECT_EQ(sonder_apprises(42, 4242), nullptr);
+  EXPECT_FALSE(charger_pool("."));
 }
 
 // A pipe or a folder in place of a data file counts as missing: no loader
@@ -208,12 +192,6 @@ TEST_F(Apprises, APipeOrAFolderInPlaceOfADataFileCountsAsMissing) {
   }
   ::alarm(0);
   EXPECT_EQ(erreurs.size(), 2u);  // the parameter file, each time
-}
-
-TEST_F(Apprises, WithoutTheTableNothingIsFoundAndNothingCrashes) {
-  liberer_table_apprise();
-  EXPECT_EQ(sonder_apprises(1, 1), nullptr);
-  EXPECT_FALSE(charger_pool("."));
 }
 
 }  // namespace

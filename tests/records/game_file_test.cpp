@@ -1,10 +1,6 @@
 // Game files: the image of the record with the current ply, the side to move
 // and six settings, read back as it was written; files no game can make are
 // refused and leave the game as it was.
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <random>
 
 #include "records/game_file.h"
 #include "support/dossier_temporaire.h"
@@ -93,27 +89,10 @@ TEST_F(GameFiles, SavedAfterGoingBackTheWholeGameAndItsSettingsComeBackByteForBy
   EXPECT_EQ(octets(chemin("b.dam")), premier);
 }
 
-TEST_F(GameFiles, AFileWithoutSettingsReadsAsLevelFiveEnglish) {
-  jouer_partie(4);
-  dernier_demi_coup = 4;
-  ContenuPartie c = partie_courante(0);
-  c.reglages = {0, 0, 0, 0, 0, 0};
-  const auto o = encoder_partie(c);
-  ecrire(chemin("ancien.dam"), o);
-  choisir_niveau(8);
-  std::uint8_t langue = 0;
-  std::string raison;
-  ASSERT_TRUE(lire_partie(chemin("ancien.dam"), langue, raison)) << raison;
-  EXPECT_EQ(niveau, 5);
-  EXPECT_EQ(temps_limite, 178);
-  EXPECT_EQ(budget_reflexion, 160);
-  EXPECT_EQ(minutes_autre, 3);
-  EXPECT_EQ(langue, 1);
-  EXPECT_EQ(taille_tables, 0);
-}
-
+// A set-up position with a man on its crowning row, the second side to move;
+// a full record of 254 plies, the last two carrying the settings; a file
+// without settings, read as level 5 in English.
 TEST_F(GameFiles, GamesTheProgramCanRecordAreAccepted) {
-  // A set-up position with a man on its crowning row, the second side to move.
   poser({{2, PION_BLANC}, {3, DAME_NOIRE}, {30, PION_NOIR}}, NOIRS);
   commencer_partie();
   ASSERT_TRUE(ecrire_partie(chemin("installee.dam"), 0));
@@ -122,7 +101,6 @@ TEST_F(GameFiles, GamesTheProgramCanRecordAreAccepted) {
   ASSERT_TRUE(lire_partie(chemin("installee.dam"), langue, raison)) << raison;
   EXPECT_EQ(trait, NOIRS);
   EXPECT_EQ(partie[0].position[2], PION_BLANC);
-  // A full record: 254 plies, the last two carrying the settings.
   jouer_partie(1);
   for (int h = 2; h <= DERNIER_DEMI_COUP; ++h) partie[h] = partie[1];
   dernier_demi_coup = nb_demi_coups = DERNIER_DEMI_COUP;
@@ -131,6 +109,19 @@ TEST_F(GameFiles, GamesTheProgramCanRecordAreAccepted) {
   EXPECT_EQ(partie[0].position[0], DERNIER_DEMI_COUP);
   EXPECT_EQ(langue, 5);
   EXPECT_EQ(lignes_liste_coups(partie, DERNIER_DEMI_COUP).size(), 127u);
+  jouer_partie(4);
+  dernier_demi_coup = 4;
+  ContenuPartie c = partie_courante(0);
+  c.reglages = {0, 0, 0, 0, 0, 0};
+  ecrire(chemin("ancien.dam"), encoder_partie(c));
+  choisir_niveau(8);
+  ASSERT_TRUE(lire_partie(chemin("ancien.dam"), langue, raison)) << raison;
+  EXPECT_EQ(niveau, 5);
+  EXPECT_EQ(temps_limite, 178);
+  EXPECT_EQ(budget_reflexion, 160);
+  EXPECT_EQ(minutes_autre, 3);
+  EXPECT_EQ(langue, 1);
+  EXPECT_EQ(taille_tables, 0);
 }
 
 TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {

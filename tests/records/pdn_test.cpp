@@ -1,10 +1,7 @@
 // PDN of pool checkers: files as other programs write them, the replay that
 // stops at a move that is not legal, what the program writes and reads back,
 // and a file of random games with every capture written in full.
-#include <gtest/gtest.h>
 
-
-#include "records/files.h"
 #include "records/pdn.h"
 #include "records_support.h"
 #include "support/etat.h"

@@ -1,7 +1,6 @@
 // The program's text format: what it writes, what it reads back and the
 // skipping of moves that are not legal; names in Latin-1 and UTF-8. The pick
 // list of a file of several games is tested through the window.
-#include <gtest/gtest.h>
 
 #include "records/game_file.h"
 #include "records/text_games.h"

@@ -1,12 +1,5 @@
 // Board geometry, square names, the move lists and the move record.
-#include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstring>
-#include <vector>
-
-#include "rules/board.h"
 #include "support/etat.h"
 
 using Geometry = Moteur;
@@ -30,26 +23,6 @@ TEST_F(Geometry, TheBoardShowsNumbersOrTheChosenAlgebraicNames) {
     EXPECT_STREQ(noms_cases[k], nom) << k;
   choisir_noms_cases(false);
   for (const auto& [k, nom] : {std::pair{1, "32"}, {18, "15"}, {22, "11"}, {32, "01"}}) EXPECT_STREQ(noms_cases[k], nom);
-}
-
-TEST_F(MoveLists, PreparingClearsEveryCountAndKeepsTheBlock) {
-  preparer_listes();
-  Coup (*bloc)[MAX_COUPS] = listes_coups;
-  ASSERT_NE(bloc, nullptr);
-  nb_coups[3] = 9;
-  preparer_listes();
-  EXPECT_EQ(listes_coups, bloc);
-  for (int p = 0; p < NB_LISTES; ++p) EXPECT_EQ(nb_coups[p], 0);
-}
-
-TEST_F(MoveLists, AllocationFailureEndsWithStatusOneAndItsMessage) {
-  // The message goes to standard output: send it where the death test reads.
-  EXPECT_EXIT(
-      {
-        dup2(2, 1);
-        echec_allocation("Allocation mémoire");
-      },
-      testing::ExitedWithCode(1), "Allocation mémoire");
 }
 
 TEST_F(MoveLists, SameMoveComparesCapturesInOrder) {

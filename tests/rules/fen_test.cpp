@@ -1,7 +1,4 @@
 // The position text: reading, writing, and the faults it names.
-#include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "rules/fen.h"
 #include "support/etat.h"

@@ -2,13 +2,7 @@
 // then every position of the first plies and many random ones against the
 // independent statement of the rules (support/reference.h), the list limit,
 // and perft.
-#include <gtest/gtest.h>
 
-#include <functional>
-#include <random>
-
-#include "rules/generation.h"
-#include "rules/moves.h"
 #include "rules/perft.h"
 #include "support/etat.h"
 #include "support/positions.h"

@@ -1,11 +1,6 @@
 // Legal moves of the game, playing them, one piece's moves with their
 // landing squares, and the decomposition of a capture into its stops.
-#include <gtest/gtest.h>
 
-#include <random>
-
-#include "rules/generation.h"
-#include "rules/moves.h"
 #include "support/etat.h"
 #include "support/positions.h"
 

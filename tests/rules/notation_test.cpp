@@ -1,7 +1,5 @@
 // Move texts and the lines of the game's move list.
-#include <gtest/gtest.h>
 
-#include "rules/notation.h"
 #include "support/etat.h"
 #include "support/positions.h"
 

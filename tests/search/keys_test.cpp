@@ -1,22 +1,9 @@
 // Position keys: the key file, the keys of a board, and their incremental
 // update by faire_coup through captures and crownings.
-#include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <string>
-#include <vector>
 
-#include "records/files.h"
-#include "rules/fen.h"
-#include "rules/generation.h"
-#include "rules/moves.h"
-#include "search/keys.h"
-#include "search/search.h"
+#include "support/dossier_temporaire.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
@@ -27,25 +14,11 @@ namespace fs = std::filesystem;
 using KeyFile = Moteur;
 using PositionKeys = Moteur;
 
-// A folder of its own for each test, removed afterwards.
-struct Dossier {
-  fs::path chemin;
-  Dossier() {
-    chemin = fs::temp_directory_path() /
-             ("corvane-keys-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(chemin);
-  }
-  ~Dossier() {
-    std::error_code ec;
-    fs::remove_all(chemin, ec);
-  }
-  fs::path ecrire(const std::string& nom, const std::vector<std::uint8_t>& octets) const {
-    std::ofstream(chemin / nom, std::ios::binary).write(reinterpret_cast<const char*>(octets.data()),
-                                                        static_cast<std::streamsize>(octets.size()));
-    return chemin / nom;
-  }
-};
+// Writes the file and gives its path back.
+fs::path ecrire_octets(const fs::path& p, const std::vector<std::uint8_t>& octets) {
+  ecrire(p, std::string(octets.begin(), octets.end()));
+  return p;
+}
 
 std::vector<std::uint32_t> mots_courants() {
   std::vector<std::uint32_t> m(cles_index, cles_index + NB_MOTS_CLES);
@@ -90,35 +63,37 @@ TEST_F(KeyFile, TheBuildWritesTheBuiltInWordsLittleEndian) {
   EXPECT_EQ(std::adjacent_find(tries.begin(), tries.end()), tries.end());
 }
 
-TEST_F(KeyFile, AFileOfOtherWordsReplacesBothTablesInOrder) {
-  Dossier d;
-  const auto octets = autres_mots();
-  ASSERT_TRUE(charger_cles(d.ecrire("k.dat", octets)));
-  EXPECT_EQ(cles_index[0], 0x18110A03u);               // bytes 3, 10, 17, 24
-  EXPECT_EQ(cles_verif[0], octets[660] | octets[661] << 8 | octets[662] << 16 | std::uint32_t{octets[663]} << 24);
-  EXPECT_NE(mots_courants(), mots_integres());
-}
-
-TEST_F(KeyFile, MissingShortOrLongFilesLeaveTheBuiltInWords) {
-  Dossier d;
-  auto autre = autres_mots();
-  for (const auto& [nom, taille] : {std::pair{"short.dat", 1319}, {"long.dat", 1321}, {"empty.dat", 0}}) {
-    ASSERT_TRUE(charger_cles(d.ecrire("ok.dat", autre)));  // start from other words
-    autre.resize(static_cast<std::size_t>(taille), 0xCD);
-    EXPECT_FALSE(charger_cles(d.ecrire(nom, autre))) << nom;
-    EXPECT_EQ(mots_courants(), mots_integres()) << nom;
-    autre = autres_mots();
+// A file of other words replaces both tables in order. A missing, short or
+// long file, all 0x00 or 0xFF (every position the same key), a word that a
+// board reads at zero or twice in one table: the built-in words stay.
+TEST_F(KeyFile, OnlyAFileOfUsableWordsReplacesTheBuiltInOnes) {
+  DossierTemporaire d;
+  const auto autres = autres_mots();
+  ASSERT_TRUE(charger_cles(ecrire_octets(d.chemin / "k.dat", autres)));
+  EXPECT_EQ(cles_index[0], 0x18110A03u);  // bytes 3, 10, 17, 24
+  EXPECT_EQ(cles_verif[0], autres[660] | autres[661] << 8 | autres[662] << 16 | std::uint32_t{autres[663]} << 24);
+  auto court = autres, long_ = autres, zero = autres, double_ = autres, inutilise = autres;
+  court.pop_back();
+  long_.push_back(0xCD);
+  std::fill_n(zero.begin() + 4 * (165 + 33), 4, 0);                     // check word of code 1 on square 1
+  std::copy_n(double_.begin() + 4 * 40, 4, double_.begin() + 4 * 150);  // two index words alike
+  using Octets = std::vector<std::uint8_t>;
+  for (const Octets& faux : {court, long_, Octets{}, Octets(1320, 0x00), Octets(1320, 0xFF), zero, double_}) {
+    ASSERT_TRUE(charger_cles(ecrire_octets(d.chemin / "ok.dat", autres)));
+    EXPECT_FALSE(charger_cles(ecrire_octets(d.chemin / "faux.dat", faux))) << faux.size();
+    EXPECT_EQ(mots_courants(), mots_integres()) << faux.size();
   }
   EXPECT_FALSE(charger_cles(d.chemin / "none.dat"));
-  EXPECT_EQ(mots_courants(), mots_integres());
+  std::fill_n(inutilise.begin(), 4, 0);  // index word 0: no piece reads it
+  EXPECT_TRUE(charger_cles(ecrire_octets(d.chemin / "inutilise.dat", inutilise)));
 }
 
 // A write goes through a temporary file of its own: another "<target>.tmp"
 // is left alone, and an empty name writes nothing (nor touches "./.tmp").
 TEST_F(KeyFile, WritingSparesOtherTemporaryFilesAndRefusesAnEmptyName) {
-  Dossier d;
-  d.ecrire("hashkey33.dat.tmp", {1, 2, 3});
-  d.ecrire(".tmp", {4});
+  DossierTemporaire d;
+  ecrire_octets(d.chemin / "hashkey33.dat.tmp", {1, 2, 3});
+  ecrire_octets(d.chemin / ".tmp", {4});
   ASSERT_TRUE(ecrire_fichier_cles(d.chemin / "hashkey33.dat"));
   EXPECT_EQ(fs::file_size(d.chemin / "hashkey33.dat"), 1320u);
   EXPECT_EQ(lire_fichier(d.chemin / "hashkey33.dat.tmp"), std::vector<std::uint8_t>({1, 2, 3}));
@@ -128,23 +103,6 @@ TEST_F(KeyFile, WritingSparesOtherTemporaryFilesAndRefusesAnEmptyName) {
   fs::current_path(ici);
   EXPECT_EQ(lire_fichier(d.chemin / ".tmp"), std::vector<std::uint8_t>({4}));
   EXPECT_EQ(std::distance(fs::directory_iterator(d.chemin), fs::directory_iterator()), 3);  // nothing left behind
-}
-
-// All 0x00 or all 0xFF would give every position the same key; a word that
-// a board reads at zero, or twice in one table, cannot be right either.
-TEST_F(KeyFile, WordsThatCannotBeKeysLeaveTheBuiltInWords) {
-  Dossier d;
-  auto zero = autres_mots(), double_ = autres_mots(), inutilise = autres_mots();
-  std::fill_n(zero.begin() + 4 * (165 + 33), 4, 0);                     // check word of code 1 on square 1
-  std::copy_n(double_.begin() + 4 * 40, 4, double_.begin() + 4 * 150);  // two index words alike
-  std::fill_n(inutilise.begin(), 4, 0);                                 // index word 0: no piece reads it
-  const std::vector<std::uint8_t> nuls(1320, 0x00), pleins(1320, 0xFF);
-  for (const auto& faux : {nuls, pleins, zero, double_}) {
-    ASSERT_TRUE(charger_cles(d.ecrire("ok.dat", autres_mots())));
-    EXPECT_FALSE(charger_cles(d.ecrire("faux.dat", faux)));
-    EXPECT_EQ(mots_courants(), mots_integres());
-  }
-  EXPECT_TRUE(charger_cles(d.ecrire("inutilise.dat", inutilise)));
 }
 
 // Every move of random games, captures and crownings included, leaves the

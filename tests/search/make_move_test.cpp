@@ -1,10 +1,6 @@
 // The search's make-move: material balance from the root side's view, the
 // crowning extension near the horizon.
-#include <gtest/gtest.h>
 
-#include "rules/moves.h"
-#include "search/ordering.h"
-#include "search/search.h"
 #include "support/etat.h"
 #include "support/positions.h"
 

@@ -2,12 +2,7 @@
 // scores at the root, the hint move and the killers below it, the principal
 // variation's capture; and the game's legal moves, which keep the
 // generator's order whatever a search left behind.
-#include <gtest/gtest.h>
 
-#include "rules/generation.h"
-#include "rules/moves.h"
-#include "search/ordering.h"
-#include "search/search.h"
 #include "support/etat.h"
 #include "support/positions.h"
 

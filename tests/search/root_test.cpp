@@ -1,6 +1,5 @@
 // The root driver: return codes, the time budget, fixed-depth levels, the
 // stop requests, the search display and the book at the root.
-#include <gtest/gtest.h>
 
 #include <regex>
 

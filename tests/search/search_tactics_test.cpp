@@ -1,14 +1,7 @@
 // The tactical suite: shots that win material, king endings beyond the
 // databases, database endings and recognised king-against-men wins. Each
-// position is checked by an independent judge (oracle.h: the reference
-// move generator with plain negamax, and the databases' own tables), then
-// the engine must find the answer within a given depth; the depth at which
-// it does is printed.
-//
-// The positions come from seeded random games and random placements,
-// kept when the judge found exactly one winning move (shots) or a win that
-// some moves throw away (endings).
-#include <gtest/gtest.h>
+// position is first checked by an independent judge (oracle.h), then the
+// engine must find the answer within a given depth, which is printed.
 
 #include <cstdio>
 
@@ -80,18 +73,6 @@ const Finale FINALES_BASES[] = {
 
 using TacticalSuite = Recherche;
 
-// After move m of `camp`, the opponent loses: by the databases, or within
-// `plies` more plies by force.
-bool garde_le_gain(const oracle::Plateau& b, Camp camp, const Coup& m, int plies) {
-  const oracle::Plateau a = oracle::jouer(b, en_mouvement(m));
-  const Camp autre = adversaire(camp);
-  if (oracle::nb_pieces_plateau(a) <= 4 && oracle::verdict_base(a, autre) != 2)
-    return oracle::verdict_base(a, autre) == -1;
-  for (const auto& r : reference::coups(a, autre))
-    if (!oracle::gain_force(oracle::jouer(a, r), camp, plies - 2)) return false;
-  return true;
-}
-
 // The depths listed are those at which the engine found the answer when
 // the suite was made; the evaluation may move them a little, a broken
 // search not at all.
@@ -153,7 +134,7 @@ TEST_F(TacticalSuite, KingEndingsBeyondTheDatabasesAreWon) {
     ASSERT_GT(oracle::nb_pieces_plateau(b), 4);
     ASSERT_TRUE(oracle::gain_force(b, camp, f.plies)) << f.fen << " is not a forced win";
     const int d = profondeur_resolue(f.fen, f.profondeur, [&](const Coup& m) {
-      return score_racine > SCORE_DECISIF && garde_le_gain(b, camp, m, f.plies);
+      return score_racine > SCORE_DECISIF && oracle::perdu(oracle::jouer(b, en_mouvement(m)), adversaire(camp), f.plies);
     });
     EXPECT_GT(d, 0) << f.fen << ": the win is not kept by depth " << f.profondeur;
     std::printf("  king ending %d %-40s won at depth %d\n", ++n, f.fen, d);
@@ -173,7 +154,7 @@ TEST_F(TacticalSuite, DatabaseEndingsArePlayedCorrectly) {
       mauvais += oracle::verdict_base(oracle::jouer(b, m), adversaire(camp)) != -1;
     ASSERT_GT(mauvais, 0) << f.fen;
     const int d = profondeur_resolue(f.fen, f.profondeur, [&](const Coup& m) {
-      return score_racine > SCORE_DECISIF && garde_le_gain(b, camp, m, 0);
+      return score_racine > SCORE_DECISIF && oracle::perdu(oracle::jouer(b, en_mouvement(m)), adversaire(camp), 0);
     });
     EXPECT_GT(d, 0) << f.fen;
     std::printf("  database ending %d %-24s kept at depth %d\n", ++n, f.fen, d);

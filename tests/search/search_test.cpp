@@ -1,7 +1,6 @@
 // The node functions: decisive scores, the endgame databases and the
 // king-against-men recogniser inside the search, the repetition test, learnt
 // positions, and what a search leaves behind (board, keys, no allocation).
-#include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdlib>

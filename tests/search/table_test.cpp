@@ -1,17 +1,8 @@
 // The transposition table on its own: what a probe finds, how each node kind
 // uses an entry for either root colour, and which store replaces which entry.
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <string>
-#include <vector>
-
-#include "game/game.h"
-#include "rules/generation.h"
-#include "search/keys.h"
-#include "search/search.h"
-#include "search/table.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
@@ -196,20 +187,6 @@ TEST_F(Table, EmptyingAndResizingLeaveEverySlotEmpty) {
   prof_max = 8;
   stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
   EXPECT_NE(sonder_table(6), nullptr);
-}
-
-// The slot of a key is its remainder by the number of slots, for every size
-// of the menu and keys up to the largest.
-TEST_F(Table, TheSlotOfAKeyIsItsRemainderByTheNumberOfSlots) {
-  for (int choix = 0; choix < 8; ++choix) {
-    choisir_taille_tables(choix);
-    std::uint32_t cle = 0x9E3779B9u;
-    for (std::uint32_t i = 0; i < 20000; ++i) {
-      cle = cle * 1664525u + 1013904223u;
-      for (std::uint32_t k : {cle, i, ~i})
-        ASSERT_EQ(case_table(k), k % nb_entrees_table) << "size " << nb_entrees_table << ", key " << k;
-    }
-  }
 }
 
 #if !defined(__SANITIZE_ADDRESS__)

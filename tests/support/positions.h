@@ -34,6 +34,17 @@ inline void poser_fen(const char* fen) {
   compter_pieces();
 }
 
+// The board turned half a turn with the colours exchanged.
+inline void retourner() {
+  std::uint8_t t[33];
+  std::memcpy(t, damier, 33);
+  for (int s = 1; s <= 32; ++s) {
+    const Piece p = t[33 - s];
+    damier[s] = p == VIDE ? VIDE : est_blanc(p) ? static_cast<Piece>(p + 2) : static_cast<Piece>(p - 2);
+  }
+  compter_pieces();
+}
+
 inline std::array<std::uint8_t, 33> plateau() {
   std::array<std::uint8_t, 33> b;
   std::memcpy(b.data(), damier, 33);

@@ -233,26 +233,20 @@ TEST_F(Incremental, FaireCoupKeepsTheSumsEqualToARecount) {
     position_initiale();
     compter_pieces();
     camp_racine = static_cast<Camp>(alea() & 1u);
-    Camp camp = BLANCS;
-    prof_courante = 1;
     preparer_evaluation(camp_racine);
     if (dames_au_hasard) {
       for (int k = 1; k <= 32; ++k) table_dames[k] = static_cast<std::int8_t>(valeur(alea));
       score_positionnel = positionnel_recompte(camp_racine);
     }
-    for (int ply = 1; ply < MAX_PLY - 1; ++ply) {
-      bool couronne = false;
-      const int i = coup_au_hasard(alea, ply, camp, couronne);
-      if (i < 0) break;
-      const Coup& m = listes_coups[ply][i];
-      for (int k = 1; k <= m.nb_prises; ++k) prises_de_dames += est_dame(damier[m.prises[k]]) ? 1 : 0;
-      promotions += couronne ? 1 : 0;
-      faire_coup(i);
-      camp = adversaire(camp);
+    const auto compter = [&](const Coup& m, bool couronne) {
+      for (int k = 1; k <= m.nb_prises; ++k) prises_de_dames += est_dame(damier[m.prises[k]]);
+      promotions += couronne;
+    };
+    partie_par_faire_coup(alea, BLANCS, compter, [&] {
       ++positions;
       ASSERT_EQ(score_positionnel, positionnel_recompte(camp_racine)) << "position " << positions;
       ASSERT_EQ(avance_tempo, calculer_temps_avance(camp_racine)) << "position " << positions;
-      if (dames_au_hasard) continue;
+      if (dames_au_hasard) return;
       std::int8_t dames[33];
       std::memcpy(dames, table_dames, sizeof dames);
       const int complet = calculer_positionnel(camp_racine);
@@ -261,7 +255,7 @@ TEST_F(Incremental, FaireCoupKeepsTheSumsEqualToARecount) {
         ASSERT_EQ(score_positionnel, complet) << "position " << positions;
       }
       std::memcpy(table_dames, dames, sizeof dames);
-    }
+    });
   }
   EXPECT_GT(promotions, 100);
   EXPECT_GT(prises_de_dames, 20);

@@ -3,27 +3,17 @@
 
 #include <string>
 
-#include "support/dossier_temporaire.h"
 #include "support/etat.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class Parametres : public Moteur {
+class Parametres : public MoteurDossier {
  protected:
-  DossierTemporaire temp;
-  fs::path dossier = temp.chemin;
-  std::vector<std::pair<std::string, std::string>> erreurs;
-
   void SetUp() override {
-    crochet_erreur = [this](const std::string& t, const std::string& c) { erreurs.emplace_back(t, c); };
     std::memset(parametres_bruts, 0, sizeof parametres_bruts);
     bruts_vers_parametres();
-  }
-  fs::path ecrire(const std::string& nom, const std::vector<std::uint8_t>& octets) {
-    ::ecrire(dossier / nom, std::string(octets.begin(), octets.end()));
-    return dossier / nom;
   }
   static std::vector<std::uint8_t> motif(std::size_t n, int graine) {
     std::vector<std::uint8_t> v(n);

@@ -6,7 +6,6 @@
 #include <map>
 
 #include "knowledge/endgame_build.h"
-#include "support/dossier_temporaire.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
@@ -40,11 +39,11 @@ void placements(int k, F&& f) {
 }
 
 // The fixture puts back the tables and their flags after each test.
-class Bases : public Moteur {
+class Bases : public MoteurDossier {
  protected:
   static void SetUpTestSuite() { ASSERT_EQ(charger_bases(BIN), NB_BASES); }
 };
-using EndgameFiles = Moteur;
+using EndgameFiles = MoteurDossier;
 
 // Like pieces in increasing order and the combinatorial number system give
 // each placement one offset: as many distinct offsets as placements.
@@ -104,8 +103,7 @@ TEST_F(Bases, TheMaterialOnTheBoardChoosesTheProbe) {
 }
 
 TEST_F(Bases, FilesThatAreMissingShortLongOrEmptyLeaveTheirClassUnusable) {
-  DossierTemporaire temp;
-  const fs::path d = temp.chemin;
+  const fs::path& d = dossier;
   std::mt19937 alea(99);
   int attendues = 0;
   for (int k = 0; k < NB_BASES; ++k) {
@@ -157,8 +155,7 @@ TEST_F(Bases, FilesThatAreMissingShortLongOrEmptyLeaveTheirClassUnusable) {
 // A table of the right size and other bytes is not trusted: the record of
 // checksums written with the tables must vouch for every one.
 TEST_F(Bases, ATableThatDisagreesWithItsRecordedChecksumIsUnusable) {
-  DossierTemporaire temp;
-  const fs::path d = temp.chemin;
+  const fs::path& d = dossier;
   ASSERT_TRUE(ecrire_bases(d));
   EXPECT_EQ(charger_bases(d), NB_BASES);
   std::mt19937 alea(3);
@@ -177,10 +174,9 @@ TEST_F(Bases, ATableThatDisagreesWithItsRecordedChecksumIsUnusable) {
 // The tables are written as one set: when one cannot be put in place (a
 // folder stands there), none of the old files is replaced.
 TEST_F(EndgameFiles, AWriteThatFailsHalfWayLeavesTheOldFiles) {
-  DossierTemporaire temp;
-  const fs::path d = temp.chemin;
+  const fs::path& d = dossier;
   fs::create_directories(d / "doppd.bib");
-  ecrire(d / "dod.bib", "old");
+  ::ecrire(d / "dod.bib", "old");
   EXPECT_FALSE(ecrire_bases(d));
   EXPECT_EQ(contenu(d / "dod.bib"), "old");
   EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 2);  // no temporary file left
@@ -236,15 +232,8 @@ TEST_F(Bases, TwoPieceTablesMatchAnIndependentSolution) {
   std::vector<Noeud> noeuds(positions.size());
   for (std::size_t i = 0; i < positions.size(); ++i) {
     const auto& [p, c] = positions[i];
-    for (const auto& [o, d, prises] : reference::coups(p, c)) {
-      Plateau q = p;
-      Piece m = q[o];
-      q[o] = VIDE;
-      for (int s : prises) q[s] = VIDE;
-      if ((m == PION_BLANC && d <= 4) || (m == PION_NOIR && d >= 29)) ++m;
-      q[d] = m;
-      noeuds[i].suites.push_back(prises.empty() ? numero.at({q, static_cast<Camp>(1 - c)}) : -1);
-    }
+    for (const auto& m : reference::coups(p, c))
+      noeuds[i].suites.push_back(std::get<2>(m).empty() ? numero.at({reference::jouer(p, m), static_cast<Camp>(1 - c)}) : -1);
   }
   for (int niveau = 1;; ++niveau) {
     std::vector<std::size_t> nouveaux;

@@ -7,27 +7,15 @@
 #include <string>
 
 #include "rules/fen.h"
-#include "support/dossier_temporaire.h"
 #include "support/etat.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class Apprises : public Moteur {
+class Apprises : public MoteurDossier {
  protected:
-  DossierTemporaire temp;
-  fs::path dossier = temp.chemin;
-  std::vector<std::pair<std::string, std::string>> erreurs;
-
-  void SetUp() override {
-    ASSERT_TRUE(allouer_table_apprise());
-    crochet_erreur = [this](const std::string& texte, const std::string& titre) { erreurs.emplace_back(texte, titre); };
-  }
-  fs::path ecrire(const std::string& nom, const std::vector<std::uint8_t>& octets) const {
-    ::ecrire(dossier / nom, std::string(octets.begin(), octets.end()));
-    return dossier / nom;
-  }
+  void SetUp() override { ASSERT_TRUE(allouer_table_apprise()); }
 
   // Learns `score` for the keys (first key with the 1 for white to move).
   bool apprendre(std::uint32_t cle, std::uint32_t verif, Score score, const std::string& nom = "l.dal") {

@@ -3,17 +3,14 @@
 // refused and leave the game as it was.
 
 #include "records/game_file.h"
-#include "support/dossier_temporaire.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
 namespace {
 
-class GameFiles : public Moteur {
+class GameFiles : public MoteurDossier {
  protected:
-  void SetUp() override { minutes_garde_ = minutes_autre; }
-  void TearDown() override { minutes_autre = minutes_garde_; }
-  std::filesystem::path chemin(const char* nom) const { return dossier_.chemin / nom; }
+  std::filesystem::path chemin(const char* nom) const { return dossier / nom; }
 
   // A game of `plies` random legal moves from the start, players named.
   static void jouer_partie(int plies, unsigned graine = 7) {
@@ -35,12 +32,6 @@ class GameFiles : public Moteur {
     const std::string s = contenu(p);
     return {s.begin(), s.end()};
   }
-  static void ecrire(const std::filesystem::path& p, const std::vector<std::uint8_t>& o) {
-    ::ecrire(p, std::string(o.begin(), o.end()));
-  }
-
-  DossierTemporaire dossier_;
-  std::int32_t minutes_garde_ = 0;
 };
 
 }  // namespace
@@ -113,7 +104,7 @@ TEST_F(GameFiles, GamesTheProgramCanRecordAreAccepted) {
   dernier_demi_coup = 4;
   ContenuPartie c = partie_courante(0);
   c.reglages = {0, 0, 0, 0, 0, 0};
-  ecrire(chemin("ancien.dam"), encoder_partie(c));
+  ecrire("ancien.dam", encoder_partie(c));
   choisir_niveau(8);
   ASSERT_TRUE(lire_partie(chemin("ancien.dam"), langue, raison)) << raison;
   EXPECT_EQ(niveau, 5);
@@ -155,7 +146,7 @@ TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {
   for (const Cas& c : cas) {
     auto o = bon;
     c.abimer(o);
-    ecrire(chemin("abime.dam"), o);
+    ecrire("abime.dam", o);
     std::uint8_t langue = 3;
     std::string raison;
     EXPECT_FALSE(lire_partie(chemin("abime.dam"), langue, raison)) << c.nom;
@@ -169,7 +160,7 @@ TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {
   std::uint8_t langue = 0;
   std::string raison;
   EXPECT_FALSE(lire_partie(chemin("absent.dam"), langue, raison));
-  EXPECT_FALSE(ecrire_partie(dossier_.chemin / "absent" / "x.dam", 0));
+  EXPECT_FALSE(ecrire_partie(dossier / "absent" / "x.dam", 0));
 }
 
 TEST_F(GameFiles, AnyBytesAreReadWithoutHarm) {

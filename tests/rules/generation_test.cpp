@@ -150,15 +150,10 @@ TEST_F(Perft, AgreesWithTheOracleTreeAndCountsDuplicatesOnce) {
     if (prof == 1) return coups.size();
     std::uint64_t total = 0;
     std::set<std::tuple<int, int, std::set<int>>> vus;
-    for (const auto& [d, a, prises] : coups) {
-      if (!vus.insert({d, a, std::set<int>(prises.begin(), prises.end())}).second) continue;
-      auto c = b;
-      Piece p = c[d];
-      c[d] = VIDE;
-      for (int s : prises) c[s] = VIDE;
-      if ((p == PION_BLANC && a < 5) || (p == PION_NOIR && a > 28)) ++p;
-      c[a] = p;
-      total += oracle(c, adversaire(camp), prof - 1);
+    for (const auto& m : coups) {
+      const auto& [d, a, prises] = m;
+      if (vus.insert({d, a, std::set<int>(prises.begin(), prises.end())}).second)
+        total += oracle(reference::jouer(b, m), adversaire(camp), prof - 1);
     }
     return total;
   };

@@ -1,5 +1,5 @@
-// Legal moves of the game, playing them, one piece's moves with their
-// landing squares, and the decomposition of a capture into its stops.
+// Playing the game's moves, the decomposition of a capture into its stops
+// (one piece's moves and landing squares: the input tests), the masks.
 
 #include "support/etat.h"
 #include "support/positions.h"
@@ -7,13 +7,8 @@
 using LegalMoves = Moteur;
 using PieceMoves = Moteur;
 
-TEST_F(LegalMoves, CountsAndPlayingWithCrowning) {
-  const std::pair<const char*, int> comptes[] = {
-      {FEN_DEPART, 7}, {"B:W31,32:B", 0}, {"B:W31,32:B27,28", 0}, {"W:W5:B1", 0}};  // no piece, blocked men
-  for (const auto& [fen, n] : comptes) {
-    poser_fen(fen);
-    EXPECT_EQ(coups_legaux(trait), n) << fen;
-  }
+// The lists themselves are the oracle's tests (generation_test).
+TEST_F(LegalMoves, PlayingCrownsAManOnItsFarRow) {
   const std::tuple<const char*, const char*, const char*> parties[] = {
       {"B:W:B28", "28-32", "W:W:BK32"},      // a man reaching the far row is crowned
       {"B:W27:B23", "23x32", "W:W:BK32"},    // so is one whose capture ends there
@@ -30,26 +25,6 @@ TEST_F(LegalMoves, CountsAndPlayingWithCrowning) {
     jouer_coup(listes_coups[1][k]);
     EXPECT_EQ(ecrire_fen(position_courante()), apres);
   }
-}
-
-TEST_F(PieceMoves, OnePiecesMovesWithTheirLandingSquares) {
-  poser_fen("B:W11,14:B2,K4");  // a king taking two men, two places to stop
-  ASSERT_EQ(coups_piece(29, BLANCS), 2);
-  EXPECT_EQ(std::vector<int>(escales[1] + 1, escales[1] + 3), (std::vector<int>{15, 24}));
-  EXPECT_EQ(std::vector<int>(escales[2] + 1, escales[2] + 3), (std::vector<int>{15, 28}));
-  EXPECT_EQ(std::vector<int>(cases_sautees[1] + 1, cases_sautees[1] + 3), (std::vector<int>{22, 19}));
-  EXPECT_EQ(damier[29], DAME_BLANCHE);  // the piece is back on its square
-  position_initiale();
-  ASSERT_EQ(coups_piece(22, BLANCS), 2);
-  EXPECT_EQ(notations(2), "11-16 11-15");
-  EXPECT_EQ(escales[2][1], 18);
-  EXPECT_EQ(coups_piece(16, BLANCS), 0);  // an empty square
-  // A piece with only quiet moves is listed even if another must capture:
-  // the caller checks the move against the full legal list.
-  poser_fen("B:W19:B3,15");
-  EXPECT_EQ(coups_piece(30, BLANCS), 2);
-  ASSERT_EQ(coups_legaux(BLANCS), 1);
-  EXPECT_EQ(notation_coup(listes_coups[1][0]), "15x24");
 }
 
 TEST_F(PieceMoves, ACaptureIsFoundByItsOriginDestinationAndCapturesInOrder) {

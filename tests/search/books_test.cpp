@@ -1,5 +1,5 @@
-// Opening books: reading lines, the sorted lists and their files, book sets,
-// consultation against the game record, and the books the program ships.
+// Opening books: reading lines, the sorted lists and their files, book sets
+// and consultation against the game record (the shipped books: the tool's test).
 
 #include <filesystem>
 #include <fstream>
@@ -7,7 +7,6 @@
 
 #include "rules/fen.h"
 #include "rules/moves.h"
-#include "support/dossier_temporaire.h"
 #include "support/etat.h"
 
 namespace fs = std::filesystem;
@@ -38,9 +37,8 @@ void jouer_partie(std::initializer_list<std::pair<int, int>> coups) {
 }
 
 using BookLines = Moteur;
-using BookFiles = Moteur;
+using BookFiles = MoteurDossier;
 using BookConsultation = Moteur;
-using ShippedBooks = Moteur;
 
 // The squares of a line read back, as displayed numbers.
 std::vector<std::pair<int, int>> lus(const std::vector<CoupBibliotheque>& l) {
@@ -77,19 +75,18 @@ TEST_F(BookLines, ReadWrittenFormsAndUnreadableNumbersAsSquareZero) {
 // Saved with CR LF, loaded sorted; missing: an empty list; random bytes load,
 // and a consultation of them gives only squares; garbage lines read as squares.
 TEST_F(BookFiles, SavedLoadedSortedAndGarbageDoesNoHarm) {
-  DossierTemporaire d;
-  ASSERT_TRUE(sauver_ouvertures(d.chemin / "b.ouv", {"11-15 24-19 ", " 9-14 22-17 ", "10-14 "}));
-  EXPECT_EQ(contenu(d.chemin / "b.ouv"), "11-15 24-19 \r\n 9-14 22-17 \r\n10-14 \r\n");
+  ASSERT_TRUE(sauver_ouvertures(dossier / "b.ouv", {"11-15 24-19 ", " 9-14 22-17 ", "10-14 "}));
+  EXPECT_EQ(contenu(dossier / "b.ouv"), "11-15 24-19 \r\n 9-14 22-17 \r\n10-14 \r\n");
   std::vector<std::string> l;
-  ASSERT_TRUE(charger_ouvertures(d.chemin / "b.ouv", l));
+  ASSERT_TRUE(charger_ouvertures(dossier / "b.ouv", l));
   EXPECT_EQ(l, (std::vector<std::string>{" 9-14 22-17 ", "10-14 ", "11-15 24-19 "}));
-  EXPECT_FALSE(charger_ouvertures(d.chemin / "absent.ouv", l));
+  EXPECT_FALSE(charger_ouvertures(dossier / "absent.ouv", l));
   EXPECT_TRUE(l.empty());
   std::mt19937 rng(11);
   std::string octets(5000, '\0');
   for (char& ch : octets) ch = static_cast<char>(rng() % 256);
-  ASSERT_TRUE(ecrire_fichier_sur(d.chemin / "x.ouv", octets));
-  EXPECT_TRUE(charger_ouvertures(d.chemin / "x.ouv", ouvertures_blancs));
+  ASSERT_TRUE(ecrire_fichier_sur(dossier / "x.ouv", octets));
+  EXPECT_TRUE(charger_ouvertures(dossier / "x.ouv", ouvertures_blancs));
   jouer_partie({});
   consulter_bibliotheque();
   for (int i = 0; i < nb_coups_bibliotheque; ++i) EXPECT_TRUE(coups_bibliotheque[i].depart >= 1 && coups_bibliotheque[i].depart <= 32);
@@ -102,16 +99,15 @@ TEST_F(BookFiles, SavedLoadedSortedAndGarbageDoesNoHarm) {
 
 // A set saved and loaded back is the window test's; here what it cannot do.
 TEST_F(BookFiles, ASetThatCannotBeWrittenOrReadChangesNothing) {
-  DossierTemporaire d;
-  repertoire_depart = d.chemin;
+  repertoire_depart = dossier;
   ouvertures_noirs = {" 9-14 22-18 "};
-  EXPECT_FALSE(charger_jeu_ouvertures(d.chemin / "Absent.ovv"));
+  EXPECT_FALSE(charger_jeu_ouvertures(dossier / "Absent.ovv"));
   EXPECT_EQ(ouvertures_noirs, std::vector<std::string>{" 9-14 22-18 "});
   // A folder in the place of one file of the set: none is written.
-  fs::create_directories(d.chemin / "Plein_n.ouv");
-  EXPECT_FALSE(sauver_jeu_ouvertures(d.chemin / "Plein.ovv", {}, {" 9-14 "}, {}));
-  EXPECT_FALSE(fs::exists(d.chemin / "Plein.ovv"));
-  EXPECT_FALSE(fs::exists(d.chemin / "Plein_b.ouv"));
+  fs::create_directories(dossier / "Plein_n.ouv");
+  EXPECT_FALSE(sauver_jeu_ouvertures(dossier / "Plein.ovv", {}, {" 9-14 "}, {}));
+  EXPECT_FALSE(fs::exists(dossier / "Plein.ovv"));
+  EXPECT_FALSE(fs::exists(dossier / "Plein_b.ouv"));
 }
 
 // Lines that are not games from the start position are taken out, with the
@@ -183,19 +179,4 @@ TEST_F(BookConsultation, NumbersWhateverTheNamesShown) {
   ouvertures_blancs = {" 9-14 22-18 11-15 "};
   consulter_bibliotheque();
   EXPECT_EQ(candidats(), (std::vector<std::pair<int, int>>{{11, 15}}));
-}
-
-// The books the build puts into the program's directory: every line is a
-// legal game from the start position.
-TEST_F(ShippedBooks, EveryLineIsLegal) {
-  for (const char* nom : {FICHIER_OUVERTURES_BLANCS, FICHIER_OUVERTURES_NOIRS}) {
-    std::vector<std::string> lignes;
-    ASSERT_TRUE(charger_ouvertures(fs::path(CORVANE_BIN_DIR) / nom, lignes)) << nom;
-    EXPECT_GT(lignes.size(), 20u) << nom;
-    for (const std::string& l : lignes) {
-      const auto coups = lire_ligne_ouverture(l);
-      EXPECT_GE(coups.size(), 10u) << l;
-      EXPECT_EQ(demi_coup_illegal(coups), 0) << nom << ": \"" << l << "\"";
-    }
-  }
 }

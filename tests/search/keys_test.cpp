@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "support/dossier_temporaire.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
@@ -11,14 +10,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using KeyFile = Moteur;
+using KeyFile = MoteurDossier;
 using PositionKeys = Moteur;
-
-// Writes the file and gives its path back.
-fs::path ecrire_octets(const fs::path& p, const std::vector<std::uint8_t>& octets) {
-  ecrire(p, std::string(octets.begin(), octets.end()));
-  return p;
-}
 
 std::vector<std::uint32_t> mots_courants() {
   std::vector<std::uint32_t> m(cles_index, cles_index + NB_MOTS_CLES);
@@ -67,9 +60,8 @@ TEST_F(KeyFile, TheBuildWritesTheBuiltInWordsLittleEndian) {
 // long file, all 0x00 or 0xFF (every position the same key), a word that a
 // board reads at zero or twice in one table: the built-in words stay.
 TEST_F(KeyFile, OnlyAFileOfUsableWordsReplacesTheBuiltInOnes) {
-  DossierTemporaire d;
   const auto autres = autres_mots();
-  ASSERT_TRUE(charger_cles(ecrire_octets(d.chemin / "k.dat", autres)));
+  ASSERT_TRUE(charger_cles(ecrire("k.dat", autres)));
   EXPECT_EQ(cles_index[0], 0x18110A03u);  // bytes 3, 10, 17, 24
   EXPECT_EQ(cles_verif[0], autres[660] | autres[661] << 8 | autres[662] << 16 | std::uint32_t{autres[663]} << 24);
   auto court = autres, long_ = autres, zero = autres, double_ = autres, inutilise = autres;
@@ -79,30 +71,29 @@ TEST_F(KeyFile, OnlyAFileOfUsableWordsReplacesTheBuiltInOnes) {
   std::copy_n(double_.begin() + 4 * 40, 4, double_.begin() + 4 * 150);  // two index words alike
   using Octets = std::vector<std::uint8_t>;
   for (const Octets& faux : {court, long_, Octets{}, Octets(1320, 0x00), Octets(1320, 0xFF), zero, double_}) {
-    ASSERT_TRUE(charger_cles(ecrire_octets(d.chemin / "ok.dat", autres)));
-    EXPECT_FALSE(charger_cles(ecrire_octets(d.chemin / "faux.dat", faux))) << faux.size();
+    ASSERT_TRUE(charger_cles(ecrire("ok.dat", autres)));
+    EXPECT_FALSE(charger_cles(ecrire("faux.dat", faux))) << faux.size();
     EXPECT_EQ(mots_courants(), mots_integres()) << faux.size();
   }
-  EXPECT_FALSE(charger_cles(d.chemin / "none.dat"));
+  EXPECT_FALSE(charger_cles(dossier / "none.dat"));
   std::fill_n(inutilise.begin(), 4, 0);  // index word 0: no piece reads it
-  EXPECT_TRUE(charger_cles(ecrire_octets(d.chemin / "inutilise.dat", inutilise)));
+  EXPECT_TRUE(charger_cles(ecrire("inutilise.dat", inutilise)));
 }
 
 // A write goes through a temporary file of its own: another "<target>.tmp"
 // is left alone, and an empty name writes nothing (nor touches "./.tmp").
 TEST_F(KeyFile, WritingSparesOtherTemporaryFilesAndRefusesAnEmptyName) {
-  DossierTemporaire d;
-  ecrire_octets(d.chemin / "hashkey33.dat.tmp", {1, 2, 3});
-  ecrire_octets(d.chemin / ".tmp", {4});
-  ASSERT_TRUE(ecrire_fichier_cles(d.chemin / "hashkey33.dat"));
-  EXPECT_EQ(fs::file_size(d.chemin / "hashkey33.dat"), 1320u);
-  EXPECT_EQ(lire_fichier(d.chemin / "hashkey33.dat.tmp"), std::vector<std::uint8_t>({1, 2, 3}));
+  ecrire("hashkey33.dat.tmp", {1, 2, 3});
+  ecrire(".tmp", {4});
+  ASSERT_TRUE(ecrire_fichier_cles(dossier / "hashkey33.dat"));
+  EXPECT_EQ(fs::file_size(dossier / "hashkey33.dat"), 1320u);
+  EXPECT_EQ(lire_fichier(dossier / "hashkey33.dat.tmp"), std::vector<std::uint8_t>({1, 2, 3}));
   const fs::path ici = fs::current_path();
-  fs::current_path(d.chemin);
+  fs::current_path(dossier);
   EXPECT_FALSE(ecrire_fichier_cles(""));
   fs::current_path(ici);
-  EXPECT_EQ(lire_fichier(d.chemin / ".tmp"), std::vector<std::uint8_t>({4}));
-  EXPECT_EQ(std::distance(fs::directory_iterator(d.chemin), fs::directory_iterator()), 3);  // nothing left behind
+  EXPECT_EQ(lire_fichier(dossier / ".tmp"), std::vector<std::uint8_t>({4}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 3);  // nothing left behind
 }
 
 // Every move of random games, captures and crownings included, leaves the
@@ -122,22 +113,17 @@ TEST_F(PositionKeys, FaireCoupKeepsThemUpToDate) {
       preparer_listes();
       calculer_cles();
       camp_racine = trait;
-      Camp camp = trait;
-      for (int ply = 1; ply < MAX_PLY; ++ply) {
-        bool couronne = false;
-        const int i = coup_au_hasard(alea, ply, camp, couronne);
-        if (i < 0) break;
-        const Coup& m = listes_coups[ply][i];
-        faire_coup(i);
+      const auto compter = [&](const Coup& m, bool couronne) {
         ++coups;
         prises += m.nb_prises > 0;
         couronnements += couronne;
+      };
+      partie_par_faire_coup(alea, trait, compter, [&] {
         std::uint32_t a = 0, b = 0;
         cles_de(damier, a, b);
-        ASSERT_EQ(cle_index, a) << fen << " ply " << ply;
-        ASSERT_EQ(cle_verif, b) << fen << " ply " << ply;
-        camp = adversaire(camp);
-      }
+        ASSERT_EQ(cle_index, a) << fen << " move " << coups;
+        ASSERT_EQ(cle_verif, b) << fen << " move " << coups;
+      });
     }
   }
   EXPECT_GT(prises, 100);

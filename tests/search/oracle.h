@@ -14,17 +14,7 @@ using Plateau = std::array<std::uint8_t, 33>;
 
 constexpr int PERDU = -1000;  // the side to move has no move
 
-inline Plateau jouer(const Plateau& b, const reference::Mouvement& m) {
-  Plateau r = b;
-  const auto& [depart, arrivee, prises] = m;
-  Piece p = r[depart];
-  r[depart] = VIDE;
-  for (int s : prises) r[s] = VIDE;
-  if (p == PION_BLANC && arrivee <= 4) p = DAME_BLANCHE;
-  if (p == PION_NOIR && arrivee >= 29) p = DAME_NOIRE;
-  r[arrivee] = p;
-  return r;
-}
+using reference::jouer;
 
 // Material of `camp` less the other side's.
 inline int materiel(const Plateau& b, Camp camp) {

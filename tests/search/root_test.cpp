@@ -104,18 +104,14 @@ TEST_F(FixedDepthLevels, SameDepthSameNodesRunAfterRun) {
   EXPECT_EQ(coups[0], coups[1]);
 }
 
-TEST_F(StopRequests, AStopKeepsTheBestMoveOfTheWorkDone) {
+// A stop keeps the best move of the work done; a cancel arriving while an
+// iteration runs (messages go through every 5001 nodes) answers zero.
+TEST_F(StopRequests, AStopKeepsTheBestMoveAndACancelAnswersZero) {
   placer(MILIEU);
   crochet_pompe_messages = [] { arret_calcul = 1; };
   EXPECT_LT(chercher_profondeur(30), nb_coups[1]);
   EXPECT_LE(prof_max, 2);  // stopped after the first iteration or inside the second
-}
-
-TEST_F(StopRequests, ACancelledSearchAnswersZero) {
-  placer(MILIEU);
   score_racine = 77;
-  // The request arrives while an iteration runs (the search lets messages
-  // through every 5001 nodes).
   crochet_pompe_messages = [] {
     if (nb_noeuds > 20000) arret_calcul = calcul_annule = 1;
   };

@@ -2,15 +2,8 @@
 // from the program's directory, no book, no display, a clock that tests set.
 #pragma once
 
-#include <cstring>
-#include <filesystem>
-#include <stdexcept>
-#include <string>
-
-#include "rules/fen.h"
-#include "rules/moves.h"
-#include "rules/notation.h"
 #include "support/etat.h"
+#include "support/positions.h"
 
 namespace recherche_test {
 
@@ -55,10 +48,7 @@ inline void nouvelle_partie() {
 }
 
 inline void placer(const char* fen) {
-  Position pos;
-  std::string erreur;
-  if (!lire_fen(fen, pos, erreur)) throw std::runtime_error(std::string(fen) + ": " + erreur);
-  placer_position(pos);
+  poser_fen(fen);
   nouvelle_partie();
 }
 

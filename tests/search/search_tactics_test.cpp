@@ -7,7 +7,6 @@
 
 #include "oracle.h"
 #include "search_support.h"
-#include "support/positions.h"
 
 using namespace recherche_test;
 

@@ -7,7 +7,6 @@
 #include <new>
 
 #include "search_support.h"
-#include "support/positions.h"
 
 using namespace recherche_test;
 

@@ -156,21 +156,13 @@ TEST_F(Table, WhichStoreReplacesWhichEntry) {
   }
 }
 
-TEST_F(Table, NothingIsStoredWithThreePiecesOrPastHorizon254) {
+TEST_F(Table, NothingIsStoredWithThreePieces) {
   placer("B:W5,K20:B25");
   stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
   EXPECT_EQ(case_courante().type, TYPE_VIDE);
   placer("B:W5,K20:B25,26");
   stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
   EXPECT_EQ(case_courante().type, TYPE_MAX_EXACT);
-  vider_tables();
-  nb_demi_coups = 250;
-  stocker(BLANCS, 5, 9, 6, TYPE_MAX_EXACT);
-  EXPECT_EQ(case_courante().type, TYPE_VIDE);
-  stocker(BLANCS, 4, 9, 6, TYPE_MAX_EXACT);  // horizon 254
-  EXPECT_EQ(case_courante().horizon, 254);
-  EXPECT_EQ(case_courante().ply_absolu, 0);  // 256 wraps, as the probe computes it
-  EXPECT_NE(sonder_table(6), nullptr);
 }
 
 TEST_F(Table, EmptyingAndResizingLeaveEverySlotEmpty) {

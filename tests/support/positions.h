@@ -1,6 +1,8 @@
 // Small helpers to set up test positions and read the generated moves.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstring>
 #include <initializer_list>
@@ -16,6 +18,7 @@
 #include "rules/generation.h"
 #include "rules/moves.h"
 #include "rules/notation.h"
+#include "search/search.h"
 #include "support/reference.h"
 
 // Empty board with the given pieces on internal squares, `camp` to move.
@@ -72,14 +75,20 @@ inline std::string notations(int n, int ply = 1) {
   return t;
 }
 
-// Generates the moves of `camp` at ply `ply` and picks one at random: its
-// index, or -1 when there is none; `couronne` tells whether it crowns a man.
-inline int coup_au_hasard(std::mt19937& alea, int ply, Camp camp, bool& couronne) {
-  prof_courante = static_cast<std::int8_t>(ply);
-  const int n = lister_coups(camp);
-  if (n == 0) return -1;
-  const int i = static_cast<int>(alea() % static_cast<unsigned>(n));
-  const Coup& m = listes_coups[ply][i];
-  couronne = case_couronnement(damier[m.depart], m.arrivee);
-  return i;
+// A random game by faire_coup from the board, `camp` to move: `avant(m,
+// couronne)` before each move, `apres()` after it; it ends when a side has
+// no move, at the last ply or at a fatal failure.
+template <class Avant, class Apres>
+void partie_par_faire_coup(std::mt19937& alea, Camp camp, Avant avant, Apres apres) {
+  for (int ply = 1; ply < MAX_PLY - 1 && !::testing::Test::HasFatalFailure(); ++ply) {
+    prof_courante = static_cast<std::int8_t>(ply);
+    const int n = lister_coups(camp);
+    if (n == 0) return;
+    const int i = static_cast<int>(alea() % static_cast<unsigned>(n));
+    const Coup& m = listes_coups[ply][i];
+    avant(m, case_couronnement(damier[m.depart], m.arrivee));
+    faire_coup(i);
+    camp = adversaire(camp);
+    apres();
+  }
 }

@@ -86,4 +86,16 @@ inline std::set<Mouvement> coups(const std::array<std::uint8_t, 33>& b, Camp cam
   return prises.empty() ? calmes : prises;
 }
 
+// The board after move m, a man reaching its far row crowned.
+inline std::array<std::uint8_t, 33> jouer(const std::array<std::uint8_t, 33>& b, const Mouvement& m) {
+  std::array<std::uint8_t, 33> r = b;
+  const auto& [depart, arrivee, prises] = m;
+  Piece p = r[depart];
+  r[depart] = VIDE;
+  for (int s : prises) r[s] = VIDE;
+  if ((p == PION_BLANC && arrivee <= 4) || (p == PION_NOIR && arrivee >= 29)) ++p;
+  r[arrivee] = p;
+  return r;
+}
+
 }  // namespace reference

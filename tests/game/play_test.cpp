@@ -1,21 +1,16 @@
 // The rules of play that need no window: losses on time, the clocks' time
 // base, the end-of-game announcement, the draw offers both ways, and the
 // computer's choice at the lowest level.
-#include <gtest/gtest.h>
-
-#include "game/clocks.h"
 #include "game/end.h"
-#include "game/game.h"
-#include "game/hooks.h"
-#include "game/levels.h"
 #include "game/turn.h"
-#include "search/root.h"
-#include "search/search.h"
+#include "support/etat.h"
 #include "support/positions.h"
 
 namespace {
 
-TEST(Play, LossOnTimeHalvesTheClockOfHumansRatedBelow1800) {
+using Play = Moteur;
+
+TEST_F(Play, LossOnTimeHalvesTheClockOfHumansRatedBelow1800) {
   struct Cas {
     Camp ordinateur;
     std::int32_t points, humain, machine;
@@ -38,10 +33,9 @@ TEST(Play, LossOnTimeHalvesTheClockOfHumansRatedBelow1800) {
     horloge(adversaire(c.ordinateur)) = c.humain;
     EXPECT_EQ(perte_au_temps(c.ordinateur, c.points, c.demi_coups, 178), c.code);
   }
-  remettre_horloges();
 }
 
-TEST(Play, ATurnNeverCountsNegativeTime) {
+TEST_F(Play, ATurnNeverCountsNegativeTime) {
   std::int64_t maintenant = 5'000'000;
   crochet_horloge_ms = [&] { return maintenant; };
   temps_noirs = 100;
@@ -56,11 +50,9 @@ TEST(Play, ATurnNeverCountsNegativeTime) {
   // earlier run) counts nothing rather than a negative time.
   maintenant -= 3'600'000;
   EXPECT_EQ(temps_en_cours(NOIRS), 100);
-  crochet_horloge_ms = nullptr;
-  remettre_horloges();
 }
 
-TEST(Play, TheEndOfAGameNamesTheWinnerAsTheBoardShowsIt) {
+TEST_F(Play, TheEndOfAGameNamesTheWinnerAsTheBoardShowsIt) {
   // Camp 0 has no move: camp 1 won, whatever camp 1 could do.
   poser_fen("B:W8,11:B4");
   ContexteFin c{0, false, 1, "Mister X", "Corvane"};
@@ -83,7 +75,7 @@ TEST(Play, TheEndOfAGameNamesTheWinnerAsTheBoardShowsIt) {
   EXPECT_EQ(annonce_fin(FIN_SANS_COUP_HUMAIN, c).message, "");
 }
 
-TEST(Play, DrawsProposedAndOffered) {
+TEST_F(Play, DrawsProposedAndOffered) {
   EXPECT_FALSE(nul_accepte(0, false, 20));
   EXPECT_TRUE(nul_accepte(0, false, 19));
   EXPECT_TRUE(nul_accepte(0, true, 19));
@@ -112,10 +104,9 @@ TEST(Play, DrawsProposedAndOffered) {
   nb_pieces[PION_NOIR] = 2;
   nb_pieces[DAME_NOIRE] = 1;
   EXPECT_FALSE(offre_nul_ordinateur(100));  // five pieces
-  nb_demi_coups = 0;
 }
 
-TEST(Play, TheLowestLevelPlaysTheSecondMoveWhenAheadButNeverReplacesAForcedOne) {
+TEST_F(Play, TheLowestLevelPlaysTheSecondMoveWhenAheadButNeverReplacesAForcedOne) {
   jouer_sans_limite();
   profondeur_imposee = 3;
   // Camp 0 two men up, with several moves.
@@ -137,8 +128,6 @@ TEST(Play, TheLowestLevelPlaysTheSecondMoveWhenAheadButNeverReplacesAForcedOne) 
   EXPECT_TRUE(c.force);
   EXPECT_EQ(c.coup, 0);
   EXPECT_FALSE(c.zut);
-  profondeur_imposee = 0;
-  choisir_niveau(5);
 }
 
 }  // namespace

@@ -3,11 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <random>
-#include <string>
-
-#include "rules/fen.h"
 #include "support/etat.h"
+#include "support/positions.h"
 
 namespace {
 
@@ -33,10 +30,7 @@ class Apprises : public MoteurDossier {
 };
 
 TEST_F(Apprises, ALearntScoreIsFoundForItsPositionAndSideToMoveOnly) {
-  Position pos;
-  std::string erreur;
-  ASSERT_TRUE(lire_fen("B:W18,19,K30:B14,15,23,K2", pos, erreur)) << erreur;
-  placer_position(pos);
+  poser_fen("B:W18,19,K30:B14,15,23,K2");
   calculer_cles();
   const std::uint32_t cle = cle_index, verif = cle_verif;
   ASSERT_TRUE(apprendre(cle_apprise(cle, BLANCS), verif, 420));
@@ -44,9 +38,7 @@ TEST_F(Apprises, ALearntScoreIsFoundForItsPositionAndSideToMoveOnly) {
   ASSERT_NE(e, nullptr);
   EXPECT_EQ(e->score, 420);
   EXPECT_EQ(sonder_apprises(cle_apprise(cle, NOIRS), verif), nullptr);  // the other side to move
-
-  pos.cases[18] = VIDE;  // another position
-  placer_position(pos);
+  poser_fen("B:W18,19,K30:B14,23,K2");  // another position
   calculer_cles();
   EXPECT_EQ(sonder_apprises(cle_apprise(cle_index, BLANCS), cle_verif), nullptr);
   EXPECT_TRUE(erreurs.empty());

@@ -27,11 +27,6 @@ class GameFiles : public MoteurDossier {
       jouer_et_enregistrer(static_cast<int>(aleas() % static_cast<unsigned>(n)));
     }
   }
-
-  static std::vector<std::uint8_t> octets(const std::filesystem::path& p) {
-    const std::string s = contenu(p);
-    return {s.begin(), s.end()};
-  }
 };
 
 }  // namespace
@@ -49,7 +44,7 @@ TEST_F(GameFiles, SavedAfterGoingBackTheWholeGameAndItsSettingsComeBackByteForBy
   std::memcpy(jouee, partie, sizeof partie);
 
   ASSERT_TRUE(ecrire_partie(chemin("a.dam"), 4));
-  const auto premier = octets(chemin("a.dam"));
+  const std::string premier = contenu(chemin("a.dam"));
   ASSERT_EQ(premier.size(), TAILLE_FICHIER_PARTIE);
 
   // Another game and other settings, then the file again.
@@ -77,7 +72,7 @@ TEST_F(GameFiles, SavedAfterGoingBackTheWholeGameAndItsSettingsComeBackByteForBy
 
   dernier_demi_coup = partie[0].position[0];
   ASSERT_TRUE(ecrire_partie(chemin("b.dam"), langue));
-  EXPECT_EQ(octets(chemin("b.dam")), premier);
+  EXPECT_EQ(contenu(chemin("b.dam")), premier);
 }
 
 // A set-up position with a man on its crowning row, the second side to move;

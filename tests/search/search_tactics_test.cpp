@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "oracle.h"
+#include "support/oracle.h"
 #include "search_support.h"
 
 using namespace recherche_test;

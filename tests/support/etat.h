@@ -35,7 +35,7 @@ class EtatMoteur {
     // board and move counts (every generation rewrites the moves), record, level, clocks
     garder(damier, trait, nb_coups, prof_courante, nb_pieces, derniere_arrivee, noms_cases);
     garder(partie, nb_demi_coups, dernier_demi_coup, budget_reflexion, temps_limite, niveau, temps_blancs);
-    garder(temps_noirs, minutes_autre);
+    garder(temps_noirs, minutes_autre, debut_tour_blancs, debut_tour_noirs, temps_affiche_blancs, temps_affiche_noirs);
     // the search, its root, the evaluation's parameters and what a search prepares from them
     garder(camp_racine, prof_max, arret_calcul, calcul_annule, bilan_materiel, prises_forcees, ajustement_prof);
     garder(extension_promotion, piece_jouee_racine, apprises_presentes, profondeur_imposee, analyse_en_cours);

@@ -1,11 +1,12 @@
-// An independent judge of tactics for the search tests: plain negamax over
-// the reference move generator, material only (man 1, king 3), following
-// every compulsory capture past the nominal depth.
+// An independent judge of tactics: plain negamax over the reference move
+// generator, material only (man 1, king 3), following every compulsory
+// capture past the nominal depth; and the databases' verdicts.
 #pragma once
 
 #include <array>
 #include <climits>
 
+#include "knowledge/endgame.h"
 #include "support/reference.h"
 
 namespace oracle {
@@ -43,13 +44,7 @@ inline int gain(const Plateau& b, Camp camp, int profondeur, int alpha = -INT_MA
   return meilleur;
 }
 
-}  // namespace oracle
-
 // ---- endings: the databases' verdicts, read straight from their tables ----
-
-#include "knowledge/endgame.h"
-
-namespace oracle {
 
 inline int nb_pieces_plateau(const Plateau& b) {
   int n = 0;

@@ -1,7 +1,9 @@
-# The search panel as the window shows it, then the move.
+# The search panel as the window shows it (the principal variation two
+# half-moves a line), the seven root moves with their scores, then the move.
+set(COUP_ROOT "[0-9][0-9]-[0-9][0-9] : [ 0-9-][ 0-9-][ 0-9-][ 0-9-][ 0-9-]\n")
 add_test(NAME cli.search.depth COMMAND ${CLI} search --depth 4)
 set_tests_properties(cli.search.depth PROPERTIES PASS_REGULAR_EXPRESSION
-  "^Profondeur :     4\nNoeuds : +[0-9]+\n.*\n--\n(.*\n)*move [0-9][0-9]-[0-9][0-9]\nscore -?[0-9]+ \\(shown")
+  "^Profondeur :     4\nNoeuds : [ 0-9][ 0-9][ 0-9][ 0-9][ 0-9][ 0-9][ 0-9][0-9]\nTemps : +[0-9]+ s\nNoeuds/s : [^\n]+\nScore : [ -][ 0-9-][ 0-9-][ 0-9-][0-9]\nCoups :   1\n[0-9][0-9] [-x] [0-9][0-9] , [0-9][0-9] [-x] [0-9][0-9]\n(.*\n)*--\n${COUP_ROOT}${COUP_ROOT}${COUP_ROOT}${COUP_ROOT}${COUP_ROOT}${COUP_ROOT}${COUP_ROOT}--\nmove [0-9][0-9]-[0-9][0-9]\nscore -?[0-9]+ \\(shown")
 # A forced capture is answered without a search.
 add_test(NAME cli.search.forced COMMAND ${CLI} search "B:W18:B14,K1")
 set_tests_properties(cli.search.forced PROPERTIES PASS_REGULAR_EXPRESSION "move 14x23 \\(only move, not searched\\)")

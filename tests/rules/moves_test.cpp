@@ -19,8 +19,7 @@ TEST_F(LegalMoves, PlayingCrownsAManOnItsFarRow) {
     SCOPED_TRACE(fen);
     poser_fen(fen);
     const int n = coups_legaux(trait);
-    int k = 0;
-    while (k < n && notation_coup(listes_coups[1][k]) != coup) ++k;
+    const int k = indice_coup(coup, n);
     ASSERT_LT(k, n) << notations(n);
     jouer_coup(listes_coups[1][k]);
     EXPECT_EQ(ecrire_fen(position_courante()), apres);
@@ -44,26 +43,10 @@ TEST_F(PieceMoves, ACaptureIsFoundByItsOriginDestinationAndCapturesInOrder) {
   EXPECT_EQ(decomposer_prise(18, 18, absente, 2), PRISE_INTROUVABLE);
 }
 
-TEST_F(PieceMoves, ApplyingAMoveKeepsThePieceCountsAndLeavesTheTurn) {
-  poser_fen("B:W10,K19,32:B15");
-  damier[0] = 0;
-  appliquer_coup(Coup{18, 9, 1, {0, 14}, 0});
-  EXPECT_EQ(damier[9], PION_BLANC);
-  EXPECT_EQ(damier[14], VIDE);
-  EXPECT_EQ(nb_pieces[DAME_NOIRE], 0);
-  EXPECT_EQ(nb_pieces[PION_NOIR], 2);
-  EXPECT_EQ(derniere_arrivee, 9);
-  EXPECT_EQ(damier[0], HORS_DAMIER);
-  EXPECT_EQ(trait, BLANCS);
-  appliquer_coup(Coup{9, 2, 0, {}, 0});
-  EXPECT_EQ(damier[2], DAME_BLANCHE);
-  EXPECT_EQ(nb_pieces[PION_BLANC], 0);
-  EXPECT_EQ(nb_pieces[DAME_BLANCHE], 1);
-}
-
-// The masks follow every move made, either way of making it, through
-// random games with crownings and captured kings.
-TEST(BoardMasks, StayInStepWithTheBoardThroughRandomGames) {
+// The masks follow every move made, either way of making it, through random
+// games with crownings and captured kings; appliquer_coup also keeps the
+// piece counts and the last arrival, and leaves the turn alone.
+TEST_F(LegalMoves, MasksAndCountsStayInStepThroughRandomGames) {
   std::mt19937 alea(11);
   int dames_vues = 0;
   auto en_accord = [] {
@@ -81,10 +64,14 @@ TEST(BoardMasks, StayInStepWithTheBoardThroughRandomGames) {
       const int n = lister_coups(camp);
       if (n == 0) break;
       const Coup m = listes_coups[1][alea() % n];
-      if (demi % 2 == 0)
+      const Camp t = trait;
+      if (demi % 2 == 0) {
         jouer_coup(m);
-      else
+        compter_pieces();
+      } else {
         appliquer_coup(m);
+        ASSERT_TRUE(comptes_justes() && derniere_arrivee == m.arrivee && trait == t) << "game " << partie;
+      }
       ASSERT_TRUE(en_accord()) << "game " << partie << " ply " << demi;
       dames_vues += masque_dames != 0;
       camp = adversaire(camp);

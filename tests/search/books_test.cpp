@@ -89,7 +89,7 @@ TEST_F(BookFiles, SavedLoadedSortedAndGarbageDoesNoHarm) {
   EXPECT_TRUE(charger_ouvertures(dossier / "x.ouv", ouvertures_blancs));
   jouer_partie({});
   consulter_bibliotheque();
-  for (int i = 0; i < nb_coups_bibliotheque; ++i) EXPECT_TRUE(coups_bibliotheque[i].depart >= 1 && coups_bibliotheque[i].depart <= 32);
+  for (int i = 0; i < nb_coups_bibliotheque; ++i) EXPECT_TRUE(coups_bibliotheque[i].depart - 1u < 32u);
   for (int t = 0; t < 500; ++t) {
     std::string s(rng() % 60, ' ');
     for (char& ch : s) ch = static_cast<char>(rng() % 256);

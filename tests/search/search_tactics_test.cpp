@@ -133,7 +133,8 @@ TEST_F(TacticalSuite, KingEndingsBeyondTheDatabasesAreWon) {
     ASSERT_GT(oracle::nb_pieces_plateau(b), 4);
     ASSERT_TRUE(oracle::gain_force(b, camp, f.plies)) << f.fen << " is not a forced win";
     const int d = profondeur_resolue(f.fen, f.profondeur, [&](const Coup& m) {
-      return score_racine > SCORE_DECISIF && oracle::perdu(oracle::jouer(b, en_mouvement(m)), adversaire(camp), f.plies);
+      return score_racine > SCORE_DECISIF &&
+             oracle::perdu(reference::jouer(b, en_mouvement(m)), adversaire(camp), f.plies);
     });
     EXPECT_GT(d, 0) << f.fen << ": the win is not kept by depth " << f.profondeur;
     std::printf("  king ending %d %-40s won at depth %d\n", ++n, f.fen, d);
@@ -153,7 +154,7 @@ TEST_F(TacticalSuite, DatabaseEndingsArePlayedCorrectly) {
       mauvais += oracle::verdict_base(oracle::jouer(b, m), adversaire(camp)) != -1;
     ASSERT_GT(mauvais, 0) << f.fen;
     const int d = profondeur_resolue(f.fen, f.profondeur, [&](const Coup& m) {
-      return score_racine > SCORE_DECISIF && oracle::perdu(oracle::jouer(b, en_mouvement(m)), adversaire(camp), 0);
+      return score_racine > SCORE_DECISIF && oracle::perdu(reference::jouer(b, en_mouvement(m)), adversaire(camp), 0);
     });
     EXPECT_GT(d, 0) << f.fen;
     std::printf("  database ending %d %-24s kept at depth %d\n", ++n, f.fen, d);

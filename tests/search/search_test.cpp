@@ -113,8 +113,7 @@ TEST_F(LearntPositions, ALearntScoreOverridesTheSearch) {
   const Camp camp = trait;
   // The position after the root side's 12-16, the other side to move.
   const int n = coups_legaux(camp);
-  int k = 0;
-  while (k < n && notation_coup(listes_coups[1][k]) != "12-16") ++k;
+  const int k = indice_coup("12-16", n);
   ASSERT_LT(k, n);
   const auto avant = plateau();
   jouer_coup(listes_coups[1][k]);

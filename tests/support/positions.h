@@ -48,6 +48,22 @@ inline void retourner() {
   compter_pieces();
 }
 
+// Whether nb_pieces counts the pieces on the board.
+inline bool comptes_justes() {
+  int n[5] = {};
+  for (int s = 1; s <= 32; ++s) ++n[damier[s] <= DAME_NOIRE ? damier[s] : 0];
+  for (int p = PION_BLANC; p <= DAME_NOIRE; ++p)
+    if (nb_pieces[p] != n[p]) return false;
+  return true;
+}
+
+// The index of the move written `texte` among the first n of list `ply` (n if none).
+inline int indice_coup(const std::string& texte, int n, int ply = 1) {
+  int k = 0;
+  while (k < n && notation_coup(listes_coups[ply][k]) != texte) ++k;
+  return k;
+}
+
 inline std::array<std::uint8_t, 33> plateau() {
   std::array<std::uint8_t, 33> b;
   std::memcpy(b.data(), damier, 33);

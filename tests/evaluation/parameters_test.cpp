@@ -1,5 +1,4 @@
-// Parameter files: layout, short / long / empty / missing files, the bytes
-// past the fields, safe saving, the edit-box conversion and the shipped file.
+// Parameter files, the edit-box conversion, the readable form and the shipped file.
 
 #include <string>
 

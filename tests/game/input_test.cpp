@@ -1,6 +1,5 @@
-// Entering moves with the mouse: selection, quiet moves, capture paths that
-// part, and every legal move of many positions entered the two ways a user
-// can (by the final square, by the landing squares).
+// Entering moves with the mouse: selection, capture paths that part, and every
+// legal move of many positions entered by the final square or the landing squares.
 #include <gtest/gtest.h>
 
 #include "game/game.h"

@@ -1,7 +1,5 @@
-// The rules of play that need no window: the clocks in the game record,
-// losses on time, the clocks' time base, the end-of-game announcement, the
-// draw offers both ways, long games between two computers, and the
-// computer's choice at the lowest level.
+// The rules of play that need no window: clocks, losses on time, the end of a
+// game, draws, long computer games, the lowest level's choice.
 #include "game/end.h"
 #include "game/turn.h"
 #include "support/etat.h"

@@ -1,5 +1,4 @@
-// Learnt positions: the slot of a position, protected verdicts, collisions,
-// and the table's file image.
+// Learnt positions: slots, protected verdicts, the file image, damaged files.
 #include <sys/stat.h>
 #include <unistd.h>
 

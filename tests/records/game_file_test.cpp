@@ -1,6 +1,5 @@
-// Game files: the image of the record with the current ply, the side to move
-// and six settings, read back as it was written; files no game can make are
-// refused and leave the game as it was.
+// Game files read back as written; files no game can make are refused and
+// leave the game as it was.
 
 #include "records/game_file.h"
 #include "support/etat.h"

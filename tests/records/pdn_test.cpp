@@ -1,6 +1,5 @@
-// PDN of pool checkers: files as other programs write them, the replay that
-// stops at a move that is not legal, what the program writes and reads back,
-// and a file of random games with every capture written in full.
+// PDN of pool checkers: other programs' files, the replay's stop at an illegal
+// move, and random games written and read back.
 
 #include "records/pdn.h"
 #include "records_support.h"

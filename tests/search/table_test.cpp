@@ -1,5 +1,6 @@
 // The transposition table on its own: what a probe finds, how each node kind
 // uses an entry for either root colour, and which store replaces which entry.
+
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -156,17 +157,13 @@ TEST_F(Table, WhichStoreReplacesWhichEntry) {
   }
 }
 
-TEST_F(Table, NothingIsStoredWithThreePieces) {
+TEST_F(Table, NothingIsStoredWithThreePiecesAndEmptyingOrResizingLeaveEverySlotEmpty) {
   placer("B:W5,K20:B25");
   stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
   EXPECT_EQ(case_courante().type, TYPE_VIDE);
   placer("B:W5,K20:B25,26");
   stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
   EXPECT_EQ(case_courante().type, TYPE_MAX_EXACT);
-}
-
-TEST_F(Table, EmptyingAndResizingLeaveEverySlotEmpty) {
-  stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
   vider_tables();
   EXPECT_EQ(sonder_table(6), nullptr);
   stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);

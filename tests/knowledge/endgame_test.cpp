@@ -103,12 +103,11 @@ TEST_F(Bases, TheMaterialOnTheBoardChoosesTheProbe) {
 }
 
 TEST_F(Bases, FilesThatAreMissingShortLongOrEmptyLeaveTheirClassUnusable) {
-  const fs::path& d = dossier;
   std::mt19937 alea(99);
   int attendues = 0;
   for (int k = 0; k < NB_BASES; ++k) {
     const ClasseBase& c = CLASSES_BASES[k];
-    const fs::path f = d / (std::string(c.nom) + ".bib");
+    const fs::path f = dossier / (std::string(c.nom) + ".bib");
     std::vector<char> octets(c.taille);
     for (char& b : octets) b = static_cast<char>(alea());
     switch (k % 5) {
@@ -123,8 +122,8 @@ TEST_F(Bases, FilesThatAreMissingShortLongOrEmptyLeaveTheirClassUnusable) {
     }
     std::ofstream(f, std::ios::binary).write(octets.data(), static_cast<std::streamsize>(octets.size()));
   }
-  std::ofstream(d / FICHIER_SOMMES_BASES, std::ios::binary) << texte_sommes_bases();
-  EXPECT_EQ(charger_bases(d), attendues);
+  std::ofstream(dossier / FICHIER_SOMMES_BASES, std::ios::binary) << texte_sommes_bases();
+  EXPECT_EQ(charger_bases(dossier), attendues);
   for (int k = 0; k < NB_BASES; ++k) {
     const ClasseBase& c = CLASSES_BASES[k];
     EXPECT_EQ(base_utilisable[k], k % 5 == 4) << c.nom;
@@ -137,49 +136,41 @@ TEST_F(Bases, FilesThatAreMissingShortLongOrEmptyLeaveTheirClassUnusable) {
         const Camp camp = ply % 2 ? BLANCS : NOIRS;  // white moves at the node
         const Score v = sonder_base(k, camp, ply);
         Score w = 0;
-        const bool utilisee = sonder_finale(camp, ply, w);
-        if (k % 5 == 4) {
-          ASSERT_NE(v, SANS_BASE);
-          ASSERT_TRUE(v == 0 || (v > 31000 || v < -31000)) << v;
-        } else {
-          ASSERT_EQ(v, SANS_BASE) << c.nom;
-          ASSERT_FALSE(utilisee);
-        }
+        if (k % 5 == 4) ASSERT_TRUE(v != SANS_BASE && (v == 0 || v > 31000 || v < -31000)) << v;
+        else ASSERT_TRUE(v == SANS_BASE && !sonder_finale(camp, ply, w)) << c.nom;
       }
     });
   }
-  EXPECT_EQ(charger_bases(d / "absent"), 0);
+  EXPECT_EQ(charger_bases(dossier / "absent"), 0);
   EXPECT_EQ(charger_bases(BIN), NB_BASES);
 }
 
 // A table of the right size and other bytes is not trusted: the record of
 // checksums written with the tables must vouch for every one.
 TEST_F(Bases, ATableThatDisagreesWithItsRecordedChecksumIsUnusable) {
-  const fs::path& d = dossier;
-  ASSERT_TRUE(ecrire_bases(d));
-  EXPECT_EQ(charger_bases(d), NB_BASES);
+  ASSERT_TRUE(ecrire_bases(dossier));
+  EXPECT_EQ(charger_bases(dossier), NB_BASES);
   std::mt19937 alea(3);
   std::vector<char> octets(CLASSES_BASES[BASE_DDOD].taille);
   for (char& b : octets) b = static_cast<char>(alea());
-  std::ofstream(d / "ddod.bib", std::ios::binary).write(octets.data(), static_cast<std::streamsize>(octets.size()));
-  EXPECT_EQ(charger_bases(d), NB_BASES - 1);
+  std::ofstream(dossier / "ddod.bib", std::ios::binary).write(octets.data(), static_cast<std::streamsize>(octets.size()));
+  EXPECT_EQ(charger_bases(dossier), NB_BASES - 1);
   EXPECT_EQ(base_utilisable[BASE_DDOD], 0);
   poser_fen("B:WK10,K20:BK5");  // drawn; W, two kings against one, is to move at ply 2
   Score v = 0;
   EXPECT_FALSE(sonder_finale(BLANCS, 2, v)) << v;
-  fs::remove(d / FICHIER_SOMMES_BASES);
-  EXPECT_EQ(charger_bases(d), 0);  // nothing vouches for any table
+  fs::remove(dossier / FICHIER_SOMMES_BASES);
+  EXPECT_EQ(charger_bases(dossier), 0);  // nothing vouches for any table
 }
 
 // The tables are written as one set: when one cannot be put in place (a
 // folder stands there), none of the old files is replaced.
 TEST_F(EndgameFiles, AWriteThatFailsHalfWayLeavesTheOldFiles) {
-  const fs::path& d = dossier;
-  fs::create_directories(d / "doppd.bib");
-  ::ecrire(d / "dod.bib", "old");
-  EXPECT_FALSE(ecrire_bases(d));
-  EXPECT_EQ(contenu(d / "dod.bib"), "old");
-  EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 2);  // no temporary file left
+  fs::create_directories(dossier / "doppd.bib");
+  ::ecrire(dossier / "dod.bib", "old");
+  EXPECT_FALSE(ecrire_bases(dossier));
+  EXPECT_EQ(contenu(dossier / "dod.bib"), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 2);  // no temporary file left
 }
 
 TEST_F(Bases, TheBuiltTablesAgreeWithTheirSuccessorsOnePlyDeep) {

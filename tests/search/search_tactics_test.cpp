@@ -72,13 +72,10 @@ const Finale FINALES_BASES[] = {
 
 using TacticalSuite = Recherche;
 
-// The depths listed are those at which the engine found the answer when
-// the suite was made; the evaluation may move them a little, a broken
-// search not at all.
+// The depths at which the engine found the answers; the evaluation may move them a little.
 constexpr int MARGE_PROFONDEUR = 2;
 
-// The smallest depth up to `maximum` (plus the margin) at which the
-// engine's move passes `bon`; 0 if none.
+// The smallest depth up to `maximum` plus the margin where the move passes `bon`; 0 if none.
 template <typename Test>
 int profondeur_resolue(const char* fen, int maximum, Test bon) {
   for (int d = 1; d <= maximum + MARGE_PROFONDEUR; ++d) {
@@ -162,10 +159,7 @@ TEST_F(TacticalSuite, DatabaseEndingsArePlayedCorrectly) {
 }
 
 TEST_F(TacticalSuite, RecognisedKingWinsAreDecisive) {
-  // Kings holding a diagonal against penned men, too many pieces for the
-  // databases (internal squares in the comments): A king on 1, men 25 29
-  // against 3 8 12; B king on 2 against 3 12 with men 29 30; and the mirror
-  // of A for black kings.
+  // Kings holding a diagonal against penned men, too many pieces for the databases.
   const char* positions[] = {"B:W30,25,21:BK32,4,8", "B:W30,21:BK31,4,3", "W:WK1,25,29:B3,8,12"};
   int n = 0;
   for (const char* fen : positions) {

@@ -1,7 +1,6 @@
-// The engine keeps its state in globals. EtatMoteur takes a copy of them when
-// it is made and puts it back when it goes, so that what one test changes, or
-// leaves behind when it fails half-way, cannot reach the next. Tests derive
-// their fixture from Moteur: `using Captures = Moteur;` then TEST_F(Captures, ...).
+// The engine keeps its state in globals: EtatMoteur copies them when made and
+// puts them back when it goes, so that nothing one test changes reaches the
+// next. Fixtures derive from Moteur: `using Captures = Moteur;`.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -107,6 +107,7 @@ TEST_F(Evaluation, DrawishKingEndingsAreScaledDown) {
   const Cas cas[] = {
       {"B:WK1,K32:BK10,K14,K19,K23", VIDE, (1320 + 4) / 2},  // four kings against two in the double corners: halved
       {"B:WK5,K31:BK10,K14,K19,K23", VIDE, 1320 + 4 - 1},    // 31 is no corner square
+      {"B:WK5,K32:BK10,K14,K19,K23", VIDE, 1320 + 4},        // both from the same pair
       {"W:WK10,K14,K19,K23:BK5,K28", VIDE, (1320 + 4) / 2},
       // kings and men on both sides: a quarter, a man moved at the root counts
       {"W:WK10,K14,21:BK7,12,K19,K23", VIDE, -(660 + 1) / 4},

@@ -22,8 +22,7 @@ add_test(NAME cli.match.games COMMAND ${CLI} match --games 3 --swap --a-level 1 
 set_tests_properties(cli.match.games PROPERTIES PASS_REGULAR_EXPRESSION "6 games, [0-9]+ plies, .*no illegal move")
 cli_statut(cli.match.bad_level 2 match --a-level 12)
 cli_statut(cli.match.missing_openings 2 match --openings /nonexistent/lines.ouv)
-# Each game starts from a line of the file: blank lines are passed over, a line
-# that is not a legal game is refused by its text.
+# Each game starts from a line of the file: blank lines passed over, an illegal one refused.
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/lignes_match.ouv "\r\n11-15 22-18 \r\n \r\n")
 add_test(NAME cli.match.openings_blank_lines COMMAND ${CLI} match --openings ${CMAKE_CURRENT_BINARY_DIR}/lignes_match.ouv
   --a-depth 1 --b-depth 1 --quiet)
@@ -56,8 +55,7 @@ set_tests_properties(cli.book.build_depth_one PROPERTIES TIMEOUT 30
 cli_dossier(cli.book.build_failing_keeps_old_books "mkdir ouvert_n.ouv && echo old > ouvert_b.ouv && \
   ! \"$0\" book build --plies 1 --depth 2 --out . && test \"$(cat ouvert_b.ouv)\" = old && test $(ls | wc -l) -eq 2")
 
-# Without Parametres/defaut.par the program plays with its starting set; a
-# parameter file that is not one is refused by name.
+# Without Parametres/defaut.par the starting set is played; a bad parameter file is refused.
 cli_dossier(cli.match.without_default_params
   "cp \"$0\" . && ./corvane-cli match --games 1 --a-depth 1 --b-depth 1 --quiet")
 set_tests_properties(cli.match.without_default_params PROPERTIES PASS_REGULAR_EXPRESSION "\n1 games, ")

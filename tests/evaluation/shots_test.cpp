@@ -1,7 +1,6 @@
-// Every outcome of the shot catalogue is played out on a board that matches
-// it: the side to move must win, against every defence, at least the material
-// the outcome stands for (80: one man, 120: two, 180: three; a king counts
-// three men, so crowning a man is worth two).
+// Every outcome of the shot catalogue, played out on a board that matches it,
+// wins against every defence the material it stands for (80: one man, 120:
+// two, 180: three; a king counts three men).
 
 #include <string>
 
@@ -16,9 +15,8 @@ using motifs::Catalogue;
 using motifs::Condition;
 using Shots = Moteur;
 
-// Material balance (white's view) after best play, `prof` plies deep and then
-// on while captures are pending. A side left without a move is scored by
-// material only: on these sparse boards a blocked side proves no combination.
+// White's material after best play, `prof` plies deep and on while captures are
+// pending; a side without a move is scored by material (it proves no shot).
 int jouer_au_mieux(const oracle::Plateau& b, Camp camp, int prof, int ply) {
   const auto coups = reference::coups(b, camp);
   if (coups.empty() || (prof <= 0 && std::get<2>(*coups.begin()).empty()) || ply >= MAX_PLY - 1)

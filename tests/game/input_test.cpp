@@ -49,8 +49,7 @@ TEST_F(Saisie, AKingWhosePathsPartAfterItsFirstCaptureIsAskedOnlyThere) {
 
 TEST_F(Saisie, SelectionQuietMovesAndDeselection) {
   position_initiale();
-  // A man with two moves: both destinations offered; elsewhere does nothing;
-  // its own square puts it down again.
+  // A man with two moves: both offered; elsewhere does nothing; its square puts it down.
   const Case homme = 22;
   ASSERT_EQ(coups_piece(homme, BLANCS), 2);
   EXPECT_EQ(saisir_case(homme).etat, EtatSaisie::Attente);
@@ -66,8 +65,7 @@ TEST_F(Saisie, SelectionQuietMovesAndDeselection) {
   ASSERT_EQ(saisir_case(22).etat, EtatSaisie::Termine);
   EXPECT_EQ(coup_saisi.nb_prises, 1);
   abandonner_saisie();
-  // With a capture to make, a piece that cannot capture is ignored and the
-  // capture notice is raised.
+  // With a capture to make, a piece that cannot capture is ignored, the notice raised.
   poser({{22, PION_BLANC}, {17, PION_NOIR}, {24, PION_BLANC}}, BLANCS);
   const ResultatSaisie r = saisir_case(24);
   EXPECT_EQ(r.etat, EtatSaisie::Ignore);

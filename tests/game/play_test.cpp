@@ -46,8 +46,7 @@ TEST_F(Play, ATurnNeverCountsNegativeTime) {
   texte_horloge(temps_affiche_noirs, m, s);
   EXPECT_STREQ(m, "1");
   EXPECT_STREQ(s, "47");
-  // A time base that goes back (a clock set back, a turn start from an
-  // earlier run) counts nothing rather than a negative time.
+  // A time base that goes back counts nothing rather than a negative time.
   maintenant -= 3'600'000;
   EXPECT_EQ(temps_en_cours(NOIRS), 100);
 }

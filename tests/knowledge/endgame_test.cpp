@@ -45,8 +45,7 @@ class Bases : public MoteurDossier {
 };
 using EndgameFiles = MoteurDossier;
 
-// Like pieces in increasing order and the combinatorial number system give
-// each placement one offset: as many distinct offsets as placements.
+// Each placement has an offset of its own: as many distinct offsets as placements.
 TEST_F(Bases, EveryLegalPlacementHasItsOwnOffsetAndBlackReadsTheTurnedBoard) {
   std::mt19937 alea(5);
   for (int k = 0; k < NB_BASES; ++k) {
@@ -153,7 +152,7 @@ TEST_F(Bases, ATableThatDisagreesWithItsRecordedChecksumIsUnusable) {
   std::mt19937 alea(3);
   std::vector<char> octets(CLASSES_BASES[BASE_DDOD].taille);
   for (char& b : octets) b = static_cast<char>(alea());
-  std::ofstream(dossier / "ddod.bib", std::ios::binary).write(octets.data(), static_cast<std::streamsize>(octets.size()));
+  ::ecrire(dossier / "ddod.bib", std::string(octets.begin(), octets.end()));
   EXPECT_EQ(charger_bases(dossier), NB_BASES - 1);
   EXPECT_EQ(base_utilisable[BASE_DDOD], 0);
   poser_fen("B:WK10,K20:BK5");  // drawn; W, two kings against one, is to move at ply 2
@@ -193,9 +192,8 @@ TEST_F(Bases, TheCheckerFindsAWrongByteAndShowsThePosition) {
   EXPECT_NE(erreur.find("pod: offset 0"), std::string::npos) << erreur;
 }
 
-// An independent solution of every two-piece position, both sides to move,
-// by the reference rules: level by level, a loss when every move reaches a
-// win one level down, a win when some move reaches a loss.
+// An independent solution of every two-piece position by the reference rules,
+// level by level: a loss when every move reaches a win, a win when some move reaches a loss.
 TEST_F(Bases, TwoPieceTablesMatchAnIndependentSolution) {
   using Plateau = std::array<std::uint8_t, 33>;
   struct Noeud {

@@ -20,19 +20,13 @@ constexpr Case c(int n) { return static_cast<Case>(33 - n); }
 // game record, as the game does.
 void jouer_partie(std::initializer_list<std::pair<int, int>> coups) {
   position_initiale();
-  std::memset(partie, 0, sizeof partie);
-  nb_demi_coups = 0;
+  commencer_partie();
   for (const auto& [o, d] : coups) {
     const int n = coups_legaux(trait);
     int k = 0;
     while (k < n && !(listes_coups[1][k].depart == c(o) && listes_coups[1][k].arrivee == c(d))) ++k;
     ASSERT_LT(k, n) << o << "-" << d << " is not legal";
-    const Coup m = listes_coups[1][k];
-    jouer_coup(m);
-    ++nb_demi_coups;
-    partie[nb_demi_coups].depart = m.depart;
-    partie[nb_demi_coups].arrivee = m.arrivee;
-    partie[nb_demi_coups].nb_prises = m.nb_prises;
+    jouer_et_enregistrer(k);
   }
 }
 

@@ -214,10 +214,8 @@ int positionnel_recompte(Camp cote) {
   return cote == BLANCS ? s : -s;
 }
 
-// Random games from the start: after every faire_coup the sums equal a
-// recount. Half the games give the kings a random table of their own (the
-// recount then uses it); the others keep the rebuilt one, and the
-// from-scratch sum must agree as long as the material leaves it unchanged.
+// Random games: after every faire_coup the sums equal a recount. Half the games
+// give the kings a random table; in the others the from-scratch sum agrees too.
 TEST_F(Incremental, FaireCoupKeepsTheSumsEqualToARecount) {
   std::mt19937 alea(20261206);
   std::uniform_int_distribution<int> valeur(-60, 60);

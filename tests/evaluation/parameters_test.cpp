@@ -21,9 +21,8 @@ class Parametres : public MoteurDossier {
   }
 };
 
-// Each field at its offset. A short file changes its own bytes only, a long
-// one is read up to the size, an empty one changes nothing; a save writes the
-// fields over the bytes past them of the last file read.
+// Each field at its offset; a short file changes its own bytes only, a long one is
+// read up to the size, an empty one changes nothing; a save keeps the bytes past the fields.
 TEST_F(Parametres, FieldsAtTheirOffsetsFilesOfAnyLengthAndSaving) {
   const auto octets = motif(TAILLE_PARAMETRES, 3);
   ASSERT_TRUE(charger_parametres(ecrire("a.par", octets)));

@@ -62,8 +62,7 @@ TEST_F(Apprises, TheLaterLearntStaysUnlessTheSlotHoldsADecidedScore) {
   }
 }
 
-// The lesson file is the table's image: every record as loaded, the learnt
-// slot changed, little-endian, whatever the number of learnt positions.
+// The lesson file is the table's image as loaded, the learnt slot changed, little-endian.
 TEST_F(Apprises, ALessonIsTheWholeTableWithOnlyTheLearntSlotChanged) {
   auto image = aleatoires(TAILLE_FICHIER_APPRIS, 7);
   for (std::size_t o = 5; o < image.size(); o += 8)  // scores within +-16383, which loading keeps as they are

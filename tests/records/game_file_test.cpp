@@ -74,9 +74,8 @@ TEST_F(GameFiles, SavedAfterGoingBackTheWholeGameAndItsSettingsComeBackByteForBy
   EXPECT_EQ(contenu(chemin("b.dam")), premier);
 }
 
-// A set-up position with a man on its crowning row, the second side to move;
-// a full record of 254 plies, the last two carrying the settings; a file
-// without settings, read as level 5 in English.
+// A set-up position (a man on its crowning row, the second side to move), a full
+// record of 254 plies, and a file without settings (level 5, English).
 TEST_F(GameFiles, GamesTheProgramCanRecordAreAccepted) {
   poser({{2, PION_BLANC}, {3, DAME_NOIRE}, {30, PION_NOIR}}, NOIRS);
   commencer_partie();

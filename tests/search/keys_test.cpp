@@ -1,5 +1,4 @@
-// Position keys: the key file, the keys of a board, and their incremental
-// update by faire_coup through captures and crownings.
+// Position keys: the key file, and their update by faire_coup.
 
 #include <algorithm>
 
@@ -13,11 +12,13 @@ namespace fs = std::filesystem;
 using KeyFile = MoteurDossier;
 using PositionKeys = Moteur;
 
-std::vector<std::uint32_t> mots_courants() {
-  std::vector<std::uint32_t> m(cles_index, cles_index + NB_MOTS_CLES);
-  m.insert(m.end(), cles_verif, cles_verif + NB_MOTS_CLES);
+// The index words, then the check words.
+std::vector<std::uint32_t> mots(const std::uint32_t* index, const std::uint32_t* verif) {
+  std::vector<std::uint32_t> m(index, index + NB_MOTS_CLES);
+  m.insert(m.end(), verif, verif + NB_MOTS_CLES);
   return m;
 }
+std::vector<std::uint32_t> mots_courants() { return mots(cles_index, cles_verif); }
 
 // A key file of other words, all different: byte i is 7i + 3, changed by the
 // quarter-kilobyte it lies in so that word k + 64 differs from word k.
@@ -30,9 +31,7 @@ std::vector<std::uint8_t> autres_mots() {
 std::vector<std::uint32_t> mots_integres() {
   std::uint32_t a[NB_MOTS_CLES], b[NB_MOTS_CLES];
   cles_integrees(a, b);
-  std::vector<std::uint32_t> m(a, a + NB_MOTS_CLES);
-  m.insert(m.end(), b, b + NB_MOTS_CLES);
-  return m;
+  return mots(a, b);
 }
 
 }  // namespace

@@ -41,18 +41,15 @@ TEST_F(TimeBudget, FollowsTheLevelTheClockAndTheMoveNumber) {
     EXPECT_EQ(temps_max_coup, c.max_coup) << "h=" << c.h << " T=" << c.t;
     EXPECT_EQ(temps_limite_total, c.total) << "h=" << c.h << " T=" << c.t;
   }
-  // The unlimited level and thinking ahead have no limit.
-  analyse_en_cours = 0;
-  temps_deja_utilise = 0;
-  budget_reflexion = BUDGET_ILLIMITE;
+  analyse_en_cours = temps_deja_utilise = 0;
   temps_limite = 319998;
-  calculer_budget_temps();
-  EXPECT_EQ(temps_par_coup, 3200000);
-  EXPECT_EQ(temps_max_coup, 3200000);
-  budget_reflexion = 160;
-  reflexion_anticipee = 1;
-  calculer_budget_temps();
-  EXPECT_EQ(temps_par_coup, 3200000);
+  for (const auto& [budget, anticipee] : {std::pair{BUDGET_ILLIMITE, 0}, {160, 1}}) {  // no limit for either
+    budget_reflexion = budget;
+    reflexion_anticipee = static_cast<std::uint8_t>(anticipee);
+    calculer_budget_temps();
+    EXPECT_EQ(temps_par_coup, 3200000) << budget;
+    EXPECT_EQ(temps_max_coup, 3200000) << budget;
+  }
 }
 
 TEST_F(RootAnswers, NoMoveASingleMoveThinkingAheadAndAnalysis) {

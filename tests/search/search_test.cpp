@@ -1,6 +1,5 @@
-// The node functions: decisive scores, the endgame databases and the
-// king-against-men recogniser inside the search, the repetition test, learnt
-// positions, and what a search leaves behind (board, keys, no allocation).
+// The node functions: decisive scores, databases and the recogniser inside the
+// search, repetition, learnt positions, and what a search leaves behind.
 
 #include <atomic>
 #include <cstdlib>
@@ -10,14 +9,12 @@
 
 using namespace recherche_test;
 
-// Counts the allocations made while `compter` is set.
 namespace {
-std::atomic<bool> compter{false};
+std::atomic<bool> compter{false};  // counts the allocations while set
 std::atomic<long> allocations{0};
 }  // namespace
 
-// Kept out of line: the compiler would otherwise pair the malloc and free it
-// sees inlined with the library's new and delete, and warn.
+// Out of line: inlined, the compiler would pair malloc and free with new and delete, and warn.
 [[gnu::noinline]] void* operator new(std::size_t n) {
   if (compter) ++allocations;
   if (void* p = std::malloc(n ? n : 1)) return p;

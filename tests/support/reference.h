@@ -1,6 +1,5 @@
-// An independent, deliberately simple statement of the rules of play, used
-// to check the real generator: it walks capture sequences square by square
-// on a copy of the board, with sets instead of in-place marks.
+// An independent, deliberately simple statement of the rules of play: capture
+// sequences walked square by square on a copy of the board, with sets.
 #pragma once
 
 #include <algorithm>

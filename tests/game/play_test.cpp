@@ -8,7 +8,6 @@
 namespace {
 
 using Play = Moteur;
-using Record = Moteur;
 
 TEST_F(Play, LossOnTimeHalvesTheClockOfHumansRatedBelow1800) {
   struct Cas {
@@ -129,7 +128,7 @@ TEST_F(Play, TheLowestLevelPlaysTheSecondMoveWhenAheadButNeverReplacesAForcedOne
   EXPECT_FALSE(c.zut);
 }
 
-TEST_F(Record, EachPlyKeepsTheBoardAndBothClocks) {
+TEST_F(Play, EachPlyKeepsTheBoardAndBothClocks) {
   position_initiale();
   commencer_partie();
   EXPECT_EQ(partie[0].position[21], PION_BLANC);
@@ -146,7 +145,7 @@ TEST_F(Record, EachPlyKeepsTheBoardAndBothClocks) {
   EXPECT_EQ(nb_demi_coups, 0);
 }
 
-TEST_F(Record, LongComputerGamesAreDrawnOnlyWhenNothingChangesAndTheScoreIsOpen) {
+TEST_F(Play, LongComputerGamesAreDrawnOnlyWhenNothingChangesAndTheScoreIsOpen) {
   std::int32_t pieces[TAILLE_PARTIE] = {};
   for (int h = 0; h < TAILLE_PARTIE; ++h) pieces[h] = 10;
   EXPECT_FALSE(nul_entre_ordinateurs(pieces, SEUIL_NUL, 0));

@@ -4,10 +4,9 @@
 #include "support/etat.h"
 #include "support/positions.h"
 
-using Geometry = Moteur;
-using MoveLists = Moteur;
+using Board = Moteur;
 
-TEST_F(Geometry, OppositeDirectionsUndoEachOtherAndTheLongDiagonalRunsCornerToCorner) {
+TEST_F(Board, OppositeDirectionsUndoEachOtherAndTheLongDiagonalRunsCornerToCorner) {
   for (int d = 0; d < 4; ++d) EXPECT_EQ(voisins[d][0], 0);
   for (int k = 1; k <= 32; ++k)
     for (int d = 0; d < 4; ++d)
@@ -19,7 +18,7 @@ TEST_F(Geometry, OppositeDirectionsUndoEachOtherAndTheLongDiagonalRunsCornerToCo
   EXPECT_EQ(chemin, (std::vector<int>{25, 22, 18, 15, 11, 8, 4}));
 }
 
-TEST_F(Geometry, TheBoardShowsNumbersOrTheChosenAlgebraicNames) {
+TEST_F(Board, TheBoardShowsNumbersOrTheChosenAlgebraicNames) {
   choisir_noms_cases(true);
   for (const auto& [k, nom] : {std::pair{1, "b8"}, {4, "h8"}, {5, "a7"}, {18, "d4"}, {22, "c3"}, {29, "a1"}, {32, "g1"}})
     EXPECT_STREQ(noms_cases[k], nom) << k;
@@ -27,7 +26,7 @@ TEST_F(Geometry, TheBoardShowsNumbersOrTheChosenAlgebraicNames) {
   for (const auto& [k, nom] : {std::pair{1, "32"}, {18, "15"}, {22, "11"}, {32, "01"}}) EXPECT_STREQ(noms_cases[k], nom);
 }
 
-TEST_F(MoveLists, SameMoveComparesCapturesInOrder) {
+TEST_F(Board, SameMoveComparesCapturesInOrder) {
   Coup a{18, 9, 2, {0, 14, 10}, 0};
   Coup b = a;
   b.note = 55;
@@ -37,9 +36,7 @@ TEST_F(MoveLists, SameMoveComparesCapturesInOrder) {
   EXPECT_FALSE(meme_coup(a, b));
 }
 
-using Notation = Moteur;
-
-TEST_F(Notation, MovesUseTheActiveSquareNames) {
+TEST_F(Board, MovesUseTheActiveSquareNames) {
   EXPECT_EQ(notation_coup(22, 18, false), "11-15");
   EXPECT_EQ(notation_coup(Coup{18, 9, 1, {0, 14}, 0}), "15x24");
   choisir_noms_cases(true);
@@ -47,7 +44,7 @@ TEST_F(Notation, MovesUseTheActiveSquareNames) {
   EXPECT_EQ(notation_coup(Coup{29, 24, 2, {0, 22, 19}, 0}), "a1xg3");
 }
 
-TEST_F(Notation, WhiteOpensALineBlackCompletesIt) {
+TEST_F(Board, WhiteOpensALineBlackCompletesIt) {
   const DemiCoup blanc{22, 18, false}, noir{9, 14, false};
   const LigneListe l1 = ligne_liste_coups(1, 1, blanc, {});
   EXPECT_TRUE(l1.vider_avant);
@@ -65,7 +62,7 @@ TEST_F(Notation, WhiteOpensALineBlackCompletesIt) {
   EXPECT_EQ(m.texte, "101.03-07 ");
 }
 
-TEST_F(Notation, PieceCountersShowTwoColumns) {
+TEST_F(Board, PieceCountersShowTwoColumns) {
   EXPECT_EQ(texte_nb_pieces(12), " 12");
   EXPECT_EQ(texte_nb_pieces(3), "  3");
   poser_fen("B:WK3:BK32,20");

@@ -37,8 +37,7 @@ TEST_F(Generation, OrderOnWorkedPositions) {
   }
 }
 
-// Tens of thousands of random positions with kings against the plain oracle
-// (the tree from the start: the perft test below).
+// Random positions with kings against the oracle (the tree from the start: perft below).
 TEST_F(Oracle, RandomPositionsWithKingsMatch) {
   std::mt19937 rng(20261206);
   int fautes = 0, avec_prises = 0;

@@ -5,7 +5,6 @@
 #include "support/positions.h"
 
 using LegalMoves = Moteur;
-using PieceMoves = Moteur;
 
 // The lists themselves are the oracle's tests (generation_test).
 TEST_F(LegalMoves, PlayingCrownsAManOnItsFarRow) {
@@ -26,7 +25,7 @@ TEST_F(LegalMoves, PlayingCrownsAManOnItsFarRow) {
   }
 }
 
-TEST_F(PieceMoves, ACaptureIsFoundByItsOriginDestinationAndCapturesInOrder) {
+TEST_F(LegalMoves, ACaptureIsFoundByItsOriginDestinationAndCapturesInOrder) {
   poser_fen("B:W11,14:BK4");
   const std::uint8_t prises[2] = {22, 19};
   ASSERT_EQ(decomposer_prise(29, 24, prises, 2), 0);

@@ -41,12 +41,7 @@ std::vector<std::pair<int, int>> lus(const std::vector<CoupBibliotheque>& l) {
   return v;
 }
 
-std::vector<std::pair<int, int>> candidats() {
-  std::vector<std::pair<int, int>> v;
-  for (int i = 0; i < nb_coups_bibliotheque; ++i)
-    v.push_back({33 - coups_bibliotheque[i].depart, 33 - coups_bibliotheque[i].arrivee});
-  return v;
-}
+std::vector<std::pair<int, int>> candidats() { return lus({coups_bibliotheque, coups_bibliotheque + nb_coups_bibliotheque}); }
 
 }  // namespace
 

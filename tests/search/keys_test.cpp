@@ -12,7 +12,6 @@ namespace fs = std::filesystem;
 using KeyFile = MoteurDossier;
 using PositionKeys = Moteur;
 
-// The index words, then the check words.
 std::vector<std::uint32_t> mots(const std::uint32_t* index, const std::uint32_t* verif) {
   std::vector<std::uint32_t> m(index, index + NB_MOTS_CLES);
   m.insert(m.end(), verif, verif + NB_MOTS_CLES);

@@ -1,5 +1,4 @@
-// The search's first order of a node's moves: the previous iteration's scores
-// at the root, the hint move and the killers below it, the principal
+// The search's first order of a node's moves: root scores, hint, killers, the
 // variation's capture; the game's legal moves keep the generator's order.
 
 #include "support/etat.h"

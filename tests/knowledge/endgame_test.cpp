@@ -43,7 +43,6 @@ class Bases : public MoteurDossier {
  protected:
   static void SetUpTestSuite() { ASSERT_EQ(charger_bases(BIN), NB_BASES); }
 };
-using EndgameFiles = MoteurDossier;
 
 // Each placement has an offset of its own: as many distinct offsets as placements.
 TEST_F(Bases, EveryLegalPlacementHasItsOwnOffsetAndBlackReadsTheTurnedBoard) {
@@ -164,7 +163,7 @@ TEST_F(Bases, ATableThatDisagreesWithItsRecordedChecksumIsUnusable) {
 
 // The tables are written as one set: when one cannot be put in place (a
 // folder stands there), none of the old files is replaced.
-TEST_F(EndgameFiles, AWriteThatFailsHalfWayLeavesTheOldFiles) {
+TEST_F(Bases, AWriteThatFailsHalfWayLeavesTheOldFiles) {
   fs::create_directories(dossier / "doppd.bib");
   ::ecrire(dossier / "dod.bib", "old");
   EXPECT_FALSE(ecrire_bases(dossier));

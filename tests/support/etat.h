@@ -35,7 +35,8 @@ class EtatMoteur {
     garder(damier, trait, nb_coups, prof_courante, nb_pieces, derniere_arrivee, noms_cases);
     garder(partie, nb_demi_coups, dernier_demi_coup, budget_reflexion, temps_limite, niveau, temps_blancs);
     garder(temps_noirs, minutes_autre, debut_tour_blancs, debut_tour_noirs, temps_affiche_blancs, temps_affiche_noirs);
-    // the search, its root, the evaluation's parameters and what a search prepares from them
+    // the search and its root, the evaluation's parameters and what a search prepares from
+    // them, books, endgame databases, learnt positions, the hooks into the application
     garder(camp_racine, prof_max, arret_calcul, calcul_annule, bilan_materiel, prises_forcees, ajustement_prof);
     garder(extension_promotion, piece_jouee_racine, apprises_presentes, profondeur_imposee, analyse_en_cours);
     garder(reflexion_anticipee, coup_depart_analyse, score_racine, temps_deja_utilise, tueurs, derniers_meilleurs);
@@ -43,7 +44,6 @@ class EtatMoteur {
     garder(tables_cases, phase0_bas, phase1_bas, phase2_bas, temps_avance, cases_v1_blancs, cases_v2_blancs);
     garder(cases_v1_noirs, cases_v2_noirs, parametres_bruts, variante1, variante2, phase_partie, table_cases);
     garder(table_dames, ouvertures_blancs, ouvertures_noirs, bibliotheque_active, bases_finales, base_utilisable);
-    // books, endgame databases, learnt positions, the hooks into the application
     garder(bases_chargees, session_apprentissage, repertoire_depart, crochet_pompe_messages, crochet_erreur);
     garder(crochet_affichage_recherche, crochet_horloge_ms, crochet_afficher_case, crochet_placer_pions);
     garder(crochet_encadrer_case, crochet_son);

@@ -28,6 +28,7 @@ void tables_au_hasard(std::mt19937& alea) {
   std::uniform_int_distribution<int> valeur(-60, 60);
   for (auto& t : tables_cases)
     for (int k = 0; k <= 32; ++k) t[k] = static_cast<std::int8_t>(valeur(alea));
+  for (auto& t : temps_avance) t = static_cast<std::int8_t>(valeur(alea));  // else the tempo sums stay at zero
 }
 
 // Men only, each side's on about one square in `un_sur`, none on its crowning row.

@@ -1,10 +1,3 @@
-# corvane-cli eval / params
-set(CLI $<TARGET_FILE:corvane-cli>)
-
-# Exit status of a command whose output does not matter.
-function(statut_eval name status)
-  add_test(NAME ${name} COMMAND sh -c "\"$0\" \"$@\" >/dev/null 2>&1; test $? -eq ${status}" ${CLI} ${ARGN})
-endfunction()
 add_test(NAME cli.eval.start COMMAND ${CLI} eval)
 set_tests_properties(cli.eval.start PROPERTIES PASS_REGULAR_EXPRESSION
   "^Eval stat blacks: *-?[0-9]+\nEval stat white: *-?[0-9]+\n$")
@@ -14,11 +7,11 @@ add_test(NAME cli.eval.man_down COMMAND ${CLI} eval "B:W21-32:B1-11")
 set_tests_properties(cli.eval.man_down PROPERTIES PASS_REGULAR_EXPRESSION
   "^Eval stat blacks: *-[0-9]+\nEval stat white: *[0-9]+\n$")
 
-statut_eval(cli.eval.bad_fen 2 eval "B:W40:B1")
-statut_eval(cli.eval.two_positions 2 eval "B:W1:B2" "B:W1:B2")
-statut_eval(cli.params.no_args 2 params)
-statut_eval(cli.params.missing_file 2 params show /nonexistent/x.par)
-statut_eval(cli.params.missing_source 2 params build /nonexistent/x.txt x.par)
+cli_statut(cli.eval.bad_fen 2 eval "B:W40:B1")
+cli_statut(cli.eval.two_positions 2 eval "B:W1:B2" "B:W1:B2")
+cli_statut(cli.params.no_args 2 params)
+cli_statut(cli.params.missing_file 2 params show /nonexistent/x.par)
+cli_statut(cli.params.missing_source 2 params build /nonexistent/x.txt x.par)
 cli_refus(cli.params.show_device "/dev/null" params show /dev/null)
 
 add_test(NAME cli.params.show COMMAND ${CLI} params show ${CORVANE_BIN}/Parametres/defaut.par)

@@ -1,6 +1,3 @@
-# corvane-cli game show / convert
-set(CLI $<TARGET_FILE:corvane-cli>)
-
 # "put V O": byte V at offset O of d.dam. A file of zeros is a game without
 # settings; two plies are written into it: 9-13 and 22-18, the current ply 1.
 set(DEUX_DEMI_COUPS

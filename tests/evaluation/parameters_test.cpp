@@ -1,56 +1,29 @@
-// Parameter files: layout, short / long / empty / missing files, the bytes
-// past the fields, safe saving, the edit-box conversion and the shipped file.
-#include <gtest/gtest.h>
+// Parameter files, the edit-box conversion, the readable form and the shipped file.
 
-#include <unistd.h>
-
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <vector>
 
-#include "evaluation/evaluation.h"
-#include "game/hooks.h"
-#include "records/files.h"
 #include "support/etat.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class Parametres : public Moteur {
+class Parametres : public MoteurDossier {
  protected:
-  fs::path dossier;
-  std::vector<std::pair<std::string, std::string>> erreurs;
-
   void SetUp() override {
-    dossier = fs::temp_directory_path() / ("corvane_par_" + std::to_string(::getpid()));
-    fs::create_directories(dossier);
-    crochet_erreur = [this](const std::string& t, const std::string& c) { erreurs.emplace_back(t, c); };
     std::memset(parametres_bruts, 0, sizeof parametres_bruts);
     bruts_vers_parametres();
-  }
-  void TearDown() override { fs::remove_all(dossier); }
-
-  fs::path ecrire(const std::string& nom, const std::vector<std::uint8_t>& octets) {
-    const fs::path p = dossier / nom;
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(octets.data()),
-                                             static_cast<std::streamsize>(octets.size()));
-    return p;
   }
   static std::vector<std::uint8_t> motif(std::size_t n, int graine) {
     std::vector<std::uint8_t> v(n);
     for (std::size_t i = 0; i < n; ++i) v[i] = static_cast<std::uint8_t>(i * 7 + graine);
     return v;
   }
-  static std::vector<std::uint8_t> lire(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-  }
 };
 
-TEST_F(Parametres, EveryFieldSitsAtItsOffset) {
+// Each field at its offset; a short file changes its own bytes only, a long one is
+// read up to the size, an empty one changes nothing; a save keeps the bytes past the fields.
+TEST_F(Parametres, FieldsAtTheirOffsetsFilesOfAnyLengthAndSaving) {
   const auto octets = motif(TAILLE_PARAMETRES, 3);
   ASSERT_TRUE(charger_parametres(ecrire("a.par", octets)));
   const std::pair<std::int8_t*, int> champs[] = {
@@ -59,46 +32,25 @@ TEST_F(Parametres, EveryFieldSitsAtItsOffset) {
       {&cases_v2_blancs[6], 280},  {&cases_v1_noirs[0], 281},   {&cases_v2_noirs[6], 294},  {&temps_avance[0], 295},
       {&temps_avance[7], 302}};
   for (const auto& [champ, decalage] : champs) EXPECT_EQ(*champ, static_cast<std::int8_t>(octets[decalage])) << decalage;
-  EXPECT_TRUE(erreurs.empty());
-}
-
-TEST_F(Parametres, SavingWritesTheFieldsAndCarriesTheRestOfTheLastFile) {
-  const auto octets = motif(TAILLE_PARAMETRES, 5);
-  ASSERT_TRUE(charger_parametres(ecrire("a.par", octets)));
-  phase1_bas = 42;
-  tables_cases[2][17] = -9;
-  const fs::path sortie = dossier / "b.par";
-  ASSERT_TRUE(sauver_parametres(sortie));
-  auto attendu = octets;
-  attendu[265] = 42;
-  attendu[66 + 17] = static_cast<std::uint8_t>(-9);
-  EXPECT_EQ(lire(sortie), attendu);
-  EXPECT_FALSE(fs::exists(dossier / "b.par.tmp"));
-}
-
-TEST_F(Parametres, AShortFileChangesItsBytesOnlyAndKeepsTheRest) {
-  ASSERT_TRUE(charger_parametres(ecrire("a.par", motif(TAILLE_PARAMETRES, 1))));
-  const auto court = motif(CHAMPS_PARAMETRES, 100);
-  ASSERT_TRUE(charger_parametres(ecrire("court.par", court)));
-  EXPECT_EQ(temps_avance[7], static_cast<std::int8_t>(court[302]));
-  EXPECT_EQ(tables_cases[0][5], static_cast<std::int8_t>(court[5]));
-  const auto avant = motif(TAILLE_PARAMETRES, 1);
-  EXPECT_EQ(0, std::memcmp(parametres_bruts + CHAMPS_PARAMETRES, avant.data() + CHAMPS_PARAMETRES,
-                           TAILLE_PARAMETRES - CHAMPS_PARAMETRES));
-  // A ten-byte file touches the start of table 0 only.
-  ASSERT_TRUE(charger_parametres(ecrire("dix.par", motif(10, 50))));
-  EXPECT_EQ(tables_cases[0][9], static_cast<std::int8_t>(motif(10, 50)[9]));
-  EXPECT_EQ(tables_cases[0][10], static_cast<std::int8_t>(court[10]));
-  EXPECT_EQ(phase0_bas, static_cast<std::int8_t>(court[264]));
-}
-
-TEST_F(Parametres, LongAndEmptyFilesAreReadWithoutComplaint) {
+  const auto dix = motif(10, 50);
+  ASSERT_TRUE(charger_parametres(ecrire("dix.par", dix)));
+  EXPECT_EQ(tables_cases[0][9], static_cast<std::int8_t>(dix[9]));
+  EXPECT_EQ(tables_cases[0][10], static_cast<std::int8_t>(octets[10]));
+  EXPECT_EQ(0, std::memcmp(parametres_bruts + 10, octets.data() + 10, TAILLE_PARAMETRES - 10));
   const auto long_ = motif(5000, 9);
   ASSERT_TRUE(charger_parametres(ecrire("long.par", long_)));
   EXPECT_EQ(0, std::memcmp(parametres_bruts, long_.data(), TAILLE_PARAMETRES));
   EXPECT_EQ(temps_avance[7], static_cast<std::int8_t>(long_[302]));
+  phase1_bas = 42;
+  tables_cases[2][17] = -9;
+  ASSERT_TRUE(sauver_parametres(dossier / "b.par"));
+  std::vector<std::uint8_t> attendu(long_.begin(), long_.begin() + TAILLE_PARAMETRES);
+  attendu[265] = 42;
+  attendu[66 + 17] = static_cast<std::uint8_t>(-9);
+  EXPECT_EQ(contenu(dossier / "b.par"), std::string(attendu.begin(), attendu.end()));
+  EXPECT_FALSE(fs::exists(dossier / "b.par.tmp"));
   ASSERT_TRUE(charger_parametres(ecrire("vide.par", {})));
-  EXPECT_EQ(temps_avance[7], static_cast<std::int8_t>(long_[302]));
+  EXPECT_EQ(phase1_bas, 42);
   EXPECT_TRUE(erreurs.empty());
 }
 

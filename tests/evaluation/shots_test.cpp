@@ -1,19 +1,13 @@
-// Every outcome of the shot catalogue is played out on a board that matches
-// it: the side to move must win, against every defence, at least the material
-// the outcome stands for (80: one man, 120: two, 180: three; a king counts
-// three men, so crowning a man is worth two).
-#include <gtest/gtest.h>
+// Every outcome of the shot catalogue, played out on a board that matches it,
+// wins against every defence the material it stands for (80: one man, 120:
+// two, 180: three; a king counts three men).
 
-#include <cstring>
 #include <string>
-#include <vector>
 
-#include "evaluation/evaluation.h"
 #include "evaluation/patterns.h"
-#include "rules/fen.h"
-#include "rules/generation.h"
-#include "rules/moves.h"
 #include "support/etat.h"
+#include "support/oracle.h"
+#include "support/positions.h"
 
 namespace {
 
@@ -21,38 +15,15 @@ using motifs::Catalogue;
 using motifs::Condition;
 using Shots = Moteur;
 
-int materiel_blanc() {
-  int m = 0;
-  for (int s = 1; s <= 32; ++s) {
-    switch (damier[s]) {
-      case PION_BLANC: m += 1; break;
-      case DAME_BLANCHE: m += 3; break;
-      case PION_NOIR: m -= 1; break;
-      case DAME_NOIRE: m -= 3; break;
-      default: break;
-    }
-  }
-  return m;
-}
-
-// Material balance (white's view) after best play, `prof` plies deep and then
-// on while captures are pending. A side left without a move is scored by
-// material only: on these sparse boards a blocked side proves no combination.
-int jouer_au_mieux(Camp camp, int prof, int ply) {
-  prof_courante = static_cast<std::int8_t>(ply);
-  const int n = lister_coups(camp);
-  if (n == 0) return materiel_blanc();
-  const bool prise = listes_coups[ply][0].nb_prises > 0;
-  if ((prof <= 0 && !prise) || ply >= MAX_PLY - 1) return materiel_blanc();
+// White's material after best play, `prof` plies deep and on while captures are
+// pending; a side without a move is scored by material (it proves no shot).
+int jouer_au_mieux(const oracle::Plateau& b, Camp camp, int prof, int ply) {
+  const auto coups = reference::coups(b, camp);
+  if (coups.empty() || (prof <= 0 && std::get<2>(*coups.begin()).empty()) || ply >= MAX_PLY - 1)
+    return oracle::materiel(b, BLANCS);
   int meilleur = camp == BLANCS ? -1000 : 1000;
-  for (int i = 0; i < n; ++i) {
-    const Coup m = listes_coups[ply][i];
-    std::uint8_t sauve[33];
-    std::memcpy(sauve, damier, sizeof sauve);
-    jouer_coup(m);
-    const int v = jouer_au_mieux(adversaire(camp), prof - 1, ply + 1);
-    std::memcpy(damier, sauve, sizeof sauve);
-    recalculer_masques();
+  for (const auto& m : coups) {
+    const int v = jouer_au_mieux(reference::jouer(b, m), adversaire(camp), prof - 1, ply + 1);
     meilleur = camp == BLANCS ? std::max(meilleur, v) : std::min(meilleur, v);
   }
   return meilleur;
@@ -150,9 +121,8 @@ Verdict verifier(const Catalogue& cat, int r, int o, Camp camp) {
         if (premiere != o) continue;
         verdict.trouve = true;
         verdict.position = ecrire_fen(position_courante());
-        const int avant = materiel_blanc();
-        preparer_listes();
-        const int apres = jouer_au_mieux(camp, 5, 1);
+        const int avant = oracle::materiel(plateau(), BLANCS);
+        const int apres = jouer_au_mieux(plateau(), camp, 5, 1);
         const int gain = camp == BLANCS ? apres - avant : avant - apres;
         const int valeur = issue.valeur < 0 ? -issue.valeur : issue.valeur;
         const int attendu = valeur == 80 ? 1 : valeur == 120 ? 2 : 3;

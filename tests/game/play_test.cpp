@@ -1,21 +1,15 @@
-// The rules of play that need no window: losses on time, the clocks' time
-// base, the end-of-game announcement, the draw offers both ways, and the
-// computer's choice at the lowest level.
-#include <gtest/gtest.h>
-
-#include "game/clocks.h"
+// The rules of play that need no window: clocks, losses on time, the end of a
+// game, draws, long computer games, the lowest level's choice.
 #include "game/end.h"
-#include "game/game.h"
-#include "game/hooks.h"
-#include "game/levels.h"
 #include "game/turn.h"
-#include "search/root.h"
-#include "search/search.h"
+#include "support/etat.h"
 #include "support/positions.h"
 
 namespace {
 
-TEST(Play, LossOnTimeHalvesTheClockOfHumansRatedBelow1800) {
+using Play = Moteur;
+
+TEST_F(Play, LossOnTimeHalvesTheClockOfHumansRatedBelow1800) {
   struct Cas {
     Camp ordinateur;
     std::int32_t points, humain, machine;
@@ -38,10 +32,9 @@ TEST(Play, LossOnTimeHalvesTheClockOfHumansRatedBelow1800) {
     horloge(adversaire(c.ordinateur)) = c.humain;
     EXPECT_EQ(perte_au_temps(c.ordinateur, c.points, c.demi_coups, 178), c.code);
   }
-  remettre_horloges();
 }
 
-TEST(Play, ATurnNeverCountsNegativeTime) {
+TEST_F(Play, ATurnNeverCountsNegativeTime) {
   std::int64_t maintenant = 5'000'000;
   crochet_horloge_ms = [&] { return maintenant; };
   temps_noirs = 100;
@@ -52,15 +45,12 @@ TEST(Play, ATurnNeverCountsNegativeTime) {
   texte_horloge(temps_affiche_noirs, m, s);
   EXPECT_STREQ(m, "1");
   EXPECT_STREQ(s, "47");
-  // A time base that goes back (a clock set back, a turn start from an
-  // earlier run) counts nothing rather than a negative time.
+  // A time base that goes back counts nothing rather than a negative time.
   maintenant -= 3'600'000;
   EXPECT_EQ(temps_en_cours(NOIRS), 100);
-  crochet_horloge_ms = nullptr;
-  remettre_horloges();
 }
 
-TEST(Play, TheEndOfAGameNamesTheWinnerAsTheBoardShowsIt) {
+TEST_F(Play, TheEndOfAGameNamesTheWinnerAsTheBoardShowsIt) {
   // Camp 0 has no move: camp 1 won, whatever camp 1 could do.
   poser_fen("B:W8,11:B4");
   ContexteFin c{0, false, 1, "Mister X", "Corvane"};
@@ -83,7 +73,7 @@ TEST(Play, TheEndOfAGameNamesTheWinnerAsTheBoardShowsIt) {
   EXPECT_EQ(annonce_fin(FIN_SANS_COUP_HUMAIN, c).message, "");
 }
 
-TEST(Play, DrawsProposedAndOffered) {
+TEST_F(Play, DrawsProposedAndOffered) {
   EXPECT_FALSE(nul_accepte(0, false, 20));
   EXPECT_TRUE(nul_accepte(0, false, 19));
   EXPECT_TRUE(nul_accepte(0, true, 19));
@@ -112,10 +102,9 @@ TEST(Play, DrawsProposedAndOffered) {
   nb_pieces[PION_NOIR] = 2;
   nb_pieces[DAME_NOIRE] = 1;
   EXPECT_FALSE(offre_nul_ordinateur(100));  // five pieces
-  nb_demi_coups = 0;
 }
 
-TEST(Play, TheLowestLevelPlaysTheSecondMoveWhenAheadButNeverReplacesAForcedOne) {
+TEST_F(Play, TheLowestLevelPlaysTheSecondMoveWhenAheadButNeverReplacesAForcedOne) {
   jouer_sans_limite();
   profondeur_imposee = 3;
   // Camp 0 two men up, with several moves.
@@ -137,8 +126,33 @@ TEST(Play, TheLowestLevelPlaysTheSecondMoveWhenAheadButNeverReplacesAForcedOne) 
   EXPECT_TRUE(c.force);
   EXPECT_EQ(c.coup, 0);
   EXPECT_FALSE(c.zut);
-  profondeur_imposee = 0;
-  choisir_niveau(5);
+}
+
+TEST_F(Play, EachPlyKeepsTheBoardAndBothClocks) {
+  position_initiale();
+  commencer_partie();
+  EXPECT_EQ(partie[0].position[21], PION_BLANC);
+  coups_legaux(trait);
+  horloge(BLANCS) = 7;
+  jouer_et_enregistrer(0);
+  EXPECT_EQ(nb_demi_coups, 1);
+  EXPECT_EQ(dernier_demi_coup, 1);
+  EXPECT_EQ(partie[1].depart, listes_coups[1][0].depart);
+  EXPECT_EQ(partie[1].position[partie[1].arrivee], PION_BLANC);
+  EXPECT_EQ(partie[1].temps_blancs, 7);
+  commencer_partie();
+  EXPECT_EQ(temps_blancs, 0);
+  EXPECT_EQ(nb_demi_coups, 0);
+}
+
+TEST_F(Play, LongComputerGamesAreDrawnOnlyWhenNothingChangesAndTheScoreIsOpen) {
+  std::int32_t pieces[TAILLE_PARTIE] = {};
+  for (int h = 0; h < TAILLE_PARTIE; ++h) pieces[h] = 10;
+  EXPECT_FALSE(nul_entre_ordinateurs(pieces, SEUIL_NUL, 0));
+  EXPECT_TRUE(nul_entre_ordinateurs(pieces, SEUIL_NUL + 1, SCORE_NUL - 1));
+  EXPECT_FALSE(nul_entre_ordinateurs(pieces, SEUIL_NUL + 1, -SCORE_NUL));
+  pieces[SEUIL_NUL + 1 - RECUL_NUL] = 11;
+  EXPECT_FALSE(nul_entre_ordinateurs(pieces, SEUIL_NUL + 1, 0));
 }
 
 }  // namespace

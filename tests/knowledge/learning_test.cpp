@@ -1,52 +1,17 @@
-// Learnt positions: the slot of a position, protected verdicts, collisions,
-// and the table's file image.
-#include <gtest/gtest.h>
+// Learnt positions: slots, protected verdicts, the file image, damaged files.
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <string>
-#include <vector>
-
-#include "evaluation/evaluation.h"
-#include "game/hooks.h"
-#include "knowledge/books.h"
-#include "knowledge/endgame.h"
-#include "knowledge/learning.h"
-#include "records/files.h"
-#include "rules/fen.h"
-#include "search/keys.h"
 #include "support/etat.h"
+#include "support/positions.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class Apprises : public Moteur {
+class Apprises : public MoteurDossier {
  protected:
-  fs::path dossier;
-  std::vector<std::pair<std::string, std::string>> erreurs;
-
-  void SetUp() override {
-    ASSERT_TRUE(allouer_table_apprise());
-    dossier = fs::temp_directory_path() /
-              ("corvane-learn-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dossier);
-    crochet_erreur = [this](const std::string& texte, const std::string& titre) { erreurs.emplace_back(texte, titre); };
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dossier, ec);
-  }
-
-  fs::path ecrire(const std::string& nom, const std::vector<std::uint8_t>& octets) const {
-    std::ofstream(dossier / nom, std::ios::binary)
-        .write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
-    return dossier / nom;
-  }
+  void SetUp() override { ASSERT_TRUE(allouer_table_apprise()); }
 
   // Learns `score` for the keys (first key with the 1 for white to move).
   bool apprendre(std::uint32_t cle, std::uint32_t verif, Score score, const std::string& nom = "l.dal") {
@@ -64,10 +29,7 @@ class Apprises : public Moteur {
 };
 
 TEST_F(Apprises, ALearntScoreIsFoundForItsPositionAndSideToMoveOnly) {
-  Position pos;
-  std::string erreur;
-  ASSERT_TRUE(lire_fen("B:W18,19,K30:B14,15,23,K2", pos, erreur)) << erreur;
-  placer_position(pos);
+  poser_fen("B:W18,19,K30:B14,15,23,K2");
   calculer_cles();
   const std::uint32_t cle = cle_index, verif = cle_verif;
   ASSERT_TRUE(apprendre(cle_apprise(cle, BLANCS), verif, 420));
@@ -75,9 +37,7 @@ TEST_F(Apprises, ALearntScoreIsFoundForItsPositionAndSideToMoveOnly) {
   ASSERT_NE(e, nullptr);
   EXPECT_EQ(e->score, 420);
   EXPECT_EQ(sonder_apprises(cle_apprise(cle, NOIRS), verif), nullptr);  // the other side to move
-
-  pos.cases[18] = VIDE;  // another position
-  placer_position(pos);
+  poser_fen("B:W18,19,K30:B14,23,K2");  // another position
   calculer_cles();
   EXPECT_EQ(sonder_apprises(cle_apprise(cle_index, BLANCS), cle_verif), nullptr);
   EXPECT_TRUE(erreurs.empty());
@@ -102,8 +62,7 @@ TEST_F(Apprises, TheLaterLearntStaysUnlessTheSlotHoldsADecidedScore) {
   }
 }
 
-// The lesson file is the table's image: every record as loaded, the learnt
-// slot changed, little-endian, whatever the number of learnt positions.
+// The lesson file is the table's image as loaded, the learnt slot changed, little-endian.
 TEST_F(Apprises, ALessonIsTheWholeTableWithOnlyTheLearntSlotChanged) {
   auto image = aleatoires(TAILLE_FICHIER_APPRIS, 7);
   for (std::size_t o = 5; o < image.size(); o += 8)  // scores within +-16383, which loading keeps as they are
@@ -135,7 +94,10 @@ TEST_F(Apprises, ALessonIsTheWholeTableWithOnlyTheLearntSlotChanged) {
   EXPECT_EQ(fs::file_size(dossier / "small.dal"), 1048568u);
 }
 
-TEST_F(Apprises, PoolFilesThatAreNotAnImageLeaveAnEmptyTable) {
+// A pool that is not an image leaves an empty table; missing, it says nothing.
+// Scores no search gives are brought inside its window: -32768 would wrap when
+// negated, and beyond +-32000 the root's window is left.
+TEST_F(Apprises, PoolFilesThatAreNotAnImageLeaveAnEmptyTableAndScoresAreBroughtInsideTheWindow) {
   const auto image = aleatoires(TAILLE_FICHIER_APPRIS, 11);
   for (std::size_t taille : {std::size_t{0}, TAILLE_FICHIER_APPRIS - 1, TAILLE_FICHIER_APPRIS + 1}) {
     ASSERT_TRUE(charger_lecons(ecrire("full.dal", image)));  // something learnt before
@@ -143,33 +105,22 @@ TEST_F(Apprises, PoolFilesThatAreNotAnImageLeaveAnEmptyTable) {
     octets.resize(taille, 0x55);
     ecrire("pool.dat", octets);
     EXPECT_FALSE(charger_pool(dossier)) << taille;
-    for (std::uint32_t i = 0; i < NB_APPRISES; ++i) {
-      ASSERT_EQ(table_apprise[i].verif, 0u) << taille;
-      ASSERT_EQ(table_apprise[i].score, 0) << taille;
-    }
+    for (std::uint32_t i = 0; i < NB_APPRISES; ++i)
+      ASSERT_TRUE(table_apprise[i].verif == 0 && table_apprise[i].score == 0) << taille;
   }
   fs::remove(dossier / "pool.dat");
   EXPECT_FALSE(charger_pool(dossier));
-  ecrire("pool.dat", image);
-  EXPECT_TRUE(charger_pool(dossier));
-  const std::uint8_t* r = image.data() + 8 * 1234;
-  EXPECT_EQ(table_apprise[1234].verif, r[0] | r[1] << 8 | r[2] << 16 | std::uint32_t{r[3]} << 24);
-  EXPECT_TRUE(erreurs.empty());  // the pool is quiet about a missing file
-}
-
-// Scores no search gives are brought inside its window: -32768 would wrap
-// when negated, and beyond +-32000 the root's window is left.
-TEST_F(Apprises, LearntScoresBeyondTheSearchWindowAreBroughtInsideIt) {
+  EXPECT_TRUE(erreurs.empty());
   const std::vector<std::pair<int, int>> lu_attendu = {
       {-32768, -31999}, {32767, 31999}, {32001, 31999}, {-32001, -31999}, {31999, 31999}, {-31999, -31999}, {5, 5}};
-  std::vector<std::uint8_t> image(TAILLE_FICHIER_APPRIS, 0);
+  std::vector<std::uint8_t> bornes(TAILLE_FICHIER_APPRIS, 0);
   for (std::size_t i = 0; i < lu_attendu.size(); ++i) {
-    std::uint8_t* r = image.data() + 8 * (i + 1);  // slot i + 1 holds the position of check key i + 1
+    std::uint8_t* r = bornes.data() + 8 * (i + 1);  // slot i + 1 holds the position of check key i + 1
     r[0] = static_cast<std::uint8_t>(i + 1);
     r[4] = static_cast<std::uint8_t>(lu_attendu[i].first);
     r[5] = static_cast<std::uint8_t>(lu_attendu[i].first >> 8);
   }
-  ecrire("pool.dat", image);
+  ecrire("pool.dat", bornes);
   ASSERT_TRUE(charger_pool(dossier));
   for (std::uint32_t i = 0; i < lu_attendu.size(); ++i) {
     const EntreeApprise* e = sonder_apprises(i + 1, i + 1);
@@ -188,6 +139,9 @@ TEST_F(Apprises, ALessonThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
   EXPECT_EQ(erreurs, (std::vector{message, message, message}));
   ASSERT_NE(sonder_apprises(42, 4242), nullptr);
   EXPECT_EQ(sonder_apprises(42, 4242)->score, 17);
+  liberer_table_apprise();  // without the table nothing is found, nothing crashes
+  EXPECT_EQ(sonder_apprises(42, 4242), nullptr);
+  EXPECT_FALSE(charger_pool("."));
 }
 
 // A pipe or a folder in place of a data file counts as missing: no loader
@@ -208,12 +162,6 @@ TEST_F(Apprises, APipeOrAFolderInPlaceOfADataFileCountsAsMissing) {
   }
   ::alarm(0);
   EXPECT_EQ(erreurs.size(), 2u);  // the parameter file, each time
-}
-
-TEST_F(Apprises, WithoutTheTableNothingIsFoundAndNothingCrashes) {
-  liberer_table_apprise();
-  EXPECT_EQ(sonder_apprises(1, 1), nullptr);
-  EXPECT_FALSE(charger_pool("."));
 }
 
 }  // namespace

@@ -1,23 +1,15 @@
-// Game files: the image of the record with the current ply, the side to move
-// and six settings, read back as it was written; files no game can make are
-// refused and leave the game as it was.
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <random>
+// Game files read back as written; files no game can make are refused and
+// leave the game as it was.
 
 #include "records/game_file.h"
-#include "support/dossier_temporaire.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
 namespace {
 
-class GameFiles : public Moteur {
+class GameFiles : public MoteurDossier {
  protected:
-  void SetUp() override { minutes_garde_ = minutes_autre; }
-  void TearDown() override { minutes_autre = minutes_garde_; }
-  std::filesystem::path chemin(const char* nom) const { return dossier_.chemin / nom; }
+  std::filesystem::path chemin(const char* nom) const { return dossier / nom; }
 
   // A game of `plies` random legal moves from the start, players named.
   static void jouer_partie(int plies, unsigned graine = 7) {
@@ -34,17 +26,6 @@ class GameFiles : public Moteur {
       jouer_et_enregistrer(static_cast<int>(aleas() % static_cast<unsigned>(n)));
     }
   }
-
-  static std::vector<std::uint8_t> octets(const std::filesystem::path& p) {
-    const std::string s = contenu(p);
-    return {s.begin(), s.end()};
-  }
-  static void ecrire(const std::filesystem::path& p, const std::vector<std::uint8_t>& o) {
-    ::ecrire(p, std::string(o.begin(), o.end()));
-  }
-
-  DossierTemporaire dossier_;
-  std::int32_t minutes_garde_ = 0;
 };
 
 }  // namespace
@@ -62,7 +43,7 @@ TEST_F(GameFiles, SavedAfterGoingBackTheWholeGameAndItsSettingsComeBackByteForBy
   std::memcpy(jouee, partie, sizeof partie);
 
   ASSERT_TRUE(ecrire_partie(chemin("a.dam"), 4));
-  const auto premier = octets(chemin("a.dam"));
+  const std::string premier = contenu(chemin("a.dam"));
   ASSERT_EQ(premier.size(), TAILLE_FICHIER_PARTIE);
 
   // Another game and other settings, then the file again.
@@ -90,30 +71,12 @@ TEST_F(GameFiles, SavedAfterGoingBackTheWholeGameAndItsSettingsComeBackByteForBy
 
   dernier_demi_coup = partie[0].position[0];
   ASSERT_TRUE(ecrire_partie(chemin("b.dam"), langue));
-  EXPECT_EQ(octets(chemin("b.dam")), premier);
+  EXPECT_EQ(contenu(chemin("b.dam")), premier);
 }
 
-TEST_F(GameFiles, AFileWithoutSettingsReadsAsLevelFiveEnglish) {
-  jouer_partie(4);
-  dernier_demi_coup = 4;
-  ContenuPartie c = partie_courante(0);
-  c.reglages = {0, 0, 0, 0, 0, 0};
-  const auto o = encoder_partie(c);
-  ecrire(chemin("ancien.dam"), o);
-  choisir_niveau(8);
-  std::uint8_t langue = 0;
-  std::string raison;
-  ASSERT_TRUE(lire_partie(chemin("ancien.dam"), langue, raison)) << raison;
-  EXPECT_EQ(niveau, 5);
-  EXPECT_EQ(temps_limite, 178);
-  EXPECT_EQ(budget_reflexion, 160);
-  EXPECT_EQ(minutes_autre, 3);
-  EXPECT_EQ(langue, 1);
-  EXPECT_EQ(taille_tables, 0);
-}
-
+// A set-up position (a man on its crowning row, the second side to move), a full
+// record of 254 plies, and a file without settings (level 5, English).
 TEST_F(GameFiles, GamesTheProgramCanRecordAreAccepted) {
-  // A set-up position with a man on its crowning row, the second side to move.
   poser({{2, PION_BLANC}, {3, DAME_NOIRE}, {30, PION_NOIR}}, NOIRS);
   commencer_partie();
   ASSERT_TRUE(ecrire_partie(chemin("installee.dam"), 0));
@@ -122,7 +85,6 @@ TEST_F(GameFiles, GamesTheProgramCanRecordAreAccepted) {
   ASSERT_TRUE(lire_partie(chemin("installee.dam"), langue, raison)) << raison;
   EXPECT_EQ(trait, NOIRS);
   EXPECT_EQ(partie[0].position[2], PION_BLANC);
-  // A full record: 254 plies, the last two carrying the settings.
   jouer_partie(1);
   for (int h = 2; h <= DERNIER_DEMI_COUP; ++h) partie[h] = partie[1];
   dernier_demi_coup = nb_demi_coups = DERNIER_DEMI_COUP;
@@ -131,6 +93,19 @@ TEST_F(GameFiles, GamesTheProgramCanRecordAreAccepted) {
   EXPECT_EQ(partie[0].position[0], DERNIER_DEMI_COUP);
   EXPECT_EQ(langue, 5);
   EXPECT_EQ(lignes_liste_coups(partie, DERNIER_DEMI_COUP).size(), 127u);
+  jouer_partie(4);
+  dernier_demi_coup = 4;
+  ContenuPartie c = partie_courante(0);
+  c.reglages = {0, 0, 0, 0, 0, 0};
+  ecrire("ancien.dam", encoder_partie(c));
+  choisir_niveau(8);
+  ASSERT_TRUE(lire_partie(chemin("ancien.dam"), langue, raison)) << raison;
+  EXPECT_EQ(niveau, 5);
+  EXPECT_EQ(temps_limite, 178);
+  EXPECT_EQ(budget_reflexion, 160);
+  EXPECT_EQ(minutes_autre, 3);
+  EXPECT_EQ(langue, 1);
+  EXPECT_EQ(taille_tables, 0);
 }
 
 TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {
@@ -164,7 +139,7 @@ TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {
   for (const Cas& c : cas) {
     auto o = bon;
     c.abimer(o);
-    ecrire(chemin("abime.dam"), o);
+    ecrire("abime.dam", o);
     std::uint8_t langue = 3;
     std::string raison;
     EXPECT_FALSE(lire_partie(chemin("abime.dam"), langue, raison)) << c.nom;
@@ -178,7 +153,7 @@ TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {
   std::uint8_t langue = 0;
   std::string raison;
   EXPECT_FALSE(lire_partie(chemin("absent.dam"), langue, raison));
-  EXPECT_FALSE(ecrire_partie(dossier_.chemin / "absent" / "x.dam", 0));
+  EXPECT_FALSE(ecrire_partie(dossier / "absent" / "x.dam", 0));
 }
 
 TEST_F(GameFiles, AnyBytesAreReadWithoutHarm) {

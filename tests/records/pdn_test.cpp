@@ -1,10 +1,6 @@
-// PDN of pool checkers: files as other programs write them, the replay that
-// stops at a move that is not legal, what the program writes and reads back,
-// and a file of random games with every capture written in full.
-#include <gtest/gtest.h>
+// PDN of pool checkers: other programs' files, the replay's stop at an illegal
+// move, and random games written and read back.
 
-
-#include "records/files.h"
 #include "records/pdn.h"
 #include "records_support.h"
 #include "support/etat.h"
@@ -13,8 +9,7 @@ using Pdn = Moteur;
 
 namespace {
 
-// A king of camp 0 on displayed square 13 can take three men by 2, 20 and
-// 31 or by 6, 24 and 31: not the same three.
+// A king of camp 0 on 13 takes three men by 2, 20, 31 or by 6, 24, 31.
 constexpr const char* DEUX_CHEMINS = "B:W7,9,19,27:BK13";
 
 }  // namespace
@@ -45,9 +40,8 @@ TEST_F(Pdn, ReadsGamesAsOtherProgramsWriteThem) {
   EXPECT_EQ(resultat_partie, BLANCS_GAGNENT);
   EXPECT_EQ(damier[33 - 14], PION_BLANC);
 
-  // The written landing squares choose between the two captures, and each
-  // is written back with its path; the destination alone takes the first
-  // one the generator lists.
+  // The landing squares choose between the two captures, each written back with
+  // its path; the destination alone takes the first the generator lists.
   ASSERT_TRUE(p[1].position_posee);
   EXPECT_EQ(p[1].coups[0].escales, (std::vector<Case>{33 - 2, 33 - 20, 33 - 31}));
   std::vector<std::string> positions;

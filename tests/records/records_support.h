@@ -1,5 +1,4 @@
-// Games for the text and PDN tests: random legal games played into the
-// game record, and the record's plies to compare two records.
+// Random legal games played into the game record, and its plies to compare two records.
 #pragma once
 
 #include <cstring>

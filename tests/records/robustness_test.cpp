@@ -1,7 +1,5 @@
-// Both readers, and the replay of what they read, over files cut short,
-// lengthened, mutated and made of random bytes: nothing may crash (the
-// sanitizer build runs this), and what is read stays within its bounds.
-#include <gtest/gtest.h>
+// Both readers and the replay over files cut, lengthened, mutated and random:
+// nothing may crash (the sanitizer build runs this), all stays within bounds.
 
 #include <cstdio>
 

@@ -1,7 +1,5 @@
-// The program's text format: what it writes, what it reads back and the
-// skipping of moves that are not legal; names in Latin-1 and UTF-8. The pick
-// list of a file of several games is tested through the window.
-#include <gtest/gtest.h>
+// The program's text format: writing, reading back, skipping illegal moves,
+// names in Latin-1 and UTF-8 (the pick list of several games: the window's test).
 
 #include "records/game_file.h"
 #include "records/text_games.h"

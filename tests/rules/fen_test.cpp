@@ -1,7 +1,4 @@
 // The position text: reading, writing, and the faults it names.
-#include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "rules/fen.h"
 #include "support/etat.h"
@@ -26,9 +23,7 @@ TEST_F(Fen, ReadsRangesKingsSpacesAndEitherListOrderAndWritesItsOwnForm) {
   EXPECT_EQ(a.cases[13], PION_BLANC);   // displayed 20
   EXPECT_EQ(ecrire_fen(a), "W:WK1,5:B20,K32");
   ASSERT_TRUE(lire_fen("B:W:B15", a, erreur)) << erreur;  // an empty list: no piece of that colour
-  int pieces = 0;
-  for (int k = 1; k <= 32; ++k) pieces += a.cases[k] != VIDE;
-  EXPECT_EQ(pieces, 1);
+  EXPECT_EQ(std::count(a.cases + 1, a.cases + 33, VIDE), 31);
   EXPECT_TRUE(lire_fen("B:WK4:BK29", a, erreur)) << erreur;  // kings may stand on a crowning row
 }
 

@@ -1,24 +1,13 @@
-// Legal moves of the game, playing them, one piece's moves with their
-// landing squares, and the decomposition of a capture into its stops.
-#include <gtest/gtest.h>
+// Playing the game's moves, the decomposition of a capture into its stops
+// (one piece's moves and landing squares: the input tests), the masks.
 
-#include <random>
-
-#include "rules/generation.h"
-#include "rules/moves.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
 using LegalMoves = Moteur;
-using PieceMoves = Moteur;
 
-TEST_F(LegalMoves, CountsAndPlayingWithCrowning) {
-  const std::pair<const char*, int> comptes[] = {
-      {FEN_DEPART, 7}, {"B:W31,32:B", 0}, {"B:W31,32:B27,28", 0}, {"W:W5:B1", 0}};  // no piece, blocked men
-  for (const auto& [fen, n] : comptes) {
-    poser_fen(fen);
-    EXPECT_EQ(coups_legaux(trait), n) << fen;
-  }
+// The lists themselves are the oracle's tests (generation_test).
+TEST_F(LegalMoves, PlayingCrownsAManOnItsFarRow) {
   const std::tuple<const char*, const char*, const char*> parties[] = {
       {"B:W:B28", "28-32", "W:W:BK32"},      // a man reaching the far row is crowned
       {"B:W27:B23", "23x32", "W:W:BK32"},    // so is one whose capture ends there
@@ -29,35 +18,14 @@ TEST_F(LegalMoves, CountsAndPlayingWithCrowning) {
     SCOPED_TRACE(fen);
     poser_fen(fen);
     const int n = coups_legaux(trait);
-    int k = 0;
-    while (k < n && notation_coup(listes_coups[1][k]) != coup) ++k;
+    const int k = indice_coup(coup, n);
     ASSERT_LT(k, n) << notations(n);
     jouer_coup(listes_coups[1][k]);
     EXPECT_EQ(ecrire_fen(position_courante()), apres);
   }
 }
 
-TEST_F(PieceMoves, OnePiecesMovesWithTheirLandingSquares) {
-  poser_fen("B:W11,14:B2,K4");  // a king taking two men, two places to stop
-  ASSERT_EQ(coups_piece(29, BLANCS), 2);
-  EXPECT_EQ(std::vector<int>(escales[1] + 1, escales[1] + 3), (std::vector<int>{15, 24}));
-  EXPECT_EQ(std::vector<int>(escales[2] + 1, escales[2] + 3), (std::vector<int>{15, 28}));
-  EXPECT_EQ(std::vector<int>(cases_sautees[1] + 1, cases_sautees[1] + 3), (std::vector<int>{22, 19}));
-  EXPECT_EQ(damier[29], DAME_BLANCHE);  // the piece is back on its square
-  position_initiale();
-  ASSERT_EQ(coups_piece(22, BLANCS), 2);
-  EXPECT_EQ(notations(2), "11-16 11-15");
-  EXPECT_EQ(escales[2][1], 18);
-  EXPECT_EQ(coups_piece(16, BLANCS), 0);  // an empty square
-  // A piece with only quiet moves is listed even if another must capture:
-  // the caller checks the move against the full legal list.
-  poser_fen("B:W19:B3,15");
-  EXPECT_EQ(coups_piece(30, BLANCS), 2);
-  ASSERT_EQ(coups_legaux(BLANCS), 1);
-  EXPECT_EQ(notation_coup(listes_coups[1][0]), "15x24");
-}
-
-TEST_F(PieceMoves, ACaptureIsFoundByItsOriginDestinationAndCapturesInOrder) {
+TEST_F(LegalMoves, ACaptureIsFoundByItsOriginDestinationAndCapturesInOrder) {
   poser_fen("B:W11,14:BK4");
   const std::uint8_t prises[2] = {22, 19};
   ASSERT_EQ(decomposer_prise(29, 24, prises, 2), 0);
@@ -74,26 +42,10 @@ TEST_F(PieceMoves, ACaptureIsFoundByItsOriginDestinationAndCapturesInOrder) {
   EXPECT_EQ(decomposer_prise(18, 18, absente, 2), PRISE_INTROUVABLE);
 }
 
-TEST_F(PieceMoves, ApplyingAMoveKeepsThePieceCountsAndLeavesTheTurn) {
-  poser_fen("B:W10,K19,32:B15");
-  damier[0] = 0;
-  appliquer_coup(Coup{18, 9, 1, {0, 14}, 0});
-  EXPECT_EQ(damier[9], PION_BLANC);
-  EXPECT_EQ(damier[14], VIDE);
-  EXPECT_EQ(nb_pieces[DAME_NOIRE], 0);
-  EXPECT_EQ(nb_pieces[PION_NOIR], 2);
-  EXPECT_EQ(derniere_arrivee, 9);
-  EXPECT_EQ(damier[0], HORS_DAMIER);
-  EXPECT_EQ(trait, BLANCS);
-  appliquer_coup(Coup{9, 2, 0, {}, 0});
-  EXPECT_EQ(damier[2], DAME_BLANCHE);
-  EXPECT_EQ(nb_pieces[PION_BLANC], 0);
-  EXPECT_EQ(nb_pieces[DAME_BLANCHE], 1);
-}
-
-// The masks follow every move made, either way of making it, through
-// random games with crownings and captured kings.
-TEST(BoardMasks, StayInStepWithTheBoardThroughRandomGames) {
+// The masks follow every move made, either way of making it, through random
+// games with crownings and captured kings; appliquer_coup also keeps the
+// piece counts and the last arrival, and leaves the turn alone.
+TEST_F(LegalMoves, MasksAndCountsStayInStepThroughRandomGames) {
   std::mt19937 alea(11);
   int dames_vues = 0;
   auto en_accord = [] {
@@ -111,10 +63,14 @@ TEST(BoardMasks, StayInStepWithTheBoardThroughRandomGames) {
       const int n = lister_coups(camp);
       if (n == 0) break;
       const Coup m = listes_coups[1][alea() % n];
-      if (demi % 2 == 0)
+      const Camp t = trait;
+      if (demi % 2 == 0) {
         jouer_coup(m);
-      else
+        compter_pieces();
+      } else {
         appliquer_coup(m);
+        ASSERT_TRUE(comptes_justes() && derniere_arrivee == m.arrivee && trait == t) << "game " << partie;
+      }
       ASSERT_TRUE(en_accord()) << "game " << partie << " ply " << demi;
       dames_vues += masque_dames != 0;
       camp = adversaire(camp);

@@ -1,22 +1,7 @@
-// Position keys: the key file, the keys of a board, and their incremental
-// update by faire_coup through captures and crownings.
-#include <gtest/gtest.h>
-#include <unistd.h>
+// Position keys: the key file, and their update by faire_coup.
 
 #include <algorithm>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <string>
-#include <vector>
 
-#include "records/files.h"
-#include "rules/fen.h"
-#include "rules/generation.h"
-#include "rules/moves.h"
-#include "search/keys.h"
-#include "search/search.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
@@ -24,34 +9,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using KeyFile = Moteur;
+using KeyFile = MoteurDossier;
 using PositionKeys = Moteur;
 
-// A folder of its own for each test, removed afterwards.
-struct Dossier {
-  fs::path chemin;
-  Dossier() {
-    chemin = fs::temp_directory_path() /
-             ("corvane-keys-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(chemin);
-  }
-  ~Dossier() {
-    std::error_code ec;
-    fs::remove_all(chemin, ec);
-  }
-  fs::path ecrire(const std::string& nom, const std::vector<std::uint8_t>& octets) const {
-    std::ofstream(chemin / nom, std::ios::binary).write(reinterpret_cast<const char*>(octets.data()),
-                                                        static_cast<std::streamsize>(octets.size()));
-    return chemin / nom;
-  }
-};
-
-std::vector<std::uint32_t> mots_courants() {
-  std::vector<std::uint32_t> m(cles_index, cles_index + NB_MOTS_CLES);
-  m.insert(m.end(), cles_verif, cles_verif + NB_MOTS_CLES);
+std::vector<std::uint32_t> mots(const std::uint32_t* index, const std::uint32_t* verif) {
+  std::vector<std::uint32_t> m(index, index + NB_MOTS_CLES);
+  m.insert(m.end(), verif, verif + NB_MOTS_CLES);
   return m;
 }
+std::vector<std::uint32_t> mots_courants() { return mots(cles_index, cles_verif); }
 
 // A key file of other words, all different: byte i is 7i + 3, changed by the
 // quarter-kilobyte it lies in so that word k + 64 differs from word k.
@@ -64,9 +30,7 @@ std::vector<std::uint8_t> autres_mots() {
 std::vector<std::uint32_t> mots_integres() {
   std::uint32_t a[NB_MOTS_CLES], b[NB_MOTS_CLES];
   cles_integrees(a, b);
-  std::vector<std::uint32_t> m(a, a + NB_MOTS_CLES);
-  m.insert(m.end(), b, b + NB_MOTS_CLES);
-  return m;
+  return mots(a, b);
 }
 
 }  // namespace
@@ -90,61 +54,44 @@ TEST_F(KeyFile, TheBuildWritesTheBuiltInWordsLittleEndian) {
   EXPECT_EQ(std::adjacent_find(tries.begin(), tries.end()), tries.end());
 }
 
-TEST_F(KeyFile, AFileOfOtherWordsReplacesBothTablesInOrder) {
-  Dossier d;
-  const auto octets = autres_mots();
-  ASSERT_TRUE(charger_cles(d.ecrire("k.dat", octets)));
-  EXPECT_EQ(cles_index[0], 0x18110A03u);               // bytes 3, 10, 17, 24
-  EXPECT_EQ(cles_verif[0], octets[660] | octets[661] << 8 | octets[662] << 16 | std::uint32_t{octets[663]} << 24);
-  EXPECT_NE(mots_courants(), mots_integres());
-}
-
-TEST_F(KeyFile, MissingShortOrLongFilesLeaveTheBuiltInWords) {
-  Dossier d;
-  auto autre = autres_mots();
-  for (const auto& [nom, taille] : {std::pair{"short.dat", 1319}, {"long.dat", 1321}, {"empty.dat", 0}}) {
-    ASSERT_TRUE(charger_cles(d.ecrire("ok.dat", autre)));  // start from other words
-    autre.resize(static_cast<std::size_t>(taille), 0xCD);
-    EXPECT_FALSE(charger_cles(d.ecrire(nom, autre))) << nom;
-    EXPECT_EQ(mots_courants(), mots_integres()) << nom;
-    autre = autres_mots();
+// A file of other words replaces both tables in order. A missing, short or
+// long file, all 0x00 or 0xFF (every position the same key), a word that a
+// board reads at zero or twice in one table: the built-in words stay.
+TEST_F(KeyFile, OnlyAFileOfUsableWordsReplacesTheBuiltInOnes) {
+  const auto autres = autres_mots();
+  ASSERT_TRUE(charger_cles(ecrire("k.dat", autres)));
+  EXPECT_EQ(cles_index[0], 0x18110A03u);  // bytes 3, 10, 17, 24
+  EXPECT_EQ(cles_verif[0], autres[660] | autres[661] << 8 | autres[662] << 16 | std::uint32_t{autres[663]} << 24);
+  auto court = autres, long_ = autres, zero = autres, double_ = autres, inutilise = autres;
+  court.pop_back();
+  long_.push_back(0xCD);
+  std::fill_n(zero.begin() + 4 * (165 + 33), 4, 0);                     // check word of code 1 on square 1
+  std::copy_n(double_.begin() + 4 * 40, 4, double_.begin() + 4 * 150);  // two index words alike
+  using Octets = std::vector<std::uint8_t>;
+  for (const Octets& faux : {court, long_, Octets{}, Octets(1320, 0x00), Octets(1320, 0xFF), zero, double_}) {
+    ASSERT_TRUE(charger_cles(ecrire("ok.dat", autres)));
+    EXPECT_FALSE(charger_cles(ecrire("faux.dat", faux))) << faux.size();
+    EXPECT_EQ(mots_courants(), mots_integres()) << faux.size();
   }
-  EXPECT_FALSE(charger_cles(d.chemin / "none.dat"));
-  EXPECT_EQ(mots_courants(), mots_integres());
+  EXPECT_FALSE(charger_cles(dossier / "none.dat"));
+  std::fill_n(inutilise.begin(), 4, 0);  // index word 0: no piece reads it
+  EXPECT_TRUE(charger_cles(ecrire("inutilise.dat", inutilise)));
 }
 
 // A write goes through a temporary file of its own: another "<target>.tmp"
 // is left alone, and an empty name writes nothing (nor touches "./.tmp").
 TEST_F(KeyFile, WritingSparesOtherTemporaryFilesAndRefusesAnEmptyName) {
-  Dossier d;
-  d.ecrire("hashkey33.dat.tmp", {1, 2, 3});
-  d.ecrire(".tmp", {4});
-  ASSERT_TRUE(ecrire_fichier_cles(d.chemin / "hashkey33.dat"));
-  EXPECT_EQ(fs::file_size(d.chemin / "hashkey33.dat"), 1320u);
-  EXPECT_EQ(lire_fichier(d.chemin / "hashkey33.dat.tmp"), std::vector<std::uint8_t>({1, 2, 3}));
+  ecrire("hashkey33.dat.tmp", {1, 2, 3});
+  ecrire(".tmp", {4});
+  ASSERT_TRUE(ecrire_fichier_cles(dossier / "hashkey33.dat"));
+  EXPECT_EQ(fs::file_size(dossier / "hashkey33.dat"), 1320u);
+  EXPECT_EQ(lire_fichier(dossier / "hashkey33.dat.tmp"), std::vector<std::uint8_t>({1, 2, 3}));
   const fs::path ici = fs::current_path();
-  fs::current_path(d.chemin);
+  fs::current_path(dossier);
   EXPECT_FALSE(ecrire_fichier_cles(""));
   fs::current_path(ici);
-  EXPECT_EQ(lire_fichier(d.chemin / ".tmp"), std::vector<std::uint8_t>({4}));
-  EXPECT_EQ(std::distance(fs::directory_iterator(d.chemin), fs::directory_iterator()), 3);  // nothing left behind
-}
-
-// All 0x00 or all 0xFF would give every position the same key; a word that
-// a board reads at zero, or twice in one table, cannot be right either.
-TEST_F(KeyFile, WordsThatCannotBeKeysLeaveTheBuiltInWords) {
-  Dossier d;
-  auto zero = autres_mots(), double_ = autres_mots(), inutilise = autres_mots();
-  std::fill_n(zero.begin() + 4 * (165 + 33), 4, 0);                     // check word of code 1 on square 1
-  std::copy_n(double_.begin() + 4 * 40, 4, double_.begin() + 4 * 150);  // two index words alike
-  std::fill_n(inutilise.begin(), 4, 0);                                 // index word 0: no piece reads it
-  const std::vector<std::uint8_t> nuls(1320, 0x00), pleins(1320, 0xFF);
-  for (const auto& faux : {nuls, pleins, zero, double_}) {
-    ASSERT_TRUE(charger_cles(d.ecrire("ok.dat", autres_mots())));
-    EXPECT_FALSE(charger_cles(d.ecrire("faux.dat", faux)));
-    EXPECT_EQ(mots_courants(), mots_integres());
-  }
-  EXPECT_TRUE(charger_cles(d.ecrire("inutilise.dat", inutilise)));
+  EXPECT_EQ(lire_fichier(dossier / ".tmp"), std::vector<std::uint8_t>({4}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 3);  // nothing left behind
 }
 
 // Every move of random games, captures and crownings included, leaves the
@@ -164,22 +111,17 @@ TEST_F(PositionKeys, FaireCoupKeepsThemUpToDate) {
       preparer_listes();
       calculer_cles();
       camp_racine = trait;
-      Camp camp = trait;
-      for (int ply = 1; ply < MAX_PLY; ++ply) {
-        bool couronne = false;
-        const int i = coup_au_hasard(alea, ply, camp, couronne);
-        if (i < 0) break;
-        const Coup& m = listes_coups[ply][i];
-        faire_coup(i);
+      const auto compter = [&](const Coup& m, bool couronne) {
         ++coups;
         prises += m.nb_prises > 0;
         couronnements += couronne;
+      };
+      partie_par_faire_coup(alea, trait, compter, [&] {
         std::uint32_t a = 0, b = 0;
         cles_de(damier, a, b);
-        ASSERT_EQ(cle_index, a) << fen << " ply " << ply;
-        ASSERT_EQ(cle_verif, b) << fen << " ply " << ply;
-        camp = adversaire(camp);
-      }
+        ASSERT_EQ(cle_index, a) << fen << " move " << coups;
+        ASSERT_EQ(cle_verif, b) << fen << " move " << coups;
+      });
     }
   }
   EXPECT_GT(prises, 100);

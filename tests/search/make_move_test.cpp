@@ -1,10 +1,6 @@
 // The search's make-move: material balance from the root side's view, the
 // crowning extension near the horizon.
-#include <gtest/gtest.h>
 
-#include "rules/moves.h"
-#include "search/ordering.h"
-#include "search/search.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
@@ -38,8 +34,7 @@ TEST_F(SearchMove, MaterialForTheRootSideAndTheCrowningExtension) {
     preparer_listes();
     prof_courante = static_cast<std::int8_t>(c.ply);
     const int n = generer_coups(trait);
-    int k = 0;
-    while (k < n && notation_coup(listes_coups[c.ply][k]) != c.coup) ++k;
+    const int k = indice_coup(c.coup, n, c.ply);
     ASSERT_LT(k, n);
     const Case arrivee = listes_coups[c.ply][k].arrivee;
     const bool couronne = case_couronnement(damier[listes_coups[c.ply][k].depart], arrivee);
@@ -47,8 +42,6 @@ TEST_F(SearchMove, MaterialForTheRootSideAndTheCrowningExtension) {
     EXPECT_EQ(bilan_materiel, c.bilan);
     EXPECT_EQ(extension_promotion, c.extension);
     EXPECT_EQ(damier[arrivee], couronne ? DAME_BLANCHE : PION_BLANC);
-    int pieces[5] = {};
-    for (int s = 1; s <= 32; ++s) ++pieces[damier[s] <= DAME_NOIRE ? damier[s] : 0];
-    for (int p = PION_BLANC; p <= DAME_NOIRE; ++p) EXPECT_EQ(nb_pieces[p], pieces[p]) << p;
+    EXPECT_TRUE(comptes_justes());
   }
 }

@@ -1,13 +1,6 @@
-// The search's first order of a node's moves: the previous iteration's
-// scores at the root, the hint move and the killers below it, the principal
-// variation's capture; and the game's legal moves, which keep the
-// generator's order whatever a search left behind.
-#include <gtest/gtest.h>
+// The search's first order of a node's moves: root scores, hint, killers, the
+// variation's capture; the game's legal moves keep the generator's order.
 
-#include "rules/generation.h"
-#include "rules/moves.h"
-#include "search/ordering.h"
-#include "search/search.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
@@ -23,7 +16,7 @@ TEST_F(Ordering, SortKeepsGenerationOrderAmongEqualNotes) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(listes_coups[1][i].depart, (std::array{2, 4, 1, 3})[i]);
 }
 
-TEST_F(Ordering, RootMovesFollowThePreviousIterationsScores) {
+TEST_F(Ordering, RootScoresThenHintKillersAndLastBestButNotNearTheHorizonNorInTheGame) {
   position_initiale();
   preparer_listes();
   nb_coups_racine = 2;
@@ -32,11 +25,6 @@ TEST_F(Ordering, RootMovesFollowThePreviousIterationsScores) {
   prof_courante = 1;
   ASSERT_EQ(generer_coups(BLANCS), 7);
   EXPECT_EQ(notations(2), "10-14 12-16");
-}
-
-TEST_F(Ordering, TheHintKillersAndLastBestComeFirstBelowTheRootButNotNearTheHorizon) {
-  position_initiale();
-  preparer_listes();
   tueurs[3][0] = {22, 17, 100};
   tueurs[3][1] = {23, 18, 50};
   derniers_meilleurs[3] = {21, 17};
@@ -47,8 +35,13 @@ TEST_F(Ordering, TheHintKillersAndLastBestComeFirstBelowTheRootButNotNearTheHori
   ASSERT_EQ(generer_coups(BLANCS), 7);
   EXPECT_EQ(notations(4, 3), "09-13 11-16 10-15 12-16");  // hint, killers, last best
   for (int i = 0; i < 7; ++i) EXPECT_EQ(listes_coups[3][i].note, 0);
+  tueurs[1][0] = {22, 17, 100};
+  ASSERT_EQ(coups_legaux(BLANCS), 7);  // the game's moves, whatever the search left
+  EXPECT_EQ(tueurs[1][0].depart, 22);  // the search's state is left alone
+  EXPECT_EQ(notations(7), "09-14 09-13 10-15 10-14 11-16 11-15 12-16");
   conseil_depart = conseil_arrivee = 0;
   prof_max = 5;  // ply 3 is not below 5 - 2
+  prof_courante = 3;
   generer_coups(BLANCS);
   EXPECT_EQ(notations(1, 3), "09-14");
 }
@@ -61,18 +54,4 @@ TEST_F(Ordering, PrincipalVariationCaptureIsTriedFirst) {
   prof_courante = 2;
   generer_coups(BLANCS);
   EXPECT_EQ(notations(2, 2), "04x25 04x15");
-}
-
-TEST_F(Ordering, LegalMovesKeepTheGeneratorsOrderWhateverTheSearchLeft) {
-  position_initiale();
-  preparer_listes();
-  tueurs[1][0] = {22, 17, 100};
-  nb_coups_racine = 1;
-  coups_racine[0] = {21, 17, 300};
-  conseil_depart = 23;
-  conseil_arrivee = 19;
-  prof_max = 10;
-  ASSERT_EQ(coups_legaux(BLANCS), 7);
-  EXPECT_EQ(tueurs[1][0].depart, 22);  // the search's state is left alone
-  EXPECT_EQ(notations(7), "09-14 09-13 10-15 10-14 11-16 11-15 12-16");
 }

@@ -1,8 +1,5 @@
 // The root driver: return codes, the time budget, fixed-depth levels, the
-// stop requests, the search display and the book at the root.
-#include <gtest/gtest.h>
-
-#include <regex>
+// stop requests and the book at the root.
 
 #include "search_support.h"
 
@@ -16,7 +13,6 @@ using TimeBudget = Moteur;
 using RootAnswers = Recherche;
 using FixedDepthLevels = Recherche;
 using StopRequests = Recherche;
-using SearchDisplay = Recherche;
 using RootBook = Recherche;
 
 }  // namespace
@@ -45,18 +41,15 @@ TEST_F(TimeBudget, FollowsTheLevelTheClockAndTheMoveNumber) {
     EXPECT_EQ(temps_max_coup, c.max_coup) << "h=" << c.h << " T=" << c.t;
     EXPECT_EQ(temps_limite_total, c.total) << "h=" << c.h << " T=" << c.t;
   }
-  // The unlimited level and thinking ahead have no limit.
-  analyse_en_cours = 0;
-  temps_deja_utilise = 0;
-  budget_reflexion = BUDGET_ILLIMITE;
+  analyse_en_cours = temps_deja_utilise = 0;
   temps_limite = 319998;
-  calculer_budget_temps();
-  EXPECT_EQ(temps_par_coup, 3200000);
-  EXPECT_EQ(temps_max_coup, 3200000);
-  budget_reflexion = 160;
-  reflexion_anticipee = 1;
-  calculer_budget_temps();
-  EXPECT_EQ(temps_par_coup, 3200000);
+  for (const auto& [budget, anticipee] : {std::pair{BUDGET_ILLIMITE, 0}, {160, 1}}) {  // no limit for either
+    budget_reflexion = budget;
+    reflexion_anticipee = static_cast<std::uint8_t>(anticipee);
+    calculer_budget_temps();
+    EXPECT_EQ(temps_par_coup, 3200000) << budget;
+    EXPECT_EQ(temps_max_coup, 3200000) << budget;
+  }
 }
 
 TEST_F(RootAnswers, NoMoveASingleMoveThinkingAheadAndAnalysis) {
@@ -78,6 +71,9 @@ TEST_F(RootAnswers, NoMoveASingleMoveThinkingAheadAndAnalysis) {
   coup_depart_analyse = 50;
   EXPECT_EQ(choisir_coup(trait), CHOIX_UNIQUE);
   EXPECT_EQ(score_racine, 32001);
+  // The root list's line of the move being searched is marked (the panel: the tool's test).
+  EXPECT_EQ(ligne_coup_racine(Coup{22, 18, 0, {}, 0}, -6, true), "11-15 :    -6 ?<---");
+  EXPECT_EQ(ligne_coup_racine(Coup{19, 10, 1, {0, 15}, 0}, 120, false), "14x23 :   120");
 }
 
 TEST_F(FixedDepthLevels, BudgetsOneToFiveStopAtDepthsTwoToSix) {
@@ -105,18 +101,14 @@ TEST_F(FixedDepthLevels, SameDepthSameNodesRunAfterRun) {
   EXPECT_EQ(coups[0], coups[1]);
 }
 
-TEST_F(StopRequests, AStopKeepsTheBestMoveOfTheWorkDone) {
+// A stop keeps the best move of the work done; a cancel arriving while an
+// iteration runs (messages go through every 5001 nodes) answers zero.
+TEST_F(StopRequests, AStopKeepsTheBestMoveAndACancelAnswersZero) {
   placer(MILIEU);
   crochet_pompe_messages = [] { arret_calcul = 1; };
   EXPECT_LT(chercher_profondeur(30), nb_coups[1]);
   EXPECT_LE(prof_max, 2);  // stopped after the first iteration or inside the second
-}
-
-TEST_F(StopRequests, ACancelledSearchAnswersZero) {
-  placer(MILIEU);
   score_racine = 77;
-  // The request arrives while an iteration runs (the search lets messages
-  // through every 5001 nodes).
   crochet_pompe_messages = [] {
     if (nb_noeuds > 20000) arret_calcul = calcul_annule = 1;
   };
@@ -135,35 +127,6 @@ TEST_F(StopRequests, TheHardTimeLimitStopsARunningSearch) {
   EXPECT_LT(prof_max, 12);
   EXPECT_GT(temps_deja_utilise, 0);  // the time used is written back
   EXPECT_GT(temps_blancs, 0);        // the clock of the side thinking ran
-}
-
-TEST_F(SearchDisplay, PanelAndRootListAsTheWindowShowsThem) {
-  position_initiale();
-  nouvelle_partie();
-  std::vector<std::string> panneau, racine;
-  crochet_horloge_ms = [] { return std::int64_t{5000}; };  // time stands still
-  crochet_affichage_recherche = [&](int liste, int ligne, const std::string& texte) {
-    auto& l = liste == 2 ? panneau : racine;
-    if (ligne < 0) return l.clear();
-    if (static_cast<std::size_t>(ligne) >= l.size()) l.resize(ligne + 1);
-    l[ligne] = texte;
-  };
-  chercher_profondeur(5);
-  ASSERT_GE(panneau.size(), 7u);
-  EXPECT_EQ(panneau[0], "Profondeur :     5");
-  EXPECT_TRUE(std::regex_match(panneau[1], std::regex("Noeuds : [ 0-9]{8}"))) << panneau[1];
-  EXPECT_EQ(panneau[2], "Temps :      0 s");
-  EXPECT_EQ(panneau[3], "Noeuds/s : //");
-  EXPECT_TRUE(std::regex_match(panneau[4], std::regex("Score : [ -][ 0-9-]{4}"))) << "[" << panneau[4] << "]";
-  EXPECT_EQ(panneau[5], "Coups :   1");
-  // The principal variation, two half-moves a line, the first the move chosen.
-  EXPECT_TRUE(std::regex_match(panneau[6], std::regex("[0-9]{2} [-x] [0-9]{2} , [0-9]{2} [-x] [0-9]{2}"))) << panneau[6];
-  ASSERT_EQ(racine.size(), 7u);  // the seven first moves
-  for (const std::string& l : racine)
-    EXPECT_TRUE(std::regex_match(l, std::regex("[0-9]{2}-[0-9]{2} : [ 0-9-]{5}"))) << "[" << l << "]";
-  // The line of the move being searched is marked.
-  EXPECT_EQ(ligne_coup_racine(Coup{22, 18, 0, {}, 0}, -6, true), "11-15 :    -6 ?<---");
-  EXPECT_EQ(ligne_coup_racine(Coup{19, 10, 1, {0, 15}, 0}, 120, false), "14x23 :   120");
 }
 
 TEST_F(RootBook, ABookMoveIsPlayedWithoutSearchOnlyWhenActiveAndWhileEveryManIsThere) {

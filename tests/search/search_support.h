@@ -2,21 +2,13 @@
 // from the program's directory, no book, no display, a clock that tests set.
 #pragma once
 
-#include <cstring>
-#include <filesystem>
-#include <stdexcept>
-#include <string>
-
-#include "rules/fen.h"
-#include "rules/moves.h"
-#include "rules/notation.h"
 #include "support/etat.h"
+#include "support/positions.h"
 
 namespace recherche_test {
 
-// The tables and databases are loaded once, before the first test takes its
-// copy of the engine's state; each test then starts from the default
-// parameters and an empty transposition table.
+// Tables and databases loaded once, before the first test copies the state;
+// each test starts from the default parameters and an empty table.
 class Recherche : public Moteur {
  protected:
   static void SetUpTestSuite() {
@@ -35,9 +27,8 @@ class Recherche : public Moteur {
   }
 };
 
-// Forgets what one search leaves to the next: the root moves' order, the
-// last score, the opening variant flags of the evaluation and the
-// transposition table.
+// Forgets what one search leaves to the next: root order, last score, the
+// evaluation's variant flags, the transposition table.
 inline void oublier_recherches() {
   variante1 = variante2 = 0;
   std::memset(coups_racine, 0, sizeof coups_racine);
@@ -55,10 +46,7 @@ inline void nouvelle_partie() {
 }
 
 inline void placer(const char* fen) {
-  Position pos;
-  std::string erreur;
-  if (!lire_fen(fen, pos, erreur)) throw std::runtime_error(std::string(fen) + ": " + erreur);
-  placer_position(pos);
+  poser_fen(fen);
   nouvelle_partie();
 }
 

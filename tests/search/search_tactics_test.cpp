@@ -1,20 +1,12 @@
 // The tactical suite: shots that win material, king endings beyond the
 // databases, database endings and recognised king-against-men wins. Each
-// position is checked by an independent judge (oracle.h: the reference
-// move generator with plain negamax, and the databases' own tables), then
-// the engine must find the answer within a given depth; the depth at which
-// it does is printed.
-//
-// The positions come from seeded random games and random placements,
-// kept when the judge found exactly one winning move (shots) or a win that
-// some moves throw away (endings).
-#include <gtest/gtest.h>
+// position is first checked by an independent judge (oracle.h), then the
+// engine must find the answer within a given depth, which is printed.
 
 #include <cstdio>
 
-#include "oracle.h"
+#include "support/oracle.h"
 #include "search_support.h"
-#include "support/positions.h"
 
 using namespace recherche_test;
 
@@ -80,25 +72,10 @@ const Finale FINALES_BASES[] = {
 
 using TacticalSuite = Recherche;
 
-// After move m of `camp`, the opponent loses: by the databases, or within
-// `plies` more plies by force.
-bool garde_le_gain(const oracle::Plateau& b, Camp camp, const Coup& m, int plies) {
-  const oracle::Plateau a = oracle::jouer(b, en_mouvement(m));
-  const Camp autre = adversaire(camp);
-  if (oracle::nb_pieces_plateau(a) <= 4 && oracle::verdict_base(a, autre) != 2)
-    return oracle::verdict_base(a, autre) == -1;
-  for (const auto& r : reference::coups(a, autre))
-    if (!oracle::gain_force(oracle::jouer(a, r), camp, plies - 2)) return false;
-  return true;
-}
-
-// The depths listed are those at which the engine found the answer when
-// the suite was made; the evaluation may move them a little, a broken
-// search not at all.
+// The depths at which the engine found the answers; the evaluation may move them a little.
 constexpr int MARGE_PROFONDEUR = 2;
 
-// The smallest depth up to `maximum` (plus the margin) at which the
-// engine's move passes `bon`; 0 if none.
+// The smallest depth up to `maximum` plus the margin where the move passes `bon`; 0 if none.
 template <typename Test>
 int profondeur_resolue(const char* fen, int maximum, Test bon) {
   for (int d = 1; d <= maximum + MARGE_PROFONDEUR; ++d) {
@@ -153,7 +130,8 @@ TEST_F(TacticalSuite, KingEndingsBeyondTheDatabasesAreWon) {
     ASSERT_GT(oracle::nb_pieces_plateau(b), 4);
     ASSERT_TRUE(oracle::gain_force(b, camp, f.plies)) << f.fen << " is not a forced win";
     const int d = profondeur_resolue(f.fen, f.profondeur, [&](const Coup& m) {
-      return score_racine > SCORE_DECISIF && garde_le_gain(b, camp, m, f.plies);
+      return score_racine > SCORE_DECISIF &&
+             oracle::perdu(reference::jouer(b, en_mouvement(m)), adversaire(camp), f.plies);
     });
     EXPECT_GT(d, 0) << f.fen << ": the win is not kept by depth " << f.profondeur;
     std::printf("  king ending %d %-40s won at depth %d\n", ++n, f.fen, d);
@@ -173,7 +151,7 @@ TEST_F(TacticalSuite, DatabaseEndingsArePlayedCorrectly) {
       mauvais += oracle::verdict_base(oracle::jouer(b, m), adversaire(camp)) != -1;
     ASSERT_GT(mauvais, 0) << f.fen;
     const int d = profondeur_resolue(f.fen, f.profondeur, [&](const Coup& m) {
-      return score_racine > SCORE_DECISIF && garde_le_gain(b, camp, m, 0);
+      return score_racine > SCORE_DECISIF && oracle::perdu(reference::jouer(b, en_mouvement(m)), adversaire(camp), 0);
     });
     EXPECT_GT(d, 0) << f.fen;
     std::printf("  database ending %d %-24s kept at depth %d\n", ++n, f.fen, d);
@@ -181,10 +159,7 @@ TEST_F(TacticalSuite, DatabaseEndingsArePlayedCorrectly) {
 }
 
 TEST_F(TacticalSuite, RecognisedKingWinsAreDecisive) {
-  // Kings holding a diagonal against penned men, too many pieces for the
-  // databases (internal squares in the comments): A king on 1, men 25 29
-  // against 3 8 12; B king on 2 against 3 12 with men 29 30; and the mirror
-  // of A for black kings.
+  // Kings holding a diagonal against penned men, too many pieces for the databases.
   const char* positions[] = {"B:W30,25,21:BK32,4,8", "B:W30,21:BK31,4,3", "W:WK1,25,29:B3,8,12"};
   int n = 0;
   for (const char* fen : positions) {

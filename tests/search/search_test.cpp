@@ -1,25 +1,20 @@
-// The node functions: decisive scores, the endgame databases and the
-// king-against-men recogniser inside the search, the repetition test, learnt
-// positions, and what a search leaves behind (board, keys, no allocation).
-#include <gtest/gtest.h>
+// The node functions: decisive scores, databases and the recogniser inside the
+// search, repetition, learnt positions, and what a search leaves behind.
 
 #include <atomic>
 #include <cstdlib>
 #include <new>
 
 #include "search_support.h"
-#include "support/positions.h"
 
 using namespace recherche_test;
 
-// Counts the allocations made while `compter` is set.
 namespace {
-std::atomic<bool> compter{false};
+std::atomic<bool> compter{false};  // counts the allocations while set
 std::atomic<long> allocations{0};
 }  // namespace
 
-// Kept out of line: the compiler would otherwise pair the malloc and free it
-// sees inlined with the library's new and delete, and warn.
+// Out of line: inlined, the compiler would pair malloc and free with new and delete, and warn.
 [[gnu::noinline]] void* operator new(std::size_t n) {
   if (compter) ++allocations;
   if (void* p = std::malloc(n ? n : 1)) return p;
@@ -115,8 +110,7 @@ TEST_F(LearntPositions, ALearntScoreOverridesTheSearch) {
   const Camp camp = trait;
   // The position after the root side's 12-16, the other side to move.
   const int n = coups_legaux(camp);
-  int k = 0;
-  while (k < n && notation_coup(listes_coups[1][k]) != "12-16") ++k;
+  const int k = indice_coup("12-16", n);
   ASSERT_LT(k, n);
   const auto avant = plateau();
   jouer_coup(listes_coups[1][k]);

@@ -1,17 +1,9 @@
 // The transposition table on its own: what a probe finds, how each node kind
 // uses an entry for either root colour, and which store replaces which entry.
-#include <gtest/gtest.h>
+
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <string>
-#include <vector>
-
-#include "game/game.h"
-#include "rules/generation.h"
-#include "search/keys.h"
-#include "search/search.h"
-#include "search/table.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
@@ -165,25 +157,13 @@ TEST_F(Table, WhichStoreReplacesWhichEntry) {
   }
 }
 
-TEST_F(Table, NothingIsStoredWithThreePiecesOrPastHorizon254) {
+TEST_F(Table, NothingIsStoredWithThreePiecesAndEmptyingOrResizingLeaveEverySlotEmpty) {
   placer("B:W5,K20:B25");
   stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
   EXPECT_EQ(case_courante().type, TYPE_VIDE);
   placer("B:W5,K20:B25,26");
   stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
   EXPECT_EQ(case_courante().type, TYPE_MAX_EXACT);
-  vider_tables();
-  nb_demi_coups = 250;
-  stocker(BLANCS, 5, 9, 6, TYPE_MAX_EXACT);
-  EXPECT_EQ(case_courante().type, TYPE_VIDE);
-  stocker(BLANCS, 4, 9, 6, TYPE_MAX_EXACT);  // horizon 254
-  EXPECT_EQ(case_courante().horizon, 254);
-  EXPECT_EQ(case_courante().ply_absolu, 0);  // 256 wraps, as the probe computes it
-  EXPECT_NE(sonder_table(6), nullptr);
-}
-
-TEST_F(Table, EmptyingAndResizingLeaveEverySlotEmpty) {
-  stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
   vider_tables();
   EXPECT_EQ(sonder_table(6), nullptr);
   stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
@@ -196,20 +176,6 @@ TEST_F(Table, EmptyingAndResizingLeaveEverySlotEmpty) {
   prof_max = 8;
   stocker(BLANCS, 8, 9, 6, TYPE_MAX_EXACT);
   EXPECT_NE(sonder_table(6), nullptr);
-}
-
-// The slot of a key is its remainder by the number of slots, for every size
-// of the menu and keys up to the largest.
-TEST_F(Table, TheSlotOfAKeyIsItsRemainderByTheNumberOfSlots) {
-  for (int choix = 0; choix < 8; ++choix) {
-    choisir_taille_tables(choix);
-    std::uint32_t cle = 0x9E3779B9u;
-    for (std::uint32_t i = 0; i < 20000; ++i) {
-      cle = cle * 1664525u + 1013904223u;
-      for (std::uint32_t k : {cle, i, ~i})
-        ASSERT_EQ(case_table(k), k % nb_entrees_table) << "size " << nb_entrees_table << ", key " << k;
-    }
-  }
 }
 
 #if !defined(__SANITIZE_ADDRESS__)

@@ -1,7 +1,6 @@
-// The engine keeps its state in globals. EtatMoteur takes a copy of them when
-// it is made and puts it back when it goes, so that what one test changes, or
-// leaves behind when it fails half-way, cannot reach the next. Tests derive
-// their fixture from Moteur: `using Captures = Moteur;` then TEST_F(Captures, ...).
+// The engine keeps its state in globals: EtatMoteur copies them when made and
+// puts them back when it goes, so that nothing one test changes reaches the
+// next. Fixtures derive from Moteur: `using Captures = Moteur;`.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,41 +19,33 @@
 #include "knowledge/endgame.h"
 #include "knowledge/learning.h"
 #include "records/files.h"
+#include "records/game_file.h"
 #include "rules/board.h"
 #include "search/keys.h"
 #include "search/ordering.h"
 #include "search/root.h"
 #include "search/search.h"
 #include "search/table.h"
+#include "support/dossier_temporaire.h"
 
 class EtatMoteur {
  public:
   EtatMoteur() {
-    // the board and the move lists (their counts: the moves are rewritten by every generation)
-    garder(damier, trait, nb_coups, prof_courante, nb_pieces);
-    garder(derniere_arrivee, noms_cases);
-    // the game record, the level and the clocks
-    garder(partie, nb_demi_coups, dernier_demi_coup);
-    garder(budget_reflexion, temps_limite, niveau, temps_blancs, temps_noirs);
-    // the search and its root
-    garder(camp_racine, prof_max, arret_calcul, calcul_annule, bilan_materiel);
-    garder(prises_forcees, ajustement_prof, extension_promotion, piece_jouee_racine);
-    garder(apprises_presentes, profondeur_imposee, analyse_en_cours, reflexion_anticipee);
-    garder(coup_depart_analyse, score_racine, temps_deja_utilise);
-    garder(tueurs, derniers_meilleurs, coups_racine, nb_coups_racine);
-    garder(suivre_variante, conseil_depart, conseil_arrivee);
-    // the evaluation's parameters and what a search prepares from them
-    garder(tables_cases, phase0_bas, phase1_bas, phase2_bas, temps_avance);
-    garder(cases_v1_blancs, cases_v2_blancs, cases_v1_noirs, cases_v2_noirs);
-    garder(parametres_bruts, variante1, variante2, phase_partie);
-    garder(table_cases, table_dames);
-    // knowledge: books, endgame databases, learnt positions
-    garder(ouvertures_blancs, ouvertures_noirs, bibliotheque_active);
-    garder(bases_finales, base_utilisable, bases_chargees, session_apprentissage);
-    garder(repertoire_depart);
-    // the hooks into the application
-    garder(crochet_pompe_messages, crochet_erreur, crochet_affichage_recherche);
-    garder(crochet_horloge_ms, crochet_afficher_case, crochet_placer_pions);
+    // board and move counts (every generation rewrites the moves), record, level, clocks
+    garder(damier, trait, nb_coups, prof_courante, nb_pieces, derniere_arrivee, noms_cases);
+    garder(partie, nb_demi_coups, dernier_demi_coup, budget_reflexion, temps_limite, niveau, temps_blancs);
+    garder(temps_noirs, minutes_autre, debut_tour_blancs, debut_tour_noirs, temps_affiche_blancs, temps_affiche_noirs);
+    // the search and its root, the evaluation's parameters and what a search prepares from
+    // them, books, endgame databases, learnt positions, the hooks into the application
+    garder(camp_racine, prof_max, arret_calcul, calcul_annule, bilan_materiel, prises_forcees, ajustement_prof);
+    garder(extension_promotion, piece_jouee_racine, apprises_presentes, profondeur_imposee, analyse_en_cours);
+    garder(reflexion_anticipee, coup_depart_analyse, score_racine, temps_deja_utilise, tueurs, derniers_meilleurs);
+    garder(coups_racine, nb_coups_racine, suivre_variante, conseil_depart, conseil_arrivee);
+    garder(tables_cases, phase0_bas, phase1_bas, phase2_bas, temps_avance, cases_v1_blancs, cases_v2_blancs);
+    garder(cases_v1_noirs, cases_v2_noirs, parametres_bruts, variante1, variante2, phase_partie, table_cases);
+    garder(table_dames, ouvertures_blancs, ouvertures_noirs, bibliotheque_active, bases_finales, base_utilisable);
+    garder(bases_chargees, session_apprentissage, repertoire_depart, crochet_pompe_messages, crochet_erreur);
+    garder(crochet_affichage_recherche, crochet_horloge_ms, crochet_afficher_case, crochet_placer_pions);
     garder(crochet_encadrer_case, crochet_son);
     // the transposition table's size (its contents are emptied afterwards)
     garder(taille_tables, decalage_tables);
@@ -103,4 +94,19 @@ class EtatMoteur {
 
 class Moteur : public ::testing::Test {
   EtatMoteur etat_;
+};
+
+// The same with a folder of its own and the error messages the engine gave.
+class MoteurDossier : public Moteur {
+ protected:
+  MoteurDossier() {
+    crochet_erreur = [this](const std::string& texte, const std::string& titre) { erreurs.emplace_back(texte, titre); };
+  }
+  std::filesystem::path ecrire(const std::string& nom, const std::vector<std::uint8_t>& octets) const {
+    ::ecrire(dossier / nom, std::string(octets.begin(), octets.end()));
+    return dossier / nom;
+  }
+  DossierTemporaire temp;
+  const std::filesystem::path dossier = temp.chemin;
+  std::vector<std::pair<std::string, std::string>> erreurs;
 };

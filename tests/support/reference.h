@@ -1,6 +1,5 @@
-// An independent, deliberately simple statement of the rules of play, used
-// to check the real generator: it walks capture sequences square by square
-// on a copy of the board, with sets instead of in-place marks.
+// An independent, deliberately simple statement of the rules of play: capture
+// sequences walked square by square on a copy of the board, with sets.
 #pragma once
 
 #include <algorithm>
@@ -84,6 +83,18 @@ inline std::set<Mouvement> coups(const std::array<std::uint8_t, 33>& b, Camp cam
     }
   }
   return prises.empty() ? calmes : prises;
+}
+
+// The board after move m, a man reaching its far row crowned.
+inline std::array<std::uint8_t, 33> jouer(const std::array<std::uint8_t, 33>& b, const Mouvement& m) {
+  std::array<std::uint8_t, 33> r = b;
+  const auto& [depart, arrivee, prises] = m;
+  Piece p = r[depart];
+  r[depart] = VIDE;
+  for (int s : prises) r[s] = VIDE;
+  if ((p == PION_BLANC && arrivee <= 4) || (p == PION_NOIR && arrivee >= 29)) ++p;
+  r[arrivee] = p;
+  return r;
 }
 
 }  // namespace reference

@@ -1,11 +1,12 @@
-// An independent judge of tactics for the search tests: plain negamax over
-// the reference move generator, material only (man 1, king 3), following
-// every compulsory capture past the nominal depth.
+// An independent judge of tactics: plain negamax over the reference move
+// generator, material only (man 1, king 3), following every compulsory
+// capture past the nominal depth; and the databases' verdicts.
 #pragma once
 
 #include <array>
 #include <climits>
 
+#include "knowledge/endgame.h"
 #include "support/reference.h"
 
 namespace oracle {
@@ -14,17 +15,7 @@ using Plateau = std::array<std::uint8_t, 33>;
 
 constexpr int PERDU = -1000;  // the side to move has no move
 
-inline Plateau jouer(const Plateau& b, const reference::Mouvement& m) {
-  Plateau r = b;
-  const auto& [depart, arrivee, prises] = m;
-  Piece p = r[depart];
-  r[depart] = VIDE;
-  for (int s : prises) r[s] = VIDE;
-  if (p == PION_BLANC && arrivee <= 4) p = DAME_BLANCHE;
-  if (p == PION_NOIR && arrivee >= 29) p = DAME_NOIRE;
-  r[arrivee] = p;
-  return r;
-}
+using reference::jouer;
 
 // Material of `camp` less the other side's.
 inline int materiel(const Plateau& b, Camp camp) {
@@ -53,13 +44,7 @@ inline int gain(const Plateau& b, Camp camp, int profondeur, int alpha = -INT_MA
   return meilleur;
 }
 
-}  // namespace oracle
-
 // ---- endings: the databases' verdicts, read straight from their tables ----
-
-#include "knowledge/endgame.h"
-
-namespace oracle {
 
 inline int nb_pieces_plateau(const Plateau& b) {
   int n = 0;
@@ -78,34 +63,24 @@ inline int verdict_base(const Plateau& b, Camp camp) {
   return d > 0 ? 1 : (d < 0 ? -1 : 0);
 }
 
+inline bool gain_force(const Plateau& b, Camp camp, int profondeur);
+
+// Whether `camp`, to move in b, has lost: by the databases, or because after
+// every reply the opponent still forces a win within `profondeur` plies.
+inline bool perdu(const Plateau& b, Camp camp, int profondeur) {
+  if (nb_pieces_plateau(b) <= 4 && verdict_base(b, camp) != 2) return verdict_base(b, camp) == -1;
+  for (const auto& r : reference::coups(b, camp))
+    if (!gain_force(jouer(b, r), static_cast<Camp>(1 - camp), profondeur - 2)) return false;
+  return true;
+}
+
 // Whether `camp` forces, within `profondeur` plies, a position the databases
 // call won for it (or the opponent without move or piece).
 inline bool gain_force(const Plateau& b, Camp camp, int profondeur) {
-  if (nb_pieces_plateau(b) <= 4) {
-    const int v = verdict_base(b, camp);
-    if (v != 2) return v == 1;
-  }
+  if (nb_pieces_plateau(b) <= 4 && verdict_base(b, camp) != 2) return verdict_base(b, camp) == 1;
   if (profondeur <= 0) return false;
-  const auto coups = reference::coups(b, camp);
-  if (coups.empty()) return false;
-  for (const auto& m : coups) {
-    const Plateau c = jouer(b, m);
-    const Camp autre = static_cast<Camp>(1 - camp);
-    // the opponent loses when it has no reply, or every reply still loses
-    bool perd = true;
-    const Plateau& apres = c;
-    if (nb_pieces_plateau(apres) <= 4 && verdict_base(apres, autre) != 2) {
-      perd = verdict_base(apres, autre) == -1;
-    } else {
-      const auto reponses = reference::coups(apres, autre);
-      for (const auto& r : reponses)
-        if (!gain_force(jouer(apres, r), camp, profondeur - 2)) {
-          perd = false;
-          break;
-        }
-    }
-    if (perd) return true;
-  }
+  for (const auto& m : reference::coups(b, camp))
+    if (perdu(jouer(b, m), static_cast<Camp>(1 - camp), profondeur)) return true;
   return false;
 }
 

@@ -2,7 +2,8 @@
 // clicks on the boards: a player that clicks its moves square by square as
 // a user would, against the computer (taking moves back on the way) and
 // against another human, on the 2D board and on a turned 3D board; a click
-// while the computer thinks; a position set up by hand and played from.
+// while the computer thinks; a position set up by hand and played from, with
+// a click made while its capture is shown jump by jump.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -20,6 +21,15 @@
 namespace {
 
 bool plateau_de(int ply) { return std::memcmp(damier + 1, partie[ply].position + 1, 32) == 0; }
+
+// Calls `quand` before each event the application delivers.
+struct Espion : QObject {
+  std::function<void()> quand;
+  bool eventFilter(QObject*, QEvent*) override {
+    quand();
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -147,9 +157,19 @@ class Partie : public QObject {
     }
     etapes.push_back([&] { QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(0).center()); });
     std::size_t etape = 0;
-    bool pendant = false, verifie = false;
+    bool pendant = false, verifie = false, clic_parasite = false;
     Joueur j{*f};
     j.limite = 2;
+    // While the king's capture is shown jump by jump (it has left 20, the
+    // ply is not yet recorded), the user clicks the man on 30. That click
+    // belongs to no move: after the computer's reply the man is not in hand.
+    Espion espion;
+    espion.quand = [&] {
+      if (clic_parasite || etape < etapes.size() || nb_demi_coups != 0 || damier[20] != VIDE) return;
+      clic_parasite = true;
+      cliquer_case(*f, 30);
+    };
+    qApp->installEventFilter(&espion);
     j.action = [&] {
       if (etape < etapes.size()) {
         etapes[etape++]();
@@ -165,9 +185,16 @@ class Partie : public QObject {
     };
     const QString e = j.jouer();
     QVERIFY2(e.isEmpty(), qPrintable(e));
+    qApp->removeEventFilter(&espion);
     QVERIFY(pendant);
     QCOMPARE(partie[1].depart, Case(20));
     QCOMPARE(int(partie[1].nb_prises), 3);
+    QVERIFY(clic_parasite);
+    std::memcpy(damier + 1, partie[2].position + 1, 32);
+    bool mobile = false;  // kept, the click would have taken the man up
+    for (int i = 0, n = coups_legaux(BLANCS); i < n; ++i) mobile = mobile || listes_coups[1][i].depart == 30;
+    QVERIFY(mobile);
+    QCOMPARE(int(piece_en_main), 0);
   }
 
   void humanAgainstHumanToTheEnd() {

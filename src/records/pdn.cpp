@@ -247,9 +247,7 @@ std::string ecrire_demi_coup(int h, bool chemins_complets) {
   for (int i = 0; i < n; ++i) {
     const Coup& m = listes_coups[1][i];
     if (m.depart != e.depart || m.arrivee != e.arrivee) continue;
-    std::uint32_t pm = 0;
-    for (int k = 1; k <= m.nb_prises; ++k) pm |= bit_case(m.prises[k]);
-    if (pm == prises) {
+    if (masque_prises(m) == prises) {
       if (joue < 0) joue = i;
     } else {
       ambigu = true;

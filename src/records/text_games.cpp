@@ -1,7 +1,5 @@
 #include "records/text_games.h"
 
-#include "records/game_file.h"
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -240,12 +238,6 @@ std::string ligne_choix_partie(int numero, const PartieLue& p) {
 // ---- replaying ------------------------------------------------------------------------
 
 namespace {
-
-std::uint32_t masque_prises(const Coup& m) {
-  std::uint32_t prises = 0;
-  for (int k = 1; k <= m.nb_prises; ++k) prises |= bit_case(m.prises[k]);
-  return prises;
-}
 
 // The pieces a written capture path jumps: the occupied squares between each
 // landing square and the next, on the diagonal that joins them (a king that

@@ -127,12 +127,18 @@ void recalculer_masques();
 // Bit of square k in the masks.
 constexpr std::uint32_t bit_case(Case k) { return 1u << (k - 1); }
 
+// The squares move m captures, as a mask.
+inline std::uint32_t masque_prises(const Coup& m) {
+  std::uint32_t pris = 0;
+  for (int k = 1; k <= m.nb_prises; ++k) pris |= bit_case(m.prises[k]);
+  return pris;
+}
+
 // Puts the masks in step with move m of the piece p, which ends as c on the
 // final square: the origin emptied, the captured squares emptied, the final
 // square filled.
 inline void masques_apres_coup(const Coup& m, Piece p, Piece c) {
-  std::uint32_t pris = 0;
-  for (int k = 1; k <= m.nb_prises; ++k) pris |= bit_case(m.prises[k]);
+  const std::uint32_t pris = masque_prises(m);
   const std::uint32_t depart = bit_case(m.depart), arrivee = bit_case(m.arrivee);
   if (est_blanc(p)) {
     masque_blancs = (masque_blancs & ~depart) | arrivee;

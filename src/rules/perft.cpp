@@ -6,12 +6,6 @@
 
 namespace {
 
-std::uint32_t masque_prises(const Coup& m) {
-  std::uint32_t masque = 0;
-  for (int k = 1; k <= m.nb_prises; ++k) masque |= 1u << (m.prises[k] - 1);
-  return masque;
-}
-
 // Index of an earlier move of the list that reaches the same position, or -1:
 // a capture can take the same pieces in another order.
 int doublon(const Coup* liste, const std::uint32_t* masques, int i) {

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "support/dossier_temporaire.h"
 
 namespace {
 
@@ -17,8 +17,7 @@ std::uint32_t field(const std::string& b, std::size_t at, int size) {
 
 // Checks the header and returns the length in seconds and the loudest sample.
 void inspect(const std::string& name, double& seconds, int& peak) {
-  std::ifstream file(std::string(CORVANE_BIN_DIR) + "/" + name, std::ios::binary);
-  const std::string b((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::string b = contenu(std::filesystem::path(CORVANE_BIN_DIR) / name);
   ASSERT_GE(b.size(), 44u) << name;
   const std::uint32_t rate = field(b, 24, 4), data = field(b, 40, 4);
   EXPECT_TRUE(rate == 44100 || rate == 22050);

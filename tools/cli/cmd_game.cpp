@@ -32,12 +32,7 @@ struct FormatPartie {
   bool reglages;  // the file carries the level, the language and the table size
 };
 
-bool lire_dam(const std::string& chemin, std::string& raison) {
-  if (!lire_partie(chemin, langue_fichier, raison)) return false;
-  dernier_demi_coup = partie[0].position[0];
-  partie[0].position[0] = HORS_DAMIER;
-  return true;
-}
+bool lire_dam(const std::string& chemin, std::string& raison) { return lire_partie(chemin, langue_fichier, raison); }
 
 bool ecrire_dam(const std::string& chemin, std::string& raison) {
   if (ecrire_partie(chemin, langue_fichier)) return true;

@@ -59,8 +59,8 @@ TForm1& fenetre() {
     f->resize(1920, 1080);
     f->show();
     if (!QTest::qWaitForWindowExposed(f)) std::abort();
-    f->FormActivate();
-    f->choisir_theme_intro(0);
+    f->demarrage->FormActivate();
+    f->demarrage->choisir_theme_intro(0);
     QApplication::processEvents();
     return f;
   }();

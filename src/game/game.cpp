@@ -90,6 +90,17 @@ void jouer_et_enregistrer(const Coup& m) {
 
 void jouer_et_enregistrer(int index) { jouer_et_enregistrer(Coup(listes_coups[1][index])); }
 
+void sauver_position() {
+  damier[0] = HORS_DAMIER;
+  std::memcpy(damier_sauve, damier, sizeof damier_sauve);
+}
+
+void reprendre_position() {
+  std::memcpy(damier + 1, damier_sauve + 1, NB_CASES);
+  damier[0] = damier_sauve[0] = HORS_DAMIER;
+  recalculer_masques();
+}
+
 Camp trait_au_demi_coup(int k) { return k % 2 == 0 ? trait_depart : adversaire(trait_depart); }
 
 void aller_au_demi_coup(int k) {

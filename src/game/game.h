@@ -87,6 +87,12 @@ void commencer_record();
 void jouer_et_enregistrer(const Coup& m);
 void jouer_et_enregistrer(int index);  // move `index` of list 1
 
+// The turn's position: sauver_position keeps the board as the side to move
+// begins (damier_sauve); reprendre_position drops a half-entered move,
+// putting that board back.
+void sauver_position();
+void reprendre_position();
+
 // The side to move at ply `k` of the record.
 Camp trait_au_demi_coup(int k);
 

@@ -32,9 +32,9 @@ int main(int argc, char** argv) {
   form1.showMaximized();
   // "--quitter-a-l-intro": leave as soon as the introduction has been drawn,
   // so that the start-up time can be measured from outside.
-  if (argc > 1 && std::strcmp(argv[1], "--quitter-a-l-intro") == 0 && form1.Intro) {
-    auto* filtre = new FinApresDessin(form1.Intro);
-    form1.Intro->installEventFilter(filtre);
+  if (argc > 1 && std::strcmp(argv[1], "--quitter-a-l-intro") == 0 && form1.demarrage->Intro) {
+    auto* filtre = new FinApresDessin(form1.demarrage->Intro);
+    form1.demarrage->Intro->installEventFilter(filtre);
   }
   return QApplication::exec();
 }

@@ -184,9 +184,8 @@ std::array<QAction*, 6> Menus::langues() const {
 
 std::array<QAction*, 8> Menus::tailles() const { return {N0Mo1, N07Mo1, N15Mo1, N3Mo1, N5Mo1, N10Mo1, N15Mo2, N30Mo1}; }
 
-void construire_menus(QMainWindow* fenetre, Menus& membres) {
+void construire_menus(QMainWindow* fenetre, Menus& membres, const std::function<QObject*(const char*)>& gestionnaire) {
   std::map<std::string, QMenu*> menus;
-  const QMetaObject* meta = fenetre->metaObject();
   for (const EntreeMenu& e : table_menus()) {
     switch (e.genre) {
       case G::Menu: {
@@ -219,14 +218,16 @@ void construire_menus(QMainWindow* fenetre, Menus& membres) {
         menus.at(e.parent)->addAction(a);
         membres.*e.article = a;
         if (!e.construit) break;
-        const int indice = meta->indexOfSlot(QMetaObject::normalizedSignature((std::string(e.gestionnaire) + "()").c_str()));
-        if (indice < 0) qFatal("the main window has no handler %s", e.gestionnaire);
-        const QMetaMethod gestionnaire = meta->method(indice);
+        QObject* cible = gestionnaire(e.gestionnaire);
+        if (cible == nullptr) qFatal("the main window has no handler %s", e.gestionnaire);
+        const QMetaObject* meta = cible->metaObject();
+        const QMetaMethod methode =
+            meta->method(meta->indexOfSlot(QMetaObject::normalizedSignature((std::string(e.gestionnaire) + "()").c_str())));
         // A check mark is the item's state, not an action of its own: the
         // handler decides it, so Qt's automatic toggle is undone first.
-        QObject::connect(a, &QAction::triggered, fenetre, [a, fenetre, gestionnaire, cochable = e.cochable] {
+        QObject::connect(a, &QAction::triggered, cible, [a, cible, methode, cochable = e.cochable] {
           if (cochable) a->setChecked(!a->isChecked());
-          gestionnaire.invoke(fenetre);
+          methode.invoke(cible);
         });
         break;
       }

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -72,5 +73,5 @@ const std::vector<EntreeMenu>& table_menus();
 // Builds the menu bar of `fenetre` from the table into `m`: actions and menus
 // are also children of the window named after their components, with the
 // handler name in the property "gestionnaire"; built items are connected to
-// the window's slot of that name.
-void construire_menus(QMainWindow* fenetre, Menus& m);
+// the slot of that name of the object `gestionnaire` gives for it.
+void construire_menus(QMainWindow* fenetre, Menus& m, const std::function<QObject*(const char*)>& gestionnaire);

@@ -23,6 +23,14 @@
 #include "search/root.h"
 #include "search/search.h"
 #include "search/table.h"
+#include "ui/commandes.h"
+#include "ui/composants.h"
+#include "ui/demarrage.h"
+#include "ui/editeurs.h"
+#include "ui/fichiers.h"
+#include "ui/installation.h"
+#include "ui/joueurs.h"
+#include "ui/navigation.h"
 #include "ui/dialogues.h"
 #include "ui/images.h"
 #include "ui/son.h"
@@ -40,39 +48,6 @@ std::function<void(int)> terminer_processus = [](int statut) {
   std::_Exit(statut);
 };
 
-namespace {
-
-template <class T>
-T* creer(QWidget* parent, const char* nom) {
-  auto* w = new T(parent);
-  w->setObjectName(nom);
-  return w;
-}
-
-QLabel* etiquette(QWidget* parent, const char* nom, const QString& texte, int x, int y, int l, int h, int police = 0,
-                  Qt::Alignment alignement = Qt::AlignLeft | Qt::AlignVCenter) {
-  auto* e = creer<QLabel>(parent, nom);
-  e->setText(texte);
-  e->setAlignment(alignement);
-  placer(e, x, y, l, h, police);
-  return e;
-}
-
-QPushButton* bouton(QWidget* parent, const char* nom, int x, int y, int l, int h) {
-  auto* b = creer<QPushButton>(parent, nom);
-  placer(b, x, y, l, h);
-  return b;
-}
-
-Panneau* panneau(QWidget* parent, const char* nom, int x, int y, int l, int h, int police = 0,
-                 Panneau::Bord bord = Panneau::Bord::Releve) {
-  auto* p = new Panneau(parent, nom, bord);
-  placer(p, x, y, l, h, police);
-  return p;
-}
-
-}  // namespace
-
 TForm1::TForm1() {
   // A new main window is a program starting: the session of the last one,
   // if any, goes.
@@ -83,7 +58,13 @@ TForm1::TForm1() {
   scene = new Scene(this);
   scene->setObjectName("Scene");
   setCentralWidget(scene);
-  construire_menus(this, menus);
+  demarrage = new CommandesDemarrage(*this);
+  navigation = new CommandesNavigation(*this);
+  joueurs = new CommandesJoueurs(*this);
+  fichiers = new CommandesFichiers(*this);
+  installation = new CommandesInstallation(*this);
+  editeurs = new CommandesEditeurs(*this);
+  construire_menus(this, menus, [this](const char* nom) { return gestionnaire(nom); });
   construire_composants();
   appliquer_legendes(this, table_legendes(0));
   montrer_session();
@@ -134,6 +115,16 @@ void TForm1::installer_crochets() {
 }
 
 QAction* TForm1::action(const char* nom) const { return findChild<QAction*>(nom); }
+
+QObject* TForm1::gestionnaire(const char* nom) {
+  const QByteArray signature = QMetaObject::normalizedSignature((std::string(nom) + "()").c_str());
+  for (QObject* o : std::initializer_list<QObject*>{this, demarrage, navigation, joueurs, fichiers, installation,
+                                                    editeurs})
+    if (o->metaObject()->indexOfSlot(signature.constData()) >= 0) return o;
+  return nullptr;
+}
+
+Commandes::Commandes(TForm1& fenetre) : QObject(&fenetre), f(fenetre) {}
 
 namespace {
 
@@ -233,9 +224,9 @@ void TForm1::montrer_session() {
   else
     Panel11->setText(QString::fromUtf8(MOT_ENTRAINEMENT[l]));
   Nbcoups3d->setText("Coups : " + QString::number(nb_demi_coups / 2 + 1));
-  Couleurordi->setText(QString::fromUtf8(couleur_ordi == 0 ? ORDINATEUR_NOIR[l] : ORDINATEUR_BLANC[l]));
-  Couleurjoue->setText(QString::fromUtf8(ordinateur_au_trait != 0 ? ORDINATEUR_JOUE[l] : JOUEUR_JOUE[l]));
-  Bas_Haut->setText(QString::fromUtf8(texte_bas_haut(l, damier_inverse != 0)));
+  installation->Couleurordi->setText(QString::fromUtf8(couleur_ordi == 0 ? ORDINATEUR_NOIR[l] : ORDINATEUR_BLANC[l]));
+  installation->Couleurjoue->setText(QString::fromUtf8(ordinateur_au_trait != 0 ? ORDINATEUR_JOUE[l] : JOUEUR_JOUE[l]));
+  installation->Bas_Haut->setText(QString::fromUtf8(texte_bas_haut(l, damier_inverse != 0)));
   const QString blanc = QString::fromLatin1(nom_joueur_blanc), noir = QString::fromLatin1(nom_joueur_noir);
   Nom_blanc->setText(blanc);
   Nom_noir->setText(noir);
@@ -271,8 +262,8 @@ void TForm1::construire_composants() {
   // the order they are made.
   construire_scene_3d();
   construire_panneaux_caches();
-  construire_apropos();
-  construire_intro();
+  demarrage->construire_apropos();
+  demarrage->construire_intro();
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");
@@ -283,10 +274,10 @@ void TForm1::construire_composants() {
     if (reflexion_anticipee != 0) arret_calcul = 1;
   });
   construire_nouvelle_partie();
-  construire_panneaux_joueurs();
+  joueurs->construire_panneaux_joueurs();
   construire_panneaux_partie();
-  construire_probleme();
-  construire_liste_parties();
+  installation->construire_probleme();
+  fichiers->construire_liste_parties();
 }
 
 void TForm1::construire_scene_3d() {
@@ -418,88 +409,23 @@ void TForm1::construire_panneaux_caches() {
     p->hide();
 }
 
-void TForm1::construire_apropos() {
-  Panel8 = panneau(scene, "Panel8", 206, 120, 400, 290);
-  Titre_apropos = etiquette(Panel8, "Titre_apropos", "", 0, 22, 400, 44, 30, Qt::AlignCenter);
-  Titre_apropos->setStyleSheet("font-weight: bold;");
-  Version_apropos = etiquette(Panel8, "Version_apropos", "", 0, 72, 400, 24, 15, Qt::AlignCenter);
-  for (int i = 1; i <= 4; ++i) {
-    const QByteArray nom = "Credits" + QByteArray::number(i);
-    etiquette(Panel8, nom.constData(), "", 16, 106 + 26 * (i - 1) + (i == 4) * 8,
-              368, 24, 13, Qt::AlignCenter);
-  }
-  auto* ok = bouton(Panel8, "BitBtn6", 160, 240, 80, 32);
-  connect(ok, &QPushButton::clicked, this, &TForm1::BitBtn6Click);
-  Panel8->hide();
-}
-
-void TForm1::construire_intro() {
-  Intro = panneau(scene, "Intro", 32, 8, 737, 489);
-  auto* titre = etiquette(Intro, "Titre_intro", "CORVANE 3D", 20, 18, 300, 56, 38);
-  titre->setStyleSheet("font-weight: bold; color: rgb(110, 40, 20);");
-  Version_intro = etiquette(Intro, "Version_intro", "Version 7.00", 22, 76, 300, 24, 15);
-  for (int i = 1; i <= 4; ++i) {
-    const QByteArray nom = "Credits" + QByteArray::number(i);
-    etiquette(Intro, nom.constData(), "", 22, 112 + 22 * (i - 1) + (i == 4) * 10, 314, 22, 12);
-  }
-  etiquette(Intro, "Intro_langue", "", 22, 214, 300, 22, 13);
-  struct Langue {
-    const char* nom;
-    const char* texte;
-    void (TForm1::*gestionnaire)();
-  };
-  const Langue langues[6] = {{"Button5", "Français", &TForm1::Button5Click},
-                             {"Button6", "English", &TForm1::Button6Click},
-                             {"Button7", "Nederlands", &TForm1::Button7Click},
-                             {"Button2", "Portugues", &TForm1::Button2Click},
-                             {"Button8", "Español", &TForm1::Button8Click},
-                             {"Button1A", "Italiano", &TForm1::Button1AClick}};
-  for (int i = 0; i < 6; ++i) {
-    QPushButton* b = bouton(Intro, langues[i].nom, 22 + 150 * (i % 2), 242 + 38 * (i / 2), 140, 32);
-    b->setText(QString::fromUtf8(langues[i].texte));
-    connect(b, &QPushButton::clicked, this, langues[i].gestionnaire);
-  }
-  etiquette(Intro, "Intro_damier", "", 340, 16, 380, 22, 13);
-  // Theme buttons in the introduction's order; the 2D board comes last.
-  const int ordre[9] = {1, 2, 3, 4, 5, 6, 7, 8, 0};
-  // The previews are read with the other pictures, once the program's
-  // folder is known.
-  const char* apercus[9] = {"apercu2d.bmp", "apercu1.bmp", "apercu2.bmp", "apercu3.bmp", "apercu4.bmp",
-                            "apercu5.bmp",  "apercu6.bmp", "apercu7.bmp", "apercu8.bmp"};
-  for (int i = 0; i < 9; ++i) {
-    const int theme = ordre[i];
-    const int x = 340 + 128 * (i % 3), y = 44 + 146 * (i / 3);
-    const QByteArray nom = "Theme" + QByteArray::number(theme);
-    auto* b = creer<QToolButton>(Intro, nom.constData());
-    placer(b, x, y, 122, 86);
-    b->setProperty("apercu", apercus[theme]);
-    taille_icone(b, QSize(114, 76));
-    b->setAutoRaise(false);
-    connect(b, &QToolButton::clicked, this, [this, theme] { choisir_theme_intro(theme); });
-    boutons_themes[theme] = b;
-    const QByteArray nom_etiquette = "Nom_theme" + QByteArray::number(theme);
-    noms_themes[theme] = etiquette(Intro, nom_etiquette.constData(), "", x, y + 88, 122, 22, 13, Qt::AlignCenter);
-  }
-  Intro->raise();
-}
-
 bool TForm1::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) {
     deja_active = true;
-    FormActivate();
+    demarrage->FormActivate();
   } else if (e->type() == QEvent::Show && !deja_active) {
     // A desktop without a window manager (or one that refuses focus) never
     // activates the window: the introduction must show all the same.
     QTimer::singleShot(0, this, [this] {
       if (deja_active) return;
       deja_active = true;
-      FormActivate();
+      demarrage->FormActivate();
     });
   }
   return QMainWindow::event(e);
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-  exiter();
+  demarrage->exiter();
   e->accept();
 }

@@ -233,7 +233,7 @@ void TForm1::Damier2D1Click() {
   placer_pions();
 }
 
-// ---- turning, names, blind play, saving the picture -------------------------------
+// ---- turning, names, blind play -------------------------------
 
 void TForm1::Inverser() {
   damier_inverse = static_cast<std::uint8_t>(1 - damier_inverse);
@@ -272,13 +272,6 @@ void TForm1::Jeuenaveugle1Click() {
     placer_pions();
   }
   montrer_session();
-}
-
-void TForm1::Editerlimagefichierbmp1Click() {
-  const QString nom = dialogues().fichier_a_sauver(this, QString::fromStdString(repertoire_depart.string()), "*.bmp",
-                                                   "Picture (*.bmp *.BMP)", "bmp");
-  if (nom.isEmpty()) return;
-  if (!sauver_bmp(Image5->image(), nom.toStdString())) erreur_fichier(nom);
 }
 
 // ---- clicks -------------------------------------------------------------------

@@ -28,7 +28,11 @@
 #include "rules/notation.h"
 #include "search/root.h"
 #include "search/search.h"
+#include "ui/demarrage.h"
+#include "ui/installation.h"
+#include "ui/joueurs.h"
 #include "ui/legendes.h"
+#include "ui/navigation.h"
 #include "ui/panneau.h"
 #include "ui/rendu.h"
 #include "ui/scene.h"
@@ -39,10 +43,6 @@ namespace {
 constexpr std::uint32_t COULEUR_ARRIVEE = 0x00FFFF;  // aqua
 constexpr std::uint32_t COULEUR_DEPART = 0xC0C0C0;   // silver
 constexpr int CLIGNOTEMENTS = 10;
-
-void copier_damier(std::uint8_t* vers, const std::uint8_t* depuis) {
-  std::memcpy(vers + 1, depuis + 1, NB_CASES);
-}
 
 }  // namespace
 
@@ -84,11 +84,10 @@ void TForm1::boucle_de_jeu() {
     if (installation_en_cours == 0) {
       if (tour_humain()) {
         arret_calcul = 0;
-        if (session.humain_contre_humain) copier_damier(damier_sauve, damier);
+        if (session.humain_contre_humain) sauver_position();
         if (anticiper()) {
           reflexion_anticipee = 1;
-          if (!session.humain_contre_humain) copier_damier(damier, damier_sauve);
-          damier_sauve[0] = HORS_DAMIER;
+          if (!session.humain_contre_humain) reprendre_position();
           // Thinking ahead lasts no longer than the computer's own move
           // would: then the program rests until the human acts.
           recherche_en_cours = 1;
@@ -100,7 +99,7 @@ void TForm1::boucle_de_jeu() {
           executer_changements();
         }
       } else {
-        copier_damier(damier_sauve, damier);
+        sauver_position();
         reflexion_anticipee = 0;
         tour_ordinateur();
         anticipation_faite = false;
@@ -115,7 +114,7 @@ void TForm1::boucle_de_jeu() {
     }
   }
   // Shut-down: the tables go, then the process (tests only come back).
-  liberer_et_terminer();
+  demarrage->liberer_et_terminer();
   --boucle_en_cours_;
 }
 
@@ -140,27 +139,6 @@ void TForm1::executer_changements() {
 }
 
 // ---- the computer's turn --------------------------------------------------------
-
-void TForm1::supprimer_lignes_reprises() {
-  // Moves had been taken back: the lines past the current ply go.
-  const int garder = (nb_demi_coups + 1) / 2;
-  while (ListBox1->count() > garder) delete ListBox1->takeItem(ListBox1->count() - 1);
-}
-
-void TForm1::ecrire_liste_coups(int arrivee) {
-  const int h = nb_demi_coups;
-  const EntreePartie& e = partie[h];
-  const EntreePartie& avant = partie[h > 0 ? h - 1 : 0];
-  const LigneListe l = ligne_liste_coups(h, dernier_demi_coup, {e.depart, static_cast<Case>(arrivee), e.nb_prises > 0},
-                                         {avant.depart, avant.arrivee, avant.nb_prises > 0});
-  if (l.vider_avant) ListBox1->clear();
-  const QString texte = QString::fromStdString(l.texte);
-  if (l.index < ListBox1->count())
-    ListBox1->item(l.index)->setText(texte);
-  else
-    ListBox1->addItem(texte);
-  ListBox1->scrollToBottom();
-}
 
 void TForm1::animer_prise(const Case* escales_, int n, Case arrivee, int piece) {
   for (int i = 1; i < n; ++i) {
@@ -217,13 +195,13 @@ void TForm1::tour_ordinateur() {
     const Coup m = listes_coups[1][coup_choisi];
     {
       // The window breathes while the move is shown: changes wait for it.
-      const EnCours pendant(coup_en_cours_);
+      const Occupation pendant(*this);
       montrer_coup_ordinateur(m);
       controle_temps();
-      supprimer_lignes_reprises();
+      navigation->supprimer_lignes_reprises();
       jouer_coup_ordinateur(m, pieces_racine);
     }
-    ecrire_liste_coups(m.arrivee);
+    navigation->ecrire_liste_coups(m.arrivee);
     encadrer_case(m.arrivee, COULEUR_ARRIVEE);
     encadrer_case(m.depart, COULEUR_DEPART);
     case_depart_marquee = m.depart;
@@ -232,7 +210,7 @@ void TForm1::tour_ordinateur() {
   } else {
     sans_anticipation = 0;
     nb_coups_trait = coups_legaux(trait);
-    copier_damier(damier_sauve, damier);
+    sauver_position();
     ordinateur_au_trait = 0;
   }
   afficher_nb_pieces();
@@ -266,6 +244,17 @@ void TForm1::montrer_coup_ordinateur(const Coup& m) {
   afficher_case(d, couronner(p, d));
 }
 
+void TForm1::afficher_nb_pieces() {
+  const QString blancs = QString::fromStdString(texte_nb_pieces(nb_pieces_blanches()));
+  const QString noirs = QString::fromStdString(texte_nb_pieces(nb_pieces_noires()));
+  Nbpionsblancs->setText(blancs);
+  Nbb3d->setText(blancs);
+  Nbpionsnoirs->setText(noirs);
+  Nbn3d->setText(noirs);
+}
+
+int TForm1::langue_cochee() const { return langue_courante < NB_LANGUES ? langue_courante : 0; }
+
 // ---- the human's clicks -----------------------------------------------------------
 
 void TForm1::montrer_avis_prise(bool visible) {
@@ -277,7 +266,6 @@ void TForm1::clic1(int x, int y) {
   Nulrefus->hide();
   if (piece_en_main == 0) afficher_nb_pieces();
   if (ordinateur_au_trait != 0 && installation_en_cours == 0) return;
-  damier[0] = HORS_DAMIER;
   int s = c / 2 + 4 * r + 1;
   if (damier_inverse != 0) s = 33 - s;
   if (s <= 0 || s > NB_CASES) return;
@@ -286,10 +274,10 @@ void TForm1::clic1(int x, int y) {
   // on a light square would otherwise land on its neighbour.
   if (c < 0 || c >= 8 || r < 0 || r >= 8 || (c + r) % 2 == 0) return;
   if (installation_en_cours != 0) {
-    poser_piece(static_cast<Case>(s));
+    installation->poser_piece(static_cast<Case>(s));
     return;
   }
-  if (!session.humain_contre_humain) copier_damier(damier, damier_sauve);
+  if (!session.humain_contre_humain) reprendre_position();
   arret_calcul = 1;
   if (!Timer1->isActive()) {
     demarrer_tours();
@@ -306,7 +294,7 @@ void TForm1::clic1(int x, int y) {
 
   {
     // The window breathes while a capture is shown: changes wait for it.
-    const EnCours pendant(coup_en_cours_);
+    const Occupation pendant(*this);
     if (coup_saisi.nb_prises > 1 && session.decomposer_prises) {
       afficher_case(coup_saisi.depart, VIDE);
       animer_prise(coup_saisi.escales, coup_saisi.nb_prises, coup_saisi.arrivee, coup_saisi.piece);
@@ -314,10 +302,10 @@ void TForm1::clic1(int x, int y) {
       // count as the next side's first click (and show it a wrong notice).
       clic_en_attente = 0;
     }
-    supprimer_lignes_reprises();
+    navigation->supprimer_lignes_reprises();
     terminer_coup_humain();  // the mover's clock takes its shown value
   }
-  ecrire_liste_coups(coup_saisi.arrivee);
+  navigation->ecrire_liste_coups(coup_saisi.arrivee);
   if (contre_ordinateur != 0 && !session.humain_contre_humain) {
     ordinateur_au_trait = 1;
   } else {
@@ -346,7 +334,7 @@ void TForm1::fin_de_partie(int code) {
     Resultat_blanc->clear();
     Resultat_noir->clear();
   } else {
-    mise_a_jour_classement(a.resultat);
+    joueurs->mise_a_jour_classement(a.resultat);
   }
   session.ordinateur_contre_ordinateur = false;
   resultat_partie = a.resultat;
@@ -405,7 +393,7 @@ void TForm1::Nouveau2Click() {
   installation_en_cours = 0;
   Panel13->hide();
   Panel14->hide();
-  charger_listes_joueurs();
+  joueurs->charger_listes_joueurs();
 }
 
 void TForm1::nouvelle_partie_installer() {
@@ -420,6 +408,12 @@ void TForm1::nouvelle_partie_installer() {
   montrer_avis_prise(false);
   placer_pions();
   afficher_nb_pieces();
+}
+
+void TForm1::nommer(const QString& blanc, const QString& noir) {
+  nommer_joueur(nom_joueur_blanc, blanc.left(LONGUEUR_NOM_JOUEUR).toLatin1().constData());
+  nommer_joueur(nom_joueur_noir, noir.left(LONGUEUR_NOM_JOUEUR).toLatin1().constData());
+  montrer_session();
 }
 
 void TForm1::nommer_joueurs(const QString& blanc, const QString& noir) {
@@ -449,7 +443,7 @@ void TForm1::partie_contre_ordinateur(const QString& joueur, bool ordinateur_noi
     nommer_joueurs(joueur, NOM_ORDINATEUR);
   // Corvane against "Corvane": the computer plays both sides.
   session.ordinateur_contre_ordinateur = joueur == NOM_ORDINATEUR;
-  copier_damier(damier, damier_sauve);
+  reprendre_position();
   if (ordinateur_noir) {
     // On screen the computer's black pieces move first: it plays camp 0.
     Inverser();
@@ -461,7 +455,7 @@ void TForm1::partie_contre_ordinateur(const QString& joueur, bool ordinateur_noi
 void TForm1::BitBtn17Click() {
   const QString blanc = Joueur2->text(), noir = Joueur3->text();
   if (blanc.isEmpty() || noir.isEmpty() || blanc == noir) return;
-  if (ordinateur_choisi()) return;
+  if (joueurs->ordinateur_choisi()) return;
   changer_partie([this, blanc, noir] {
     Nouvelle_partie->hide();
     session.humain_contre_humain = true;
@@ -472,7 +466,7 @@ void TForm1::BitBtn17Click() {
     Horlogeszro1Click();
     match_classe = 0;
     nommer_joueurs(blanc, noir);
-    copier_damier(damier, damier_sauve);
+    reprendre_position();
     montrer_session();
   });
 }
@@ -485,7 +479,7 @@ void TForm1::Annule_nouveauClick() {
 void TForm1::inverser_joueurs1() {
   // The running game loop gives the computer the move at its next pass.
   couleur_ordi = static_cast<std::uint8_t>(1 - couleur_ordi);
-  copier_damier(damier, damier_sauve);
+  reprendre_position();
   ordinateur_au_trait = 1;
   montrer_session();
 }

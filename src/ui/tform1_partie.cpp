@@ -23,41 +23,16 @@
 #include "game/levels.h"
 #include "knowledge/books.h"
 #include "search/search.h"
+#include "ui/composants.h"
 #include "ui/images.h"
+#include "ui/installation.h"
+#include "ui/joueurs.h"
+#include "ui/navigation.h"
 #include "ui/legendes.h"
 #include "ui/panneau.h"
 #include "ui/rendu.h"
 #include "ui/scene.h"
 #include "ui/tform1.h"
-
-namespace {
-
-template <class T>
-T* creer(QWidget* parent, const char* nom, int x, int y, int l, int h, int police = 0) {
-  auto* w = new T(parent);
-  w->setObjectName(nom);
-  placer(w, x, y, l, h, police);
-  return w;
-}
-
-QLabel* texte(QWidget* parent, const char* nom, int x, int y, int l, int h, int police = 13,
-              Qt::Alignment alignement = Qt::AlignLeft | Qt::AlignVCenter) {
-  auto* e = creer<QLabel>(parent, nom, x, y, l, h, police);
-  e->setAlignment(alignement);
-  return e;
-}
-
-// The toggles' texts, French to Italian.
-const char* const ORDINATEUR_NOIR[6] = {"Ordinateur noir",   "Computer black",   "Computer zwart",
-                                        "Computador pretas", "Ordenador negras", "Calcolatore nero"};
-const char* const ORDINATEUR_BLANC[6] = {"Ordinateur blanc",   "Computer white",    "Computer wit",
-                                         "Computador brancas", "Ordenador blancas", "Calcolatore blanco"};
-const char* const JOUEUR_JOUE[6] = {"Joueur joue",   "Player's turn",   "Speler aan zet",
-                                    "Jogador joga",  "Jugador juegue",  "Tocca al giocatore"};
-const char* const ORDINATEUR_JOUE[6] = {"Ordinateur joue", "Computer's turn",  "Computer aan zet",
-                                        "Computador joga", "Ordenador juegue", "Tocca al calcolatore"};
-
-}  // namespace
 
 // ---- the panels ---------------------------------------------------------------------
 
@@ -95,7 +70,7 @@ void TForm1::construire_nouvelle_partie() {
   auto* annuler = creer<QPushButton>(humain, "BitBtn19", 250, 250, 110, 34, 13);
   connect(BitBtn17, &QPushButton::clicked, this, &TForm1::BitBtn17Click);
   connect(annuler, &QPushButton::clicked, this, &TForm1::Annule_nouveauClick);
-  construire_onglets_joueurs(entrainement, match, humain);
+  joueurs->construire_onglets_joueurs(entrainement, match, humain);
 }
 
 void TForm1::construire_panneaux_partie() {
@@ -129,11 +104,11 @@ void TForm1::construire_panneaux_partie() {
   connect(Proposernul, &Panneau::clique, this, &TForm1::ProposernulClick);
   connect(Nulrefus, &Panneau::clique, this, &TForm1::ProposernulClick);
   connect(Joue, &QPushButton::clicked, this, &TForm1::pause);
-  connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::reprise);
-  connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::avancer);
-  connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::revenir_debut);
-  connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::Aller_fin);
-  connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TForm1::revenir_n);
+  connect(SpeedButton1, &QToolButton::clicked, navigation, &CommandesNavigation::reprise);
+  connect(SpeedButton2, &QToolButton::clicked, navigation, &CommandesNavigation::avancer);
+  connect(SpeedButton4, &QToolButton::clicked, navigation, &CommandesNavigation::revenir_debut);
+  connect(SpeedButton5, &QToolButton::clicked, navigation, &CommandesNavigation::Aller_fin);
+  connect(ListBox1, &QListWidget::itemDoubleClicked, navigation, &CommandesNavigation::revenir_n);
   connect(Onglet, &QTabWidget::currentChanged, this, [this](int) {
     if (changement_page_) return;
     changement_page_ = true;
@@ -143,42 +118,6 @@ void TForm1::construire_panneaux_partie() {
     changement_page_ = false;
   });
   connect(Timer1, &QTimer::timeout, this, &TForm1::ajouter_temps);
-}
-
-void TForm1::construire_probleme() {
-  struct Bouton {
-    const char* nom;
-    void (TForm1::*gestionnaire)();
-    QToolButton** membre;
-  };
-  const Bouton boutons[5] = {{"SpeedButton10", &TForm1::SpeedButton10Click, &SpeedButton10},
-                             {"SpeedButton11", &TForm1::SpeedButton11Click, &SpeedButton11},
-                             {"SpeedButton12", &TForm1::SpeedButton12Click, &SpeedButton12},
-                             {"SpeedButton13", &TForm1::SpeedButton13Click, &SpeedButton13},
-                             {"SpeedButton14", &TForm1::SpeedButton14Click, &SpeedButton14}};
-  for (int i = 0; i < 5; ++i) {
-    QToolButton* b = creer<QToolButton>(Probleme, boutons[i].nom, 8 + 53 * i, 22, 50, 50);
-    taille_icone(b, QSize(44, 44));
-    connect(b, &QToolButton::clicked, this, boutons[i].gestionnaire);
-    *boutons[i].membre = b;
-  }
-  Piontemoin = creer<QLabel>(Probleme, "Piontemoin", 8, 80, 50, 50);
-  Piontemoin->setScaledContents(true);
-  Piontemoin->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  vider1 = creer<QPushButton>(Probleme, "vider1", 66, 80, 203, 24, 12);
-  remplir1 = creer<QPushButton>(Probleme, "remplir1", 66, 106, 203, 24, 12);
-  Bas_Haut = creer<QPushButton>(Probleme, "Bas_Haut", 8, 138, 261, 26, 12);
-  Couleurordi = creer<QPushButton>(Probleme, "Couleurordi", 8, 168, 261, 26, 12);
-  Couleurjoue = creer<QPushButton>(Probleme, "Couleurjoue", 8, 198, 261, 26, 12);
-  Blancs = creer<QLineEdit>(Probleme, "Blancs", 8, 232, 261, 24, 12);
-  Noirs = creer<QLineEdit>(Probleme, "Noirs", 8, 260, 261, 24, 12);
-  for (QLineEdit* e : {Blancs, Noirs}) e->setReadOnly(true);
-  connect(vider1, &QPushButton::clicked, this, &TForm1::vider);
-  connect(remplir1, &QPushButton::clicked, this, &TForm1::remplir);
-  connect(Bas_Haut, &QPushButton::clicked, this, &TForm1::Change_dir);
-  connect(Couleurordi, &QPushButton::clicked, this, &TForm1::Change_couleur);
-  connect(Couleurjoue, &QPushButton::clicked, this, &TForm1::Couleur_joue);
-  Probleme->hide();
 }
 
 // ---- clocks -------------------------------------------------------------------------
@@ -215,8 +154,7 @@ void TForm1::Horlogeszro1Click() {
   remettre_horloges();
   match_classe = 0;
   demarrer_tours();
-  for (QLabel* l : {minblanc, secblanc, minnoir, secnoir, minblanc3d, secblanc3d, minnoir3d, secnoir3d})
-    l->setText("0");
+  afficher_horloges();
   montrer_session();
 }
 
@@ -282,61 +220,11 @@ void TForm1::BitBtn25Click() {
   placer_pions();
 }
 
-// ---- moving through the game -------------------------------------------------------------
-
-void TForm1::aller_a(int demi_coup) {
-  changer_partie([this, demi_coup] {
-    aller_au_demi_coup(demi_coup);
-    position_montree();
-    sans_anticipation = 1;
-    ordinateur_au_trait = 0;
-  });
-}
-
-void TForm1::position_montree() {
-  abandonner_saisie();
-  demarrer_tours();
-  ListBox1->setCurrentRow(nb_demi_coups / 2 - 1);
-  afficher_horloges();
-  afficher_nb_pieces();
-  placer_pions();
-  montrer_session();
-}
-
-void TForm1::reprise() {
-  if (nb_demi_coups > 0) aller_a(nb_demi_coups - 1);
-}
-
-void TForm1::avancer() {
-  if (nb_demi_coups >= dernier_demi_coup) return;
-  match_classe = 0;
-  aller_a(nb_demi_coups + 1);
-}
-
-void TForm1::revenir_debut() {
-  match_classe = 0;
-  aller_a(0);
-}
-
-void TForm1::Aller_fin() {
-  match_classe = 0;
-  aller_a(dernier_demi_coup);
-}
-
-void TForm1::revenir_n() {
-  const int ligne = ListBox1->currentRow();
-  if (ligne < 0) return;  // nothing chosen
-  // The side to move stays: the ply keeps the parity of the current one,
-  // and never goes past the end of the record.
-  int h = nb_demi_coups % 2 == 0 ? 2 * ligne : 2 * ligne + 1;
-  if (h > dernier_demi_coup) h = dernier_demi_coup - (dernier_demi_coup - h) % 2;
-  if (h < 0 || h > dernier_demi_coup) return;
-  aller_a(h);
-}
+// ---- the tab pages --------------------------------------------------------------------
 
 void TForm1::OngletChanging(int page_quittee) {
   QWidget* quittee = Onglet->widget(page_quittee);
-  if (installation_en_cours != 0) Entrerpositionclick();
+  if (installation_en_cours != 0) installation->Entrerpositionclick();
   if (ordinateur_au_trait != 0) {
     Onglet->setCurrentWidget(quittee == Calcul ? Calcul : Liste);
   }
@@ -349,101 +237,6 @@ void TForm1::OngletChange() {
   }
   if (Onglet->currentWidget() == Probleme0) {
     bibliotheque_active = 0;
-    Entrerpositionclick();
+    installation->Entrerpositionclick();
   }
 }
-
-// ---- position set-up ----------------------------------------------------------------------
-
-void TForm1::Installeruneposition1Click() {
-  Damier2D1Click();
-  Onglet->setCurrentWidget(Probleme0);
-  if (installation_en_cours == 0) Entrerpositionclick();
-}
-
-void TForm1::Entrerpositionclick() {
-  arret_calcul = 1;
-  // The set-up begins or ends as it stands now, even when the change waits
-  // for a search: asked twice, it is made once.
-  const bool entrer = installation_en_cours == 0;
-  changer_partie([this, entrer] {
-    if (entrer != (installation_en_cours == 0)) return;
-    entrer_ou_quitter_installation();
-  });
-}
-
-void TForm1::entrer_ou_quitter_installation() {
-  compter_pieces();
-  char texte[48];
-  std::snprintf(texte, sizeof texte, "Eval stat blacks:%4d", evaluer_statique(BLANCS) / 2);
-  Blancs->setText(texte);
-  std::snprintf(texte, sizeof texte, "Eval stat white:%4d", evaluer_statique(NOIRS) / 2);
-  Noirs->setText(texte);
-  if (installation_en_cours != 0) {
-    installation_en_cours = 0;
-    Probleme->hide();
-    // Play goes on from the position now on the board; a changed position
-    // or side to move starts a new record from it.
-    std::memcpy(damier + 1, damier_sauve + 1, NB_CASES);
-    recalculer_masques();
-    if (std::memcmp(damier_a_l_entree_ + 1, damier_sauve + 1, NB_CASES) != 0 || trait != trait_a_l_entree_) {
-      commencer_record();
-      ListBox1->clear();
-      case_depart_marquee = case_arrivee_marquee = 0;
-    }
-    sans_anticipation = 1;
-  } else {
-    std::memcpy(damier_a_l_entree_, damier_sauve, sizeof damier_a_l_entree_);
-    trait_a_l_entree_ = trait;
-    installation_en_cours = 1;
-    abandonner_saisie();
-    Probleme->show();
-  }
-  ordinateur_doit_jouer = 0;
-  if (ordinateur_au_trait != 0) {
-    ordinateur_au_trait = 0;
-    Onglet->setCurrentWidget(Calcul);
-    ordinateur_doit_jouer = 1;
-  }
-  montrer_session();
-}
-
-void TForm1::poser_piece(Case s) {
-  damier[s] = damier_sauve[s] = static_cast<std::uint8_t>(piece_a_placer);
-  recalculer_masques();
-  afficher_case(s, piece_a_placer);
-  afficher_nb_pieces();  // the counts follow the pieces placed
-}
-
-void TForm1::vider() {
-  for (int s = 1; s <= NB_CASES; ++s) {
-    damier[s] = damier_sauve[s] = VIDE;
-    afficher_case(s, VIDE);
-  }
-  recalculer_masques();
-}
-
-void TForm1::Change_dir() { Inverser(); }
-
-void TForm1::Change_couleur() {
-  couleur_ordi = static_cast<std::uint8_t>(1 - couleur_ordi);
-  trait = static_cast<Camp>(1 - couleur_ordi);
-  montrer_session();
-}
-
-void TForm1::Couleur_joue() {
-  ordinateur_au_trait = static_cast<std::uint8_t>(1 - ordinateur_au_trait);
-  trait = adversaire(trait);
-  montrer_session();
-}
-
-void TForm1::choisir_piece(int piece, const char* image) {
-  piece_a_placer = piece;
-  Piontemoin->setPixmap(QPixmap::fromImage(charger_image("Images1", image)));
-}
-
-void TForm1::SpeedButton10Click() { choisir_piece(PION_NOIR, "b48.Bmp"); }
-void TForm1::SpeedButton11Click() { choisir_piece(DAME_NOIRE, "bd48.Bmp"); }
-void TForm1::SpeedButton12Click() { choisir_piece(PION_BLANC, "n48.Bmp"); }
-void TForm1::SpeedButton13Click() { choisir_piece(DAME_BLANCHE, "nd48.Bmp"); }
-void TForm1::SpeedButton14Click() { choisir_piece(VIDE, "v48.Bmp"); }

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "ui/editeurs.h"
 #include "ui/tform1.h"
 
 namespace {
@@ -166,9 +167,9 @@ void EditeurParametres::lire_cases() {
 }
 
 void EditeurParametres::parametreOKClick() {
-  if (TForm1* f = fenetre_principale(this)) f->parametreOKClick();
+  if (TForm1* f = fenetre_principale(this)) f->editeurs->parametreOKClick();
 }
 
 void EditeurParametres::parametrecancelClick() {
-  if (TForm1* f = fenetre_principale(this)) f->parametrecancelClick();
+  if (TForm1* f = fenetre_principale(this)) f->editeurs->parametrecancelClick();
 }

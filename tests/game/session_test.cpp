@@ -2,6 +2,7 @@
 // takes, and moving through the record with its side to move.
 
 #include "game/clocks.h"
+#include "game/installation.h"
 #include "game/session.h"
 #include "records/game_file.h"
 #include "support/etat.h"
@@ -133,4 +134,39 @@ TEST_F(Navigation, AMovePlayedAfterGoingBackCutsTheRecordThere) {
   EXPECT_EQ(trait_fin, trait);
   EXPECT_EQ(trait, BLANCS);
   EXPECT_EQ(std::memcmp(partie[4].position + 1, damier + 1, NB_CASES), 0);
+}
+
+// A set-up that changes nothing keeps the game; a changed square or side to
+// move starts a new record from the position set up, camp 1 to move if so.
+TEST_F(SessionDeJeu, LeavingASetUpStartsANewRecordOnlyWhenSomethingChanged) {
+  position_initiale();
+  commencer_partie();
+  jouer(4, 2);
+  sauver_position();
+  commencer_installation();
+  EXPECT_EQ(installation_en_cours, 1);
+  EXPECT_FALSE(terminer_installation());
+  EXPECT_EQ(dernier_demi_coup, 4);
+
+  commencer_installation();
+  poser_piece_installation(20, DAME_NOIRE);
+  EXPECT_EQ(damier_sauve[20], DAME_NOIRE);
+  EXPECT_TRUE(terminer_installation());
+  EXPECT_EQ(dernier_demi_coup, 0);
+  EXPECT_EQ(partie[0].position[20], DAME_NOIRE);
+
+  commencer_installation();
+  vider_installation();
+  poser_piece_installation(1, PION_NOIR);
+  poser_piece_installation(32, PION_BLANC);
+  const std::uint8_t ordi = couleur_ordi;
+  changer_trait_installation();
+  EXPECT_EQ(trait, NOIRS);
+  EXPECT_TRUE(terminer_installation());
+  EXPECT_EQ(trait_depart, NOIRS);
+  EXPECT_EQ(couleur_ordi, ordi);
+  jouer_et_enregistrer(0);
+  aller_au_demi_coup(0);
+  EXPECT_EQ(trait, NOIRS);
+  EXPECT_EQ(nb_pieces_noires() + nb_pieces_blanches(), 2);
 }

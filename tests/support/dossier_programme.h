@@ -26,8 +26,8 @@ inline bool montrer(TForm1& f, const std::filesystem::path& d, int theme) {
   f.resize(1200, 800);
   f.show();
   if (!QTest::qWaitForWindowExposed(&f)) return false;
-  f.FormActivate();
-  if (theme >= 0) f.choisir_theme_intro(theme);
+  f.demarrage->FormActivate();
+  if (theme >= 0) f.demarrage->choisir_theme_intro(theme);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return true;
 }

@@ -128,7 +128,7 @@ struct Joueur {
 
   void echec(const QString& e) {
     if (erreur.isEmpty()) erreur = e;
-    f.quitter();
+    f.demarrage->quitter();
   }
 
   // A click that selects nothing: a light square of the 2D board, or beside
@@ -153,7 +153,7 @@ struct Joueur {
       }
       return;
     }
-    if (f.fin_de_parties->isVisible() || nb_demi_coups >= limite) return f.quitter();
+    if (f.fin_de_parties->isVisible() || nb_demi_coups >= limite) return f.demarrage->quitter();
     if (en_cours && nb_demi_coups != ply_avant) {
       en_cours = false;
       // (The computer may have answered already.)

@@ -28,8 +28,8 @@ namespace {
 void jouer(TForm1& f, int plies, unsigned graine) {
   std::mt19937 aleas(graine);
   for (int h = 0; h < plies; ++h) jouer_et_enregistrer(static_cast<int>(aleas() % unsigned(coups_legaux(trait))));
-  f.reconstruire_liste_coups();
-  f.Aller_fin();
+  f.navigation->reconstruire_liste_coups();
+  f.navigation->Aller_fin();
 }
 
 bool plateau_de(int ply) { return std::memcmp(damier + 1, partie[ply].position + 1, NB_CASES) == 0; }
@@ -69,7 +69,7 @@ class Fichiers : public QObject {
     bool vu = false;
     QTimer::singleShot(0, f.get(), [&] {
       vu = f->Panel2->isVisible();
-      cliquer(f->ListeCancel);
+      cliquer(f->fichiers->ListeCancel);
     });
     f->action("Ouvrirunfichiertexte1")->trigger();
     QVERIFY(vu);
@@ -79,9 +79,9 @@ class Fichiers : public QObject {
     // Then the second game, picked by clicks on its line and on OK.
     QStringList liste;
     QTimer::singleShot(0, f.get(), [&] {
-      liste = lignes(f->ListBox16);
-      cliquer_ligne(f->ListBox16, liste.value(1));
-      cliquer(f->ListeOK);
+      liste = lignes(f->fichiers->ListBox16);
+      cliquer_ligne(f->fichiers->ListBox16, liste.value(1));
+      cliquer(f->fichiers->ListeOK);
     });
     f->action("Ouvrirunfichiertexte1")->trigger();
     QCOMPARE(liste, QStringList({" 1: Un - Deux", QString::fromUtf8(" 2: Élise - Marc"), " 3: Cinq - Six"}));
@@ -129,10 +129,10 @@ class Fichiers : public QObject {
     QCOMPARE(fs::file_size(sauve / "vingt.dam"), std::uintmax_t{TAILLE_FICHIER_PARTIE});
 
     // Another game, another level and language, then "Ouvrir".
-    f->revenir_debut();
+    f->navigation->revenir_debut();
     jouer(*f, 3, 8);
     f->action("Niveau02")->trigger();
-    f->English1Click();
+    f->demarrage->English1Click();
     taille_tables = 200;
     f->action("Ouvrir1")->trigger();
     QCOMPARE(lignes(f->ListBox1), jouee);
@@ -159,11 +159,11 @@ class Fichiers : public QObject {
 
     // "Quitter" writes the game; the next run shows the language at once,
     // the game once a theme is picked, with its level and table size.
-    f->revenir_debut();
+    f->navigation->revenir_debut();
     jouer(*f, 7, 11);
     f->action("N150coupsen3mn1")->trigger();
     taille_tables = 700;
-    f->Portugues1Click();
+    f->demarrage->Portugues1Click();
     const QStringList derniere = lignes(f->ListBox1);
     f->action("Quitter1")->trigger();
     QCOMPARE(fs::file_size(programme_.chemin / FICHIER_DERNIERE_PARTIE), std::uintmax_t{TAILLE_FICHIER_PARTIE});
@@ -174,7 +174,7 @@ class Fichiers : public QObject {
     f = programme_.demarrer(-1);
     QVERIFY(f);
     QVERIFY(f->action("Portugues1")->isChecked());
-    cliquer(f->boutons_themes[1]);
+    cliquer(f->demarrage->boutons_themes[1]);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(lignes(f->ListBox1), derniere);
     QCOMPARE(int(nb_demi_coups), 7);

@@ -50,12 +50,12 @@ class Joueurs : public QObject {
 
     // A new player, in a registry that does not exist yet.
     f->action("Match21")->trigger();
-    cliquer(f->BitBtn7);  // no name: refused
+    cliquer(f->joueurs->BitBtn7);  // no name: refused
     QVERIFY(f->Nouveau_joueur->isVisible());
-    taper(f->Joueur, QString::fromUtf8("Anna€"));  // the files' 8-bit text has no euro
-    QCOMPARE(f->Joueur->text(), QString("Anna"));
-    cliquer_rond(f->K1700);
-    cliquer(f->BitBtn7);
+    taper(f->joueurs->Joueur, QString::fromUtf8("Anna€"));  // the files' 8-bit text has no euro
+    QCOMPARE(f->joueurs->Joueur->text(), QString("Anna"));
+    cliquer_rond(f->joueurs->K1700);
+    cliquer(f->joueurs->BitBtn7);
     QVERIFY(!f->Nouveau_joueur->isVisible());
     QCOMPARE(lire("joueurs.dat"), std::string("Corvane\r\nAnna\r\n"));
     QCOMPARE(lire("points.dat"), std::string("2050\r\n1700\r\n"));
@@ -69,10 +69,10 @@ class Joueurs : public QObject {
         f->action("Nouveau2")->trigger();
         QTabBar* onglets = f->Onglets_nouvelle->tabBar();
         QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(1).center());
-        if (!cliquer_ligne(f->ListBox9, "Anna") || f->Joueur1->text() != "Anna" || f->ListBox14->item(1)->text() != "1700")
+        if (!cliquer_ligne(f->joueurs->ListBox9, "Anna") || f->joueurs->Joueur1->text() != "Anna" || f->joueurs->ListBox14->item(1)->text() != "1700")
           j.echec("Anna and her rating are not in the Match tab");
-        cliquer_rond(f->Olvendar_noir1);
-        cliquer(f->BitBtn16);  // the computer's first move runs in a loop of its own
+        cliquer_rond(f->joueurs->Olvendar_noir1);
+        cliquer(f->joueurs->BitBtn16);  // the computer's first move runs in a loop of its own
         return true;
       }
       if (ordinateur_au_trait != 0) return false;
@@ -102,8 +102,8 @@ class Joueurs : public QObject {
     // Deleting: the computer's entry is refused, Anna goes with her rating.
     f->action("Effacerunjoueur1")->trigger();
     for (const char* nom : {"Corvane", "Anna"}) {
-      QVERIFY(f->Efface_j->isVisible() && cliquer_ligne(f->ListBox15, nom));
-      cliquer(f->BitBtn20);
+      QVERIFY(f->Efface_j->isVisible() && cliquer_ligne(f->joueurs->ListBox15, nom));
+      cliquer(f->joueurs->BitBtn20);
     }
     QVERIFY(!f->Efface_j->isVisible());
     QCOMPARE(lire("joueurs.dat"), std::string("Corvane\r\n"));
@@ -120,20 +120,20 @@ class Joueurs : public QObject {
     QVERIFY(dialogues_->messages.size() == 1 && dialogues_->messages[0].contains("points.dat"));
     // The computer's entry is no human: two humans with it are refused.
     f->Onglets_nouvelle->setCurrentIndex(2);
-    QVERIFY(cliquer_ligne(f->ListBox10, "Corvane"));
-    QVERIFY(cliquer_ligne(f->ListBox11, "Bruno"));
+    QVERIFY(cliquer_ligne(f->joueurs->ListBox10, "Corvane"));
+    QVERIFY(cliquer_ligne(f->joueurs->ListBox11, "Bruno"));
     cliquer(f->BitBtn17);
     QVERIFY(f->Nouvelle_partie->isVisible());
-    QVERIFY(cliquer_ligne(f->ListBox10, "Anna"));
+    QVERIFY(cliquer_ligne(f->joueurs->ListBox10, "Anna"));
     cliquer(f->BitBtn17);
     QVERIFY(!f->Nouvelle_partie->isVisible());
 
     // Renaming: camp 0 is drawn black, its name stands in the row "Noirs :";
     // a name holds 19 characters.
     f->action("Changerlesnoms1")->trigger();
-    f->Edit2->clear();
-    taper(f->Edit2, QString::fromUtf8("Éloïse de la Montagne"));
-    cliquer(f->OKjoueur);
+    f->joueurs->Edit2->clear();
+    taper(f->joueurs->Edit2, QString::fromUtf8("Éloïse de la Montagne"));
+    cliquer(f->joueurs->OKjoueur);
     QCOMPARE(f->N3D->text(), QString::fromUtf8("Éloïse de la Montag : "));
     QCOMPARE(QByteArray(partie[nb_demi_coups].nom_noirs), QString::fromUtf8("Éloïse de la Montag").toLatin1());
   }

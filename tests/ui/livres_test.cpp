@@ -120,7 +120,7 @@ class Livres : public QObject {
         if (etape == 2) du_livre = partie[2].depart == ab[1].depart && partie[2].arrivee == ab[1].arrivee && !nb_noeuds;
         cherchee = etape == 3 && nb_noeuds > 0;
         consultations += nb_coups_bibliotheque >= 0;
-        if (etape == 3) return f.quitter(), true;
+        if (etape == 3) return f.demarrage->quitter(), true;
         f.action("Bibliothquesactives1")->trigger();
         contre_ordinateur();
       }

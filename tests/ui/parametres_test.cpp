@@ -62,7 +62,7 @@ class Parametres : public QObject {
     QCOMPARE(jeu_en_vigueur(), champs(defaut));
 
     f->action("Changerlesparamtres1")->trigger();
-    TForm5* e = f->editeur_parametres();
+    TForm5* e = f->editeurs->editeur_parametres();
     QVERIFY(e->isVisible());
     // What a user types becomes the field: digits up to the first other
     // character, the low 8 bits of the number.

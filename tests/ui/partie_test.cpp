@@ -147,10 +147,10 @@ class Partie : public QObject {
     // and emptied again.
     QTabBar* onglets = f->Onglet->tabBar();
     std::vector<std::function<void()>> etapes = {[&] { f->action("Installeruneposition1")->trigger(); },
-                                                 [&] { cliquer(f->vider1); }};
+                                                 [&] { cliquer(f->installation->vider1); }};
     const std::pair<QToolButton*, std::vector<Case>> poses[] = {
-        {f->SpeedButton13, {20}}, {f->SpeedButton12, {30, 7, 28}}, {f->SpeedButton10, {24, 23, 19, 9, 8}},
-        {f->SpeedButton14, {28}}};
+        {f->installation->SpeedButton13, {20}}, {f->installation->SpeedButton12, {30, 7, 28}}, {f->installation->SpeedButton10, {24, 23, 19, 9, 8}},
+        {f->installation->SpeedButton14, {28}}};
     for (const auto& [bouton, cases] : poses) {
       etapes.push_back([b = bouton] { cliquer(b); });
       for (Case s : cases) etapes.push_back([&f, s] { cliquer_case(*f, s); });
@@ -178,7 +178,7 @@ class Partie : public QObject {
       }
       if (std::exchange(verifie, true)) return false;
       if (installation_en_cours != 0 || damier[20] != DAME_BLANCHE || damier[28] != VIDE || nb_demi_coups != 0 ||
-          !f->Blancs->text().startsWith("Eval stat blacks:"))
+          !f->installation->Blancs->text().startsWith("Eval stat blacks:"))
         j.echec("the set-up position is not the one played from");
       j.coups = 1;  // odd: the capture is entered by its landing squares
       return false;

@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
   form1.resize(1920, 1080);
   form1.show();
   if (!QTest::qWaitForWindowExposed(&form1)) return 1;
-  form1.FormActivate();
+  form1.demarrage->FormActivate();
   int n = 0;
   auto photo = [&](const char* nom, QWidget* fenetre = nullptr) {
     QApplication::processEvents();
@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
   };
 
   photo("introduction");
-  form1.choisir_theme_intro(0);
+  form1.demarrage->choisir_theme_intro(0);
   photo("2d-start");
   poser(POSITION);
   form1.numerotation();
@@ -146,9 +146,9 @@ int main(int argc, char** argv) {
   form1.Damier2D1Click();
   encadrer();
   photo("2d-framed-move");
-  form1.Apropos1Click();
+  form1.demarrage->Apropos1Click();
   photo("about");
-  form1.BitBtn6Click();
+  form1.demarrage->BitBtn6Click();
 
   // Play: a king's capture being entered (its paths part after the first
   // capture: blue landing squares, magenta destinations), in 2D and 3D.
@@ -198,18 +198,18 @@ int main(int argc, char** argv) {
   const std::vector<PartieLue> parties = lire_parties_texte(
       "Durand-Lef\xE8vre  2-0\r\n 1.11-15 24-19\r\n\r\nMartin-Nguyen  1-1\r\n 1.10-14 23-18\r\n\r\n"
       "Rossi-Dupont\r\n 1.09-13 22-17\r\n\r\nCorvane-\xC9lodie  0-2\r\n 1.12-16 21-17\r\n");
-  form1.ListBox16->clear();
+  form1.fichiers->ListBox16->clear();
   for (std::size_t i = 0; i < parties.size(); ++i)
-    form1.ListBox16->addItem(QString::fromLatin1(ligne_choix_partie(static_cast<int>(i) + 1, parties[i])));
-  form1.ListBox16->setCurrentRow(1);
+    form1.fichiers->ListBox16->addItem(QString::fromLatin1(ligne_choix_partie(static_cast<int>(i) + 1, parties[i])));
+  form1.fichiers->ListBox16->setCurrentRow(1);
   form1.Panel2->show();
   form1.Panel2->raise();
   photo("pick-list");
   form1.Panel2->hide();
-  form1.Installeruneposition1Click();
-  form1.SpeedButton13Click();
+  form1.installation->Installeruneposition1Click();
+  form1.installation->SpeedButton13Click();
   photo("set-up");
-  form1.Entrerpositionclick();
+  form1.installation->Entrerpositionclick();
   form1.Onglet->setCurrentWidget(form1.Liste);
 
   // The players, over a registry of a folder of its own: the Match tab with
@@ -221,19 +221,19 @@ int main(int argc, char** argv) {
                                       {"2050", "1686", "1600", "1823", "1700"}});
   form1.Nouveau2Click();
   form1.Onglets_nouvelle->setCurrentIndex(1);
-  form1.ListBox9->setCurrentRow(3);
-  form1.ListBox9Click();
+  form1.joueurs->ListBox9->setCurrentRow(3);
+  form1.joueurs->ListBox9Click();
   photo("new-game-match");
   form1.Annule_nouveauClick();
-  form1.Match21Click();
-  form1.Joueur->setText("Emile");
+  form1.joueurs->Match21Click();
+  form1.joueurs->Joueur->setText("Emile");
   photo("new-player");
-  form1.OClick();
+  form1.joueurs->OClick();
   form1.Nouveau2Click();
   form1.Onglets_nouvelle->setCurrentIndex(1);
-  form1.ListBox9->setCurrentRow(3);
-  form1.ListBox9Click();
-  form1.BitBtn16Click();
+  form1.joueurs->ListBox9->setCurrentRow(3);
+  form1.joueurs->ListBox9Click();
+  form1.joueurs->BitBtn16Click();
   form1.AbandonClick();
   photo("result-rated");
   form1.BitBtn13Click();
@@ -260,20 +260,20 @@ int main(int argc, char** argv) {
     e->BitBtn2Click();
   }
   // The help window, at the contents of the rules and of the guide.
-  auto photo_aide = [&](void (TForm1::*ouvrir)(), const char* nom) {
-    (form1.*ouvrir)();
-    if (form1.aide) photo_fenetre(form1.aide, 1000, 800, nom);
+  auto photo_aide = [&](void (CommandesDemarrage::*ouvrir)(), const char* nom) {
+    (form1.demarrage->*ouvrir)();
+    if (form1.demarrage->aide) photo_fenetre(form1.demarrage->aide, 1000, 800, nom);
   };
-  photo_aide(&TForm1::Rgles1Click, "help-rules");
-  photo_aide(&TForm1::Guide1Click, "help-guide");
+  photo_aide(&CommandesDemarrage::Rgles1Click, "help-rules");
+  photo_aide(&CommandesDemarrage::Guide1Click, "help-guide");
   // The parameter editor, filled from the parameters in force, on a large
   // screen and on a small one.
-  form1.Changer1Click();
+  form1.editeurs->Changer1Click();
   fenetres.form5.showNormal();  // offscreen, maximised is the small screen's size
   for (QSize taille : {QSize(1920, 1080), QSize(1366, 768)}) {
     fenetres.form5.setGeometry(QRect(QPoint(0, 0), taille));
     photo(taille.width() > 1400 ? "parameters" : "parameters-small", &fenetres.form5);
   }
-  form1.parametrecancelClick();
+  form1.editeurs->parametrecancelClick();
   return 0;
 }

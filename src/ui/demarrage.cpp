@@ -1,4 +1,5 @@
-// Start-up, languages, help, about and shut-down of the main window.
+#include "ui/demarrage.h"
+
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,12 +32,15 @@
 #include "search/search.h"
 #include "search/table.h"
 #include "ui/aide.h"
+#include "ui/composants.h"
 #include "ui/formes.h"
 #include "ui/images.h"
 #include "ui/legendes.h"
 #include "ui/panneau.h"
 #include "ui/rendu.h"
 #include "ui/scene.h"
+#include "ui/fichiers.h"
+#include "ui/installation.h"
 #include "ui/tform1.h"
 
 namespace {
@@ -75,11 +79,77 @@ bool fichier_lisible(const std::filesystem::path& p) {
 
 // ---- activation and the introduction ----------------------------------------
 
-void TForm1::choisir_repertoire() {
-  if (repertoire.empty())
+void CommandesDemarrage::construire_apropos() {
+  Panel8 = panneau(f.scene, "Panel8", 206, 120, 400, 290);
+  Titre_apropos = etiquette(Panel8, "Titre_apropos", "", 0, 22, 400, 44, 30, Qt::AlignCenter);
+  Titre_apropos->setStyleSheet("font-weight: bold;");
+  Version_apropos = etiquette(Panel8, "Version_apropos", "", 0, 72, 400, 24, 15, Qt::AlignCenter);
+  for (int i = 1; i <= 4; ++i) {
+    const QByteArray nom = "Credits" + QByteArray::number(i);
+    etiquette(Panel8, nom.constData(), "", 16, 106 + 26 * (i - 1) + (i == 4) * 8,
+              368, 24, 13, Qt::AlignCenter);
+  }
+  auto* ok = bouton(Panel8, "BitBtn6", 160, 240, 80, 32);
+  connect(ok, &QPushButton::clicked, this, &CommandesDemarrage::BitBtn6Click);
+  Panel8->hide();
+}
+
+void CommandesDemarrage::construire_intro() {
+  Intro = panneau(f.scene, "Intro", 32, 8, 737, 489);
+  auto* titre = etiquette(Intro, "Titre_intro", "CORVANE 3D", 20, 18, 300, 56, 38);
+  titre->setStyleSheet("font-weight: bold; color: rgb(110, 40, 20);");
+  Version_intro = etiquette(Intro, "Version_intro", "Version 7.00", 22, 76, 300, 24, 15);
+  for (int i = 1; i <= 4; ++i) {
+    const QByteArray nom = "Credits" + QByteArray::number(i);
+    etiquette(Intro, nom.constData(), "", 22, 112 + 22 * (i - 1) + (i == 4) * 10, 314, 22, 12);
+  }
+  etiquette(Intro, "Intro_langue", "", 22, 214, 300, 22, 13);
+  struct Langue {
+    const char* nom;
+    const char* texte;
+    void (CommandesDemarrage::*gestionnaire)();
+  };
+  const Langue langues[6] = {{"Button5", "Français", &CommandesDemarrage::Button5Click},
+                             {"Button6", "English", &CommandesDemarrage::Button6Click},
+                             {"Button7", "Nederlands", &CommandesDemarrage::Button7Click},
+                             {"Button2", "Portugues", &CommandesDemarrage::Button2Click},
+                             {"Button8", "Español", &CommandesDemarrage::Button8Click},
+                             {"Button1A", "Italiano", &CommandesDemarrage::Button1AClick}};
+  for (int i = 0; i < 6; ++i) {
+    QPushButton* b = bouton(Intro, langues[i].nom, 22 + 150 * (i % 2), 242 + 38 * (i / 2), 140, 32);
+    b->setText(QString::fromUtf8(langues[i].texte));
+    connect(b, &QPushButton::clicked, this, langues[i].gestionnaire);
+  }
+  etiquette(Intro, "Intro_damier", "", 340, 16, 380, 22, 13);
+  // Theme buttons in the introduction's order; the 2D board comes last.
+  const int ordre[9] = {1, 2, 3, 4, 5, 6, 7, 8, 0};
+  // The previews are read with the other pictures, once the program's
+  // folder is known.
+  const char* apercus[9] = {"apercu2d.bmp", "apercu1.bmp", "apercu2.bmp", "apercu3.bmp", "apercu4.bmp",
+                            "apercu5.bmp",  "apercu6.bmp", "apercu7.bmp", "apercu8.bmp"};
+  for (int i = 0; i < 9; ++i) {
+    const int theme = ordre[i];
+    const int x = 340 + 128 * (i % 3), y = 44 + 146 * (i / 3);
+    const QByteArray nom = "Theme" + QByteArray::number(theme);
+    auto* b = creer<QToolButton>(Intro, nom.constData());
+    placer(b, x, y, 122, 86);
+    b->setProperty("apercu", apercus[theme]);
+    taille_icone(b, QSize(114, 76));
+    b->setAutoRaise(false);
+    connect(b, &QToolButton::clicked, this, [this, theme] { choisir_theme_intro(theme); });
+    boutons_themes[theme] = b;
+    const QByteArray nom_etiquette = "Nom_theme" + QByteArray::number(theme);
+    noms_themes[theme] = etiquette(Intro, nom_etiquette.constData(), "", x, y + 88, 122, 22, 13, Qt::AlignCenter);
+  }
+  Intro->raise();
+}
+
+
+void CommandesDemarrage::choisir_repertoire() {
+  if (f.repertoire.empty())
     fixer_repertoire_depart();
   else
-    repertoire_depart = repertoire;
+    repertoire_depart = f.repertoire;
 }
 
 namespace {
@@ -95,63 +165,64 @@ QPixmap sans_fond(const QImage& image) {
 
 }  // namespace
 
-void TForm1::charger_images_formulaire() {
+void CommandesDemarrage::charger_images_formulaire() {
   // The form's piece pictures, exchanged when play begins.
-  Image3->setPixmap(sans_fond(charger_image("Images1", "icone_blanc.bmp")));
-  Image4->setPixmap(sans_fond(charger_image("Images1", "icone_noir.bmp")));
+  f.Image3->setPixmap(sans_fond(charger_image("Images1", "icone_blanc.bmp")));
+  f.Image4->setPixmap(sans_fond(charger_image("Images1", "icone_noir.bmp")));
   for (QToolButton* b : boutons_themes)
     if (b) b->setIcon(QPixmap::fromImage(charger_image("", b->property("apercu").toString().toStdString())));
   // The set-up's piece buttons.
   const std::pair<QToolButton*, const char*> pieces[5] = {
-      {SpeedButton10, "b48.Bmp"}, {SpeedButton11, "bd48.Bmp"}, {SpeedButton12, "n48.Bmp"},
-      {SpeedButton13, "nd48.Bmp"}, {SpeedButton14, "v48.Bmp"}};
+      {f.installation->SpeedButton10, "b48.Bmp"}, {f.installation->SpeedButton11, "bd48.Bmp"},
+      {f.installation->SpeedButton12, "n48.Bmp"}, {f.installation->SpeedButton13, "nd48.Bmp"},
+      {f.installation->SpeedButton14, "v48.Bmp"}};
   for (const auto& [bouton, image] : pieces) bouton->setIcon(QPixmap::fromImage(charger_image("Images1", image)));
 }
 
-void TForm1::FormActivate() {
-  if (intro_terminee == 0 && !images_formulaire_lues) {
+void CommandesDemarrage::FormActivate() {
+  if (intro_terminee == 0 && !images_formulaire_lues_) {
     choisir_repertoire();
     charger_images_formulaire();
-    images_formulaire_lues = true;
-    lire_reglages_derniere_partie();
+    images_formulaire_lues_ = true;
+    f.fichiers->lire_reglages_derniere_partie();
   }
   const int langue = langue_courante < NB_LANGUES ? langue_courante : 0;
   changement_complet(langue);
 }
 
-void TForm1::choisir_theme_intro(int theme) {
+void CommandesDemarrage::choisir_theme_intro(int theme) {
   if (intro_terminee != 0) return;
-  if (theme >= 3 && !themes_lisibles_[theme]) theme = 1;  // checked again once start-up has looked
+  if (theme >= 3 && !f.themes_lisibles_[theme]) theme = 1;  // checked again once start-up has looked
   Introduction();
-  if (theme >= 3 && !themes_lisibles_[theme]) theme = 1;
-  charger_theme(theme);
+  if (theme >= 3 && !f.themes_lisibles_[theme]) theme = 1;
+  f.charger_theme(theme);
   // Without the classic pictures the 3D board cannot be shown: play in 2D.
   const bool theme_3d_choisi = theme != 0;
-  if (theme != 0 && theme_courant == 0) charger_theme(0);
+  if (theme != 0 && theme_courant == 0) f.charger_theme(0);
   Intro->deleteLater();
   Intro = nullptr;
   boutons_themes.fill(nullptr);
   noms_themes.fill(nullptr);
-  if (theme_3d_choisi) reprendre_derniere_partie();  // the 2D board starts a new game
+  if (theme_3d_choisi) f.fichiers->reprendre_derniere_partie();  // the 2D board starts a new game
   demarrer_tours();
-  Timer1->start();
-  if (boucle_au_depart) boucle_de_jeu();
+  f.Timer1->start();
+  if (f.boucle_au_depart) f.boucle_de_jeu();
 }
 
-void TForm1::Introduction() {
+void CommandesDemarrage::Introduction() {
   intro_terminee = 1;
   Titre_apropos->setText("CORVANE 3D");
-  const QPixmap blanc = Image3->pixmap();
-  Image3->setPixmap(Image4->pixmap());
-  Image4->setPixmap(blanc);
+  const QPixmap blanc = f.Image3->pixmap();
+  f.Image3->setPixmap(f.Image4->pixmap());
+  f.Image4->setPixmap(blanc);
   Version_apropos->setText(VERSION);
   if (Version_intro) Version_intro->setText(VERSION);
 
-  Panel10->show();
+  f.Panel10->show();
   choisir_repertoire();
   // Themes 3 to 8 need their own background.
   for (int theme = 3; theme <= NB_THEMES; ++theme)
-    themes_lisibles_[theme] = fichier_lisible(chemin_donnee("", "damier" + std::to_string(theme) + ".bmp"));
+    f.themes_lisibles_[theme] = fichier_lisible(chemin_donnee("", "damier" + std::to_string(theme) + ".bmp"));
   if (Intro) Intro->hide();
 
   allouer_tables();
@@ -176,87 +247,54 @@ void TForm1::Introduction() {
     manquant = "1cache.BMP";
   }
   if (!manquant.isEmpty())
-    erreur_fichier(QString::fromStdString(chemin_donnee("Images1", manquant.toStdString()).string()));
+    f.erreur_fichier(QString::fromStdString(chemin_donnee("Images1", manquant.toStdString()).string()));
   theme_courant = 0;
 
-  for (QWidget* w : std::initializer_list<QWidget*>{Panel6, Panel7, ListBox1, ListBox2, Joue, Onglet}) w->show();
-  for (const char* nom : {"Fichier1", "Edition1", "Affichage1", "Joueurs1", "Niveau1", "Ouvertures1", "Analyse2",
-                          "Apprentissage1", "Options1"})
-    menu(nom)->menuAction()->setVisible(true);
+  for (QWidget* w : std::initializer_list<QWidget*>{f.Panel6, f.Panel7, f.ListBox1, f.ListBox2, f.Joue, f.Onglet}) w->show();
+  const Menus& m = f.menus;
+  for (QMenu* menu : {m.Fichier1, m.Edition1, m.Affichage1, m.Joueurs1, m.Niveau1, m.Ouvertures1, m.Analyse2,
+                      m.Apprentissage1, m.Options1})
+    menu->menuAction()->setVisible(true);
 
-  remplir();
+  f.installation->remplir();
 
   // Game defaults: level 5, a training game against the computer, which
   // plays camp 1.
   temps_blancs = temps_noirs = 0;
-  for (QLabel* l : {minblanc, secblanc, minnoir, secnoir, minblanc3d, secblanc3d, minnoir3d, secnoir3d})
-    l->setText("0");
+  f.afficher_horloges();
   choisir_niveau(5);
   couleur_ordi = 1;
   nommer_joueur(nom_joueur_noir, NOM_ORDINATEUR);
   nommer_joueur(nom_joueur_blanc, NOM_INCONNU);
-  Onglet->setCurrentWidget(Liste);
+  f.Onglet->setCurrentWidget(f.Liste);
   match_classe = 0;
-  montrer_session();
+  f.montrer_session();
 
   vider_tables();
   charger_bases();
   fin_programme = 0;
 }
 
-void TForm1::remplir() {
-  arret_calcul = 1;
-  changer_partie([this] {
-    damier_inverse = 0;
-    deplacer(Panel6, 512, 8);
-    deplacer(Panel7, 512, 428);
-    deplacer(Horlogenoir3d, 712, 56);
-    deplacer(Horlogeblanc3d, 712, 448);
-    position_initiale();
-    std::copy(std::begin(damier), std::end(damier), std::begin(damier_sauve));
-    case_depart_marquee = case_arrivee_marquee = 0;
-    ordinateur_au_trait = 0;
-    match_classe = 0;
-    commencer_partie();
-    demarrer_tours();
-    for (QLabel* l : {minblanc, secblanc, minnoir, secnoir, minblanc3d, secblanc3d, minnoir3d, secnoir3d})
-      l->setText("0");
-    abandonner_saisie();
-    ListBox1->clear();
-    placer_pions();
-    afficher_nb_pieces();
-    montrer_session();
-  });
-}
-
-void TForm1::afficher_nb_pieces() {
-  const QString blancs = QString::fromStdString(texte_nb_pieces(nb_pieces_blanches()));
-  const QString noirs = QString::fromStdString(texte_nb_pieces(nb_pieces_noires()));
-  Nbpionsblancs->setText(blancs);
-  Nbb3d->setText(blancs);
-  Nbpionsnoirs->setText(noirs);
-  Nbn3d->setText(noirs);
-}
 
 // ---- languages ----------------------------------------------------------------
 
-void TForm1::changement_legendes(int langue) {
+void CommandesDemarrage::changement_legendes(int langue) {
   langue_courante = static_cast<std::uint8_t>(langue);
-  appliquer_legendes(this, table_legendes(langue));
+  appliquer_legendes(&f, table_legendes(langue));
   for (QWidget* fenetre : fenetres_secondaires()) appliquer_legendes(fenetre, table_legendes(langue));
   // The captions the tables set, then what the state composes over them.
-  montrer_session();
+  f.montrer_session();
 }
 
-void TForm1::changement_complet(int langue) {
+void CommandesDemarrage::changement_complet(int langue) {
   langue_courante = static_cast<std::uint8_t>(langue);
   const int themes_fixes[4] = {4, 5, 6, 8};
   for (int i = 0; i < 4; ++i) {
-    menus.themes()[themes_fixes[i]]->setText(QString::fromUtf8(NOMS_FIXES[i]));
+    f.menus.themes()[themes_fixes[i]]->setText(QString::fromUtf8(NOMS_FIXES[i]));
     if (noms_themes[themes_fixes[i]]) noms_themes[themes_fixes[i]]->setText(QString::fromUtf8(NOMS_FIXES[i]));
   }
   Titre_apropos->setText("CORVANE 3D");
-  setWindowTitle(QString::fromUtf8(TITRES_FENETRE[langue]));
+  f.setWindowTitle(QString::fromUtf8(TITRES_FENETRE[langue]));
   const int themes_traduits[4] = {1, 2, 3, 7};
   for (int i = 0; i < 4; ++i)
     if (noms_themes[themes_traduits[i]])
@@ -273,34 +311,33 @@ void TForm1::changement_complet(int langue) {
   changement_legendes(langue);
 }
 
-void TForm1::Button5Click() { changement_complet(0); }
-void TForm1::Button6Click() { changement_complet(1); }
-void TForm1::Button7Click() { changement_complet(2); }
-void TForm1::Button2Click() { changement_complet(3); }
-void TForm1::Button8Click() { changement_complet(4); }
-void TForm1::Button1AClick() { changement_complet(5); }
-void TForm1::Franais1Click() { changement_legendes(0); }
-void TForm1::English1Click() { changement_legendes(1); }
-void TForm1::Nederlands1Click() { changement_legendes(2); }
-void TForm1::Portugues1Click() { changement_legendes(3); }
-void TForm1::Espanol1Click() { changement_legendes(4); }
-void TForm1::Italiano1Click() { changement_legendes(5); }
+void CommandesDemarrage::Button5Click() { changement_complet(0); }
+void CommandesDemarrage::Button6Click() { changement_complet(1); }
+void CommandesDemarrage::Button7Click() { changement_complet(2); }
+void CommandesDemarrage::Button2Click() { changement_complet(3); }
+void CommandesDemarrage::Button8Click() { changement_complet(4); }
+void CommandesDemarrage::Button1AClick() { changement_complet(5); }
+void CommandesDemarrage::Franais1Click() { changement_legendes(0); }
+void CommandesDemarrage::English1Click() { changement_legendes(1); }
+void CommandesDemarrage::Nederlands1Click() { changement_legendes(2); }
+void CommandesDemarrage::Portugues1Click() { changement_legendes(3); }
+void CommandesDemarrage::Espanol1Click() { changement_legendes(4); }
+void CommandesDemarrage::Italiano1Click() { changement_legendes(5); }
 
-int TForm1::langue_cochee() const { return langue_courante < NB_LANGUES ? langue_courante : 0; }
 
 // ---- help and about -----------------------------------------------------------
 
-void TForm1::afficher_aide(const char* const pages[NB_LANGUES]) {
+void CommandesDemarrage::afficher_aide(const char* const pages[NB_LANGUES]) {
   // A language whose pages are not written yet reads the English ones, then the French.
-  const int langue = langue_cochee();
+  const int langue = f.langue_cochee();
   std::filesystem::path page;
   for (const char* nom : {pages[langue], pages[1], pages[0]}) {
     page = chemin_donnee("", nom);
     if (fichier_lisible(page)) break;
   }
-  if (aide == nullptr) aide = new FenetreAide(this);
+  if (aide == nullptr) aide = new FenetreAide(&f);
   if (!aide->ouvrir(page)) {
-    erreur_fichier(QString::fromStdString(page.string()));
+    f.erreur_fichier(QString::fromStdString(page.string()));
     return;
   }
   aide->show();
@@ -308,22 +345,22 @@ void TForm1::afficher_aide(const char* const pages[NB_LANGUES]) {
   aide->activateWindow();
 }
 
-void TForm1::Guide1Click() { afficher_aide(PAGES_GUIDE); }
-void TForm1::Rgles1Click() { afficher_aide(PAGES_REGLES); }
+void CommandesDemarrage::Guide1Click() { afficher_aide(PAGES_GUIDE); }
+void CommandesDemarrage::Rgles1Click() { afficher_aide(PAGES_REGLES); }
 
-void TForm1::Apropos1Click() {
+void CommandesDemarrage::Apropos1Click() {
   Panel8->show();
   Panel8->raise();
 }
 
-void TForm1::BitBtn6Click() {
+void CommandesDemarrage::BitBtn6Click() {
   Panel8->hide();
-  placer_pions();
+  f.placer_pions();
 }
 
 // ---- shut-down ------------------------------------------------------------------
 
-void TForm1::liberer_et_terminer() {
+void CommandesDemarrage::liberer_et_terminer() {
   vider_tables();
   fin_programme = 1;
   liberer_tables();
@@ -332,21 +369,19 @@ void TForm1::liberer_et_terminer() {
   terminer_processus(0);
 }
 
-void TForm1::quitter() {
+void CommandesDemarrage::quitter() {
   arret_calcul = 1;
-  changer_partie([this] {
+  f.changer_partie([this] {
     // A half-entered move is dropped; the game is kept for the next start.
-    std::copy(std::begin(damier_sauve), std::end(damier_sauve), std::begin(damier));
-    damier[0] = HORS_DAMIER;
-    recalculer_masques();
-    ecrire_derniere_partie();
+    reprendre_position();
+    f.fichiers->ecrire_derniere_partie();
     fin_programme = 1;
     // The game loop ends the program at the end of its pass.
-    if (boucle_en_cours_ == 0) liberer_et_terminer();
+    if (!f.boucle_en_cours()) liberer_et_terminer();
   });
 }
 
-void TForm1::exiter() {
+void CommandesDemarrage::exiter() {
   // During a rated game the window closes the toolkit's way, without this.
   if (match_classe != 0) return;
   arret_calcul = 1;

@@ -1,5 +1,5 @@
-// The main window's parameter commands (the editor, saving and loading
-// parameter files) and the transposition-table sizes.
+#include "ui/editeurs.h"
+
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
@@ -8,22 +8,24 @@
 #include "evaluation/evaluation.h"
 #include "records/files.h"
 #include "search/table.h"
+#include "knowledge/books.h"
 #include "ui/dialogues.h"
 #include "ui/tform1.h"
+#include "ui/tform2.h"
 #include "ui/tform5.h"
 
 // ---- the parameter editor ----------------------------------------------------
 
-TForm5* TForm1::editeur_parametres() {
+TForm5* CommandesEditeurs::editeur_parametres() {
   for (QWidget* w : fenetres_secondaires())
     if (auto* e = qobject_cast<TForm5*>(w)) return e;
   // A window made on its own (as tests make it) keeps an editor of its own.
   auto* e = new TForm5;
-  e->setParent(this, Qt::Window);
+  e->setParent(&f, Qt::Window);
   return e;
 }
 
-void TForm1::Changer1Click() {
+void CommandesEditeurs::Changer1Click() {
   TForm5* e = editeur_parametres();
   e->remplir_cases();
   // Without a window manager "maximised" means nothing: fill the screen.
@@ -31,29 +33,29 @@ void TForm1::Changer1Click() {
   e->showMaximized();
 }
 
-void TForm1::parametreOKClick() {
+void CommandesEditeurs::parametreOKClick() {
   TForm5* e = editeur_parametres();
   e->hide();
   e->lire_cases();
 }
 
-void TForm1::parametrecancelClick() { editeur_parametres()->hide(); }
+void CommandesEditeurs::parametrecancelClick() { editeur_parametres()->hide(); }
 
 // ---- parameter files ------------------------------------------------------------
 
-QString TForm1::fichier_parametres(bool sauver) {
+QString CommandesEditeurs::fichier_parametres(bool sauver) {
   const QString dossier = QString::fromStdString(chemin_sans_casse(repertoire_depart, "Parametres").string());
   const QString filtre = "parameters (*.par *.PAR)";
-  return sauver ? dialogues().fichier_a_sauver(this, dossier, "*.par", filtre, "par")
-                : dialogues().fichier_a_ouvrir(this, dossier, filtre);
+  return sauver ? dialogues().fichier_a_sauver(&f, dossier, "*.par", filtre, "par")
+                : dialogues().fichier_a_ouvrir(&f, dossier, filtre);
 }
 
-void TForm1::Sauverlesparamtres1Click() {
+void CommandesEditeurs::Sauverlesparamtres1Click() {
   const QString nom = fichier_parametres(true);
   if (!nom.isEmpty()) sauver_parametres(nom.toStdString());
 }
 
-void TForm1::Chargerdesparamtres1Click() {
+void CommandesEditeurs::Chargerdesparamtres1Click() {
   const QString nom = fichier_parametres(false);
   if (nom.isEmpty()) return;
   // A parameter file holds at least every field and at most the whole
@@ -64,7 +66,7 @@ void TForm1::Chargerdesparamtres1Click() {
   const bool fichier = std::filesystem::is_regular_file(chemin, erreur);
   const std::uintmax_t taille = fichier ? std::filesystem::file_size(chemin, erreur) : 0;
   if (!fichier || erreur || taille < CHAMPS_PARAMETRES || taille > TAILLE_PARAMETRES) {
-    erreur_fichier(nom);
+    f.erreur_fichier(nom);
     return;
   }
   charger_parametres(chemin);
@@ -72,7 +74,7 @@ void TForm1::Chargerdesparamtres1Click() {
 
 // ---- transposition-table sizes --------------------------------------------------
 
-bool TForm1::choisir_taille(int choix) {
+bool CommandesEditeurs::choisir_taille(int choix) {
   if (table_transposition == nullptr) {
     // Before start-up the table is made at this size when it is first allocated.
     taille_tables = CHOIX_TAILLES[choix].taille;
@@ -81,15 +83,15 @@ bool TForm1::choisir_taille(int choix) {
     QString avant = QString::number(nb_entrees_table);
     for (const ChoixTaille& c : CHOIX_TAILLES)
       if (std::uint32_t(c.entrees) == nb_entrees_table) avant = QString::fromUtf8(c.legende);
-    dialogues().message(this, "Erreur allocation Hash tables", "Erreur", Dialogues::Icone::Erreur,
+    dialogues().message(&f, "Erreur allocation Hash tables", "Erreur", Dialogues::Icone::Erreur,
                         QString::fromUtf8("La table de %1 est conservée.").arg(avant));
     return false;
   }
-  montrer_session();
+  f.montrer_session();
   return true;
 }
 
-bool TForm1::regler_taille_tables(int taille) {
+bool CommandesEditeurs::regler_taille_tables(int taille) {
   if (taille == 0) taille = TAILLE_TABLES_DEFAUT;
   int choix = 0;
   for (int i = 0; i < 8; ++i)
@@ -97,11 +99,40 @@ bool TForm1::regler_taille_tables(int taille) {
   return choisir_taille(choix);
 }
 
-void TForm1::N0Mo1Click() { choisir_taille(0); }
-void TForm1::N07Mo1Click() { choisir_taille(1); }
-void TForm1::N15Mo1Click() { choisir_taille(2); }
-void TForm1::N3Mo1Click() { choisir_taille(3); }
-void TForm1::N5Mo1Click() { choisir_taille(4); }
-void TForm1::N10Mo1Click() { choisir_taille(5); }
-void TForm1::N15Mo2Click() { choisir_taille(6); }
-void TForm1::N30Mo1Click() { choisir_taille(7); }
+void CommandesEditeurs::N0Mo1Click() { choisir_taille(0); }
+void CommandesEditeurs::N07Mo1Click() { choisir_taille(1); }
+void CommandesEditeurs::N15Mo1Click() { choisir_taille(2); }
+void CommandesEditeurs::N3Mo1Click() { choisir_taille(3); }
+void CommandesEditeurs::N5Mo1Click() { choisir_taille(4); }
+void CommandesEditeurs::N10Mo1Click() { choisir_taille(5); }
+void CommandesEditeurs::N15Mo2Click() { choisir_taille(6); }
+void CommandesEditeurs::N30Mo1Click() { choisir_taille(7); }
+
+// ---- opening books -----------------------------------------------------------
+
+void CommandesEditeurs::Bibliothquesactives1Click() {
+  bibliotheque_active = bibliotheque_active != 0 ? 0 : 1;
+  f.montrer_session();
+}
+
+void CommandesEditeurs::Changerbibliothqueouvertures1Click() {
+  const QString nom = dialogues().fichier_a_ouvrir(
+      &f, QString::fromStdString(dossier_jeux_ouvertures().string()), FILTRE_JEUX_OUVERTURES);
+  if (nom.isEmpty()) return;
+  std::vector<LigneRefusee> refusees;
+  if (!charger_jeu_ouvertures(nom.toStdString(), &refusees)) {
+    f.erreur_fichier(nom);
+    return;
+  }
+  signaler_lignes_refusees(&f, refusees);
+  for (Camp c : {BLANCS, NOIRS})
+    if (EditeurOuvertures* e = editeur_ouvertures(c)) e->afficher_liste();
+}
+
+void CommandesEditeurs::Ouverturespourlesblancs1Click() {
+  if (EditeurOuvertures* e = editeur_ouvertures(BLANCS)) e->ouvrir(&f);
+}
+
+void CommandesEditeurs::Ouverturespourlesnoirs1Click() {
+  if (EditeurOuvertures* e = editeur_ouvertures(NOIRS)) e->ouvrir(&f);
+}

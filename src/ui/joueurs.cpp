@@ -1,6 +1,5 @@
-// The players in the window: the registry's panels (a new player, deleting
-// one), the lists of the new game's tabs, the rated match, renaming the two
-// players of the game, and the rating update at the end of a rated game.
+#include "ui/joueurs.h"
+
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,21 +15,13 @@
 #include "players/ratings.h"
 #include "players/registry.h"
 #include "records/files.h"
+#include "ui/composants.h"
 #include "ui/dialogues.h"
 #include "ui/panneau.h"
 #include "ui/scene.h"
 #include "ui/tform1.h"
 
 namespace {
-
-// A component of a panel at its logical place, named as the window names it.
-template <class T>
-T* composant(QWidget* parent, const char* nom, const QRect& r, int police = 13) {
-  auto* w = new T(parent);
-  w->setObjectName(nom);
-  placer(w, r, police);
-  return w;
-}
 
 // The registry's bytes are Latin-1: one byte a character, as the files hold them.
 QString depuis_latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
@@ -72,7 +63,7 @@ void points_a_cote(QListWidget* noms, QListWidget* points) {
 
 // ---- the panels ---------------------------------------------------------------
 
-void TForm1::construire_onglets_joueurs(QWidget* entrainement, QWidget* match, QWidget* humain) {
+void CommandesJoueurs::construire_onglets_joueurs(QWidget* entrainement, QWidget* match, QWidget* humain) {
   ListBox8 = composant<QListWidget>(entrainement, "ListBox8", {240, 92, 200, 148});
 
   auto* couleur = composant<QGroupBox>(match, "RadioGroup2", {16, 16, 200, 90});
@@ -96,56 +87,56 @@ void TForm1::construire_onglets_joueurs(QWidget* entrainement, QWidget* match, Q
   points_a_cote(ListBox9, ListBox14);
   points_a_cote(ListBox10, ListBox12);
   points_a_cote(ListBox11, ListBox13);
-  for (QLineEdit* e : {Joueur0, Joueur1, Joueur2, Joueur3}) edit_de_nom(e);
-  connect(ListBox8, &QListWidget::itemClicked, this, &TForm1::ListBox8Click);
-  connect(ListBox9, &QListWidget::itemClicked, this, &TForm1::ListBox9Click);
-  connect(ListBox10, &QListWidget::itemClicked, this, &TForm1::ListBox10Click);
-  connect(ListBox11, &QListWidget::itemClicked, this, &TForm1::ListBox11Click);
-  connect(RamenerCorvane, &QPushButton::clicked, this, &TForm1::RamenerCorvaneClick);
-  connect(BitBtn16, &QPushButton::clicked, this, &TForm1::BitBtn16Click);
-  connect(annuler, &QPushButton::clicked, this, &TForm1::Annule_nouveauClick);
+  for (QLineEdit* e : {f.Joueur0, Joueur1, f.Joueur2, f.Joueur3}) edit_de_nom(e);
+  connect(ListBox8, &QListWidget::itemClicked, this, &CommandesJoueurs::ListBox8Click);
+  connect(ListBox9, &QListWidget::itemClicked, this, &CommandesJoueurs::ListBox9Click);
+  connect(ListBox10, &QListWidget::itemClicked, this, &CommandesJoueurs::ListBox10Click);
+  connect(ListBox11, &QListWidget::itemClicked, this, &CommandesJoueurs::ListBox11Click);
+  connect(RamenerCorvane, &QPushButton::clicked, this, &CommandesJoueurs::RamenerCorvaneClick);
+  connect(BitBtn16, &QPushButton::clicked, this, &CommandesJoueurs::BitBtn16Click);
+  connect(annuler, &QPushButton::clicked, &f, &TForm1::Annule_nouveauClick);
 }
 
-void TForm1::construire_panneaux_joueurs() {
-  composant<QLabel>(Nouveau_joueur, "Label15", {16, 14, 140, 28});
-  Joueur = composant<QLineEdit>(Nouveau_joueur, "Joueur", {160, 14, 284, 28});
-  auto* capital = composant<QGroupBox>(Nouveau_joueur, "RadioGroup3", {16, 54, 428, 110});
+void CommandesJoueurs::construire_panneaux_joueurs() {
+  composant<QLabel>(f.Nouveau_joueur, "Label15", {16, 14, 140, 28});
+  Joueur = composant<QLineEdit>(f.Nouveau_joueur, "Joueur", {160, 14, 284, 28});
+  auto* capital = composant<QGroupBox>(f.Nouveau_joueur, "RadioGroup3", {16, 54, 428, 110});
   K1600 = composant<QRadioButton>(capital, "K1600", {12, 24, 410, 24}, 12);
   K1700 = composant<QRadioButton>(capital, "K1700", {12, 52, 410, 24}, 12);
   K1800 = composant<QRadioButton>(capital, "K1800", {12, 80, 410, 24}, 12);
   K1800->setChecked(true);
-  BitBtn7 = composant<QPushButton>(Nouveau_joueur, "BitBtn7", {120, 174, 100, 32});
-  O = composant<QPushButton>(Nouveau_joueur, "O", {240, 174, 100, 32});
-  connect(BitBtn7, &QPushButton::clicked, this, &TForm1::BitBtn7Click);
-  connect(O, &QPushButton::clicked, this, &TForm1::OClick);
+  BitBtn7 = composant<QPushButton>(f.Nouveau_joueur, "BitBtn7", {120, 174, 100, 32});
+  O = composant<QPushButton>(f.Nouveau_joueur, "O", {240, 174, 100, 32});
+  connect(BitBtn7, &QPushButton::clicked, this, &CommandesJoueurs::BitBtn7Click);
+  connect(O, &QPushButton::clicked, this, &CommandesJoueurs::OClick);
 
-  composant<QLabel>(Efface_j, "Label16", {16, 10, 368, 24});
-  joueur_efface = composant<QLineEdit>(Efface_j, "joueur_efface", {16, 38, 368, 28});
+  composant<QLabel>(f.Efface_j, "Label16", {16, 10, 368, 24});
+  joueur_efface = composant<QLineEdit>(f.Efface_j, "joueur_efface", {16, 38, 368, 28});
   joueur_efface->setReadOnly(true);
-  ListBox15 = composant<QListWidget>(Efface_j, "ListBox15", {16, 72, 368, 156});
-  BitBtn20 = composant<QPushButton>(Efface_j, "BitBtn20", {90, 238, 100, 32});
-  BitBtn12 = composant<QPushButton>(Efface_j, "BitBtn12", {210, 238, 100, 32});
-  connect(ListBox15, &QListWidget::itemClicked, this, &TForm1::ListBox7Click);
-  connect(BitBtn20, &QPushButton::clicked, this, &TForm1::BitBtn20Click);
-  connect(BitBtn12, &QPushButton::clicked, this, &TForm1::BitBtn12Click);
+  ListBox15 = composant<QListWidget>(f.Efface_j, "ListBox15", {16, 72, 368, 156});
+  BitBtn20 = composant<QPushButton>(f.Efface_j, "BitBtn20", {90, 238, 100, 32});
+  BitBtn12 = composant<QPushButton>(f.Efface_j, "BitBtn12", {210, 238, 100, 32});
+  connect(ListBox15, &QListWidget::itemClicked, this, &CommandesJoueurs::ListBox7Click);
+  connect(BitBtn20, &QPushButton::clicked, this, &CommandesJoueurs::BitBtn20Click);
+  connect(BitBtn12, &QPushButton::clicked, this, &CommandesJoueurs::BitBtn12Click);
 
-  composant<QLabel>(Joueurs, "Label17", {16, 20, 90, 28});
-  Edit2 = composant<QLineEdit>(Joueurs, "Edit2", {110, 20, 270, 28});
-  composant<QLabel>(Joueurs, "Label18", {16, 60, 90, 28});
-  Edit3 = composant<QLineEdit>(Joueurs, "Edit3", {110, 60, 270, 28});
-  OKjoueur = composant<QPushButton>(Joueurs, "OKjoueur", {90, 110, 100, 32});
-  Cancel_joueurs = composant<QPushButton>(Joueurs, "Cancel_joueurs", {210, 110, 100, 32});
-  connect(OKjoueur, &QPushButton::clicked, this, &TForm1::OKjoueurClick);
-  connect(Cancel_joueurs, &QPushButton::clicked, this, &TForm1::Cancel_joueursClick);
+  composant<QLabel>(f.Joueurs, "Label17", {16, 20, 90, 28});
+  Edit2 = composant<QLineEdit>(f.Joueurs, "Edit2", {110, 20, 270, 28});
+  composant<QLabel>(f.Joueurs, "Label18", {16, 60, 90, 28});
+  Edit3 = composant<QLineEdit>(f.Joueurs, "Edit3", {110, 60, 270, 28});
+  OKjoueur = composant<QPushButton>(f.Joueurs, "OKjoueur", {90, 110, 100, 32});
+  Cancel_joueurs = composant<QPushButton>(f.Joueurs, "Cancel_joueurs", {210, 110, 100, 32});
+  connect(OKjoueur, &QPushButton::clicked, this, &CommandesJoueurs::OKjoueurClick);
+  connect(Cancel_joueurs, &QPushButton::clicked, this, &CommandesJoueurs::Cancel_joueursClick);
   for (QLineEdit* e : {Joueur, Edit2, Edit3}) edit_de_nom(e);
 }
 
 // ---- the registry on screen -------------------------------------------------------
 
-void TForm1::charger_listes_joueurs() {
+void CommandesJoueurs::charger_listes_joueurs() {
   const LectureRegistre l = lire_registre(repertoire_depart);
   if (l.points_manquants > 0)
-    dialogues().message(this,
+    dialogues().message(&f,
                         QString::fromUtf8("Le fichier points.dat a %1 ligne(s) de moins que joueurs.dat : "
                                           "les classements manquants valent 0.")
                             .arg(l.points_manquants),
@@ -155,82 +146,82 @@ void TForm1::charger_listes_joueurs() {
   montrer_registre();
 }
 
-void TForm1::montrer_registre() {
+void CommandesJoueurs::montrer_registre() {
   for (QListWidget* noms : {ListBox8, ListBox9, ListBox10, ListBox11, ListBox15})
     remplir_liste(noms, registre_montre_.noms);
   for (QListWidget* points : {ListBox12, ListBox13, ListBox14}) remplir_liste(points, registre_montre_.points);
 }
 
-void TForm1::ecrire_registre_montre(const Registre& r) {
+void CommandesJoueurs::ecrire_registre_montre(const Registre& r) {
   if (!ecrire_registre(repertoire_depart, r))
-    erreur_fichier(QString::fromStdString((repertoire_depart / FICHIER_JOUEURS).string()));
+    f.erreur_fichier(QString::fromStdString((repertoire_depart / FICHIER_JOUEURS).string()));
 }
 
-void TForm1::Match21Click() {
+void CommandesJoueurs::Match21Click() {
   charger_listes_joueurs();
   Joueur->clear();
-  Nouveau_joueur->show();
-  Nouveau_joueur->raise();
+  f.Nouveau_joueur->show();
+  f.Nouveau_joueur->raise();
   Joueur->setFocus();
 }
 
-void TForm1::BitBtn7Click() {
+void CommandesJoueurs::BitBtn7Click() {
   const QString nom = Joueur->text();
   if (nom.isEmpty()) return;  // the panel stays open
   const std::int32_t capital = K1600->isChecked() ? CAPITAUX[0] : K1700->isChecked() ? CAPITAUX[1] : CAPITAUX[2];
   Registre r = lire_registre(repertoire_depart).registre;
   ajouter_joueur(r, en_latin1(nom), capital);
-  Nouveau_joueur->hide();
+  f.Nouveau_joueur->hide();
   Joueur->clear();
   ecrire_registre_montre(r);
   charger_listes_joueurs();
 }
 
-void TForm1::OClick() {
-  Nouveau_joueur->hide();
-  placer_pions();
+void CommandesJoueurs::OClick() {
+  f.Nouveau_joueur->hide();
+  f.placer_pions();
 }
 
-void TForm1::Effacerunjoueur1Click() {
+void CommandesJoueurs::Effacerunjoueur1Click() {
   charger_listes_joueurs();
   joueur_efface->clear();
-  Efface_j->show();
-  Efface_j->raise();
+  f.Efface_j->show();
+  f.Efface_j->raise();
 }
 
-void TForm1::ListBox7Click() { copier_choix(ListBox15, joueur_efface); }
+void CommandesJoueurs::ListBox7Click() { copier_choix(ListBox15, joueur_efface); }
 
-void TForm1::BitBtn20Click() {
+void CommandesJoueurs::BitBtn20Click() {
   const int i = ligne_choisie(ListBox15);
   // Nothing chosen, or the computer's own entry; and while a rated game runs
   // (its panel left open), the entries it will be scored on stay in place.
   if (i <= 0 || match_classe == 1) {
-    placer_pions();
+    f.placer_pions();
     return;
   }
-  Efface_j->hide();
+  f.Efface_j->hide();
   Registre r = lire_registre(repertoire_depart).registre;
   if (effacer_joueur(r, i)) ecrire_registre_montre(r);
   charger_listes_joueurs();
-  placer_pions();
+  f.placer_pions();
 }
 
-void TForm1::BitBtn12Click() {
-  Efface_j->hide();
-  placer_pions();
+void CommandesJoueurs::BitBtn12Click() {
+  f.Efface_j->hide();
+  f.placer_pions();
 }
 
-void TForm1::ListBox8Click() { copier_choix(ListBox8, Joueur0); }
-void TForm1::ListBox9Click() { copier_choix(ListBox9, Joueur1); }
-void TForm1::ListBox10Click() { copier_choix(ListBox10, Joueur2); }
-void TForm1::ListBox11Click() { copier_choix(ListBox11, Joueur3); }
+void CommandesJoueurs::ListBox8Click() { copier_choix(ListBox8, f.Joueur0); }
+void CommandesJoueurs::ListBox9Click() { copier_choix(ListBox9, Joueur1); }
+void CommandesJoueurs::ListBox10Click() { copier_choix(ListBox10, f.Joueur2); }
+void CommandesJoueurs::ListBox11Click() { copier_choix(ListBox11, f.Joueur3); }
 
-bool TForm1::ordinateur_choisi() const {
+bool CommandesJoueurs::ordinateur_choisi() const {
   // The computer's entry is not a human player.
   return ligne_choisie(ListBox10) == 0 || ligne_choisie(ListBox11) == 0;
 }
 
-void TForm1::RamenerCorvaneClick() {
+void CommandesJoueurs::RamenerCorvaneClick() {
   // Shown only: the next rating update writes it.
   if (!registre_montre_.points.empty()) {
     registre_montre_.points[0] = std::to_string(CLASSEMENT_ORDINATEUR);
@@ -241,7 +232,7 @@ void TForm1::RamenerCorvaneClick() {
 
 // ---- the rated match -------------------------------------------------------------------
 
-void TForm1::BitBtn16Click() {
+void CommandesJoueurs::BitBtn16Click() {
   const QString joueur = Joueur1->text();
   if (joueur.isEmpty()) return;
   const bool ordinateur_noir = Olvendar_noir1->isChecked();
@@ -262,14 +253,14 @@ void TForm1::BitBtn16Click() {
     points_blanc = ordinateur_noir ? points_ordinateur : points_humain;
     points_noir = ordinateur_noir ? points_humain : points_ordinateur;
   }
-  changer_partie([this, joueur, ordinateur_noir, classee] { partie_contre_ordinateur(joueur, ordinateur_noir, classee); });
+  f.changer_partie([this, joueur, ordinateur_noir, classee] { f.partie_contre_ordinateur(joueur, ordinateur_noir, classee); });
 }
 
-void TForm1::mise_a_jour_classement(int resultat) {
+void CommandesJoueurs::mise_a_jour_classement(int resultat) {
   match_classe = 5;  // scored once only
   const Classements c = nouveaux_classements(points_blanc, points_noir, resultat);
-  Resultat_noir->setText(QString::fromLatin1(nom_joueur_noir) + QString::fromUtf8(texte_passage(points_noir, c.noir)));
-  Resultat_blanc->setText(QString::fromLatin1(nom_joueur_blanc) +
+  f.Resultat_noir->setText(QString::fromLatin1(nom_joueur_noir) + QString::fromUtf8(texte_passage(points_noir, c.noir)));
+  f.Resultat_blanc->setText(QString::fromLatin1(nom_joueur_blanc) +
                           QString::fromUtf8(texte_passage(points_blanc, c.blanc)));
   // The registry as the new game's panel showed it, the computer's reset included.
   Registre& r = registre_montre_;
@@ -281,25 +272,19 @@ void TForm1::mise_a_jour_classement(int resultat) {
 
 // ---- the players of the game ----------------------------------------------------------
 
-void TForm1::nommer(const QString& blanc, const QString& noir) {
-  nommer_joueur(nom_joueur_blanc, blanc.left(LONGUEUR_NOM_JOUEUR).toLatin1().constData());
-  nommer_joueur(nom_joueur_noir, noir.left(LONGUEUR_NOM_JOUEUR).toLatin1().constData());
-  montrer_session();
-}
-
-void TForm1::Changerlesnoms1Click() {
+void CommandesJoueurs::Changerlesnoms1Click() {
   // Camp 0 is drawn black: its name stands in the row "Noirs :".
   Edit3->setText(QString::fromLatin1(nom_joueur_blanc));
   Edit2->setText(QString::fromLatin1(nom_joueur_noir));
-  Joueurs->show();
-  Joueurs->raise();
+  f.Joueurs->show();
+  f.Joueurs->raise();
 }
 
-void TForm1::OKjoueurClick() {
-  Joueurs->hide();
-  nommer(Edit3->text(), Edit2->text());
+void CommandesJoueurs::OKjoueurClick() {
+  f.Joueurs->hide();
+  f.nommer(Edit3->text(), Edit2->text());
   std::memcpy(partie[nb_demi_coups].nom_blancs, nom_joueur_blanc, LONGUEUR_NOM);
   std::memcpy(partie[nb_demi_coups].nom_noirs, nom_joueur_noir, LONGUEUR_NOM);
 }
 
-void TForm1::Cancel_joueursClick() { Joueurs->hide(); }
+void CommandesJoueurs::Cancel_joueursClick() { f.Joueurs->hide(); }

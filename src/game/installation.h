@@ -1,0 +1,37 @@
+// Setting up a position by hand: the board is edited square by square, the
+// side to move and the computer's colour are chosen, and leaving the
+// set-up starts a new record when the position or its side changed.
+#pragma once
+
+#include <cstdint>
+
+#include "rules/board.h"
+
+// ---- state ----------------------------------------------------------------
+
+extern std::uint8_t damier_a_l_entree[33];  // the board the set-up began with
+extern Camp trait_a_l_entree;              // ... and its side to move
+
+// ---- functions ------------------------------------------------------------
+
+// The set-up begins on the game position (a half-entered move dropped).
+void commencer_installation();
+
+// The set-up ends: play goes on from the position on the board. True when
+// the position or the side to move changed: the record then starts again
+// from it.
+bool terminer_installation();
+
+// A set-up click: piece `p` (VIDE to empty it) on square s.
+void poser_piece_installation(Case s, Piece p);
+
+// Every square emptied, the side to move kept.
+void vider_installation();
+
+// "Couleur ordi": the computer takes the other colour, and the human moves
+// first.
+void changer_couleur_ordinateur();
+
+// "Couleur joue": the other side moves first, and who is to move (the
+// computer or the human) changes with it.
+void changer_trait_installation();

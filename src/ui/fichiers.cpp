@@ -1,0 +1,245 @@
+#include "ui/fichiers.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDate>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <cstring>
+#include <filesystem>
+
+#include "game/clocks.h"
+#include "game/end.h"
+#include "game/game.h"
+#include "game/input.h"
+#include "game/levels.h"
+#include "records/files.h"
+#include "records/game_file.h"
+#include "records/pdn.h"
+#include "records/text_games.h"
+#include "search/search.h"
+#include "ui/dialogues.h"
+#include "ui/editeurs.h"
+#include "ui/images.h"
+#include "ui/installation.h"
+#include "ui/navigation.h"
+#include "ui/panneau.h"
+#include "ui/scene.h"
+#include "ui/tform1.h"
+
+namespace {
+
+const char* const FILTRE_PARTIES = "Fichiers Corvane (*.dam)";
+const char* const EXTENSION_PARTIES = "dam";
+
+// Files are opened in the program's own folder (a desktop launch may start
+// the program anywhere), whatever the current directory is.
+std::filesystem::path chemin_courant() { return repertoire_depart; }
+
+std::filesystem::path chemin_derniere_partie() { return chemin_courant() / FICHIER_DERNIERE_PARTIE; }
+
+}  // namespace
+
+QString CommandesFichiers::dossier_sauve() const {
+  const std::filesystem::path d = chemin_sans_casse(chemin_courant(), "Sauve");
+  std::error_code ec;
+  std::filesystem::create_directories(d, ec);
+  return QString::fromStdString(d.string());
+}
+
+void CommandesFichiers::save() {
+  const QString nom = dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.dam", FILTRE_PARTIES, EXTENSION_PARTIES);
+  if (nom.isEmpty()) {
+    f.placer_pions();
+    return;
+  }
+  f.changer_partie([this, nom] {
+    // A half-entered move is dropped.
+    reprendre_position();
+    abandonner_saisie();
+    if (!ecrire_partie(nom.toStdString(), langue_courante)) f.erreur_fichier(nom);
+    f.placer_pions();
+  });
+}
+
+void CommandesFichiers::ouvre() {
+  arret_calcul = 1;
+  const QString nom = dialogues().fichier_a_ouvrir(&f, dossier_sauve(), FILTRE_PARTIES);
+  if (nom.isEmpty()) return;
+  std::string raison;
+  const std::optional<ContenuPartie> lue = lire_contenu_partie(nom.toStdString(), raison);
+  if (!lue) {
+    f.erreur_fichier(nom + " (" + QString::fromStdString(raison) + ")");
+    return;
+  }
+  // The user's language and table size stay; the level is the file's.
+  f.changer_partie([this, lue] { prendre_partie_lue(*lue); });
+}
+
+void CommandesFichiers::prendre_partie_lue(const ContenuPartie& lue) {
+  appliquer_partie(lue);
+  sans_anticipation = 1;
+  case_depart_marquee = case_arrivee_marquee = 0;
+  f.navigation->reconstruire_liste_coups();
+  f.navigation->position_montree();
+}
+
+void CommandesFichiers::lire_reglages_derniere_partie() {
+  std::string raison;
+  const std::optional<ContenuPartie> lue = lire_contenu_partie(chemin_derniere_partie(), raison);
+  if (!lue) {
+    // The first run, or a file that is no game: the initial settings stay.
+    f.erreur_fichier(QString::fromStdString(chemin_derniere_partie().string() + " (" + raison + ")"));
+    return;
+  }
+  langue_courante = lue->reglages.langue;
+  f.editeurs->regler_taille_tables(lue->reglages.taille_tables);
+}
+
+void CommandesFichiers::reprendre_derniere_partie() {
+  arret_calcul = 1;
+  std::string raison;
+  // A missing file was reported when the window first came up.
+  const std::optional<ContenuPartie> lue = lire_contenu_partie(chemin_derniere_partie(), raison);
+  if (!lue) return;
+  f.editeurs->regler_taille_tables(lue->reglages.taille_tables);
+  prendre_partie_lue(*lue);
+}
+
+void CommandesFichiers::ecrire_derniere_partie() {
+  if (!ecrire_partie(chemin_derniere_partie(), langue_courante))
+    f.erreur_fichier(QString::fromStdString(chemin_derniere_partie().string()));
+}
+
+namespace {
+
+constexpr std::size_t TAILLE_PDN_LUE = 16u << 20;  // a PDN file may hold thousands of games
+constexpr int LISTE_EN_ATTENTE = -2;              // the pick list is open
+
+QString dossier_depart() { return QString::fromStdString(repertoire_depart.string()); }
+
+QPushButton* bouton_liste(QWidget* parent, const char* nom, int x) {
+  auto* b = new QPushButton(parent);
+  b->setObjectName(nom);
+  placer(b, x, 314, 100, 34, 13);
+  return b;
+}
+
+}  // namespace
+
+void CommandesFichiers::construire_liste_parties() {
+  auto* titre = new QLabel(f.Panel2);
+  titre->setObjectName("Titre_liste");
+  placer(titre, 12, 8, 376, 28, 15);
+  titre->setAlignment(Qt::AlignCenter);
+  ListBox16 = new QListWidget(f.Panel2);
+  ListBox16->setObjectName("ListBox16");
+  placer(ListBox16, 12, 40, 376, 264, 13);
+  ListeOK = bouton_liste(f.Panel2, "ListeOK", 90);
+  ListeCancel = bouton_liste(f.Panel2, "ListeCancel", 210);
+  connect(ListeOK, &QPushButton::clicked, this, &CommandesFichiers::ListBox16Click);
+  connect(ListeCancel, &QPushButton::clicked, this, &CommandesFichiers::ListeCancelClick);
+  connect(ListBox16, &QListWidget::itemDoubleClicked, this, &CommandesFichiers::ListBox16Click);
+}
+
+// ---- writing ---------------------------------------------------------------------
+
+void CommandesFichiers::ecrire_partie_texte(bool pdn) {
+  const QString chemin =
+      pdn ? dialogues().fichier_a_sauver(&f, dossier_depart(), "*.pdn", "Fichiers PDN (*.pdn *.PDN)", "pdn")
+          : dialogues().fichier_a_sauver(&f, dossier_depart(), "*.txt",
+                                         "Fichiers texte (*.txt *.TXT);;Fichiers commentaires (*.damt *.DAMT)", "txt");
+  if (chemin.isEmpty()) return;
+  const std::string blanc = nom_joueur_blanc, noir = nom_joueur_noir;
+  const std::string texte =
+      pdn ? ecrire_partie_pdn(blanc, noir, resultat_partie, QDate::currentDate().toString("yyyy.MM.dd").toStdString())
+          : ecrire_texte_partie(blanc, noir, resultat_partie);
+  if (!ecrire_fichier_sur(chemin.toStdString(), texte)) f.erreur_fichier(chemin);
+}
+
+// The record and the move lists are the search's while it runs: the file
+// is written once it has returned.
+void CommandesFichiers::Crerunfichiertexte1Click() {
+  f.changer_partie([this] { ecrire_partie_texte(false); });
+}
+
+void CommandesFichiers::CrerunfichierPDN1Click() {
+  f.changer_partie([this] { ecrire_partie_texte(true); });
+}
+
+// ---- reading ---------------------------------------------------------------------
+
+int CommandesFichiers::choisir_partie() {
+  choix_liste_ = LISTE_EN_ATTENTE;
+  ListBox16->setCurrentRow(-1);
+  f.Panel2->show();
+  f.Panel2->raise();
+  while (choix_liste_ == LISTE_EN_ATTENTE && fin_programme == 0)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  f.Panel2->hide();
+  const int choix = choix_liste_;
+  choix_liste_ = -1;
+  return choix;
+}
+
+void CommandesFichiers::ListBox16Click() {
+  if (choix_liste_ == LISTE_EN_ATTENTE) choix_liste_ = ListBox16->currentRow();
+}
+
+void CommandesFichiers::ListeCancelClick() {
+  if (choix_liste_ == LISTE_EN_ATTENTE) choix_liste_ = -1;
+}
+
+void CommandesFichiers::Ouvrirunfichiertexte1Click() {
+  if (choix_liste_ == LISTE_EN_ATTENTE) return;
+  f.changer_partie([this] { ouvrir_fichier_texte(); });
+}
+
+void CommandesFichiers::ouvrir_fichier_texte() {
+  if (choix_liste_ == LISTE_EN_ATTENTE) return;
+  const QString chemin = dialogues().fichier_a_ouvrir(
+      &f, dossier_depart(), "Parties (*.txt *.TXT *.doc *.DOC *.pdn *.PDN);;Tous les fichiers (*)");
+  if (chemin.isEmpty()) return;
+  const auto octets = lire_fichier(chemin.toStdString(), TAILLE_PDN_LUE);
+  if (!octets) {
+    f.erreur_fichier(chemin);
+    return;
+  }
+  const std::string_view texte(reinterpret_cast<const char*>(octets->data()), octets->size());
+  const std::string nom = chemin.toStdString();
+  const std::vector<PartieLue> parties = lire_parties(texte, nom);
+  ListBox16->clear();
+  for (std::size_t i = 0; i < parties.size(); ++i)
+    ListBox16->addItem(QString::fromLatin1(ligne_choix_partie(static_cast<int>(i) + 1, parties[i])));
+  if (parties.empty()) return;
+  int choix = 0;
+  if (parties.size() > 1) {
+    // Changes asked for while the list is open wait for the choice.
+    const TForm1::Occupation pendant(f);
+    choix = choisir_partie();
+  }
+  if (choix < 0 || choix >= static_cast<int>(parties.size())) return;
+
+  // A PDN game stops at a move that is not legal; the text format skips it.
+  f.installation->remplir();
+  const ArretRejeu arret = rejouer_partie(parties[choix], choix + 1, est_pdn(texte, nom));
+  aller_au_demi_coup(dernier_demi_coup);
+  f.navigation->reconstruire_liste_coups();
+  for (QWidget* w : std::initializer_list<QWidget*>{f.fin_de_parties, f.Match_nul, f.Zut, f.Nulrefus}) w->hide();
+  ordinateur_au_trait = 0;
+  sans_anticipation = 1;
+  f.navigation->position_montree();
+  f.ListBox1->setCurrentRow(f.ListBox1->count() - 1);
+  if (arret.arrete)
+    dialogues().message(&f, QString::fromStdString(texte_arret(arret, f.langue_cochee() == 0)), "Erreur",
+                        Dialogues::Icone::Avertissement, chemin);
+}
+
+void CommandesFichiers::Editerlimagefichierbmp1Click() {
+  const QString nom = dialogues().fichier_a_sauver(&f, QString::fromStdString(repertoire_depart.string()), "*.bmp",
+                                                   "Picture (*.bmp *.BMP)", "bmp");
+  if (nom.isEmpty()) return;
+  if (!sauver_bmp(f.Image5->image(), nom.toStdString())) f.erreur_fichier(nom);
+}

@@ -79,6 +79,9 @@ bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuParti
     return false;
   }
   std::memcpy(c.partie, octets, sizeof c.partie);
+  // A name is its field's first 19 bytes at most: every later reader of the
+  // record finds its zero.
+  for (EntreePartie& e : c.partie) e.nom_blancs[LONGUEUR_NOM - 1] = e.nom_noirs[LONGUEUR_NOM - 1] = 0;
   c.nb_demi_coups = octets[POSITION_NB_DEMI_COUPS];
   c.trait = octets[POSITION_TRAIT];
   raison = faute_du_record(c);

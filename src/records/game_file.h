@@ -75,7 +75,8 @@ std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c);
 // ply beyond the record or the current ply beyond the last one, a side to
 // move other than 0 or 1, settings out of their ranges), is refused with
 // `raison` saying why. Settings of a file without settings are the defaults;
-// a table size that is none of the menu's reads as 0.
+// a table size that is none of the menu's reads as 0. A name field without
+// its zero keeps its first 19 bytes, the last one becoming the zero.
 bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuPartie& c, std::string& raison);
 
 // The game as it stands: partie (byte 0 of entry 0 set to dernier_demi_coup),

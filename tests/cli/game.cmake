@@ -17,3 +17,10 @@ cli_dossier(cli.game.pdn_text_dam "${DEUX_PARTIES_PDN} && \"$0\" game show p.pdn
 cli_dossier(cli.game.pdn_illegal "printf '[GameType \"23\"]\\n1. 11-15 11-15 *\\n' > i.pdn; m=$(\"$0\" game convert i.pdn i.dam 2>&1); test $? -eq 2 && test ! -e i.dam && case \"$m\" in *'(11-15) of game 1'*) ;; *) false ;; esac")
 cli_refus(cli.game.unknown "unknown format" game show partie.xyz)
 cli_refus(cli.game.usage "expected" game show)
+
+# Name fields without their terminating zero, in every entry of a record of
+# 254 plies (squares 1 to 2, on an empty board): each name reads as its first
+# 19 bytes, at the last ply as at the others.
+set(NOMS_SANS_ZERO
+  "N=AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA'\\001'BBB; { { printf '\\376'; head -c 43 /dev/zero; printf \"$N\"; }; k=1; while [ $k -le 254 ]; do head -c 34 /dev/zero; printf '\\001\\002'; head -c 8 /dev/zero; printf \"$N\"; k=$((k+1)); done; printf '\\376\\000'; } > n.dam && test $(wc -c < n.dam) -eq 22442")
+cli_dossier(cli.game.names_without_zero "${NOMS_SANS_ZERO} && \"$0\" game show n.dam | grep -q '^ply 254 of 254$' && \"$0\" game convert n.dam n.pdn && tr -d '\\r' < n.pdn | grep -x '\\[\\(Black\\|White\\) \"[A-Z]*\"\\]' > noms && printf '[Black \"AAAAAAAAAAAAAAAAAAA\"]\\n[White \"AAAAAAAAAAAAAAAAAAA\"]\\n' | cmp - noms")

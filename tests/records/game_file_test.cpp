@@ -108,6 +108,32 @@ TEST_F(GameFiles, GamesTheProgramCanRecordAreAccepted) {
   EXPECT_EQ(taille_tables, 0);
 }
 
+// Other programs, or damage, may leave a name field without its zero: the
+// name is the field's first 19 bytes, at every ply up to the last entry.
+TEST_F(GameFiles, ANameFieldWithoutItsZeroReadsAsItsFirst19Bytes) {
+  jouer_partie(6);
+  dernier_demi_coup = 6;
+  std::vector<std::uint8_t> o = encoder_partie(partie_courante(1));
+  for (int k = 0; k < TAILLE_PARTIE; ++k) {
+    std::memset(&o[k * TAILLE_ENTREE + offsetof(EntreePartie, nom_blancs)], 'B', LONGUEUR_NOM);
+    std::memset(&o[k * TAILLE_ENTREE + offsetof(EntreePartie, nom_noirs)], 'N', LONGUEUR_NOM);
+    o[k * TAILLE_ENTREE + offsetof(EntreePartie, couleur_ordi)] = 'x';
+  }
+  std::uint8_t langue = 0;
+  std::string raison;
+  ASSERT_TRUE(lire_partie(ecrire("noms.dam", o), langue, raison)) << raison;
+  for (int k : {0, 6, DERNIER_DEMI_COUP}) {
+    EXPECT_EQ(nom_du_champ(partie[k].nom_blancs), std::string(19, 'B')) << k;
+    EXPECT_EQ(nom_du_champ(partie[k].nom_noirs), std::string(19, 'N')) << k;
+    EXPECT_EQ(std::strlen(partie[k].nom_noirs), 19u) << k;
+  }
+  // A field in memory is read within its bytes too.
+  std::memset(partie[3].nom_noirs, 'Z', LONGUEUR_NOM);
+  EXPECT_EQ(nom_du_champ(partie[3].nom_noirs), std::string(19, 'Z'));
+  std::strcpy(partie[3].nom_noirs, "Zo\xeb");
+  EXPECT_EQ(nom_du_champ(partie[3].nom_noirs), "Zo\xeb");
+}
+
 TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {
   jouer_partie(12);
   dernier_demi_coup = 12;

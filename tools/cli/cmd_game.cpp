@@ -68,8 +68,8 @@ bool lire_texte(const std::string& chemin, std::string& raison) {
 }
 
 // The names the record carries at the ply shown.
-std::string nom_blanc() { return partie[nb_demi_coups].nom_blancs; }
-std::string nom_noir() { return partie[nb_demi_coups].nom_noirs; }
+std::string nom_blanc() { return nom_du_champ(partie[nb_demi_coups].nom_blancs); }
+std::string nom_noir() { return nom_du_champ(partie[nb_demi_coups].nom_noirs); }
 
 bool ecrire_texte(const std::string& chemin, const std::string& texte, std::string& raison) {
   if (ecrire_fichier_sur(chemin, texte)) return true;

@@ -1,7 +1,9 @@
 #include "records/game_file.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "game/clocks.h"
 #include "game/levels.h"
 #include "records/files.h"
 #include "rules/notation.h"
@@ -87,6 +89,12 @@ bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuParti
   raison = faute_du_record(c);
   if (!raison.empty()) return false;
 
+  // A clock below zero or beyond any game's is bounded: the game stays
+  // readable and the time arithmetic within 32 bits. (The settings are read
+  // from the bytes, not from these fields.)
+  for (EntreePartie& e : c.partie)
+    for (std::int32_t* t : {&e.temps_blancs, &e.temps_noirs}) *t = std::clamp(*t, 0, HORLOGE_MAX);
+
   ReglagesPartie& r = c.reglages;
   r.minutes_autre = prendre<std::int32_t>(octets, POSITION_MINUTES_AUTRE);
   const auto taille_lue = prendre<std::int32_t>(octets, POSITION_TAILLE_TABLES);
@@ -107,6 +115,10 @@ bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuParti
   if (r.langue >= NB_LANGUES_FICHIER) raison = "language " + std::to_string(r.langue);
   else if (!niveau_connu(r.niveau)) raison = "level " + std::to_string(r.niveau);
   else if (r.budget_reflexion < 0 || r.temps_limite < 0) raison = "negative thinking time";
+  else if (r.budget_reflexion > BUDGET_MAX)
+    raison = "thinking time " + std::to_string(r.budget_reflexion) + " s beyond any level's";
+  else if (r.temps_limite > LIMITE_MAX)
+    raison = "clock allowance " + std::to_string(r.temps_limite) + " s beyond any level's";
   return raison.empty();
 }
 

@@ -73,8 +73,9 @@ std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c);
 // Decodes and checks a file's bytes. A file of another length, or one whose
 // record holds what no game can (a piece code above 4, a square above 32, a
 // ply beyond the record or the current ply beyond the last one, a side to
-// move other than 0 or 1, settings out of their ranges), is refused with
-// `raison` saying why. Settings of a file without settings are the defaults;
+// move other than 0 or 1, settings out of their ranges, a thinking time or
+// allowance beyond BUDGET_MAX or LIMITE_MAX), is refused with `raison`
+// saying why. Clocks are bounded to 0..HORLOGE_MAX. Settings of a file without settings are the defaults;
 // a table size that is none of the menu's reads as 0. A name field without
 // its zero keeps its first 19 bytes, the last one becoming the zero.
 bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuPartie& c, std::string& raison);

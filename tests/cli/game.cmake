@@ -24,3 +24,6 @@ cli_refus(cli.game.usage "expected" game show)
 set(NOMS_SANS_ZERO
   "N=AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA'\\001'BBB; { { printf '\\376'; head -c 43 /dev/zero; printf \"$N\"; }; k=1; while [ $k -le 254 ]; do head -c 34 /dev/zero; printf '\\001\\002'; head -c 8 /dev/zero; printf \"$N\"; k=$((k+1)); done; printf '\\376\\000'; } > n.dam && test $(wc -c < n.dam) -eq 22442")
 cli_dossier(cli.game.names_without_zero "${NOMS_SANS_ZERO} && \"$0\" game show n.dam | grep -q '^ply 254 of 254$' && \"$0\" game convert n.dam n.pdn && tr -d '\\r' < n.pdn | grep -x '\\[\\(Black\\|White\\) \"[A-Z]*\"\\]' > noms && printf '[Black \"AAAAAAAAAAAAAAAAAAA\"]\\n[White \"AAAAAAAAAAAAAAAAAAA\"]\\n' | cmp - noms")
+
+# A thinking time of 2,000,000,000 s is no level's: the file is refused.
+cli_dossier(cli.game.huge_thinking_time "${DEUX_DEMI_COUPS} && put 148 22389 && put 53 22390 && put 119 22391 && put 178 22392 && put 5 22387 && m=$(\"$0\" game show d.dam 2>&1); test $? -eq 2 && case \"$m\" in *'thinking time 2000000000 s'*) ;; *) false ;; esac")

@@ -1,11 +1,17 @@
 // Game files read back as written; files no game can make are refused and
 // leave the game as it was.
 
+#include <limits>
+
 #include "records/game_file.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
 namespace {
+
+void poser32(std::vector<std::uint8_t>& o, std::size_t position, std::int32_t v) {
+  std::memcpy(&o[position], &v, sizeof v);
+}
 
 class GameFiles : public MoteurDossier {
  protected:
@@ -159,6 +165,10 @@ TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {
       {"side to move", [](auto& o) { o[POSITION_TRAIT] = 2; }, "side to move"},
       {"language", [](auto& o) { o[POSITION_LANGUE] = 6; }, "language"},
       {"level", [](auto& o) { o[POSITION_NIVEAU] = 9; }, "level"},
+      // More than any level gives: the time budget would overflow.
+      {"huge thinking time", [](auto& o) { poser32(o, POSITION_BUDGET, 2'000'000'000); }, "thinking time"},
+      {"huge allowance", [](auto& o) { poser32(o, POSITION_LIMITE, 100'000'000); }, "allowance"},
+      {"thinking time past the largest level", [](auto& o) { poser32(o, POSITION_BUDGET, BUDGET_MAX + 1); }, "thinking time"},
   };
   EntreePartie avant[TAILLE_PARTIE];
   std::memcpy(avant, partie, sizeof partie);
@@ -182,6 +192,28 @@ TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {
   EXPECT_FALSE(ecrire_partie(dossier / "absent" / "x.dam", 0));
 }
 
+// The longest level the program offers is read back; a clock no game can
+// reach, or below zero, is bounded (the game is kept, its times stay usable).
+TEST_F(GameFiles, TheLongestLevelIsReadAndClocksAreBounded) {
+  jouer_partie(8);
+  dernier_demi_coup = 8;
+  choisir_niveau_autre(MINUTES_AUTRE_MAX);
+  std::vector<std::uint8_t> o = encoder_partie(partie_courante(1));
+  poser32(o, 3 * TAILLE_ENTREE + offsetof(EntreePartie, temps_blancs), std::numeric_limits<std::int32_t>::max());
+  poser32(o, 5 * TAILLE_ENTREE + offsetof(EntreePartie, temps_noirs), std::numeric_limits<std::int32_t>::min());
+  choisir_niveau(5);
+  std::uint8_t langue = 0;
+  std::string raison;
+  ASSERT_TRUE(lire_partie(ecrire("long.dam", o), langue, raison)) << raison;
+  EXPECT_EQ(niveau, NIVEAU_AUTRE);
+  EXPECT_EQ(budget_reflexion, BUDGET_MAX);
+  EXPECT_EQ(temps_limite, LIMITE_MAX);
+  EXPECT_EQ(partie[3].temps_blancs, HORLOGE_MAX);
+  EXPECT_EQ(partie[5].temps_noirs, 0);
+  EXPECT_EQ(partie[4].temps_blancs, 12);  // the clocks of the game are kept
+  EXPECT_EQ(partie[4].temps_noirs, 20);
+}
+
 TEST_F(GameFiles, AnyBytesAreReadWithoutHarm) {
   jouer_partie(30);
   dernier_demi_coup = 30;
@@ -201,6 +233,12 @@ TEST_F(GameFiles, AnyBytesAreReadWithoutHarm) {
     ASSERT_LE(c.nb_demi_coups, dernier);
     ASSERT_LE(c.trait, 1);
     ASSERT_LT(c.reglages.langue, 6);
+    ASSERT_LE(c.reglages.budget_reflexion, BUDGET_MAX);
+    ASSERT_LE(c.reglages.temps_limite, LIMITE_MAX);
+    for (const EntreePartie& e : c.partie) {
+      ASSERT_TRUE(e.temps_blancs >= 0 && e.temps_blancs <= HORLOGE_MAX);
+      ASSERT_TRUE(e.temps_noirs >= 0 && e.temps_noirs <= HORLOGE_MAX);
+    }
     lignes_liste_coups(c.partie, dernier);
     // What was accepted is written back as a file that reads the same.
     ContenuPartie relu;

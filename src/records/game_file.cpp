@@ -4,8 +4,10 @@
 #include <cstring>
 
 #include "game/clocks.h"
+#include "game/end.h"
 #include "game/levels.h"
 #include "records/files.h"
+#include "rules/moves.h"
 #include "rules/notation.h"
 #include "search/table.h"
 
@@ -58,6 +60,26 @@ std::string faute_du_record(const ContenuPartie& c) {
   return {};
 }
 
+// The result the final position decides, for files written before the
+// result was kept: the side to move there without a move has lost, a full
+// record is a draw, anything else has no result. The generator runs on the
+// game board, which is put back.
+int resultat_de_la_fin(const ContenuPartie& c) {
+  const int dernier = c.partie[0].position[0];
+  const Camp camp = (dernier - c.nb_demi_coups) % 2 == 0 ? c.trait : adversaire(c.trait);
+  std::uint8_t damier_garde[33];
+  std::memcpy(damier_garde, damier, sizeof damier_garde);
+  const Camp trait_garde = trait;
+  std::memcpy(damier, c.partie[dernier].position, sizeof damier);
+  damier[0] = HORS_DAMIER;
+  const int n = coups_legaux(camp);
+  std::memcpy(damier, damier_garde, sizeof damier_garde);
+  trait = trait_garde;
+  recalculer_masques();
+  if (n == 0) return camp == BLANCS ? NOIRS_GAGNENT : BLANCS_GAGNENT;
+  return dernier == DERNIER_DEMI_COUP ? PARTIE_NULLE : SANS_RESULTAT;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c) {
@@ -72,6 +94,8 @@ std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c) {
   poser<std::uint8_t>(octets.data(), POSITION_NIVEAU, r.niveau);
   poser<std::int32_t>(octets.data(), POSITION_BUDGET, r.budget_reflexion);
   poser<std::int32_t>(octets.data(), POSITION_LIMITE, r.temps_limite);
+  const bool connu = c.resultat >= NOIRS_GAGNENT && c.resultat <= SANS_RESULTAT;
+  octets[POSITION_RESULTAT] = static_cast<std::uint8_t>(connu ? c.resultat + 1 : 0);
   return octets;
 }
 
@@ -88,6 +112,8 @@ bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuParti
   c.trait = octets[POSITION_TRAIT];
   raison = faute_du_record(c);
   if (!raison.empty()) return false;
+  const int code_resultat = octets[POSITION_RESULTAT];
+  c.resultat = code_resultat >= 1 && code_resultat <= SANS_RESULTAT + 1 ? code_resultat - 1 : resultat_de_la_fin(c);
 
   // A clock below zero or beyond any game's is bounded: the game stays
   // readable and the time arithmetic within 32 bits. (The settings are read
@@ -129,6 +155,7 @@ ContenuPartie partie_courante(std::uint8_t langue) {
   c.nb_demi_coups = nb_demi_coups;
   c.trait = trait;
   c.reglages = {minutes_autre, taille_tables, langue, niveau, budget_reflexion, temps_limite};
+  c.resultat = resultat_partie;
   return c;
 }
 
@@ -167,6 +194,7 @@ bool lire_partie(const std::filesystem::path& chemin, std::uint8_t& langue, std:
   niveau = r.niveau;
   budget_reflexion = r.budget_reflexion;
   temps_limite = r.temps_limite;
+  resultat_partie = c.resultat;
   return true;
 }
 

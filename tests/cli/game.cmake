@@ -27,3 +27,7 @@ cli_dossier(cli.game.names_without_zero "${NOMS_SANS_ZERO} && \"$0\" game show n
 
 # A thinking time of 2,000,000,000 s is no level's: the file is refused.
 cli_dossier(cli.game.huge_thinking_time "${DEUX_DEMI_COUPS} && put 148 22389 && put 53 22390 && put 119 22391 && put 178 22392 && put 5 22387 && m=$(\"$0\" game show d.dam 2>&1); test $? -eq 2 && case \"$m\" in *'thinking time 2000000000 s'*) ;; *) false ;; esac")
+
+# A finished game keeps its result through a game file: PDN, text and game
+# file again all carry it.
+cli_dossier(cli.game.result_kept "printf '[GameType \"23\"]\\n1. 11-15 24-20 0-2\\n' > w.pdn && \"$0\" game convert w.pdn w.dam && \"$0\" game convert w.dam x.pdn && tr -d '\\r' < x.pdn | grep -qx '\\[Result \"0-2\"\\]' && tr -d '\\r' < x.pdn | grep -qx '1. 11-15 24-20 0-2' && \"$0\" game convert w.dam x.txt && head -1 x.txt | tr -d '\\r' | grep -qx -- '-  2-0' && \"$0\" game convert w.dam y.dam && cmp w.dam y.dam")

@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include "game/end.h"
 #include "records/game_file.h"
 #include "support/etat.h"
 #include "support/positions.h"
@@ -112,6 +113,64 @@ TEST_F(GameFiles, GamesTheProgramCanRecordAreAccepted) {
   EXPECT_EQ(minutes_autre, 3);
   EXPECT_EQ(langue, 1);
   EXPECT_EQ(taille_tables, 0);
+}
+
+// A finished game keeps its result: a won, drawn or lost game read back
+// says so, whatever the game in memory said before.
+TEST_F(GameFiles, TheResultIsKeptWithTheGame) {
+  jouer_partie(14);
+  dernier_demi_coup = 14;
+  nb_demi_coups = 9;  // saved after going back: the result is the game's
+  trait = NOIRS;
+  for (const int resultat : {NOIRS_GAGNENT, PARTIE_NULLE, BLANCS_GAGNENT, SANS_RESULTAT}) {
+    resultat_partie = resultat;
+    ASSERT_TRUE(ecrire_partie(chemin("r.dam"), 1));
+    resultat_partie = resultat == PARTIE_NULLE ? SANS_RESULTAT : PARTIE_NULLE;
+    std::uint8_t langue = 0;
+    std::string raison;
+    ASSERT_TRUE(lire_partie(chemin("r.dam"), langue, raison)) << raison;
+    EXPECT_EQ(resultat_partie, resultat);
+    EXPECT_EQ(partie_courante(1).resultat, resultat);
+  }
+}
+
+// Files written before the result was kept: the final position tells it
+// when it decides the game, the side to move there having no move; a full
+// record is a draw; otherwise no result.
+TEST_F(GameFiles, AnOlderFileTakesItsResultFromTheFinalPosition) {
+  struct Cas {
+    const char* fen;
+    int resultat;
+  };
+  const Cas cas[] = {
+      {"B:W18:B14", SANS_RESULTAT},     // camp 0 to move has moves
+      {"B:W29,30:B25", NOIRS_GAGNENT},  // camp 0 to move, its only man blocked
+      {"W:W:B1", BLANCS_GAGNENT},       // camp 1 to move has no piece left
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.fen);
+    poser_fen(c.fen);
+    commencer_partie();
+    std::vector<std::uint8_t> o = encoder_partie(partie_courante(1));
+    o[POSITION_RESULTAT] = 0;  // as older files
+    resultat_partie = PARTIE_NULLE;
+    std::uint8_t langue = 0;
+    std::string raison;
+    ASSERT_TRUE(lire_partie(ecrire("ancien.dam", o), langue, raison)) << raison;
+    EXPECT_EQ(resultat_partie, c.resultat);
+  }
+  // A full record, the side to move still able to move, after a step back.
+  jouer_partie(1);
+  for (int h = 2; h <= DERNIER_DEMI_COUP; ++h) partie[h] = partie[1];
+  dernier_demi_coup = DERNIER_DEMI_COUP;
+  nb_demi_coups = 253;
+  trait = BLANCS;
+  std::vector<std::uint8_t> o = encoder_partie(partie_courante(1));
+  o[POSITION_RESULTAT] = 0;
+  std::uint8_t langue = 0;
+  std::string raison;
+  ASSERT_TRUE(lire_partie(ecrire("plein.dam", o), langue, raison)) << raison;
+  EXPECT_EQ(resultat_partie, PARTIE_NULLE);
 }
 
 // Other programs, or damage, may leave a name field without its zero: the

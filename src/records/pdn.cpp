@@ -278,13 +278,8 @@ std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& n
                                : resultat == PARTIE_NULLE   ? "1-1"
                                                             : "*";
   const int fin = std::min<int>(dernier_demi_coup, TAILLE_PARTIE - 1);
-  // Who moved first: the owner of the first ply's piece.
-  Camp premier = trait;
-  if (fin >= 1) premier = est_noir(partie[0].position[partie[1].depart]) ? NOIRS : BLANCS;
-  Position depart;
-  std::memcpy(depart.cases, partie[0].position, sizeof depart.cases);
-  depart.cases[0] = 0;
-  depart.trait = premier;
+  const Position depart = depart_du_record();
+  const Camp premier = depart.trait;
 
   std::string s;
   const auto etiquette = [&](const char* nom, const std::string& valeur) {

@@ -340,7 +340,31 @@ std::string texte_arret(const ArretRejeu& a, bool francais) {
 
 // ---- writing ---------------------------------------------------------------------
 
-std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string& nom_noir, int resultat) {
+Position depart_du_record() {
+  Position depart;
+  std::memcpy(depart.cases, partie[0].position, sizeof depart.cases);
+  depart.cases[0] = 0;
+  depart.trait = trait;
+  if (dernier_demi_coup >= 1) depart.trait = est_noir(partie[0].position[partie[1].depart]) ? NOIRS : BLANCS;
+  return depart;
+}
+
+RefusTexte refus_texte_partie() {
+  // The format's games all begin from the starting position, camp 0 to move.
+  Position initiale;
+  std::string erreur;
+  lire_fen(FEN_DEPART, initiale, erreur);
+  const Position depart = depart_du_record();
+  if (depart.trait != initiale.trait || std::memcmp(depart.cases + 1, initiale.cases + 1, NB_CASES) != 0)
+    return RefusTexte::PositionPosee;
+  return RefusTexte::Aucun;
+}
+
+std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string& nom_noir, int resultat,
+                                RefusTexte* refus) {
+  const RefusTexte r = refus_texte_partie();
+  if (refus != nullptr) *refus = r;
+  if (r != RefusTexte::Aucun) return {};
   std::string s = nom_blanc + "-" + nom_noir;
   s += resultat == BLANCS_GAGNENT ? "  2-0" : resultat == PARTIE_NULLE ? "  1-1" : resultat == NOIRS_GAGNENT ? "  0-2" : " ";
   s += "\r\nCorvane109\r\n";

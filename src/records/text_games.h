@@ -20,6 +20,13 @@ constexpr int MAX_COUPS_LUS = 250;              // moves kept per game of a text
 
 // ---- types ----------------------------------------------------------------
 
+// Why a game cannot be written in the program's text format, which holds no
+// starting position: the window says so and points to PDN, which holds it.
+enum class RefusTexte {
+  Aucun,
+  PositionPosee,  // the game starts from a set-up position, or with camp 1 to move
+};
+
 // One move as written: origin and destination (0 when a name is not a
 // square) and, when every jump is written, the landing square after each
 // jump, the destination last.
@@ -86,7 +93,18 @@ ArretRejeu rejouer_partie(const PartieLue& p, int numero, bool arreter);
 // "Move 12 (11-15) of game 3: ..." in French or English.
 std::string texte_arret(const ArretRejeu& a, bool francais);
 
+// The record's starting position (entry 0) with the side that made its
+// first ply, or the side to move when no ply is recorded.
+Position depart_du_record();
+
+// Whether the game record can be written in the program's text format so
+// that it reads back as the same game; RefusTexte::Aucun when it can.
+RefusTexte refus_texte_partie();
+
 // The game record in the program's text format, lines ended by CR LF:
 // the names (Latin-1) and the result, "Corvane109", then the move list four
-// lines at a time, the last line of an odd list included.
-std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string& nom_noir, int resultat);
+// lines at a time, the last line of an odd list included. A game the format
+// cannot hold (refus_texte_partie) is not written: "" is returned, and the
+// reason put in `refus` when it is given.
+std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string& nom_noir, int resultat,
+                                RefusTexte* refus = nullptr);

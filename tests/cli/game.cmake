@@ -31,3 +31,7 @@ cli_dossier(cli.game.huge_thinking_time "${DEUX_DEMI_COUPS} && put 148 22389 && 
 # A finished game keeps its result through a game file: PDN, text and game
 # file again all carry it.
 cli_dossier(cli.game.result_kept "printf '[GameType \"23\"]\\n1. 11-15 24-20 0-2\\n' > w.pdn && \"$0\" game convert w.pdn w.dam && \"$0\" game convert w.dam x.pdn && tr -d '\\r' < x.pdn | grep -qx '\\[Result \"0-2\"\\]' && tr -d '\\r' < x.pdn | grep -qx '1. 11-15 24-20 0-2' && \"$0\" game convert w.dam x.txt && head -1 x.txt | tr -d '\\r' | grep -qx -- '-  2-0' && \"$0\" game convert w.dam y.dam && cmp w.dam y.dam")
+
+# The text format holds no starting position: a game from a set-up position
+# is not written as text (it would read back as another game); PDN holds it.
+cli_dossier(cli.game.text_refuses_setup "printf '[GameType \"23\"]\\n[FEN \"B:W27,28:B1,2\"]\\n1. 1-5 *\\n' > s.pdn && m=$(\"$0\" game convert s.pdn s.txt 2>&1); test $? -eq 1 && test ! -e s.txt && case \"$m\" in *'set-up position'*PDN*) ;; *) false ;; esac && \"$0\" game convert s.pdn t.pdn")

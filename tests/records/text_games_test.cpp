@@ -6,6 +6,7 @@
 #include "rules/notation.h"
 #include "records_support.h"
 #include "support/etat.h"
+#include "support/positions.h"
 
 using TexteParties = Moteur;
 
@@ -60,6 +61,36 @@ TEST_F(TexteParties, WritesTheHeaderWithTheResultAndFourMoveLinesPerLine) {
   ASSERT_EQ(l.size(), 5u);
   const std::string dernier = "11." + notation_coup(partie[21].depart, partie[21].arrivee, partie[21].nb_prises > 0);
   EXPECT_EQ(l[4].substr(l[4].size() - 11), dernier + "   ");
+}
+
+// The format holds no starting position: a game that does not begin from
+// the starting position with camp 0 to move is refused, not written as a
+// file that would read back as another game.
+TEST_F(TexteParties, AGameFromASetUpPositionIsRefused) {
+  const auto refus_apres = [](int plies) {
+    commencer_partie();
+    for (int h = 0; h < plies; ++h) {
+      EXPECT_GT(coups_legaux(trait), 0);
+      jouer_et_enregistrer(0);
+    }
+    RefusTexte refus = RefusTexte::Aucun;
+    EXPECT_EQ(ecrire_texte_partie("A", "B", SANS_RESULTAT, &refus), "");
+    EXPECT_EQ(refus_texte_partie(), refus);
+    return refus;
+  };
+  poser_fen("B:W18,22,K30:B9,14");
+  EXPECT_EQ(refus_apres(3), RefusTexte::PositionPosee);
+  EXPECT_EQ(refus_apres(0), RefusTexte::PositionPosee);  // a position and no move yet
+  position_initiale();
+  trait = NOIRS;  // the starting position, camp 1 moving first
+  EXPECT_EQ(refus_apres(2), RefusTexte::PositionPosee);
+  // From the starting position the game is written, whatever the board shows now.
+  premiers_coups(4);
+  poser_fen("B:W18:B14");
+  RefusTexte refus = RefusTexte::PositionPosee;
+  EXPECT_NE(ecrire_texte_partie("A", "B", SANS_RESULTAT, &refus), "");
+  EXPECT_EQ(refus, RefusTexte::Aucun);
+  EXPECT_EQ(refus_texte_partie(), RefusTexte::Aucun);
 }
 
 TEST_F(TexteParties, ReadsNumericNamesIntoSquaresAndSkipsWhatIsNotLegal) {

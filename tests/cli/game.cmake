@@ -35,3 +35,7 @@ cli_dossier(cli.game.result_kept "printf '[GameType \"23\"]\\n1. 11-15 24-20 0-2
 # The text format holds no starting position: a game from a set-up position
 # is not written as text (it would read back as another game); PDN holds it.
 cli_dossier(cli.game.text_refuses_setup "printf '[GameType \"23\"]\\n[FEN \"B:W27,28:B1,2\"]\\n1. 1-5 *\\n' > s.pdn && m=$(\"$0\" game convert s.pdn s.txt 2>&1); test $? -eq 1 && test ! -e s.txt && case \"$m\" in *'set-up position'*PDN*) ;; *) false ;; esac && \"$0\" game convert s.pdn t.pdn")
+
+# A first name with a hyphen would come back split across the two names:
+# not written as text, written as PDN; a second one reads back as it is.
+cli_dossier(cli.game.text_names "printf '[Black \"Jean-Pierre\"]\\n[White \"Anne-Marie\"]\\n1. 11-15 *\\n' > n.pdn && m=$(\"$0\" game convert n.pdn n.txt 2>&1); test $? -eq 1 && test ! -e n.txt && case \"$m\" in *'\"Jean-Pierre\"'*PDN*) ;; *) false ;; esac && printf '[Black \"Jean\"]\\n[White \"Anne-Marie\"]\\n1. 11-15 *\\n' > m.pdn && \"$0\" game convert m.pdn m.txt && \"$0\" game convert m.txt p.pdn && tr -d '\\r' < p.pdn | grep -qx '\\[White \"Anne-Marie\"\\]' && tr -d '\\r' < p.pdn | grep -qx '\\[Black \"Jean\"\\]'")

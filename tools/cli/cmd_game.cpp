@@ -86,6 +86,12 @@ bool ecrire_txt(const std::string& chemin, std::string& raison) {
     case RefusTexte::PositionPosee:
       raison = "the text format cannot hold a game from a set-up position: write it as PDN (.pdn)";
       break;
+    case RefusTexte::NomBlanc:
+    case RefusTexte::NomNoir:
+      raison = "the text format cannot hold the name \"" +
+               latin1_en_utf8(refus == RefusTexte::NomBlanc ? nom_blanc() : nom_noir()) +
+               "\" as it is: write the game as PDN (.pdn)";
+      break;
   }
   return false;
 }
@@ -172,7 +178,8 @@ const Enregistrement enregistrement({"game", "show or convert a game file",
                                      "clock allowance, minutes of the custom level, table size, language).\n"
                                      "convert: reads IN and writes OUT, each in the format of its extension (.dam,\n"
                                      ".txt for the program's text format, .pdn for PDN 3.0 of pool checkers).\n"
-                                     "The text format holds no starting position: a game from a set-up position\n"
+                                     "The text format holds no starting position, and names only as far as its\n"
+                                     "header can part them (no \"1.\", no \"-\" in the first name...): such a game\n"
                                      "is not written as .txt (status 1); write it as .pdn.\n"
                                      "--game N takes game N of a text or PDN file of several games (default 1);\n"
                                      "a PDN game whose move is not legal is refused, naming the move.\n"

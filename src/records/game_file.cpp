@@ -80,6 +80,41 @@ int resultat_de_la_fin(const ContenuPartie& c) {
   return dernier == DERNIER_DEMI_COUP ? PARTIE_NULLE : SANS_RESULTAT;
 }
 
+// Entry 254's squares carry the language and the level in the file: when
+// it is a ply, its squares are found again from the positions before and
+// after it (left as read when no legal move joins them). The generator runs
+// on the game board, which is put back.
+void retrouver_dernier_demi_coup(EntreePartie* record) {
+  const EntreePartie& avant = record[DERNIER_DEMI_COUP - 1];
+  EntreePartie& e = record[DERNIER_DEMI_COUP];
+  std::uint8_t damier_garde[33];
+  std::memcpy(damier_garde, damier, sizeof damier_garde);
+  const Camp trait_garde = trait;
+  bool trouve = false;
+  for (const Camp camp : {BLANCS, NOIRS}) {
+    std::memcpy(damier, avant.position, sizeof damier);
+    damier[0] = HORS_DAMIER;
+    const int n = coups_legaux(camp);
+    for (int i = 0; i < n && !trouve; ++i) {
+      const Coup& m = listes_coups[1][i];
+      std::uint8_t apres[33];
+      std::memcpy(apres, avant.position, sizeof apres);
+      const Piece p = apres[m.depart];
+      apres[m.depart] = VIDE;
+      for (int k = 1; k <= m.nb_prises; ++k) apres[m.prises[k]] = VIDE;
+      apres[m.arrivee] = couronner(p, m.arrivee);
+      if (std::memcmp(apres + 1, e.position + 1, NB_CASES) == 0) {
+        e.depart = m.depart;
+        e.arrivee = m.arrivee;
+        trouve = true;
+      }
+    }
+  }
+  std::memcpy(damier, damier_garde, sizeof damier_garde);
+  trait = trait_garde;
+  recalculer_masques();
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c) {
@@ -112,6 +147,7 @@ bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuParti
   c.trait = octets[POSITION_TRAIT];
   raison = faute_du_record(c);
   if (!raison.empty()) return false;
+  if (c.partie[0].position[0] == DERNIER_DEMI_COUP) retrouver_dernier_demi_coup(c.partie);
   const int code_resultat = octets[POSITION_RESULTAT];
   c.resultat = code_resultat >= 1 && code_resultat <= SANS_RESULTAT + 1 ? code_resultat - 1 : resultat_de_la_fin(c);
 
@@ -162,8 +198,10 @@ ContenuPartie partie_courante(std::uint8_t langue) {
 bool ecrire_partie(const std::filesystem::path& chemin, std::uint8_t langue) {
   const ContenuPartie c = partie_courante(langue);
   const std::vector<std::uint8_t> octets = encoder_partie(c);
-  // The record keeps the settings it was saved with, as the file does.
+  // The record keeps the settings it was saved with, as the file does, in
+  // the entries that hold no ply.
   for (int k : {253, 254}) {
+    if (k <= dernier_demi_coup) continue;
     EntreePartie& e = partie[k];
     const std::uint8_t* source = octets.data() + k * TAILLE_ENTREE;
     std::memcpy(&e.depart, source + offsetof(EntreePartie, depart), 2);

@@ -83,7 +83,9 @@ std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c);
 // saying why. Clocks are bounded to 0..HORLOGE_MAX. The result is the one
 // kept in the file; a file that kept none (written before results were kept)
 // takes the one its final position decides: the side to move there without
-// a move has lost, a full record is a draw, otherwise no result. Settings of a file without settings are the defaults;
+// a move has lost, a full record is a draw, otherwise no result. In a full
+// record, the squares of ply 254 (whose fields carry settings in the file)
+// are found again from the positions before and after it. Settings of a file without settings are the defaults;
 // a table size that is none of the menu's reads as 0. A name field without
 // its zero keeps its first 19 bytes, the last one becoming the zero.
 bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuPartie& c, std::string& raison);
@@ -94,7 +96,8 @@ bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuParti
 ContenuPartie partie_courante(std::uint8_t langue);
 
 // Writes partie_courante to `chemin` safely; the settings are also written
-// into entries 253 and 254 of partie. False when the file cannot be written.
+// into entries 253 and 254 of partie when they hold no ply. False when the
+// file cannot be written.
 bool ecrire_partie(const std::filesystem::path& chemin, std::uint8_t langue);
 
 // Reads `chemin`; when it is a game file, takes it as the game: partie

@@ -149,3 +149,22 @@ TEST_F(Registry, AFileTooLongToReadIsNeverWrittenBack) {
   EXPECT_TRUE(fs::is_fifo(dossier / "joueurs.dat"));
   EXPECT_EQ(lire("points.dat"), "2050\r\n");
 }
+
+// What the program writes it reads back: names of 19 characters with
+// accents (Latin-1), a blank inside or at either end, an empty one last;
+// new players' padded ratings and rewritten plain ones.
+TEST_F(Registry, WhatIsWrittenReadsBackTheSame) {
+  Registre r = lire_registre(dossier).registre;
+  for (const char* nom : {"\xC9lo\xEFse de la Montag", " Anne ", "Jean-Fran\xE7ois Dupuy", "1. Inconnu", ""})
+    ajouter_joueur(r, nom, 1600);
+  ASSERT_TRUE(inscrire_classement(r, 2, 1822));
+  ASSERT_TRUE(inscrire_classement(r, 0, 2028));
+  ASSERT_TRUE(ecrire_registre(dossier, r));
+  const LectureRegistre l = lire_registre(dossier);
+  EXPECT_FALSE(l.nouveau);
+  EXPECT_EQ(l.points_manquants, 0);
+  EXPECT_EQ(l.registre.noms, r.noms);
+  EXPECT_EQ(l.registre.points, r.points);
+  EXPECT_EQ(l.registre.points[1], "1600");
+  EXPECT_EQ(valeur_classement(l.registre.points[2]), 1822);
+}

@@ -472,7 +472,7 @@ std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string&
   std::vector<std::string> lignes;
   const int fin = std::min<int>(dernier_demi_coup, DERNIER_DEMI_COUP);
   for (int h = 1; h <= fin; h += 2) {
-    char numero[8];
+    char numero[16];
     std::snprintf(numero, sizeof numero, "%2d.", h / 2 + 1);
     lignes.push_back(numero + texte_demi_coup(h) + " " + (h + 1 <= fin ? texte_demi_coup(h + 1) : ""));
   }

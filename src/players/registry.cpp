@@ -58,8 +58,8 @@ std::vector<std::string> lignes_fichier(const std::filesystem::path& chemin, boo
 LectureRegistre lire_registre(const std::filesystem::path& dossier) {
   LectureRegistre l;
   Registre& r = l.registre;
-  r.noms = lignes_fichier(dossier / FICHIER_JOUEURS, l.trop_long);
-  r.entier = !l.trop_long;
+  r.noms = lignes_fichier(dossier / FICHIER_JOUEURS, l.incomplet);
+  r.entier = !l.incomplet;
   if (r.noms.empty()) {
     // Without names the ratings mean nothing: the registry starts anew.
     l.nouveau = true;
@@ -67,8 +67,8 @@ LectureRegistre lire_registre(const std::filesystem::path& dossier) {
     r.points = {std::to_string(CLASSEMENT_ORDINATEUR)};
     return l;
   }
-  r.points = lignes_fichier(dossier / FICHIER_POINTS, l.trop_long);
-  r.entier = !l.trop_long;
+  r.points = lignes_fichier(dossier / FICHIER_POINTS, l.incomplet);
+  r.entier = !l.incomplet;
   if (r.points.size() < r.noms.size()) l.points_manquants = static_cast<int>(r.noms.size() - r.points.size());
   r.points.resize(r.noms.size(), "0");
   return l;

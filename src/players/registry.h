@@ -31,7 +31,7 @@ struct LectureRegistre {
   Registre registre;          // as many ratings as names
   bool nouveau = false;       // no names (no file, or an empty one): the computer's entry alone
   int points_manquants = 0;   // names past the end of points.dat, their ratings read as 0
-  bool trop_long = false;     // a file is there but was not read whole: too long, or unreadable
+  bool incomplet = false;     // a file is there but was not read whole: too long, or unreadable
 };
 
 // ---- functions ------------------------------------------------------------
@@ -52,7 +52,7 @@ std::string texte_capital(std::int32_t points);
 // as 0 (and are counted); ratings beyond the last name are dropped. A file
 // longer than TAILLE_REGISTRE_LUE is read up to there, and one that is there
 // but cannot be read counts as empty: either way the registry is marked as
-// not whole (trop_long, and entier false in the registry).
+// not whole (incomplet, and entier false in the registry).
 LectureRegistre lire_registre(const std::filesystem::path& dossier);
 
 // Writes both files as one set: either both are replaced or neither is.

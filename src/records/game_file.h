@@ -80,14 +80,15 @@ std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c);
 // ply beyond the record or the current ply beyond the last one, a side to
 // move other than 0 or 1, settings out of their ranges, a thinking time or
 // allowance beyond BUDGET_MAX or LIMITE_MAX), is refused with `raison`
-// saying why. Clocks are bounded to 0..HORLOGE_MAX. The result is the one
-// kept in the file; a file that kept none (written before results were kept)
-// takes the one its final position decides: the side to move there without
-// a move has lost, a full record is a draw, otherwise no result. In a full
-// record, the squares of ply 254 (whose fields carry settings in the file)
-// are found again from the positions before and after it. Settings of a file without settings are the defaults;
-// a table size that is none of the menu's reads as 0. A name field without
-// its zero keeps its first 19 bytes, the last one becoming the zero.
+// saying why. Settings of a file without settings are the defaults; a table
+// size that is none of the menu's reads as 0. Clocks are bounded to
+// 0..HORLOGE_MAX. A name field without its zero keeps its first 19 bytes,
+// the last one becoming the zero. The result is the one kept in the file; a
+// file that kept none (written before results were kept) takes the one its
+// final position decides: the side to move there without a move has lost, a
+// full record is a draw, otherwise no result. In a full record, the squares
+// of ply 254 (whose fields carry settings in the file) are found again from
+// the positions before and after it.
 bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuPartie& c, std::string& raison);
 
 // The game as it stands: partie (byte 0 of entry 0 set to dernier_demi_coup),

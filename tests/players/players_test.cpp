@@ -133,7 +133,7 @@ TEST_F(Registry, AFileTooLongToReadIsNeverWrittenBack) {
   ecrire("joueurs.dat", "Corvane\r\n");
   fs::resize_file(dossier / "joueurs.dat", TAILLE_REGISTRE_LUE + 1);  // the rest reads as zero bytes
   LectureRegistre l = lire_registre(dossier);
-  EXPECT_TRUE(l.trop_long);
+  EXPECT_TRUE(l.incomplet);
   ajouter_joueur(l.registre, "Anna", 1700);
   EXPECT_FALSE(ecrire_registre(dossier, l.registre));
   EXPECT_EQ(fs::file_size(dossier / "joueurs.dat"), TAILLE_REGISTRE_LUE + 1);
@@ -143,7 +143,7 @@ TEST_F(Registry, AFileTooLongToReadIsNeverWrittenBack) {
   fs::remove(dossier / "joueurs.dat");
   ASSERT_EQ(::mkfifo((dossier / "joueurs.dat").c_str(), 0600), 0);
   l = lire_registre(dossier);
-  EXPECT_TRUE(l.trop_long);
+  EXPECT_TRUE(l.incomplet);
   ajouter_joueur(l.registre, "Anna", 1700);
   EXPECT_FALSE(ecrire_registre(dossier, l.registre));
   EXPECT_TRUE(fs::is_fifo(dossier / "joueurs.dat"));

@@ -182,7 +182,8 @@ std::string ecrire_parametres_texte() {
   for (int t = 0; t < NB_TABLES_CASES; ++t) {
     s << "table " << t << '\n';
     for (int r = 0; r < 8; ++r) {
-      for (int k = 1; k <= 4; ++k) s << std::setw(4) << static_cast<int>(tables_cases[t][4 * r + k]);
+      // A blank before every value: -128 takes the whole width of four.
+      for (int k = 1; k <= 4; ++k) s << ' ' << std::setw(4) << static_cast<int>(tables_cases[t][4 * r + k]);
       s << '\n';
     }
   }

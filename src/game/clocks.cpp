@@ -36,9 +36,10 @@ void texte_horloge(std::int32_t secondes, char minutes[12], char secondes_texte[
 
 int perte_au_temps(Camp camp_ordinateur, std::int32_t points_humain, int demi_coups, std::int32_t limite) {
   const std::int32_t f = points_humain < CLASSEMENT_HANDICAP ? 2 : 1;
-  const std::int32_t l = demi_coups < TRANCHE_DEMI_COUPS
-                             ? limite + MARGE_TEMPS
-                             : (demi_coups / TRANCHE_DEMI_COUPS) * limite * TRANCHE_DEMI_COUPS;
+  // In 64 bits: a long allowance late in a game goes beyond 32.
+  const std::int64_t l = demi_coups < TRANCHE_DEMI_COUPS
+                             ? std::int64_t{limite} + MARGE_TEMPS
+                             : std::int64_t{demi_coups / TRANCHE_DEMI_COUPS} * limite * TRANCHE_DEMI_COUPS;
   // Both comparisons are strict; the side to move (the computer) is checked
   // first when it plays camp 1, the human first when the computer plays camp 0.
   const Camp camp_humain = adversaire(camp_ordinateur);

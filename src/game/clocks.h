@@ -14,6 +14,7 @@ constexpr int CODE_TEMPS_ORDINATEUR = 5;  // end of game: the computer exceeded 
 constexpr std::int32_t CLASSEMENT_HANDICAP = 1800;  // humans rated below get twice the time
 constexpr int TRANCHE_DEMI_COUPS = 100;   // beyond, the limit grows by 100 allowances per 100 plies
 constexpr std::int32_t MARGE_TEMPS = 2;   // the first 100 plies: the allowance and this
+constexpr std::int32_t HORLOGE_MAX = 1'000'000'000;  // the most a clock read from a file holds (31 years)
 
 // ---- state ----------------------------------------------------------------
 

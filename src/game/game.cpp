@@ -56,6 +56,12 @@ void nommer_joueur(char (&nom)[LONGUEUR_NOM], const char* texte) {
   nom[LONGUEUR_NOM - 1] = 0;
 }
 
+std::string nom_du_champ(const char (&champ)[LONGUEUR_NOM]) {
+  std::size_t n = 0;
+  while (n < LONGUEUR_NOM - 1 && champ[n] != 0) ++n;
+  return std::string(champ, n);
+}
+
 void installer_nouvelle_partie() {
   position_initiale();
   std::memcpy(damier_sauve, damier, sizeof damier_sauve);

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "rules/board.h"
 
@@ -111,6 +112,11 @@ inline bool partie_pleine() { return nb_demi_coups >= DERNIER_DEMI_COUP; }
 
 // Sets a player's name (cut to fit, zero-terminated).
 void nommer_joueur(char (&nom)[LONGUEUR_NOM], const char* texte);
+
+// The name a name field of the record holds: up to its first zero and at
+// most LONGUEUR_NOM - 1 bytes, whatever the field holds (a file may put no
+// zero in it).
+std::string nom_du_champ(const char (&champ)[LONGUEUR_NOM]);
 
 // The new game of the three OK buttons: starting position, empty record,
 // white to move, nobody thinking ahead until the computer has moved.

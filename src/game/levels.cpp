@@ -1,6 +1,8 @@
 #include "game/levels.h"
 #include "rules/etat.h"
 
+#include <algorithm>
+
 const Niveau NIVEAUX[NB_NIVEAUX] = {
     {"0 : Néophyte", 5, 58, 1},      {"1 : Débutant", 2, 58, 1},         {"2 : Amateur", 5, 158, 1},
     {"3 : Promotion", 6, 358, 1},    {"4 : Honneur", 10, 600, 1},        {"5 : Excellence", 160, 178, 3},
@@ -28,6 +30,7 @@ void choisir_niveau(int n) {
 }
 
 void choisir_niveau_autre(std::int32_t minutes) {
+  minutes = std::clamp(minutes, 1, MINUTES_AUTRE_MAX);
   budget_reflexion = BUDGET_PAR_MINUTE * minutes;
   temps_limite = LIMITE_PAR_MINUTE * minutes - MARGE_LIMITE;
   niveau = NIVEAU_AUTRE;

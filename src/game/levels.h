@@ -15,6 +15,13 @@ constexpr std::uint8_t NIVEAU_AUTRE = 18;            // `niveau` of "Autre"
 constexpr std::int32_t BUDGET_PAR_MINUTE = 55;       // "Autre": budget 55 s and allowance
 constexpr std::int32_t LIMITE_PAR_MINUTE = 60;       // 60 s less MARGE_LIMITE per minute
 constexpr std::int32_t MARGE_LIMITE = 2;
+constexpr std::int32_t MINUTES_AUTRE_MAX = 100000;   // "Autre" takes at most this many minutes
+// The largest budget and allowance a level gives ("Autre" at its most):
+// a game file carrying more is refused, and the time arithmetic stays
+// within 32 bits below them.
+constexpr std::int32_t BUDGET_MAX = BUDGET_PAR_MINUTE * MINUTES_AUTRE_MAX;
+constexpr std::int32_t LIMITE_MAX = LIMITE_PAR_MINUTE * MINUTES_AUTRE_MAX - MARGE_LIMITE;
+static_assert(BUDGET_ILLIMITE <= BUDGET_MAX && TEMPS_SANS_LIMITE <= LIMITE_MAX);
 
 // ---- types ----------------------------------------------------------------
 
@@ -40,7 +47,7 @@ extern std::int32_t minutes_autre;     // the minutes "Autre" shows and game fil
 // Chooses the level numbered `n` as `niveau` counts it (0..8 or 11..17).
 void choisir_niveau(int n);
 
-// "Autre": 30 moves in `minutes` minutes (> 0).
+// "Autre": 30 moves in `minutes` minutes, bounded to 1..MINUTES_AUTRE_MAX.
 void choisir_niveau_autre(std::int32_t minutes);
 
 // No clock at all: the search runs until a depth or a stop ends it.

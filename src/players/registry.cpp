@@ -44,8 +44,13 @@ std::string texte_capital(std::int32_t points) {
 }
 
 namespace {
-std::vector<std::string> lignes_fichier(const std::filesystem::path& chemin) {
-  const auto octets = lire_fichier(chemin, 1u << 20);
+// The lines of a file; `pas_entier` is set when the file was cut, or is
+// there but could not be read.
+std::vector<std::string> lignes_fichier(const std::filesystem::path& chemin, bool& pas_entier) {
+  bool coupe = false;
+  const auto octets = lire_fichier(chemin, TAILLE_REGISTRE_LUE, &coupe);
+  std::error_code ec;
+  if (octets ? coupe : std::filesystem::exists(std::filesystem::symlink_status(chemin, ec))) pas_entier = true;
   return octets ? lignes_texte(*octets) : std::vector<std::string>{};
 }
 }  // namespace
@@ -53,7 +58,8 @@ std::vector<std::string> lignes_fichier(const std::filesystem::path& chemin) {
 LectureRegistre lire_registre(const std::filesystem::path& dossier) {
   LectureRegistre l;
   Registre& r = l.registre;
-  r.noms = lignes_fichier(dossier / FICHIER_JOUEURS);
+  r.noms = lignes_fichier(dossier / FICHIER_JOUEURS, l.incomplet);
+  r.entier = !l.incomplet;
   if (r.noms.empty()) {
     // Without names the ratings mean nothing: the registry starts anew.
     l.nouveau = true;
@@ -61,13 +67,15 @@ LectureRegistre lire_registre(const std::filesystem::path& dossier) {
     r.points = {std::to_string(CLASSEMENT_ORDINATEUR)};
     return l;
   }
-  r.points = lignes_fichier(dossier / FICHIER_POINTS);
+  r.points = lignes_fichier(dossier / FICHIER_POINTS, l.incomplet);
+  r.entier = !l.incomplet;
   if (r.points.size() < r.noms.size()) l.points_manquants = static_cast<int>(r.noms.size() - r.points.size());
   r.points.resize(r.noms.size(), "0");
   return l;
 }
 
 bool ecrire_registre(const std::filesystem::path& dossier, const Registre& r) {
+  if (!r.entier) return false;
   const std::string noms = texte_lignes(r.noms), points = texte_lignes(r.points);
   // The ratings are renamed first: a crash between the two renames leaves
   // a longer ratings file after a creation (the extra line is dropped on

@@ -16,6 +16,7 @@ inline constexpr const char* FICHIER_POINTS = "points.dat";
 inline constexpr const char* NOM_ORDINATEUR = "Corvane";
 constexpr std::int32_t CLASSEMENT_ORDINATEUR = 2050;  // the computer's rating in a new registry and after a reset
 constexpr int LONGUEUR_NOM_JOUEUR = 19;               // characters a player's name holds (one byte each)
+constexpr std::size_t TAILLE_REGISTRE_LUE = 16u << 20;  // bytes read of each file (about a million players)
 
 // ---- types ----------------------------------------------------------------
 
@@ -23,12 +24,14 @@ constexpr int LONGUEUR_NOM_JOUEUR = 19;               // characters a player's n
 struct Registre {
   std::vector<std::string> noms;
   std::vector<std::string> points;
+  bool entier = true;  // false: read from a file too long to read whole, never to be written back
 };
 
 struct LectureRegistre {
   Registre registre;          // as many ratings as names
   bool nouveau = false;       // no names (no file, or an empty one): the computer's entry alone
   int points_manquants = 0;   // names past the end of points.dat, their ratings read as 0
+  bool incomplet = false;     // a file is there but was not read whole: too long, or unreadable
 };
 
 // ---- functions ------------------------------------------------------------
@@ -45,11 +48,16 @@ std::int32_t valeur_classement(const std::string& ligne);
 // A new player's capital, right-aligned in four characters ("%4d").
 std::string texte_capital(std::int32_t points);
 
-// Reads both files of the registry in `dossier`. Missing ratings read as 0
-// (and are counted); ratings beyond the last name are dropped.
+// Reads both files of the registry in `dossier`, whole. Missing ratings read
+// as 0 (and are counted); ratings beyond the last name are dropped. A file
+// longer than TAILLE_REGISTRE_LUE is read up to there, and one that is there
+// but cannot be read counts as empty: either way the registry is marked as
+// not whole (incomplet, and entier false in the registry).
 LectureRegistre lire_registre(const std::filesystem::path& dossier);
 
 // Writes both files as one set: either both are replaced or neither is.
+// False, nothing written, for a registry that was not read whole: writing it
+// back would lose the players beyond what was read.
 bool ecrire_registre(const std::filesystem::path& dossier, const Registre& r);
 
 // A new player at the end, with his capital; no check for a name already there.

@@ -1,9 +1,13 @@
 #include "records/game_file.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "game/clocks.h"
+#include "game/end.h"
 #include "game/levels.h"
 #include "records/files.h"
+#include "rules/moves.h"
 #include "rules/notation.h"
 #include "search/table.h"
 
@@ -55,6 +59,61 @@ std::string faute_du_record(const ContenuPartie& c) {
   return {};
 }
 
+// The result the final position decides, for files written before the
+// result was kept: the side to move there without a move has lost, a full
+// record is a draw, anything else has no result. The generator runs on the
+// game board, which is put back.
+int resultat_de_la_fin(const ContenuPartie& c) {
+  const int dernier = c.partie[0].position[0];
+  const Camp camp = (dernier - c.nb_demi_coups) % 2 == 0 ? c.trait : adversaire(c.trait);
+  std::uint8_t damier_garde[33];
+  std::memcpy(damier_garde, damier, sizeof damier_garde);
+  const Camp trait_garde = trait;
+  std::memcpy(damier, c.partie[dernier].position, sizeof damier);
+  damier[0] = HORS_DAMIER;
+  const int n = coups_legaux(camp);
+  std::memcpy(damier, damier_garde, sizeof damier_garde);
+  trait = trait_garde;
+  recalculer_masques();
+  if (n == 0) return camp == BLANCS ? NOIRS_GAGNENT : BLANCS_GAGNENT;
+  return dernier == DERNIER_DEMI_COUP ? PARTIE_NULLE : SANS_RESULTAT;
+}
+
+// Entry 254's squares carry the language and the level in the file: when
+// it is a ply, its squares are found again from the positions before and
+// after it (left as read when no legal move joins them). The generator runs
+// on the game board, which is put back.
+void retrouver_dernier_demi_coup(EntreePartie* record) {
+  const EntreePartie& avant = record[DERNIER_DEMI_COUP - 1];
+  EntreePartie& e = record[DERNIER_DEMI_COUP];
+  std::uint8_t damier_garde[33];
+  std::memcpy(damier_garde, damier, sizeof damier_garde);
+  const Camp trait_garde = trait;
+  bool trouve = false;
+  for (const Camp camp : {BLANCS, NOIRS}) {
+    std::memcpy(damier, avant.position, sizeof damier);
+    damier[0] = HORS_DAMIER;
+    const int n = coups_legaux(camp);
+    for (int i = 0; i < n && !trouve; ++i) {
+      const Coup& m = listes_coups[1][i];
+      std::uint8_t apres[33];
+      std::memcpy(apres, avant.position, sizeof apres);
+      const Piece p = apres[m.depart];
+      apres[m.depart] = VIDE;
+      for (int k = 1; k <= m.nb_prises; ++k) apres[m.prises[k]] = VIDE;
+      apres[m.arrivee] = couronner(p, m.arrivee);
+      if (std::memcmp(apres + 1, e.position + 1, NB_CASES) == 0) {
+        e.depart = m.depart;
+        e.arrivee = m.arrivee;
+        trouve = true;
+      }
+    }
+  }
+  std::memcpy(damier, damier_garde, sizeof damier_garde);
+  trait = trait_garde;
+  recalculer_masques();
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c) {
@@ -69,6 +128,8 @@ std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c) {
   poser<std::uint8_t>(octets.data(), POSITION_NIVEAU, r.niveau);
   poser<std::int32_t>(octets.data(), POSITION_BUDGET, r.budget_reflexion);
   poser<std::int32_t>(octets.data(), POSITION_LIMITE, r.temps_limite);
+  const bool connu = c.resultat >= NOIRS_GAGNENT && c.resultat <= SANS_RESULTAT;
+  octets[POSITION_RESULTAT] = static_cast<std::uint8_t>(connu ? c.resultat + 1 : 0);
   return octets;
 }
 
@@ -78,10 +139,22 @@ bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuParti
     return false;
   }
   std::memcpy(c.partie, octets, sizeof c.partie);
+  // A name is its field's first 19 bytes at most: every later reader of the
+  // record finds its zero.
+  for (EntreePartie& e : c.partie) e.nom_blancs[LONGUEUR_NOM - 1] = e.nom_noirs[LONGUEUR_NOM - 1] = 0;
   c.nb_demi_coups = octets[POSITION_NB_DEMI_COUPS];
   c.trait = octets[POSITION_TRAIT];
   raison = faute_du_record(c);
   if (!raison.empty()) return false;
+  if (c.partie[0].position[0] == DERNIER_DEMI_COUP) retrouver_dernier_demi_coup(c.partie);
+  const int code_resultat = octets[POSITION_RESULTAT];
+  c.resultat = code_resultat >= 1 && code_resultat <= SANS_RESULTAT + 1 ? code_resultat - 1 : resultat_de_la_fin(c);
+
+  // A clock below zero or beyond any game's is bounded: the game stays
+  // readable and the time arithmetic within 32 bits. (The settings are read
+  // from the bytes, not from these fields.)
+  for (EntreePartie& e : c.partie)
+    for (std::int32_t* t : {&e.temps_blancs, &e.temps_noirs}) *t = std::clamp(*t, 0, HORLOGE_MAX);
 
   ReglagesPartie& r = c.reglages;
   r.minutes_autre = prendre<std::int32_t>(octets, POSITION_MINUTES_AUTRE);
@@ -103,6 +176,10 @@ bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuParti
   if (r.langue >= NB_LANGUES_FICHIER) raison = "language " + std::to_string(r.langue);
   else if (!niveau_connu(r.niveau)) raison = "level " + std::to_string(r.niveau);
   else if (r.budget_reflexion < 0 || r.temps_limite < 0) raison = "negative thinking time";
+  else if (r.budget_reflexion > BUDGET_MAX)
+    raison = "thinking time " + std::to_string(r.budget_reflexion) + " s beyond any level's";
+  else if (r.temps_limite > LIMITE_MAX)
+    raison = "clock allowance " + std::to_string(r.temps_limite) + " s beyond any level's";
   return raison.empty();
 }
 
@@ -113,6 +190,7 @@ ContenuPartie partie_courante(std::uint8_t langue) {
   c.nb_demi_coups = nb_demi_coups;
   c.trait = trait;
   c.reglages = {minutes_autre, taille_tables, langue, niveau, budget_reflexion, temps_limite};
+  c.resultat = resultat_partie;
   return c;
 }
 
@@ -156,6 +234,7 @@ void appliquer_partie(const ContenuPartie& c) {
   niveau = r.niveau;
   budget_reflexion = r.budget_reflexion;
   temps_limite = r.temps_limite;
+  resultat_partie = c.resultat;
 }
 
 bool lire_partie(const std::filesystem::path& chemin, std::uint8_t& langue, std::string& raison) {

@@ -216,50 +216,20 @@ std::string echapper(const std::string& utf8) {
   return s;
 }
 
-// The captured squares of ply h of the record, from the two positions.
-std::uint32_t prises_du_demi_coup(int h) {
-  const EntreePartie &avant = partie[h - 1], &apres = partie[h];
-  const bool noir = est_noir(avant.position[apres.depart]);
-  std::uint32_t prises = 0;
-  for (int k = 1; k <= NB_CASES; ++k) {
-    const Piece p = avant.position[k];
-    if (p != VIDE && est_noir(p) != noir && apres.position[k] == VIDE) prises |= bit_case(static_cast<Case>(k));
-  }
-  return prises;
-}
-
 // Ply h as written: origin, destination, and the landing squares when a
 // reader would need them. The generator runs on the position before the
 // ply; the caller keeps the game board.
 std::string ecrire_demi_coup(int h, bool chemins_complets) {
-  const EntreePartie &avant = partie[h - 1], &e = partie[h];
-  std::string simple = nom_pdn(e.depart);
-  simple += e.nb_prises ? 'x' : '-';
-  simple += nom_pdn(e.arrivee);
-  if (e.nb_prises < 2) return simple;
-  std::memcpy(damier, avant.position, sizeof damier);
-  damier[0] = HORS_DAMIER;
-  const Camp camp = est_noir(damier[e.depart]) ? NOIRS : BLANCS;
-  const int n = coups_legaux(camp);
-  const std::uint32_t prises = prises_du_demi_coup(h);
-  int joue = -1;
-  bool ambigu = false;
-  for (int i = 0; i < n; ++i) {
-    const Coup& m = listes_coups[1][i];
-    if (m.depart != e.depart || m.arrivee != e.arrivee) continue;
-    if (masque_prises(m) == prises) {
-      if (joue < 0) joue = i;
-    } else {
-      ambigu = true;
-    }
-  }
-  if (joue < 0 || (!ambigu && !chemins_complets)) return simple;
-  const Coup m = listes_coups[1][joue];
-  if (decomposer_prise(m.depart, m.arrivee, m.prises + 1, m.nb_prises) == PRISE_INTROUVABLE) return simple;
+  const EntreePartie& e = partie[h];
+  const std::vector<Case> chemin = escales_du_demi_coup(h, chemins_complets);
   std::string s = nom_pdn(e.depart);
-  for (int k = 1; k <= m.nb_prises; ++k) {
+  if (chemin.empty()) {
+    s += e.nb_prises ? 'x' : '-';
+    s += nom_pdn(e.arrivee);
+  }
+  for (const Case k : chemin) {
     s += 'x';
-    s += nom_pdn(escales[1][k]);
+    s += nom_pdn(k);
   }
   return s;
 }
@@ -278,13 +248,8 @@ std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& n
                                : resultat == PARTIE_NULLE   ? "1-1"
                                                             : "*";
   const int fin = std::min<int>(dernier_demi_coup, TAILLE_PARTIE - 1);
-  // Who moved first: the owner of the first ply's piece.
-  Camp premier = trait;
-  if (fin >= 1) premier = est_noir(partie[0].position[partie[1].depart]) ? NOIRS : BLANCS;
-  Position depart;
-  std::memcpy(depart.cases, partie[0].position, sizeof depart.cases);
-  depart.cases[0] = 0;
-  depart.trait = premier;
+  const Position depart = depart_du_record();
+  const Camp premier = depart.trait;
 
   std::string s;
   const auto etiquette = [&](const char* nom, const std::string& valeur) {

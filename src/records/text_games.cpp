@@ -9,6 +9,7 @@
 #include "game/game.h"
 #include "records/game_file.h"
 #include "records/pdn.h"
+#include "rules/generation.h"
 #include "rules/moves.h"
 #include "rules/notation.h"
 
@@ -265,13 +266,20 @@ bool prises_du_chemin(Case depart, const std::vector<Case>& chemin, std::uint32_
 // The index in list 1 of the legal move the written move names, -1 when
 // none. Written landing squares choose among captures that share origin and
 // destination; when they match none, `souple` falls back on the first move
-// with that origin and destination.
+// with that origin and destination. Without landing squares, a capture of
+// one jump goes before longer ones between the same squares: it is the one
+// the squares name by themselves, and the writers write the others' paths.
 int trouver_coup(const CoupLu& c, bool souple) {
   const int n = coups_legaux(trait);
-  int premier = -1;
-  for (int i = 0; i < n && premier < 0; ++i)
-    if (listes_coups[1][i].depart == c.depart && listes_coups[1][i].arrivee == c.arrivee) premier = i;
-  if (premier < 0 || c.escales.empty()) return premier;
+  int premier = -1, un_saut = -1;
+  for (int i = 0; i < n; ++i) {
+    const Coup& m = listes_coups[1][i];
+    if (m.depart != c.depart || m.arrivee != c.arrivee) continue;
+    if (premier < 0) premier = i;
+    if (m.nb_prises == 1 && un_saut < 0) un_saut = i;
+  }
+  if (premier < 0) return -1;
+  if (c.escales.empty()) return un_saut >= 0 ? un_saut : premier;
   std::uint32_t prises = 0;
   if (prises_du_chemin(c.depart, c.escales, prises))
     for (int i = 0; i < n; ++i) {
@@ -340,11 +348,137 @@ std::string texte_arret(const ArretRejeu& a, bool francais) {
 
 // ---- writing ---------------------------------------------------------------------
 
-std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string& nom_noir, int resultat) {
+namespace {
+
+// The captured squares of ply h of the record, from the two positions.
+std::uint32_t prises_du_demi_coup(int h) {
+  const EntreePartie &avant = partie[h - 1], &apres = partie[h];
+  const bool noir = est_noir(avant.position[apres.depart]);
+  std::uint32_t prises = 0;
+  for (int k = 1; k <= NB_CASES; ++k) {
+    const Piece p = avant.position[k];
+    if (p != VIDE && est_noir(p) != noir && apres.position[k] == VIDE) prises |= bit_case(static_cast<Case>(k));
+  }
+  return prises;
+}
+
+bool nom_sans_blanc_au_bord(const std::string& nom) {
+  return nom.empty() || (!blanc(nom.front()) && !blanc(nom.back()));
+}
+
+// The name reads back as it is from the header of the text format: camp 0's
+// ends at "-", camp 1's at two blanks, either at a line end or "1.", and the
+// blanks round them are dropped.
+bool nom_relu_tel_quel(const std::string& nom, bool camp_0) {
+  if (nom.find_first_of(std::string("\r\n\0", 3)) != std::string::npos || nom.find("1.") != std::string::npos ||
+      !nom_sans_blanc_au_bord(nom))
+    return false;
+  if (camp_0) return nom.find('-') == std::string::npos;
+  for (std::size_t i = 0; i + 1 < nom.size(); ++i)
+    if (blanc(nom[i]) && blanc(nom[i + 1])) return false;
+  return true;
+}
+
+bool ascii(const std::string& s) {
+  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Ply h as the text format writes it: numeric square names, the landing
+// squares when a reader needs them.
+std::string texte_demi_coup(int h) {
+  const EntreePartie& e = partie[h];
+  std::string s = noms_numeriques[e.depart];
+  const std::vector<Case> chemin = escales_du_demi_coup(h, false);
+  if (chemin.empty()) {
+    s += e.nb_prises != 0 ? 'x' : '-';
+    s += noms_numeriques[e.arrivee];
+  }
+  for (const Case k : chemin) {
+    s += 'x';
+    s += noms_numeriques[k];
+  }
+  return s;
+}
+
+}  // namespace
+
+std::vector<Case> escales_du_demi_coup(int h, bool toujours) {
+  const EntreePartie &avant = partie[h - 1], &e = partie[h];
+  // One jump is named by its squares (the readers take it first).
+  if (e.nb_prises < 2) return {};
+  std::memcpy(damier, avant.position, sizeof damier);
+  damier[0] = HORS_DAMIER;
+  const Camp camp = est_noir(damier[e.depart]) ? NOIRS : BLANCS;
+  const int n = coups_legaux(camp);
+  const std::uint32_t prises = prises_du_demi_coup(h);
+  int joue = -1;
+  bool ambigu = false;
+  for (int i = 0; i < n; ++i) {
+    const Coup& m = listes_coups[1][i];
+    if (m.depart != e.depart || m.arrivee != e.arrivee) continue;
+    if (masque_prises(m) == prises) {
+      if (joue < 0) joue = i;
+    } else {
+      ambigu = true;
+    }
+  }
+  if (joue < 0 || (!ambigu && !toujours)) return {};
+  const Coup m = listes_coups[1][joue];
+  if (decomposer_prise(m.depart, m.arrivee, m.prises + 1, m.nb_prises) == PRISE_INTROUVABLE) return {};
+  return std::vector<Case>(escales[1] + 1, escales[1] + 1 + m.nb_prises);
+}
+
+Position depart_du_record() {
+  Position depart;
+  std::memcpy(depart.cases, partie[0].position, sizeof depart.cases);
+  depart.cases[0] = 0;
+  depart.trait = trait;
+  if (dernier_demi_coup >= 1) depart.trait = est_noir(partie[0].position[partie[1].depart]) ? NOIRS : BLANCS;
+  return depart;
+}
+
+RefusTexte refus_texte_partie(const std::string& nom_blanc, const std::string& nom_noir) {
+  // The format's games all begin from the starting position, camp 0 to move.
+  Position initiale;
+  std::string erreur;
+  lire_fen(FEN_DEPART, initiale, erreur);
+  const Position depart = depart_du_record();
+  if (depart.trait != initiale.trait || std::memcmp(depart.cases + 1, initiale.cases + 1, NB_CASES) != 0)
+    return RefusTexte::PositionPosee;
+  if (!nom_relu_tel_quel(nom_blanc, true)) return RefusTexte::NomBlanc;
+  if (!nom_relu_tel_quel(nom_noir, false)) return RefusTexte::NomNoir;
+  // The rest of the file is ASCII: it is UTF-8 when both names are.
+  if (est_utf8(nom_blanc) && est_utf8(nom_noir)) {
+    if (!ascii(nom_blanc)) return RefusTexte::NomBlanc;
+    if (!ascii(nom_noir)) return RefusTexte::NomNoir;
+  }
+  return RefusTexte::Aucun;
+}
+
+std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string& nom_noir, int resultat,
+                                RefusTexte* refus) {
+  const RefusTexte r = refus_texte_partie(nom_blanc, nom_noir);
+  if (refus != nullptr) *refus = r;
+  if (r != RefusTexte::Aucun) return {};
   std::string s = nom_blanc + "-" + nom_noir;
   s += resultat == BLANCS_GAGNENT ? "  2-0" : resultat == PARTIE_NULLE ? "  1-1" : resultat == NOIRS_GAGNENT ? "  0-2" : " ";
   s += "\r\nCorvane109\r\n";
-  const std::vector<std::string> lignes = lignes_liste_coups(partie, dernier_demi_coup);
+  // The lines of the move list: a full move each, the last one a half line
+  // when the last ply is odd. The generator works on the game board: it is
+  // put back afterwards.
+  std::uint8_t damier_garde[33];
+  std::memcpy(damier_garde, damier, sizeof damier_garde);
+  const Camp trait_garde = trait;
+  std::vector<std::string> lignes;
+  const int fin = std::min<int>(dernier_demi_coup, DERNIER_DEMI_COUP);
+  for (int h = 1; h <= fin; h += 2) {
+    char numero[16];
+    std::snprintf(numero, sizeof numero, "%2d.", h / 2 + 1);
+    lignes.push_back(numero + texte_demi_coup(h) + " " + (h + 1 <= fin ? texte_demi_coup(h + 1) : ""));
+  }
+  std::memcpy(damier, damier_garde, sizeof damier_garde);
+  trait = trait_garde;
+  recalculer_masques();
   for (std::size_t i = 0; i < lignes.size(); i += 4) {
     for (std::size_t j = i; j < i + 4 && j < lignes.size(); ++j) s += lignes[j] + "  ";
     s += "\r\n";

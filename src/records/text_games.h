@@ -10,15 +10,27 @@
 #include <string_view>
 #include <vector>
 
+#include "game/game.h"
 #include "rules/board.h"
 #include "rules/fen.h"
 
 // ---- constants ------------------------------------------------------------
 
 constexpr std::size_t TAILLE_TEXTE_LU = 64010;  // bytes of a text file read; the rest is ignored
-constexpr int MAX_COUPS_LUS = 250;              // moves kept per game of a text file
+constexpr int MAX_COUPS_LUS = 254;              // moves kept per game of a text file: all the record holds
+
+static_assert(MAX_COUPS_LUS == DERNIER_DEMI_COUP);
 
 // ---- types ----------------------------------------------------------------
+
+// Why a game cannot be written in the program's text format, which holds no
+// starting position: the window says so and points to PDN, which holds it.
+enum class RefusTexte {
+  Aucun,
+  PositionPosee,  // the game starts from a set-up position, or with camp 1 to move
+  NomBlanc,       // camp 0's name would not read back as it is
+  NomNoir,        // camp 1's name would not read back as it is
+};
 
 // One move as written: origin and destination (0 when a name is not a
 // square) and, when every jump is written, the landing square after each
@@ -86,7 +98,33 @@ ArretRejeu rejouer_partie(const PartieLue& p, int numero, bool arreter);
 // "Move 12 (11-15) of game 3: ..." in French or English.
 std::string texte_arret(const ArretRejeu& a, bool francais);
 
+// The landing squares of ply h (1..DERNIER_DEMI_COUP) of the record after
+// each jump, the destination last, when a reader needs them: another legal
+// capture has the same origin and destination but takes other pieces (or
+// always for a capture of several pieces, with `toujours`). Empty when the
+// origin and destination say it all. The generator runs on the position
+// before the ply: the caller keeps the game board.
+std::vector<Case> escales_du_demi_coup(int h, bool toujours);
+
+// The record's starting position (entry 0) with the side that made its
+// first ply, or the side to move when no ply is recorded.
+Position depart_du_record();
+
+// Whether the game record, with these names, can be written in the
+// program's text format so that it reads back as the same game:
+// RefusTexte::Aucun when it can. A name cannot hold a line end, "1." (the
+// moves begin there), a blank at either end, camp 0's a "-" (it ends the
+// name) and camp 1's two blanks in a row (they end it); nor, when both names
+// are UTF-8 as well as Latin-1, a character beyond ASCII (the reader would
+// take the file as UTF-8).
+RefusTexte refus_texte_partie(const std::string& nom_blanc, const std::string& nom_noir);
+
 // The game record in the program's text format, lines ended by CR LF:
 // the names (Latin-1) and the result, "Corvane109", then the move list four
-// lines at a time, the last line of an odd list included.
-std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string& nom_noir, int resultat);
+// lines at a time, the last line of an odd list included. Squares carry
+// their numeric names whatever names the board shows, and a capture its
+// landing squares when a reader needs them (escales_du_demi_coup). A game
+// the format cannot hold (refus_texte_partie) is not written: "" is
+// returned, and the reason put in `refus` when it is given.
+std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string& nom_noir, int resultat,
+                                RefusTexte* refus = nullptr);

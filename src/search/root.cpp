@@ -3,9 +3,11 @@
 // test against the game record.
 #include "search/root.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "evaluation/evaluation.h"
 #include "game/clocks.h"
@@ -84,29 +86,36 @@ bool profondeur_du_niveau() { return budget_reflexion >= 1 && budget_reflexion <
 
 void calculer_budget_temps() {
   const int h = nb_demi_coups;
-  const std::int32_t t = budget_reflexion;
-  const std::int32_t t2 = temps_limite;
-  std::int32_t par_coup;
+  // In 64 bits: the largest budgets, allowances and clocks stay exact; the
+  // results are bounded to 32 bits.
+  const std::int64_t t = budget_reflexion;
+  const std::int64_t t2 = temps_limite;
+  const std::int64_t deja = temps_deja_utilise;
+  std::int64_t par_coup;
   if (analyse_en_cours == 0) {
     if (h < DEMI_COUPS_CONTROLE) {
-      par_coup = (t - temps_deja_utilise) / (DEMI_COUPS_CONTROLE - h);
+      par_coup = (t - deja) / (DEMI_COUPS_CONTROLE - h);
     } else {
       // Blocks of DEMI_COUPS_BLOC half-moves: by the end of block q+1 the
       // side may have spent (q+1) half-budgets.
       const int q = h / DEMI_COUPS_BLOC;
-      par_coup = ((q + 1) * t / 2 - temps_deja_utilise) / ((q + 1) * DEMI_COUPS_BLOC - h);
+      par_coup = ((q + 1) * t / 2 - deja) / ((q + 1) * DEMI_COUPS_BLOC - h);
     }
     par_coup = par_coup * PART_SURE_NUM / PART_SURE_DEN;
     if (par_coup < 1 && t != BUDGET_SANS_SECONDE) par_coup = 1;
-    const std::int32_t plancher = t / DIVISEUR_PLANCHER;
-    if (plancher > par_coup && plancher + temps_deja_utilise < t2) par_coup = plancher;
+    const std::int64_t plancher = t / DIVISEUR_PLANCHER;
+    if (plancher > par_coup && plancher + deja < t2) par_coup = plancher;
   } else {
     par_coup = t / DIVISEUR_ANALYSE;
   }
   if (par_coup > t / DIVISEUR_PLAFOND) par_coup = t / DIVISEUR_PLAFOND;
-  temps_par_coup = par_coup;
-  temps_max_coup = FACTEUR_MAX_COUP * par_coup;
-  temps_limite_total = h < DEMI_COUPS_CONTROLE ? t2 : (h + 1) * t2 / DEMI_COUPS_CONTROLE;
+  const auto en_32_bits = [](std::int64_t v) {
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+  };
+  temps_par_coup = en_32_bits(par_coup);
+  temps_max_coup = en_32_bits(FACTEUR_MAX_COUP * par_coup);
+  temps_limite_total = en_32_bits(h < DEMI_COUPS_CONTROLE ? t2 : (h + 1) * t2 / DEMI_COUPS_CONTROLE);
   if (t == BUDGET_ILLIMITE || reflexion_anticipee != 0) temps_par_coup = temps_max_coup = TEMPS_SANS_LIMITE;
 }
 

@@ -17,3 +17,25 @@ cli_dossier(cli.game.pdn_text_dam "${DEUX_PARTIES_PDN} && \"$0\" game show p.pdn
 cli_dossier(cli.game.pdn_illegal "printf '[GameType \"23\"]\\n1. 11-15 11-15 *\\n' > i.pdn; m=$(\"$0\" game convert i.pdn i.dam 2>&1); test $? -eq 2 && test ! -e i.dam && case \"$m\" in *'(11-15) of game 1'*) ;; *) false ;; esac")
 cli_refus(cli.game.unknown "unknown format" game show partie.xyz)
 cli_refus(cli.game.usage "expected" game show)
+
+# Name fields without their terminating zero, in every entry of a record of
+# 254 plies (squares 1 to 2, on an empty board): each name reads as its first
+# 19 bytes, at the last ply as at the others.
+set(NOMS_SANS_ZERO
+  "N=AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA'\\001'BBB; { { printf '\\376'; head -c 43 /dev/zero; printf \"$N\"; }; k=1; while [ $k -le 254 ]; do head -c 34 /dev/zero; printf '\\001\\002'; head -c 8 /dev/zero; printf \"$N\"; k=$((k+1)); done; printf '\\376\\000'; } > n.dam && test $(wc -c < n.dam) -eq 22442")
+cli_dossier(cli.game.names_without_zero "${NOMS_SANS_ZERO} && \"$0\" game show n.dam | grep -q '^ply 254 of 254$' && \"$0\" game convert n.dam n.pdn && tr -d '\\r' < n.pdn | grep -x '\\[\\(Black\\|White\\) \"[A-Z]*\"\\]' > noms && printf '[Black \"AAAAAAAAAAAAAAAAAAA\"]\\n[White \"AAAAAAAAAAAAAAAAAAA\"]\\n' | cmp - noms")
+
+# A thinking time of 2,000,000,000 s is no level's: the file is refused.
+cli_dossier(cli.game.huge_thinking_time "${DEUX_DEMI_COUPS} && put 148 22389 && put 53 22390 && put 119 22391 && put 178 22392 && put 5 22387 && m=$(\"$0\" game show d.dam 2>&1); test $? -eq 2 && case \"$m\" in *'thinking time 2000000000 s'*) ;; *) false ;; esac")
+
+# A finished game keeps its result through a game file: PDN, text and game
+# file again all carry it.
+cli_dossier(cli.game.result_kept "printf '[GameType \"23\"]\\n1. 11-15 24-20 0-2\\n' > w.pdn && \"$0\" game convert w.pdn w.dam && \"$0\" game convert w.dam x.pdn && tr -d '\\r' < x.pdn | grep -qx '\\[Result \"0-2\"\\]' && tr -d '\\r' < x.pdn | grep -qx '1. 11-15 24-20 0-2' && \"$0\" game convert w.dam x.txt && head -1 x.txt | tr -d '\\r' | grep -qx -- '-  2-0' && \"$0\" game convert w.dam y.dam && cmp w.dam y.dam")
+
+# The text format holds no starting position: a game from a set-up position
+# is not written as text (it would read back as another game); PDN holds it.
+cli_dossier(cli.game.text_refuses_setup "printf '[GameType \"23\"]\\n[FEN \"B:W27,28:B1,2\"]\\n1. 1-5 *\\n' > s.pdn && m=$(\"$0\" game convert s.pdn s.txt 2>&1); test $? -eq 1 && test ! -e s.txt && case \"$m\" in *'set-up position'*PDN*) ;; *) false ;; esac && \"$0\" game convert s.pdn t.pdn")
+
+# A first name with a hyphen would come back split across the two names:
+# not written as text, written as PDN; a second one reads back as it is.
+cli_dossier(cli.game.text_names "printf '[Black \"Jean-Pierre\"]\\n[White \"Anne-Marie\"]\\n1. 11-15 *\\n' > n.pdn && m=$(\"$0\" game convert n.pdn n.txt 2>&1); test $? -eq 1 && test ! -e n.txt && case \"$m\" in *'\"Jean-Pierre\"'*PDN*) ;; *) false ;; esac && printf '[Black \"Jean\"]\\n[White \"Anne-Marie\"]\\n1. 11-15 *\\n' > m.pdn && \"$0\" game convert m.pdn m.txt && \"$0\" game convert m.txt p.pdn && tr -d '\\r' < p.pdn | grep -qx '\\[White \"Anne-Marie\"\\]' && tr -d '\\r' < p.pdn | grep -qx '\\[Black \"Jean\"\\]'")

@@ -94,6 +94,36 @@ TEST_F(Parametres, TheReadableFormRoundTripsAndFaultsAreNamed) {
   EXPECT_FALSE(lire_parametres_texte("table 1 1 2 3", erreur));
 }
 
+// What the program writes, a file or the readable form, reads back as the
+// same set: every value from -128 to 127, side by side in the tables.
+TEST_F(Parametres, WhatIsWrittenReadsBackTheSame) {
+  std::vector<std::int8_t*> champs;
+  for (auto& table : tables_cases)
+    for (int k = 1; k <= 32; ++k) champs.push_back(&table[k]);
+  for (std::int8_t* v : {&phase0_bas, &phase1_bas, &phase2_bas}) champs.push_back(v);
+  for (std::int8_t* t : {cases_v1_blancs, cases_v2_blancs, cases_v1_noirs, cases_v2_noirs})
+    for (int k = 0; k < 7; ++k) champs.push_back(&t[k]);
+  for (auto& v : temps_avance) champs.push_back(&v);
+  for (std::size_t i = 0; i < champs.size(); ++i) *champs[i] = static_cast<std::int8_t>(i * 37 % 256 - 128);
+  std::vector<std::int8_t> valeurs;
+  for (const std::int8_t* v : champs) valeurs.push_back(*v);
+  const auto relu = [&] {
+    std::vector<std::int8_t> v;
+    for (const std::int8_t* c : champs) v.push_back(*c);
+    return v;
+  };
+
+  ASSERT_TRUE(sauver_parametres(dossier / "a.par"));
+  const std::string texte = ecrire_parametres_texte();
+  for (std::int8_t* v : champs) *v = 0;
+  ASSERT_TRUE(charger_parametres(dossier / "a.par"));
+  EXPECT_EQ(relu(), valeurs);
+  for (std::int8_t* v : champs) *v = 0;
+  std::string erreur;
+  ASSERT_TRUE(lire_parametres_texte(texte, erreur)) << erreur << "\n" << texte;
+  EXPECT_EQ(relu(), valeurs);
+}
+
 // The build writes Parametres/defaut.par from data/parametres/defaut.txt.
 TEST_F(Parametres, TheShippedFileIsTheReadableSourceBuilt) {
   const fs::path par = chemin_sans_casse(CORVANE_BIN_DIR, "Parametres") / "defaut.par";

@@ -1,5 +1,7 @@
 // The rules of play that need no window: clocks, losses on time, the end of a
 // game, draws, long computer games, the lowest level's choice.
+#include <limits>
+
 #include "game/end.h"
 #include "game/turn.h"
 #include "support/etat.h"
@@ -32,6 +34,11 @@ TEST_F(Play, LossOnTimeHalvesTheClockOfHumansRatedBelow1800) {
     horloge(adversaire(c.ordinateur)) = c.humain;
     EXPECT_EQ(perte_au_temps(c.ordinateur, c.points, c.demi_coups, 178), c.code);
   }
+  // A long allowance late in the game: the limit is far beyond 32 bits of
+  // seconds, and nobody is out of time.
+  horloge(NOIRS) = horloge(BLANCS) = 2'000'000'000;
+  EXPECT_EQ(perte_au_temps(NOIRS, 1800, 250, 100'000'000), 0);
+  EXPECT_EQ(perte_au_temps(BLANCS, 1799, 120, std::numeric_limits<std::int32_t>::max()), 0);
 }
 
 TEST_F(Play, ATurnNeverCountsNegativeTime) {

@@ -1,5 +1,6 @@
 // The player registry files and the rating update of rated games.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "game/end.h"
 #include "players/ratings.h"
@@ -105,4 +106,65 @@ TEST_F(Registry, AFailedWriteChangesNeitherFile) {
   int fichiers = 0;
   for ([[maybe_unused]] const auto& e : fs::directory_iterator(dossier)) ++fichiers;
   EXPECT_EQ(fichiers, 2);
+}
+
+TEST_F(Registry, ALongRegistryIsReadWholeAndNoPlayerIsLost) {
+  // 70,000 players make files well over a mebibyte.
+  Registre r = lire_registre(dossier).registre;
+  for (int i = 1; i < 70000; ++i) ajouter_joueur(r, "Joueur num\xe9ro " + std::to_string(i), 1600 + i % 400);
+  ASSERT_TRUE(ecrire_registre(dossier, r));
+  ASSERT_GT(lire("joueurs.dat").size(), std::size_t{1} << 20);
+  LectureRegistre l = lire_registre(dossier);
+  ASSERT_EQ(l.registre.noms.size(), 70000u);
+  EXPECT_EQ(l.registre.noms.back(), "Joueur num\xe9ro 69999");
+  EXPECT_EQ(valeur_classement(l.registre.points.back()), 1600 + 69999 % 400);
+  EXPECT_EQ(l.points_manquants, 0);
+  // A deletion writes back every other player.
+  ASSERT_TRUE(effacer_joueur(l.registre, 1));
+  ASSERT_TRUE(ecrire_registre(dossier, l.registre));
+  l = lire_registre(dossier);
+  ASSERT_EQ(l.registre.noms.size(), 69999u);
+  EXPECT_EQ(l.registre.noms[1], "Joueur num\xe9ro 2");
+  EXPECT_EQ(l.registre.noms.back(), "Joueur num\xe9ro 69999");
+}
+
+TEST_F(Registry, AFileTooLongToReadIsNeverWrittenBack) {
+  ecrire("points.dat", "2050\r\n");
+  ecrire("joueurs.dat", "Corvane\r\n");
+  fs::resize_file(dossier / "joueurs.dat", TAILLE_REGISTRE_LUE + 1);  // the rest reads as zero bytes
+  LectureRegistre l = lire_registre(dossier);
+  EXPECT_TRUE(l.incomplet);
+  ajouter_joueur(l.registre, "Anna", 1700);
+  EXPECT_FALSE(ecrire_registre(dossier, l.registre));
+  EXPECT_EQ(fs::file_size(dossier / "joueurs.dat"), TAILLE_REGISTRE_LUE + 1);
+  EXPECT_EQ(lire("points.dat"), "2050\r\n");
+  // A names file that is there but cannot be read (a pipe here) is not an
+  // empty registry to start anew over it.
+  fs::remove(dossier / "joueurs.dat");
+  ASSERT_EQ(::mkfifo((dossier / "joueurs.dat").c_str(), 0600), 0);
+  l = lire_registre(dossier);
+  EXPECT_TRUE(l.incomplet);
+  ajouter_joueur(l.registre, "Anna", 1700);
+  EXPECT_FALSE(ecrire_registre(dossier, l.registre));
+  EXPECT_TRUE(fs::is_fifo(dossier / "joueurs.dat"));
+  EXPECT_EQ(lire("points.dat"), "2050\r\n");
+}
+
+// What the program writes it reads back: names of 19 characters with
+// accents (Latin-1), a blank inside or at either end, an empty one last;
+// new players' padded ratings and rewritten plain ones.
+TEST_F(Registry, WhatIsWrittenReadsBackTheSame) {
+  Registre r = lire_registre(dossier).registre;
+  for (const char* nom : {"\xC9lo\xEFse de la Montag", " Anne ", "Jean-Fran\xE7ois Dupuy", "1. Inconnu", ""})
+    ajouter_joueur(r, nom, 1600);
+  ASSERT_TRUE(inscrire_classement(r, 2, 1822));
+  ASSERT_TRUE(inscrire_classement(r, 0, 2028));
+  ASSERT_TRUE(ecrire_registre(dossier, r));
+  const LectureRegistre l = lire_registre(dossier);
+  EXPECT_FALSE(l.nouveau);
+  EXPECT_EQ(l.points_manquants, 0);
+  EXPECT_EQ(l.registre.noms, r.noms);
+  EXPECT_EQ(l.registre.points, r.points);
+  EXPECT_EQ(l.registre.points[1], "1600");
+  EXPECT_EQ(valeur_classement(l.registre.points[2]), 1822);
 }

@@ -1,11 +1,18 @@
 // Game files read back as written; files no game can make are refused and
 // leave the game as it was.
 
+#include <limits>
+
+#include "game/end.h"
 #include "records/game_file.h"
 #include "support/etat.h"
 #include "support/positions.h"
 
 namespace {
+
+void poser32(std::vector<std::uint8_t>& o, std::size_t position, std::int32_t v) {
+  std::memcpy(&o[position], &v, sizeof v);
+}
 
 class GameFiles : public MoteurDossier {
  protected:
@@ -107,6 +114,90 @@ TEST_F(GameFiles, GamesTheProgramCanRecordAreAccepted) {
   EXPECT_EQ(taille_tables, 0);
 }
 
+// A finished game keeps its result: a won, drawn or lost game read back
+// says so, whatever the game in memory said before.
+TEST_F(GameFiles, TheResultIsKeptWithTheGame) {
+  jouer_partie(14);
+  dernier_demi_coup = 14;
+  nb_demi_coups = 9;  // saved after going back: the result is the game's
+  trait = NOIRS;
+  for (const int resultat : {NOIRS_GAGNENT, PARTIE_NULLE, BLANCS_GAGNENT, SANS_RESULTAT}) {
+    resultat_partie = resultat;
+    ASSERT_TRUE(ecrire_partie(chemin("r.dam"), 1));
+    resultat_partie = resultat == PARTIE_NULLE ? SANS_RESULTAT : PARTIE_NULLE;
+    std::uint8_t langue = 0;
+    std::string raison;
+    ASSERT_TRUE(lire_partie(chemin("r.dam"), langue, raison)) << raison;
+    EXPECT_EQ(resultat_partie, resultat);
+    EXPECT_EQ(partie_courante(1).resultat, resultat);
+  }
+}
+
+// Files written before the result was kept: the final position tells it
+// when it decides the game, the side to move there having no move; a full
+// record is a draw; otherwise no result.
+TEST_F(GameFiles, AnOlderFileTakesItsResultFromTheFinalPosition) {
+  struct Cas {
+    const char* fen;
+    int resultat;
+  };
+  const Cas cas[] = {
+      {"B:W18:B14", SANS_RESULTAT},     // camp 0 to move has moves
+      {"B:W29,30:B25", NOIRS_GAGNENT},  // camp 0 to move, its only man blocked
+      {"W:W:B1", BLANCS_GAGNENT},       // camp 1 to move has no piece left
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.fen);
+    poser_fen(c.fen);
+    commencer_partie();
+    std::vector<std::uint8_t> o = encoder_partie(partie_courante(1));
+    o[POSITION_RESULTAT] = 0;  // as older files
+    resultat_partie = PARTIE_NULLE;
+    std::uint8_t langue = 0;
+    std::string raison;
+    ASSERT_TRUE(lire_partie(ecrire("ancien.dam", o), langue, raison)) << raison;
+    EXPECT_EQ(resultat_partie, c.resultat);
+  }
+  // A full record, the side to move still able to move, after a step back.
+  jouer_partie(1);
+  for (int h = 2; h <= DERNIER_DEMI_COUP; ++h) partie[h] = partie[1];
+  dernier_demi_coup = DERNIER_DEMI_COUP;
+  nb_demi_coups = 253;
+  trait = BLANCS;
+  std::vector<std::uint8_t> o = encoder_partie(partie_courante(1));
+  o[POSITION_RESULTAT] = 0;
+  std::uint8_t langue = 0;
+  std::string raison;
+  ASSERT_TRUE(lire_partie(ecrire("plein.dam", o), langue, raison)) << raison;
+  EXPECT_EQ(resultat_partie, PARTIE_NULLE);
+}
+
+// Other programs, or damage, may leave a name field without its zero: the
+// name is the field's first 19 bytes, at every ply up to the last entry.
+TEST_F(GameFiles, ANameFieldWithoutItsZeroReadsAsItsFirst19Bytes) {
+  jouer_partie(6);
+  dernier_demi_coup = 6;
+  std::vector<std::uint8_t> o = encoder_partie(partie_courante(1));
+  for (int k = 0; k < TAILLE_PARTIE; ++k) {
+    std::memset(&o[k * TAILLE_ENTREE + offsetof(EntreePartie, nom_blancs)], 'B', LONGUEUR_NOM);
+    std::memset(&o[k * TAILLE_ENTREE + offsetof(EntreePartie, nom_noirs)], 'N', LONGUEUR_NOM);
+    o[k * TAILLE_ENTREE + offsetof(EntreePartie, couleur_ordi)] = 'x';
+  }
+  std::uint8_t langue = 0;
+  std::string raison;
+  ASSERT_TRUE(lire_partie(ecrire("noms.dam", o), langue, raison)) << raison;
+  for (int k : {0, 6, DERNIER_DEMI_COUP}) {
+    EXPECT_EQ(nom_du_champ(partie[k].nom_blancs), std::string(19, 'B')) << k;
+    EXPECT_EQ(nom_du_champ(partie[k].nom_noirs), std::string(19, 'N')) << k;
+    EXPECT_EQ(std::strlen(partie[k].nom_noirs), 19u) << k;
+  }
+  // A field in memory is read within its bytes too.
+  std::memset(partie[3].nom_noirs, 'Z', LONGUEUR_NOM);
+  EXPECT_EQ(nom_du_champ(partie[3].nom_noirs), std::string(19, 'Z'));
+  std::strcpy(partie[3].nom_noirs, "Zo\xeb");
+  EXPECT_EQ(nom_du_champ(partie[3].nom_noirs), "Zo\xeb");
+}
+
 TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {
   jouer_partie(12);
   dernier_demi_coup = 12;
@@ -132,6 +223,10 @@ TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {
       {"side to move", [](auto& o) { o[POSITION_TRAIT] = 2; }, "side to move"},
       {"language", [](auto& o) { o[POSITION_LANGUE] = 6; }, "language"},
       {"level", [](auto& o) { o[POSITION_NIVEAU] = 9; }, "level"},
+      // More than any level gives: the time budget would overflow.
+      {"huge thinking time", [](auto& o) { poser32(o, POSITION_BUDGET, 2'000'000'000); }, "thinking time"},
+      {"huge allowance", [](auto& o) { poser32(o, POSITION_LIMITE, 100'000'000); }, "allowance"},
+      {"thinking time past the largest level", [](auto& o) { poser32(o, POSITION_BUDGET, BUDGET_MAX + 1); }, "thinking time"},
   };
   EntreePartie avant[TAILLE_PARTIE];
   std::memcpy(avant, partie, sizeof partie);
@@ -155,6 +250,28 @@ TEST_F(GameFiles, RefusedFilesLeaveTheGameAsItWas) {
   EXPECT_FALSE(ecrire_partie(dossier / "absent" / "x.dam", 0));
 }
 
+// The longest level the program offers is read back; a clock no game can
+// reach, or below zero, is bounded (the game is kept, its times stay usable).
+TEST_F(GameFiles, TheLongestLevelIsReadAndClocksAreBounded) {
+  jouer_partie(8);
+  dernier_demi_coup = 8;
+  choisir_niveau_autre(MINUTES_AUTRE_MAX);
+  std::vector<std::uint8_t> o = encoder_partie(partie_courante(1));
+  poser32(o, 3 * TAILLE_ENTREE + offsetof(EntreePartie, temps_blancs), std::numeric_limits<std::int32_t>::max());
+  poser32(o, 5 * TAILLE_ENTREE + offsetof(EntreePartie, temps_noirs), std::numeric_limits<std::int32_t>::min());
+  choisir_niveau(5);
+  std::uint8_t langue = 0;
+  std::string raison;
+  ASSERT_TRUE(lire_partie(ecrire("long.dam", o), langue, raison)) << raison;
+  EXPECT_EQ(niveau, NIVEAU_AUTRE);
+  EXPECT_EQ(budget_reflexion, BUDGET_MAX);
+  EXPECT_EQ(temps_limite, LIMITE_MAX);
+  EXPECT_EQ(partie[3].temps_blancs, HORLOGE_MAX);
+  EXPECT_EQ(partie[5].temps_noirs, 0);
+  EXPECT_EQ(partie[4].temps_blancs, 12);  // the clocks of the game are kept
+  EXPECT_EQ(partie[4].temps_noirs, 20);
+}
+
 TEST_F(GameFiles, AnyBytesAreReadWithoutHarm) {
   jouer_partie(30);
   dernier_demi_coup = 30;
@@ -174,6 +291,12 @@ TEST_F(GameFiles, AnyBytesAreReadWithoutHarm) {
     ASSERT_LE(c.nb_demi_coups, dernier);
     ASSERT_LE(c.trait, 1);
     ASSERT_LT(c.reglages.langue, 6);
+    ASSERT_LE(c.reglages.budget_reflexion, BUDGET_MAX);
+    ASSERT_LE(c.reglages.temps_limite, LIMITE_MAX);
+    for (const EntreePartie& e : c.partie) {
+      ASSERT_TRUE(e.temps_blancs >= 0 && e.temps_blancs <= HORLOGE_MAX);
+      ASSERT_TRUE(e.temps_noirs >= 0 && e.temps_noirs <= HORLOGE_MAX);
+    }
     lignes_liste_coups(c.partie, dernier);
     // What was accepted is written back as a file that reads the same.
     ContenuPartie relu;

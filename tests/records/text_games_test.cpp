@@ -1,11 +1,14 @@
 // The program's text format: writing, reading back, skipping illegal moves,
 // names in Latin-1 and UTF-8 (the pick list of several games: the window's test).
 
+#include <regex>
+
 #include "records/game_file.h"
 #include "records/text_games.h"
 #include "rules/notation.h"
 #include "records_support.h"
 #include "support/etat.h"
+#include "support/positions.h"
 
 using TexteParties = Moteur;
 
@@ -62,6 +65,36 @@ TEST_F(TexteParties, WritesTheHeaderWithTheResultAndFourMoveLinesPerLine) {
   EXPECT_EQ(l[4].substr(l[4].size() - 11), dernier + "   ");
 }
 
+// The format holds no starting position: a game that does not begin from
+// the starting position with camp 0 to move is refused, not written as a
+// file that would read back as another game.
+TEST_F(TexteParties, AGameFromASetUpPositionIsRefused) {
+  const auto refus_apres = [](int plies) {
+    commencer_partie();
+    for (int h = 0; h < plies; ++h) {
+      EXPECT_GT(coups_legaux(trait), 0);
+      jouer_et_enregistrer(0);
+    }
+    RefusTexte refus = RefusTexte::Aucun;
+    EXPECT_EQ(ecrire_texte_partie("A", "B", SANS_RESULTAT, &refus), "");
+    EXPECT_EQ(refus_texte_partie("A", "B"), refus);
+    return refus;
+  };
+  poser_fen("B:W18,22,K30:B9,14");
+  EXPECT_EQ(refus_apres(3), RefusTexte::PositionPosee);
+  EXPECT_EQ(refus_apres(0), RefusTexte::PositionPosee);  // a position and no move yet
+  position_initiale();
+  trait = NOIRS;  // the starting position, camp 1 moving first
+  EXPECT_EQ(refus_apres(2), RefusTexte::PositionPosee);
+  // From the starting position the game is written, whatever the board shows now.
+  premiers_coups(4);
+  poser_fen("B:W18:B14");
+  RefusTexte refus = RefusTexte::PositionPosee;
+  EXPECT_NE(ecrire_texte_partie("A", "B", SANS_RESULTAT, &refus), "");
+  EXPECT_EQ(refus, RefusTexte::Aucun);
+  EXPECT_EQ(refus_texte_partie("A", "B"), RefusTexte::Aucun);
+}
+
 TEST_F(TexteParties, ReadsNumericNamesIntoSquaresAndSkipsWhatIsNotLegal) {
   std::vector<PartieLue> p = lire_parties_texte("Anne-Bruno\r\n 1.11-15\r\n");
   ASSERT_EQ(p.size(), 1u);
@@ -104,6 +137,73 @@ TEST_F(TexteParties, WhatItWritesItReadsBackMoveForMove) {
     EXPECT_EQ(resultat_partie, resultat);
     EXPECT_EQ(ecrire_texte_partie("Blanc", "Noir", resultat), texte);
   }
+}
+
+// Every ply the record holds comes back: a full record of 254 plies, one of
+// 251, and a game written while the board shows algebraic square names.
+// Seed 51 plays at ply 48 a capture whose origin and destination name
+// another capture that the replay would take first: its landing squares
+// are written.
+TEST_F(TexteParties, EveryPlyOfTheRecordReadsBack) {
+  const auto relire = [](const std::string& quoi) {
+    SCOPED_TRACE(quoi);
+    const auto avant = plis_du_record();
+    const std::string texte = ecrire_texte_partie("Blanc", "Noir", SANS_RESULTAT);
+    const std::vector<PartieLue> p = lire_parties_texte(texte);
+    ASSERT_EQ(p.size(), 1u);
+    EXPECT_EQ(p[0].coups.size(), avant.size() - 1);
+    EXPECT_FALSE(rejouer_partie(p[0], 1, true).arrete);
+    EXPECT_TRUE(plis_du_record() == avant) << texte;
+  };
+  std::mt19937 hasard(51);
+  position_initiale();
+  partie_prudente(hasard);
+  ASSERT_EQ(dernier_demi_coup, DERNIER_DEMI_COUP);
+  const std::string texte = ecrire_texte_partie("A", "B", SANS_RESULTAT);
+  EXPECT_TRUE(std::regex_search(texte, std::regex(" 24\\.[0-9]{2}[-x][0-9]{2} [0-9]{2}x[0-9]{2}x[0-9]{2}"))) << texte;
+  relire("254 plies");
+  choisir_noms_cases(true);
+  relire("algebraic names on the board");
+  dernier_demi_coup = nb_demi_coups = 251;
+  relire("251 plies");
+}
+
+// Names go into the header as they are, white "-" black: a name the reader
+// would read otherwise is refused, saying which, rather than written.
+TEST_F(TexteParties, NamesThatWouldNotReadBackAreRefused) {
+  premiers_coups(6);
+  const auto refus = [](const std::string& blanc, const std::string& noir) {
+    RefusTexte r = RefusTexte::Aucun;
+    const std::string texte = ecrire_texte_partie(blanc, noir, BLANCS_GAGNENT, &r);
+    EXPECT_EQ(texte.empty(), r != RefusTexte::Aucun);
+    if (r == RefusTexte::Aucun) {
+      // What is written reads back with the same names.
+      const std::vector<PartieLue> p = lire_parties_texte(texte);
+      EXPECT_EQ(p.size(), 1u);
+      if (p.size() == 1) {
+        EXPECT_EQ(p[0].nom_blanc, blanc);
+        EXPECT_EQ(p[0].nom_noir, noir);
+        EXPECT_EQ(p[0].coups.size(), 6u);
+        EXPECT_EQ(p[0].resultat, BLANCS_GAGNENT);
+      }
+    }
+    return r;
+  };
+  EXPECT_EQ(refus("Jean-Pierre", "Anne"), RefusTexte::NomBlanc);  // the hyphen parts the names
+  EXPECT_EQ(refus("Anne", "Jean-Pierre"), RefusTexte::Aucun);
+  EXPECT_EQ(refus("Club 1.e", "Anne"), RefusTexte::NomBlanc);     // "1." begins the moves
+  EXPECT_EQ(refus("Anne", "Equipe 1."), RefusTexte::NomNoir);
+  EXPECT_EQ(refus("Anne", "Le  Roux"), RefusTexte::NomNoir);      // two blanks end the black name
+  EXPECT_EQ(refus(" Anne", "Bob"), RefusTexte::NomBlanc);         // blanks round a name are dropped
+  EXPECT_EQ(refus("Anne", "Bob\t"), RefusTexte::NomNoir);
+  EXPECT_EQ(refus("Anne", "Bo\nb"), RefusTexte::NomNoir);
+  // Latin-1 names read back as Latin-1, unless their bytes happen to be UTF-8
+  // (the reader would take them as such).
+  EXPECT_EQ(refus("H\xe9l\xe8ne Dupont-L", "Fran\xe7ois 10.5 x"), RefusTexte::NomBlanc);
+  EXPECT_EQ(refus("H\xe9l\xe8ne Duponteau", "Fran\xe7ois 10 x 2-0"), RefusTexte::Aucun);
+  EXPECT_EQ(refus("", ""), RefusTexte::Aucun);
+  EXPECT_EQ(refus("\xC3\xA9lise", "Bob"), RefusTexte::NomBlanc);
+  EXPECT_EQ(refus("\xC3\xA9lise", "J\xF8rn"), RefusTexte::Aucun);  // this one is not UTF-8: the file neither
 }
 
 TEST_F(TexteParties, NamesAreLatin1WhetherTheFileIsLatin1OrUtf8) {

@@ -1,6 +1,8 @@
 // The root driver: return codes, the time budget, fixed-depth levels, the
 // stop requests and the book at the root.
 
+#include <limits>
+
 #include "search_support.h"
 
 using namespace recherche_test;
@@ -50,6 +52,32 @@ TEST_F(TimeBudget, FollowsTheLevelTheClockAndTheMoveNumber) {
     EXPECT_EQ(temps_par_coup, 3200000) << budget;
     EXPECT_EQ(temps_max_coup, 3200000) << budget;
   }
+}
+
+// Budgets, allowances and clocks up to the largest a game file may carry, and
+// beyond: more budget never gives less time, the clock's limit never falls
+// below the allowance, nothing wraps round (the sanitizer build checks it).
+TEST_F(TimeBudget, LargeBudgetsAllowancesAndClocksGiveSensibleTimes) {
+  constexpr std::int32_t GRAND = std::numeric_limits<std::int32_t>::max();
+  const std::int32_t budgets[] = {160, 320000, BUDGET_MAX, 100'000'000, 2'000'000'000, GRAND};
+  for (const std::int32_t t2 : {178, LIMITE_MAX, 100'000'000, GRAND})
+    for (const std::int32_t deja : {0, 5000, HORLOGE_MAX})
+      for (int h = 0; h <= DERNIER_DEMI_COUP; h += 3) {
+        SCOPED_TRACE(testing::Message() << "h=" << h << " allowance " << t2 << " used " << deja);
+        nb_demi_coups = static_cast<std::uint8_t>(h);
+        temps_limite = t2;
+        temps_deja_utilise = deja;
+        std::int32_t avant = 0;
+        for (const std::int32_t t : budgets) {
+          budget_reflexion = t;
+          calculer_budget_temps();
+          EXPECT_GE(temps_par_coup, avant) << t;
+          EXPECT_LE(temps_par_coup, t / 10) << t;
+          EXPECT_GE(temps_max_coup, temps_par_coup) << t;
+          EXPECT_GE(temps_limite_total, t2) << t;
+          avant = temps_par_coup;
+        }
+      }
 }
 
 TEST_F(RootAnswers, NoMoveASingleMoveThinkingAheadAndAnalysis) {

@@ -63,8 +63,8 @@ bool lire_texte(const std::string& chemin, std::string& raison) {
 }
 
 // The names the record carries at the ply shown.
-std::string nom_blanc() { return partie[nb_demi_coups].nom_blancs; }
-std::string nom_noir() { return partie[nb_demi_coups].nom_noirs; }
+std::string nom_blanc() { return nom_du_champ(partie[nb_demi_coups].nom_blancs); }
+std::string nom_noir() { return nom_du_champ(partie[nb_demi_coups].nom_noirs); }
 
 bool ecrire_texte(const std::string& chemin, const std::string& texte, std::string& raison) {
   if (ecrire_fichier_sur(chemin, texte)) return true;
@@ -73,7 +73,22 @@ bool ecrire_texte(const std::string& chemin, const std::string& texte, std::stri
 }
 
 bool ecrire_txt(const std::string& chemin, std::string& raison) {
-  return ecrire_texte(chemin, ecrire_texte_partie(nom_blanc(), nom_noir(), resultat_partie), raison);
+  RefusTexte refus = RefusTexte::Aucun;
+  const std::string texte = ecrire_texte_partie(nom_blanc(), nom_noir(), resultat_partie, &refus);
+  switch (refus) {
+    case RefusTexte::Aucun:
+      return ecrire_texte(chemin, texte, raison);
+    case RefusTexte::PositionPosee:
+      raison = "the text format cannot hold a game from a set-up position: write it as PDN (.pdn)";
+      break;
+    case RefusTexte::NomBlanc:
+    case RefusTexte::NomNoir:
+      raison = "the text format cannot hold the name \"" +
+               latin1_en_utf8(refus == RefusTexte::NomBlanc ? nom_blanc() : nom_noir()) +
+               "\" as it is: write the game as PDN (.pdn)";
+      break;
+  }
+  return false;
 }
 
 bool ecrire_pdn(const std::string& chemin, std::string& raison) {
@@ -158,6 +173,9 @@ const Enregistrement enregistrement({"game", "show or convert a game file",
                                      "clock allowance, minutes of the custom level, table size, language).\n"
                                      "convert: reads IN and writes OUT, each in the format of its extension (.dam,\n"
                                      ".txt for the program's text format, .pdn for PDN 3.0 of pool checkers).\n"
+                                     "The text format holds no starting position, and names only as far as its\n"
+                                     "header can part them (no \"1.\", no \"-\" in the first name...): such a game\n"
+                                     "is not written as .txt (status 1); write it as .pdn.\n"
                                      "--game N takes game N of a text or PDN file of several games (default 1);\n"
                                      "a PDN game whose move is not legal is refused, naming the move.\n"
                                      "A file that cannot be read or is no game ends with status 2.\n",

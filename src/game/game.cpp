@@ -27,6 +27,7 @@ std::int32_t pieces_par_demi_coup[256] = {};
 std::int32_t resultat_partie = 3;
 char nom_joueur_blanc[LONGUEUR_NOM] = "Inconnu";
 char nom_joueur_noir[LONGUEUR_NOM] = "Corvane";
+std::string nom_complet_blanc, nom_complet_noir;
 std::int32_t points_blanc = 1500, points_noir = 1500;
 
 void enregistrer_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee) {
@@ -76,6 +77,8 @@ void installer_nouvelle_partie() {
 
 void commencer_partie() {
   std::memset(partie, 0, sizeof partie);
+  nom_complet_blanc.clear();
+  nom_complet_noir.clear();
   nb_demi_coups = 0;
   dernier_demi_coup = 0;
   remettre_horloges();

@@ -121,25 +121,6 @@ bool commence_par_case_algebrique(std::string_view mot) {
   return mot.size() >= 2 && lettre_case(mot[0]) && mot[1] >= '1' && mot[1] <= '8';
 }
 
-// The FEN's squares are algebraic: an entry of a list begins with a letter.
-bool fen_algebrique(std::string_view fen) {
-  const std::size_t premier = fen.find(':');
-  if (premier == std::string_view::npos) return false;
-  fen.remove_prefix(premier + 1);
-  for (std::string_view liste : {fen.substr(0, fen.find(':')), fen.substr(std::min(fen.size(), fen.find(':') + 1))}) {
-    liste = rogner(liste);
-    if (!liste.empty()) liste.remove_prefix(1);  // the colour letter
-    while (!liste.empty()) {
-      std::string_view element = rogner(liste.substr(0, liste.find(',')));
-      if (!element.empty() && (element[0] == 'K' || element[0] == 'k')) element.remove_prefix(1);
-      if (commence_par_case_algebrique(element)) return true;
-      const std::size_t virgule = liste.find(',');
-      liste = virgule == std::string_view::npos ? std::string_view{} : liste.substr(virgule + 1);
-    }
-  }
-  return false;
-}
-
 // A move word in the game's notation: squares joined by '-', 'x' or ':'
 // (every landing square of a capture, or its origin and destination), then
 // marks such as "!?". False when the word is no move.

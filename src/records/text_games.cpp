@@ -109,8 +109,8 @@ bool est_utf8(std::string_view s) {
 
 std::string nom_en_latin1(std::string_view utf8, std::size_t longueur) {
   std::string latin1;
-  char32_t c = 0;
-  for (std::size_t i = 0; i < utf8.size();) {
+  char32_t c = 0, precedent = 0;
+  for (std::size_t i = 0; i < utf8.size(); precedent = c) {
     const std::size_t n = caractere_utf8(utf8, i, c);
     if (n == 0) {  // not UTF-8 after all: the byte as it is
       c = static_cast<unsigned char>(utf8[i]);
@@ -118,7 +118,9 @@ std::string nom_en_latin1(std::string_view utf8, std::size_t longueur) {
     } else {
       i += n;
     }
-    latin1 += en_latin1(c);
+    // Greek omicron upsilon is "ou".
+    const bool ou = (c == 0x3C5 || c == 0x3CD) && (precedent == 0x3BF || precedent == 0x39F);
+    latin1 += ou ? "u" : en_latin1(c);
   }
   if (longueur != 0 && latin1.size() > longueur) latin1.resize(longueur);
   return latin1;

@@ -178,6 +178,33 @@ bool lire_fen(std::string_view texte, const Numerotation& num, Position& pos, st
   return true;
 }
 
+bool fen_algebrique(std::string_view fen) {
+  const std::size_t premier = fen.find(':');
+  if (premier == std::string_view::npos) return false;
+  fen.remove_prefix(premier + 1);
+  const std::size_t second = fen.find(':');
+  const std::string_view listes[2] = {fen.substr(0, second),
+                                      second == std::string_view::npos ? std::string_view{} : fen.substr(second + 1)};
+  for (std::string_view liste : listes) {
+    liste = rogner(liste);
+    if (!liste.empty()) liste.remove_prefix(1);  // the colour letter
+    while (!liste.empty()) {
+      std::string_view element = rogner(liste.substr(0, liste.find(',')));
+      if (!element.empty() && (element[0] == 'K' || element[0] == 'k')) element.remove_prefix(1);
+      if (element.size() >= 2 && std::isalpha(static_cast<unsigned char>(element[0])) &&
+          std::isdigit(static_cast<unsigned char>(element[1])))
+        return true;
+      const std::size_t virgule = liste.find(',');
+      liste = virgule == std::string_view::npos ? std::string_view{} : liste.substr(virgule + 1);
+    }
+  }
+  return false;
+}
+
+bool lire_fen_toute_notation(std::string_view texte, Position& pos, std::string& erreur) {
+  return lire_fen(texte, fen_algebrique(texte) ? NUMEROTATION_ALGEBRIQUE : NUMEROTATION_POOL, pos, erreur);
+}
+
 std::string ecrire_fen(const Position& pos) { return ecrire_fen(pos, NUMEROTATION_POOL); }
 
 std::string ecrire_fen(const Position& pos, const Numerotation& num) {

@@ -29,6 +29,12 @@ inline constexpr const char* FEN_DEPART = "B:W21,22,23,24,25,26,27,28,29,30,31,3
 bool lire_fen(std::string_view texte, Position& pos, std::string& erreur);
 bool lire_fen(std::string_view texte, const Numerotation& n, Position& pos, std::string& erreur);
 
+// The squares of a FEN are written a1..h8: an entry of a list begins with a letter.
+bool fen_algebrique(std::string_view fen);
+// A FEN in our numbers, or in algebraic squares with White first (as 8x8
+// collections write it).
+bool lire_fen_toute_notation(std::string_view texte, Position& pos, std::string& erreur);
+
 // The FEN of a position, squares in increasing displayed order (algebraic:
 // rank by rank from a1).
 std::string ecrire_fen(const Position& pos);

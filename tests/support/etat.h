@@ -35,6 +35,7 @@ class EtatMoteur {
     garder(damier, trait, nb_coups, prof_courante, nb_pieces, derniere_arrivee, noms_cases);
     garder(partie, nb_demi_coups, dernier_demi_coup, budget_reflexion, temps_limite, niveau, temps_blancs);
     garder(temps_noirs, minutes_autre, debut_tour_blancs, debut_tour_noirs, temps_affiche_blancs, temps_affiche_noirs);
+    garder(nom_complet_blanc, nom_complet_noir);
     // the search and its root, the evaluation's parameters and what a search prepares from
     // them, books, endgame databases, learnt positions, the hooks into the application
     garder(camp_racine, prof_max, arret_calcul, calcul_annule, bilan_materiel, prises_forcees, ajustement_prof);

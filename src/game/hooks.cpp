@@ -4,7 +4,8 @@
 
 std::function<void()> crochet_pompe_messages;
 std::function<void(const std::string&, const std::string&)> crochet_erreur;
-std::function<void(int, int, const std::string&)> crochet_affichage_recherche;
+std::function<void(const EtatRecherche&)> crochet_etat_recherche;
+std::function<void(const LigneRacine&)> crochet_ligne_racine;
 std::function<std::int64_t()> crochet_horloge_ms;
 std::function<void(int, int)> crochet_afficher_case;
 std::function<void()> crochet_placer_pions;
@@ -19,8 +20,14 @@ void signaler_erreur(const std::string& texte, const std::string& titre) {
   if (crochet_erreur) crochet_erreur(texte, titre);
 }
 
-void afficher_ligne_recherche(int liste, int ligne, const std::string& texte) {
-  if (crochet_affichage_recherche) crochet_affichage_recherche(liste, ligne, texte);
+bool affichage_recherche_actif() { return crochet_etat_recherche || crochet_ligne_racine; }
+
+void montrer_etat_recherche(const EtatRecherche& e) {
+  if (crochet_etat_recherche) crochet_etat_recherche(e);
+}
+
+void montrer_ligne_racine(const LigneRacine& l) {
+  if (crochet_ligne_racine) crochet_ligne_racine(l);
 }
 
 std::int64_t horloge_ms() {

@@ -6,6 +6,32 @@
 #include <functional>
 #include <string>
 
+#include "rules/board.h"
+
+// ---- types ----------------------------------------------------------------
+
+// What the running search has reached, for the search panel (ListBox2).
+struct EtatRecherche {
+  int profondeur;          // prof_max
+  std::uint32_t noeuds;
+  bool chronometre;        // false while thinking on the opponent's time: no time, no speed
+  std::int32_t secondes;   // spent on this move
+  int score;               // as shown: 1/100 of a man
+  int numero_coup;         // the move being played
+  const Coup* variante;    // the principal variation, its first move first
+  int longueur_variante;
+};
+
+// One line of the root-move list (ListBox5): move `index` of the root with
+// its shown score, `en_cours` while it is being searched. Index -1 empties
+// the list.
+struct LigneRacine {
+  int index;
+  Coup coup;
+  int score;
+  bool en_cours;
+};
+
 // ---- state ----------------------------------------------------------------
 
 // Lets the window system dispatch pending messages (the search calls it
@@ -15,12 +41,10 @@ extern std::function<void()> crochet_pompe_messages;
 // Shows a message box: text and caption ("Impossible d'ouvrir ce fichier", "Erreur").
 extern std::function<void(const std::string& texte, const std::string& titre)> crochet_erreur;
 
-// Writes line `ligne` of a search list box: `liste` LISTE_RECHERCHE is the
-// search panel (ListBox2), LISTE_RACINE the root-move list (ListBox5). A
-// negative line empties it.
-constexpr int LISTE_RECHERCHE = 2;
-constexpr int LISTE_RACINE = 5;
-extern std::function<void(int liste, int ligne, const std::string& texte)> crochet_affichage_recherche;
+// The search display: the panel's state and the root-move list's lines, as
+// values; the window writes them in its language.
+extern std::function<void(const EtatRecherche&)> crochet_etat_recherche;
+extern std::function<void(const LigneRacine&)> crochet_ligne_racine;
 
 // Milliseconds from an arbitrary origin; replaced by tests to control time.
 extern std::function<std::int64_t()> crochet_horloge_ms;
@@ -38,7 +62,9 @@ extern std::function<void(const std::string& fichier)> crochet_son;
 
 void pomper_messages();
 void signaler_erreur(const std::string& texte, const std::string& titre);
-void afficher_ligne_recherche(int liste, int ligne, const std::string& texte);
+bool affichage_recherche_actif();  // a display hook is installed: worth building its values
+void montrer_etat_recherche(const EtatRecherche& e);
+void montrer_ligne_racine(const LigneRacine& l);
 std::int64_t horloge_ms();
 std::int32_t heure_en_secondes();  // whole seconds of horloge_ms
 void afficher_case(int case_, int piece);

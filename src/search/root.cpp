@@ -126,6 +126,59 @@ std::string ligne_coup_racine(const Coup& m, int score, bool en_cours) {
   return s;
 }
 
+std::vector<std::string> lignes_variante(const Coup* v, int longueur) {
+  std::vector<std::string> lignes;
+  char texte[48];
+  auto moitie = [&](const Coup& c) {
+    return std::string(noms_cases[c.depart]) + (c.nb_prises != 0 ? " x " : " - ") + noms_cases[c.arrivee];
+  };
+  for (int p = 0; p < longueur; p += 2) {
+    if (p + 1 >= longueur) {
+      lignes.push_back(moitie(v[p]));
+      break;
+    }
+    std::snprintf(texte, sizeof texte, "%s , %s", moitie(v[p]).c_str(), moitie(v[p + 1]).c_str());
+    lignes.push_back(texte);
+  }
+  return lignes;
+}
+
+std::vector<std::string> lignes_recherche(const EtatRecherche& e, const FormatsRecherche& f) {
+  std::vector<std::string> lignes;
+  char texte[96];
+  auto ajouter = [&](const char* format, long long valeur) {
+    std::snprintf(texte, sizeof texte, format, static_cast<int>(valeur));
+    lignes.push_back(texte);
+  };
+  ajouter(f.profondeur, e.profondeur);
+  std::snprintf(texte, sizeof texte, f.noeuds, e.noeuds);
+  lignes.push_back(texte);
+  if (e.chronometre) {
+    ajouter(f.temps, e.secondes);
+    if (e.secondes > 0) {
+      std::snprintf(texte, sizeof texte, f.vitesse, static_cast<unsigned>(e.noeuds / static_cast<unsigned>(e.secondes)));
+      lignes.push_back(texte);
+    } else {
+      lignes.push_back(f.sans_vitesse);
+    }
+  }
+  ajouter(f.score, e.score);
+  ajouter(f.coups, e.numero_coup);
+  for (std::string& l : lignes_variante(e.variante, e.longueur_variante)) lignes.push_back(std::move(l));
+  return lignes;
+}
+
+namespace {
+
+// Row 1 of the triangular variation: its length, the moves from entry 1.
+int longueur_variante() {
+  int n = 0;
+  while (n + 1 < PLY_STATIQUE + 1 && variante[1][n + 1].depart != 0) ++n;
+  return n;
+}
+
+}  // namespace
+
 void afficher_recherche(Score score) {
   std::int32_t secondes = 0;
   if (reflexion_anticipee == 0) {
@@ -133,45 +186,16 @@ void afficher_recherche(Score score) {
     horloge(camp_racine) = total;
     secondes = total - temps_deja_utilise;
   }
-  if (!crochet_affichage_recherche) return;  // nothing shows it: build no text
-  char texte[64];
-  int ligne = 0;
-  auto ajouter = [&](const char* t) { afficher_ligne_recherche(LISTE_RECHERCHE, ligne++, t); };
-  afficher_ligne_recherche(LISTE_RECHERCHE, -1, "");
-  std::snprintf(texte, sizeof texte, "Profondeur : %5d", static_cast<int>(prof_max));
-  ajouter(texte);
-  std::snprintf(texte, sizeof texte, "Noeuds : %8u", nb_noeuds);
-  ajouter(texte);
-  if (reflexion_anticipee == 0) {
-    std::snprintf(texte, sizeof texte, "Temps : %6d s", static_cast<int>(secondes));
-    ajouter(texte);
-    if (secondes > 0)
-      std::snprintf(texte, sizeof texte, "Noeuds/s : %8u", static_cast<unsigned>(nb_noeuds / secondes));
-    else
-      std::snprintf(texte, sizeof texte, "Noeuds/s : //");
-    ajouter(texte);
-  }
-  std::snprintf(texte, sizeof texte, "Score : %5d", score_affiche(score));
-  ajouter(texte);
-  std::snprintf(texte, sizeof texte, "Coups : %3d", (nb_demi_coups + 2) / 2);
-  ajouter(texte);
-  // The principal variation, two half-moves a line.
-  for (int p = 1; p < PLY_STATIQUE + 1 && variante[1][p].depart != 0; p += 2) {
-    const Coup& a = variante[1][p];
-    const Coup& b = variante[1][p + 1];
-    const char* sa = a.nb_prises != 0 ? "x" : "-";
-    if (b.depart == 0) {
-      std::snprintf(texte, sizeof texte, "%s %s %s", noms_cases[a.depart], sa, noms_cases[a.arrivee]);
-      ajouter(texte);
-      break;
-    }
-    std::snprintf(texte, sizeof texte, "%s %s %s , %s %s %s", noms_cases[a.depart], sa, noms_cases[a.arrivee],
-                  noms_cases[b.depart], b.nb_prises != 0 ? "x" : "-", noms_cases[b.arrivee]);
-    ajouter(texte);
-  }
+  if (!crochet_etat_recherche) return;  // nothing shows it
+  montrer_etat_recherche({prof_max, nb_noeuds, reflexion_anticipee == 0, secondes, score_affiche(score),
+                          (nb_demi_coups + 2) / 2, &variante[1][1], longueur_variante()});
 }
 
-std::uint8_t choisir_coup(Camp camp) {
+namespace {
+
+// The root search. Returns the index in list 1 of the move to play (or
+// CHOIX_AUCUN, CHOIX_UNIQUE) and says whether it came from the book.
+std::uint8_t chercher_racine(Camp camp, bool& livre_joue) {
   damier[0] = HORS_DAMIER;
   recalculer_masques();
   preparer_listes();
@@ -216,7 +240,10 @@ std::uint8_t choisir_coup(Camp camp) {
     if (reflexion_anticipee == 0) return CHOIX_UNIQUE;
   }
   const int livre = coup_de_bibliotheque(n);
-  if (livre >= 0) return static_cast<std::uint8_t>(livre);
+  if (livre >= 0) {
+    livre_joue = true;
+    return static_cast<std::uint8_t>(livre);
+  }
 
   const bool noir = camp == NOIRS;
   pion_camp = noir ? PION_NOIR : PION_BLANC;
@@ -225,7 +252,7 @@ std::uint8_t choisir_coup(Camp camp) {
   dame_adverse = noir ? DAME_BLANCHE : DAME_NOIRE;
   EtatNoeud racine;
   sauver_etat(racine);
-  afficher_ligne_recherche(LISTE_RACINE, -1, "");
+  if (crochet_ligne_racine) montrer_ligne_racine({-1, Coup{}, 0, false});
   score_coup_enregistre = static_cast<Score>(-score_racine);
 
   Score alpha = -SCORE_INFINI, beta = SCORE_INFINI;
@@ -296,4 +323,32 @@ std::uint8_t choisir_coup(Camp camp) {
     }
   }
   return meilleur;
+}
+
+}  // namespace
+
+std::uint8_t choisir_coup(Camp camp) {
+  bool livre = false;
+  return chercher_racine(camp, livre);
+}
+
+ResultatRecherche rechercher_coup(Camp camp) {
+  const std::int64_t debut = horloge_ms();
+  bool livre = false;
+  const std::uint8_t choix = chercher_racine(camp, livre);
+  ResultatRecherche r;
+  r.millisecondes = horloge_ms() - debut;
+  r.score = score_racine;
+  r.noeuds = nb_noeuds;
+  if (choix == CHOIX_AUCUN) return r;
+  r.index = choix == CHOIX_UNIQUE ? 0 : choix;
+  r.coup = listes_coups[1][r.index];
+  r.origine = choix == CHOIX_UNIQUE ? OrigineCoup::Force : livre ? OrigineCoup::Livre : OrigineCoup::Recherche;
+  if (r.origine != OrigineCoup::Recherche) return r;
+  r.profondeur = prof_max;
+  r.interrompue = arret_calcul != 0;
+  r.annulee = calcul_annule != 0;
+  const int n = longueur_variante();
+  r.variante.assign(&variante[1][1], &variante[1][1] + n);
+  return r;
 }

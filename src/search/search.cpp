@@ -353,8 +353,7 @@ bool au_horizon(int ply, bool prises) {
 // ply shallower; when the best already beats both the static score and the
 // last iteration well, all the others are.
 void preparer_coup_racine(int i, const Coup& m, Score best, Score v) {
-  if (crochet_affichage_recherche)
-    afficher_ligne_recherche(LISTE_RACINE, i, ligne_coup_racine(m, score_affiche(i == 0 ? score_racine : v), true));
+  if (crochet_ligne_racine) montrer_ligne_racine({i, m, score_affiche(i == 0 ? score_racine : v), true});
   const int note = m.note;
   if (note > -SCORE_INFINI && note < SCORE_INFINI && best > -SCORE_INFINI - 1 && best < SCORE_INFINI + 1) {
     ajustement_prof = note < best - MARGE_REDUCTION ? -1 : 0;
@@ -538,7 +537,7 @@ Score chercher(Score alpha, Score beta, const int ply) {
     }
     if (MAX && ply == 1 && arret_calcul == 0) {
       afficher_recherche(best);
-      if (crochet_affichage_recherche) afficher_ligne_recherche(LISTE_RACINE, i, ligne_coup_racine(m, score_affiche(v), false));
+      if (crochet_ligne_racine) montrer_ligne_racine({i, m, score_affiche(v), false});
     }
     if (C::meilleur(v, MAX ? alpha : beta)) {
       if (MAX && ply == 1 && arret_calcul == 0) meilleur_coup_racine = static_cast<std::uint8_t>(i);

@@ -89,7 +89,8 @@ TForm1::TForm1() {
 TForm1::~TForm1() {
   crochet_pompe_messages = nullptr;
   crochet_erreur = nullptr;
-  crochet_affichage_recherche = nullptr;
+  crochet_etat_recherche = nullptr;
+  crochet_ligne_racine = nullptr;
   crochet_afficher_case = nullptr;
   crochet_placer_pions = nullptr;
   crochet_encadrer_case = nullptr;
@@ -105,14 +106,20 @@ void TForm1::installer_crochets() {
   crochet_erreur = [this](const std::string& texte, const std::string& titre) {
     dialogues().message(this, QString::fromStdString(texte), QString::fromStdString(titre), Dialogues::Icone::Erreur);
   };
-  crochet_affichage_recherche = [this](int liste, int ligne, const std::string& texte) {
-    QListWidget* l = liste == 5 ? ListBox5 : ListBox2;
-    if (ligne < 0) {
-      l->clear();
+  crochet_etat_recherche = [this](const EtatRecherche& e) {
+    static const FormatsRecherche francais{"Profondeur : %5d", "Noeuds : %8u", "Temps : %6d s", "Noeuds/s : %8u",
+                                           "Noeuds/s : //",    "Score : %5d",  "Coups : %3d"};
+    const std::vector<std::string> lignes = lignes_recherche(e, francais);
+    ListBox2->clear();
+    for (const std::string& l : lignes) ListBox2->addItem(QString::fromStdString(l));
+  };
+  crochet_ligne_racine = [this](const LigneRacine& l) {
+    if (l.index < 0) {
+      ListBox5->clear();
       return;
     }
-    while (l->count() <= ligne) l->addItem(QString());
-    l->item(ligne)->setText(QString::fromStdString(texte));
+    while (ListBox5->count() <= l.index) ListBox5->addItem(QString());
+    ListBox5->item(l.index)->setText(QString::fromStdString(ligne_coup_racine(l.coup, l.score, l.en_cours)));
   };
   crochet_afficher_case = [this](int s, int piece) { afficher_case(s, piece); };
   crochet_placer_pions = [this] { placer_pions(); };

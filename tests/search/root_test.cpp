@@ -136,6 +136,7 @@ TEST_F(RootBook, ABookMoveIsPlayedWithoutSearchOnlyWhenActiveAndWhileEveryManIsT
   bibliotheque_active = 1;
   EXPECT_EQ(texte_coup_choisi(chercher_profondeur(6)), "11-15");
   EXPECT_EQ(nb_noeuds, 0u);
+  EXPECT_EQ(rechercher_coup(trait).origine, OrigineCoup::Livre);
   bibliotheque_active = 0;
   chercher_profondeur(2);
   EXPECT_GT(nb_noeuds, 0u);
@@ -143,4 +144,57 @@ TEST_F(RootBook, ABookMoveIsPlayedWithoutSearchOnlyWhenActiveAndWhileEveryManIsT
   bibliotheque_active = 1;
   chercher_profondeur(2);
   EXPECT_GT(nb_noeuds, 0u);
+}
+
+// The search answers with a value: where the move came from, its score,
+// depth and nodes, and a principal variation that starts with the move and
+// is a legal line of play; the display gets the same as typed values.
+TEST_F(RootAnswers, TheAnswerAsAValueAndTheDisplayAsTypedLines) {
+  placer("B:W:B1");
+  EXPECT_FALSE(rechercher_coup(trait).joue());
+  placer("B:W18:B14,K1");
+  ResultatRecherche r = rechercher_coup(trait);
+  EXPECT_EQ(r.origine, OrigineCoup::Force);
+  EXPECT_EQ(notation_coup(r.coup), "14x23");
+  EXPECT_TRUE(r.variante.empty());
+
+  std::vector<EtatRecherche> etats;
+  std::vector<LigneRacine> lignes;
+  crochet_etat_recherche = [&](const EtatRecherche& e) { etats.push_back(e); };
+  crochet_ligne_racine = [&](const LigneRacine& l) { lignes.push_back(l); };
+  placer(MILIEU);
+  jouer_sans_limite();
+  profondeur_imposee = 6;
+  r = rechercher_coup(trait);
+  EXPECT_EQ(r.origine, OrigineCoup::Recherche);
+  EXPECT_EQ(r.profondeur, 6);
+  EXPECT_EQ(r.noeuds, nb_noeuds);
+  EXPECT_EQ(r.score, score_racine);
+  EXPECT_FALSE(r.interrompue);
+  ASSERT_GE(r.variante.size(), 2u);
+  EXPECT_EQ(notation_coup(r.variante[0]), notation_coup(r.coup));
+  EXPECT_EQ(notation_coup(r.coup), notation_coup(listes_coups[1][r.index]));
+  // Every move of the variation is legal where it is played.
+  for (const Coup& m : r.variante) {
+    const int n = coups_legaux(trait);
+    bool trouve = false;
+    for (int i = 0; i < n && !trouve; ++i)
+      if (notation_coup(listes_coups[1][i]) == notation_coup(m)) {
+        jouer_coup(listes_coups[1][i]);
+        trouve = true;
+      }
+    ASSERT_TRUE(trouve) << notation_coup(m);
+  }
+  ASSERT_FALSE(etats.empty());
+  EXPECT_EQ(etats.back().profondeur, 6);
+  EXPECT_EQ(etats.back().score, score_affiche(score_racine));
+  ASSERT_FALSE(lignes.empty());
+  EXPECT_EQ(lignes.front().index, -1);  // the list is emptied first
+  // The panel's lines in the formats given, the variation two moves a line.
+  const FormatsRecherche f{"P%d", "N%u", "T%d", "V%u", "V//", "S%d", "C%d"};
+  const Coup v[3] = {Coup{22, 18, 0, {}, 0}, Coup{11, 15, 0, {}, 0}, Coup{19, 10, 1, {0, 15}, 0}};
+  const std::vector<std::string> attendu{"P4", "N1000", "T0", "V//", "S-12", "C3", "11 - 15 , 22 - 18", "14 x 23"};
+  EXPECT_EQ(lignes_recherche({4, 1000, true, 0, -12, 3, v, 3}, f), attendu);
+  const std::vector<std::string> anticipee{"P4", "N1000", "S-12", "C3"};
+  EXPECT_EQ(lignes_recherche({4, 1000, false, 9, -12, 3, v, 0}, f), anticipee);
 }

@@ -41,7 +41,7 @@ int executer(const std::vector<std::string>& args) {
   capter_affichage();
 
   const auto debut = std::chrono::steady_clock::now();
-  const std::uint8_t choix = choisir_coup(trait);
+  const ResultatRecherche r = rechercher_coup(trait);
   const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
 
   for (const std::string& l : affichage.recherche) std::printf("%s\n", l.c_str());
@@ -50,15 +50,16 @@ int executer(const std::vector<std::string>& args) {
     for (const std::string& l : affichage.racine) std::printf("%s\n", l.c_str());
   }
   std::printf("--\n");
-  if (choix == CHOIX_AUCUN) {
+  if (!r.joue()) {
     std::printf("no move: the side to move has no legal move or no piece\n");
     return SORTIE_OK;
   }
-  const int index = choix == CHOIX_UNIQUE ? 0 : choix;
-  const char* comment = choix == CHOIX_UNIQUE ? " (only move, not searched)" : "";
-  std::printf("move %s%s\n", notation_coup(listes_coups[1][index]).c_str(), comment);
-  std::printf("score %d (shown %d), depth %d, nodes %u, time %.3f s, nodes/s %.0f\n", score_racine, score_affiche(score_racine),
-              static_cast<int>(prof_max), nb_noeuds, s, s > 0 ? nb_noeuds / s : 0.0);
+  const char* comment = r.origine == OrigineCoup::Force ? " (only move, not searched)"
+                        : r.origine == OrigineCoup::Livre ? " (from the book)"
+                                                          : "";
+  std::printf("move %s%s\n", notation_coup(r.coup).c_str(), comment);
+  std::printf("score %d (shown %d), depth %d, nodes %u, time %.3f s, nodes/s %.0f\n", r.score, score_affiche(r.score),
+              static_cast<int>(prof_max), r.noeuds, s, s > 0 ? r.noeuds / s : 0.0);
   return SORTIE_OK;
 }
 

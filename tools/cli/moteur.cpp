@@ -72,14 +72,17 @@ bool appliquer_reglage(const Reglage& r) {
 }
 
 void capter_affichage() {
-  crochet_affichage_recherche = [](int liste, int ligne, const std::string& texte) {
-    std::vector<std::string>& l = liste == LISTE_RECHERCHE ? affichage.recherche : affichage.racine;
-    if (ligne < 0) {
-      l.clear();
+  static const FormatsRecherche francais{"Profondeur : %5d", "Noeuds : %8u", "Temps : %6d s", "Noeuds/s : %8u",
+                                         "Noeuds/s : //",    "Score : %5d",  "Coups : %3d"};
+  crochet_etat_recherche = [](const EtatRecherche& e) { affichage.recherche = lignes_recherche(e, francais); };
+  crochet_ligne_racine = [](const LigneRacine& l) {
+    std::vector<std::string>& lignes = affichage.racine;
+    if (l.index < 0) {
+      lignes.clear();
       return;
     }
-    if (static_cast<std::size_t>(ligne) >= l.size()) l.resize(static_cast<std::size_t>(ligne) + 1);
-    l[static_cast<std::size_t>(ligne)] = texte;
+    if (static_cast<std::size_t>(l.index) >= lignes.size()) lignes.resize(static_cast<std::size_t>(l.index) + 1);
+    lignes[static_cast<std::size_t>(l.index)] = ligne_coup_racine(l.coup, l.score, l.en_cours);
   };
 }
 

@@ -115,8 +115,7 @@ TypePdn lire_type(std::string_view valeur) {
   return t;
 }
 
-// A square written as a letter and a digit ("c3"), for telling the notation
-// of a file that does not give it.
+// A square written as a letter and a digit ("c3").
 bool commence_par_case_algebrique(std::string_view mot) {
   return mot.size() >= 2 && lettre_case(mot[0]) && mot[1] >= '1' && mot[1] <= '8';
 }
@@ -181,9 +180,18 @@ PartieLue resoudre(const PartieBrute& b, bool utf8) {
       type_lu = true;
     }
   if (!t.notation_donnee) {
-    bool algebrique = false;
-    for (const MotLu& m : b.mots) algebrique = algebrique || commence_par_case_algebrique(m.texte);
-    for (const auto& [nom, valeur] : b.etiquettes) algebrique = algebrique || (nom == "FEN" && fen_algebrique(valeur));
+    // The FEN, else the first word that is a move in one notation or the other.
+    bool algebrique = false, vu = false;
+    for (const auto& [nom, valeur] : b.etiquettes)
+      if (nom == "FEN" && !vu) {
+        algebrique = fen_algebrique(valeur);
+        vu = true;
+      }
+    CoupLu essai;
+    for (std::size_t i = 0; i < b.mots.size() && !vu; ++i) {
+      algebrique = lire_coup(b.mots[i].texte, NUMEROTATION_ALGEBRIQUE, essai);
+      vu = algebrique || lire_coup(b.mots[i].texte, NUMEROTATION_POOL, essai);
+    }
     if (algebrique != t.num.algebrique) {
       const char premier = type_lu ? t.num.premier : algebrique ? 'W' : 'B';
       t.num = algebrique ? NUMEROTATION_ALGEBRIQUE : NUMEROTATION_POOL;

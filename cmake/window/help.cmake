@@ -1,10 +1,13 @@
-# The help pages, in the program's directory: the four HTML pages of data/help
-# are copied there with their style sheet, and their diagrams are drawn into
+# The help pages, in the program's directory: the guide and the rules in six
+# languages (the HTML pages of data/help) are copied there with their style sheet, and their diagrams are drawn into
 # aide/ from the readable list data/help/diagrammes.txt by corvane-diagrams.
 set(CORVANE_AIDE_SOURCES ${CMAKE_SOURCE_DIR}/data/help)
 set(CORVANE_AIDE_LISTE ${CORVANE_AIDE_SOURCES}/diagrammes.txt)
 # Files copied from data/help, by their place in the program's directory.
-set(CORVANE_AIDE_COPIES Corvane.html Corvane_e.html Rcorvane_f.html Rcorvane_e.html aide/aide.css)
+set(CORVANE_AIDE_COPIES
+  Corvane.html Corvane_e.html Corvane_nl.html Corvane_p.html Corvane_es.html Corvane_it.html
+  Rcorvane_f.html Rcorvane_e.html Rcorvane_nl.html Rcorvane_p.html Rcorvane_es.html Rcorvane_it.html
+  aide/aide.css)
 
 # The list reader is shared with the help tests, which check each diagram's
 # moves against the rules engine.

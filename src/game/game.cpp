@@ -18,6 +18,7 @@ std::uint8_t installation_en_cours = 0;
 std::uint8_t fin_programme = 0;
 std::int32_t clic_en_attente = 0, clic_x = 0, clic_y = 0;
 std::uint8_t case_depart_marquee = 0, case_arrivee_marquee = 0;
+Camp trait_depart = BLANCS;
 Camp trait_fin = BLANCS;
 std::uint8_t ordinateur_doit_jouer = 0;
 std::int16_t coup_choisi = 100;
@@ -44,20 +45,6 @@ void enregistrer_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee) {
   e.couleur_ordi = couleur_ordi;
 }
 
-namespace {
-// The ply just made (the turn has passed) becomes the end of the record.
-void ajouter_au_record(std::uint8_t nb_prises, Case depart, Case arrivee) {
-  trait_fin = trait;
-  ++nb_demi_coups;
-  dernier_demi_coup = nb_demi_coups;
-  enregistrer_demi_coup(nb_prises, depart, arrivee);
-}
-}  // namespace
-
-void noter_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee) {
-  trait = adversaire(trait);
-  ajouter_au_record(nb_prises, depart, arrivee);
-}
 
 void nommer_joueur(char (&nom)[LONGUEUR_NOM], const char* texte) {
   std::strncpy(nom, texte, LONGUEUR_NOM - 1);
@@ -66,7 +53,6 @@ void nommer_joueur(char (&nom)[LONGUEUR_NOM], const char* texte) {
 
 void installer_nouvelle_partie() {
   position_initiale();
-  trait_fin = trait;
   std::memcpy(damier_sauve, damier, sizeof damier_sauve);
   case_depart_marquee = case_arrivee_marquee = 0;
   ordinateur_au_trait = 0;
@@ -79,16 +65,45 @@ void commencer_partie() {
   std::memset(partie, 0, sizeof partie);
   nom_complet_blanc.clear();
   nom_complet_noir.clear();
+  remettre_horloges();
+  commencer_record();
+}
+
+void commencer_record() {
   nb_demi_coups = 0;
   dernier_demi_coup = 0;
-  remettre_horloges();
+  trait_depart = trait_fin = trait;
+  damier[0] = HORS_DAMIER;
   enregistrer_demi_coup(0, 0, 0);
 }
 
-void jouer_et_enregistrer(int index) {
-  const Coup m = listes_coups[1][index];
+void jouer_et_enregistrer(const Coup& m) {
   jouer_coup(m);
-  ajouter_au_record(m.nb_prises, m.depart, m.arrivee);
+  trait_fin = trait;
+  ++nb_demi_coups;
+  dernier_demi_coup = nb_demi_coups;
+  enregistrer_demi_coup(m.nb_prises, m.depart, m.arrivee);
+}
+
+void jouer_et_enregistrer(int index) { jouer_et_enregistrer(Coup(listes_coups[1][index])); }
+
+Camp trait_au_demi_coup(int k) { return k % 2 == 0 ? trait_depart : adversaire(trait_depart); }
+
+void aller_au_demi_coup(int k) {
+  if (k < 0) k = 0;
+  if (k > dernier_demi_coup) k = dernier_demi_coup;
+  nb_demi_coups = static_cast<std::uint8_t>(k);
+  EntreePartie& e = partie[k];
+  std::memcpy(damier + 1, e.position + 1, NB_CASES);
+  damier[0] = HORS_DAMIER;
+  recalculer_masques();
+  std::memcpy(damier_sauve, damier, sizeof damier_sauve);
+  trait = trait_au_demi_coup(k);
+  temps_blancs = temps_affiche_blancs = e.temps_blancs;
+  temps_noirs = temps_affiche_noirs = e.temps_noirs;
+  couleur_ordi = e.couleur_ordi;
+  std::memcpy(e.nom_blancs, nom_joueur_blanc, LONGUEUR_NOM);
+  std::memcpy(e.nom_noirs, nom_joueur_noir, LONGUEUR_NOM);
 }
 
 bool nul_entre_ordinateurs(const std::int32_t* pieces, int demi_coup, int score) {

@@ -47,6 +47,10 @@ extern EntreePartie partie[TAILLE_PARTIE];
 extern std::uint8_t nb_demi_coups;      // plies played; index of the current entry
 extern std::int32_t dernier_demi_coup;  // highest ply recorded (more after take-backs)
 
+// Who owns damier: it is the game position, except while a search runs; the
+// search then plays its moves on it and puts it back as it returns. Window
+// handlers that run meanwhile never write it: they wait for the search to
+// return (the window's changer_partie) and read the game from damier_sauve.
 extern std::uint8_t damier_sauve[33];  // the game position as it stood when the side to move last changed
 extern std::uint8_t ordinateur_au_trait;  // 1 while the computer is to move or thinking
 extern std::uint8_t contre_ordinateur;    // 1 when a human plays the computer
@@ -56,6 +60,7 @@ extern std::uint8_t installation_en_cours;  // 1 while a position is set up by h
 extern std::uint8_t fin_programme;        // the program is ending
 extern std::int32_t clic_en_attente, clic_x, clic_y;  // a board click waiting for the game loop
 extern std::uint8_t case_depart_marquee, case_arrivee_marquee;  // the computer's last move, framed
+extern Camp trait_depart;                  // side to move in entry 0 of the record
 extern Camp trait_fin;                     // side to move after the last ply made
 extern std::uint8_t ordinateur_doit_jouer;  // one-shot: the computer plays the side to move next pass
 extern std::int16_t coup_choisi;           // index in list 1 of the computer's move; 100 or more: none
@@ -76,16 +81,29 @@ extern std::int32_t points_blanc, points_noir;  // the players' ratings as the g
 // ply counters and both clocks are zero.
 void commencer_partie();
 
-// Plays move `index` of list 1 in the game and records it with both clocks.
-void jouer_et_enregistrer(int index);
+// The record starts again from the position on the board and its side to
+// move, the clocks as they are.
+void commencer_record();
+
+// Plays move `m` (a legal move of the side to move) in the game: on damier,
+// into the record after the current ply (the plies beyond it are dropped),
+// with both clocks; the turn passes. Every move enters the game this way:
+// the computer's, the human's, and those of replays and imports.
+void jouer_et_enregistrer(const Coup& m);
+void jouer_et_enregistrer(int index);  // move `index` of list 1
+
+// The side to move at ply `k` of the record.
+Camp trait_au_demi_coup(int k);
+
+// Position k of the record (0..dernier_demi_coup) on the board with its side
+// to move, its clocks and the computer's colour; damier_sauve follows. The
+// players' names in force stay and are written into that entry. Every move
+// through the record goes this way.
+void aller_au_demi_coup(int k);
 
 // Writes entry nb_demi_coups of the record from the board, both clocks, the
 // players' names and couleur_ordi.
 void enregistrer_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee);
-
-// After a ply made on damier by `trait`: the next ply of the record (the
-// record beyond the current ply is dropped), the turn passes.
-void noter_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee);
 
 // The record has no room for another ply: the game is over as a draw.
 inline bool partie_pleine() { return nb_demi_coups >= DERNIER_DEMI_COUP; }

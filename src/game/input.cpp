@@ -85,9 +85,6 @@ void completer(Case origine) {
     coup_saisi.prises[j] = m.prises[j];
   }
   nb_prises_courant = m.nb_prises;
-  damier[origine] = VIDE;
-  for (int j = 1; j <= m.nb_prises; ++j) damier[m.prises[j]] = VIDE;
-  recalculer_masques();
 }
 
 EtatSaisie saisir_prise(Case s) {
@@ -203,17 +200,22 @@ ResultatSaisie saisir_case(Case s) {
   return r;
 }
 
+Coup coup_de_la_saisie(const CoupSaisi& c) {
+  Coup m{};
+  m.depart = c.depart;
+  m.arrivee = c.arrivee;
+  m.nb_prises = c.nb_prises;
+  for (int j = 1; j <= c.nb_prises; ++j) m.prises[j] = c.prises[j];
+  return m;
+}
+
 void terminer_coup_humain() {
   const CoupSaisi& c = coup_saisi;
-  const Piece p = couronner(c.piece, c.arrivee);
-  damier[c.depart] = VIDE;
-  damier[c.arrivee] = p;
-  recalculer_masques();
-  afficher_case(c.arrivee, p);
-  redessiner_cases_vides();
-  abandonner_saisie();
-  std::memcpy(damier_sauve, damier, sizeof damier_sauve);
   const Camp joueur = trait;
   horloge(joueur) = temps_affiche(joueur);
-  noter_demi_coup(c.nb_prises, c.depart, c.arrivee);
+  jouer_et_enregistrer(coup_de_la_saisie(c));
+  std::memcpy(damier_sauve, damier, sizeof damier_sauve);
+  afficher_case(c.arrivee, damier[c.arrivee]);
+  redessiner_cases_vides();
+  abandonner_saisie();
 }

@@ -51,13 +51,16 @@ extern CoupSaisi coup_saisi;                // the move completed by the last cl
 // ---- functions ------------------------------------------------------------
 
 // A click on square s (1..32, a playable square) for the side `trait`, on
-// the board as damier holds it. When the move is complete the origin and
-// the captured squares are already empty on damier; terminer_coup_humain
-// then puts the piece down and records the ply.
+// the board as damier holds it. When the move is complete coup_saisi holds
+// it, still unplayed: terminer_coup_humain plays and records it.
 ResultatSaisie saisir_case(Case s);
 
-// Puts the completed move's piece on its final square (crowned on its
-// crowning row), redraws, and records the ply with the mover's shown clock.
+// The completed move as a move of the rules.
+Coup coup_de_la_saisie(const CoupSaisi& c);
+
+// Plays the completed move in the game (jouer_et_enregistrer) with the
+// mover's shown clock, and draws it: its piece on its final square (crowned
+// on its crowning row), the squares it left empty.
 void terminer_coup_humain();
 
 // No piece selected any more, no marks.

@@ -16,6 +16,7 @@ const Niveau SPECIAUX[NB_SPECIAUX] = {
 std::int32_t budget_reflexion = NIVEAUX[5].budget;
 std::int32_t temps_limite = NIVEAUX[5].limite;
 std::uint8_t niveau = 5;
+std::int32_t minutes_autre = 3;
 
 void choisir_niveau(int n) {
   const Niveau& l = n < NB_NIVEAUX ? NIVEAUX[n] : SPECIAUX[n - PREMIER_SPECIAL];

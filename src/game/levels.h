@@ -33,6 +33,7 @@ extern const Niveau SPECIAUX[NB_SPECIAUX];  // "X : Spécial" 1..7
 extern std::int32_t budget_reflexion;  // thinking budget for 30 moves; 1..5: fixed depth 2..6
 extern std::int32_t temps_limite;      // clock allowance for 30 moves
 extern std::uint8_t niveau;            // 0..8 the levels, 11..17 the special items, 18 "Autre"
+extern std::int32_t minutes_autre;     // the minutes "Autre" shows and game files carry
 
 // ---- functions ------------------------------------------------------------
 

@@ -31,8 +31,8 @@ ChoixOrdinateur choix_ordinateur(Camp camp, bool neophyte) {
   return c;
 }
 
-std::uint8_t noter_coup_ordinateur(const Coup& coup, int pieces_racine) {
-  noter_demi_coup(coup.nb_prises, coup.depart, coup.arrivee);
+std::uint8_t jouer_coup_ordinateur(const Coup& coup, int pieces_racine) {
+  jouer_et_enregistrer(coup);
   sans_anticipation = 0;
   nb_coups_trait = coups_legaux(trait);
   std::copy(std::begin(damier), std::end(damier), std::begin(damier_sauve));

@@ -24,10 +24,10 @@ struct ChoixOrdinateur {
 // second move of the list whenever it has a choice.
 ChoixOrdinateur choix_ordinateur(Camp camp, bool neophyte);
 
-// Records move `coup` of list 1, already made on damier by `trait`, with the
-// piece total the search started from; the turn passes. Returns the number
-// of legal moves of the side now to move.
-std::uint8_t noter_coup_ordinateur(const Coup& coup, int pieces_racine);
+// Plays the computer's move `coup` in the game (jouer_et_enregistrer), with
+// the piece total the search started from; the turn passes. Returns the
+// number of legal moves of the side now to move.
+std::uint8_t jouer_coup_ordinateur(const Coup& coup, int pieces_racine);
 
 // Computer against computer: the game is drawn after the move just noted.
 bool nul_ordinateur_contre_ordinateur(int score);

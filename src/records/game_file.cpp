@@ -7,7 +7,6 @@
 #include "rules/notation.h"
 #include "search/table.h"
 
-std::int32_t minutes_autre = MINUTES_SANS_REGLAGES;
 
 namespace {
 
@@ -118,40 +117,53 @@ ContenuPartie partie_courante(std::uint8_t langue) {
 }
 
 bool ecrire_partie(const std::filesystem::path& chemin, std::uint8_t langue) {
-  const ContenuPartie c = partie_courante(langue);
-  const std::vector<std::uint8_t> octets = encoder_partie(c);
-  // The record keeps the settings it was saved with, as the file does.
-  for (int k : {253, 254}) {
-    EntreePartie& e = partie[k];
-    const std::uint8_t* source = octets.data() + k * TAILLE_ENTREE;
-    std::memcpy(&e.depart, source + offsetof(EntreePartie, depart), 2);
-    std::memcpy(&e.temps_blancs, source + offsetof(EntreePartie, temps_blancs), 8);
-  }
+  const std::vector<std::uint8_t> octets = encoder_partie(partie_courante(langue));
   return ecrire_fichier_sur(chemin, octets.data(), octets.size());
 }
 
-bool lire_partie(const std::filesystem::path& chemin, std::uint8_t& langue, std::string& raison) {
+std::optional<ContenuPartie> lire_contenu_partie(const std::filesystem::path& chemin, std::string& raison) {
   bool trop_long = false;
   const auto octets = lire_fichier(chemin, TAILLE_FICHIER_PARTIE + 1, &trop_long);
   if (!octets) {
     raison = "cannot be read";
-    return false;
+    return std::nullopt;
   }
   ContenuPartie c;
   if (!decoder_partie(octets->data(), octets->size(), c, raison)) {
     if (trop_long) raison = "longer than " + std::to_string(TAILLE_FICHIER_PARTIE) + " bytes";
-    return false;
+    return std::nullopt;
   }
+  return c;
+}
+
+void appliquer_partie(const ContenuPartie& c) {
   std::memcpy(partie, c.partie, sizeof partie);
-  nb_demi_coups = c.nb_demi_coups;
-  trait = c.trait;
+  // The file keeps the last recorded ply in entry 0's unused first byte.
+  dernier_demi_coup = c.partie[0].position[0];
+  partie[0].position[0] = HORS_DAMIER;
+  trait_depart = c.nb_demi_coups % 2 == 0 ? c.trait : adversaire(c.trait);
+  trait_fin = trait_au_demi_coup(dernier_demi_coup);
+  const EntreePartie& e = partie[c.nb_demi_coups];
+  char blanc[LONGUEUR_NOM], noir[LONGUEUR_NOM];
+  std::memcpy(blanc, e.nom_blancs, LONGUEUR_NOM);
+  std::memcpy(noir, e.nom_noirs, LONGUEUR_NOM);
+  blanc[LONGUEUR_NOM - 1] = noir[LONGUEUR_NOM - 1] = 0;
+  nommer_joueur(nom_joueur_blanc, blanc);
+  nommer_joueur(nom_joueur_noir, noir);
+  aller_au_demi_coup(c.nb_demi_coups);
   const ReglagesPartie& r = c.reglages;
   minutes_autre = r.minutes_autre;
-  taille_tables = r.taille_tables;
-  langue = r.langue;
   niveau = r.niveau;
   budget_reflexion = r.budget_reflexion;
   temps_limite = r.temps_limite;
+}
+
+bool lire_partie(const std::filesystem::path& chemin, std::uint8_t& langue, std::string& raison) {
+  const std::optional<ContenuPartie> c = lire_contenu_partie(chemin, raison);
+  if (!c) return false;
+  appliquer_partie(*c);
+  taille_tables = c->reglages.taille_tables;
+  langue = c->reglages.langue;
   return true;
 }
 

@@ -6,10 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "game/game.h"
+#include "game/levels.h"  // minutes_autre
 
 // ---- constants ------------------------------------------------------------
 
@@ -61,10 +63,6 @@ struct ContenuPartie {
   ReglagesPartie reglages;
 };
 
-// ---- state ----------------------------------------------------------------
-
-extern std::int32_t minutes_autre;  // the minutes of "Autre" the last game file carried or will carry
-
 // ---- functions ------------------------------------------------------------
 
 // The file's bytes; the settings are written over their fields.
@@ -83,13 +81,21 @@ bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuParti
 // `langue`, niveau, budget_reflexion, temps_limite.
 ContenuPartie partie_courante(std::uint8_t langue);
 
-// Writes partie_courante to `chemin` safely; the settings are also written
-// into entries 253 and 254 of partie. False when the file cannot be written.
+// Writes partie_courante to `chemin` safely. False when the file cannot be
+// written.
 bool ecrire_partie(const std::filesystem::path& chemin, std::uint8_t langue);
 
-// Reads `chemin`; when it is a game file, takes it as the game: partie
-// (entry 0 byte 0 keeps the last recorded ply), nb_demi_coups, trait,
-// minutes_autre, taille_tables, niveau, budget_reflexion, temps_limite, and
+// Reads and decodes `chemin`: nothing, with `raison`, when it is no game file.
+std::optional<ContenuPartie> lire_contenu_partie(const std::filesystem::path& chemin, std::string& raison);
+
+// Takes a decoded game file as the game: the record, its last ply and the
+// side that began it, the ply it was left at (aller_au_demi_coup, with the
+// names recorded there), and the level with its minutes. The file's language
+// and table size are the caller's to take or leave.
+void appliquer_partie(const ContenuPartie& c);
+
+// Reads `chemin`; when it is a game file, takes it as the game
+// (appliquer_partie) with its table size, and gives its language in
 // `langue`. Otherwise false with `raison`, and nothing changes.
 bool lire_partie(const std::filesystem::path& chemin, std::uint8_t& langue, std::string& raison);
 

@@ -15,18 +15,41 @@ const char* const FICHIERS[NB_LANGUES] = {":/langues/francais.txt", ":/langues/a
                                           ":/langues/neerlandais.txt", ":/langues/portugais.txt",
                                           ":/langues/espagnol.txt", ":/langues/italien.txt"};
 
-TableLegendes lire_table(const char* fichier) {
-  TableLegendes table;
+// Catalogue keys start so, which no component name does.
+const QString PREFIXE_CATALOGUE = QStringLiteral("msg.");
+
+struct TextesLangue {
+  TableLegendes legendes;
+  Catalogue catalogue;
+};
+
+TextesLangue lire_textes(const char* fichier) {
+  TextesLangue textes;
   QFile f(fichier);
-  if (!f.open(QIODevice::ReadOnly)) return table;
+  if (!f.open(QIODevice::ReadOnly)) return textes;
   for (const QByteArray& brute : f.readAll().split('\n')) {
     const QString ligne = QString::fromUtf8(brute).trimmed();
     if (ligne.isEmpty() || ligne.startsWith('#')) continue;
     const qsizetype barre = ligne.indexOf('|');
     if (barre <= 0) continue;
-    table.emplace_back(ligne.left(barre), ligne.mid(barre + 1));
+    const QString nom = ligne.left(barre);
+    if (nom.startsWith(PREFIXE_CATALOGUE))
+      textes.catalogue.insert(nom, ligne.mid(barre + 1));
+    else
+      textes.legendes.emplace_back(nom, ligne.mid(barre + 1));
   }
-  return table;
+  return textes;
+}
+
+const TextesLangue& textes_langue(int langue) {
+  static TextesLangue textes[NB_LANGUES];
+  static bool lus[NB_LANGUES] = {};
+  if (langue < 0 || langue >= NB_LANGUES) langue = 0;
+  if (!lus[langue]) {
+    textes[langue] = lire_textes(FICHIERS[langue]);
+    lus[langue] = true;
+  }
+  return textes[langue];
 }
 
 // A tab page is the child of the tab widget's stack.
@@ -40,16 +63,7 @@ bool nommer_page(QWidget* page, const QString& texte) {
 
 }  // namespace
 
-const TableLegendes& table_legendes(int langue) {
-  static TableLegendes tables[NB_LANGUES];
-  static bool lues[NB_LANGUES] = {};
-  if (langue < 0 || langue >= NB_LANGUES) langue = 0;
-  if (!lues[langue]) {
-    tables[langue] = lire_table(FICHIERS[langue]);
-    lues[langue] = true;
-  }
-  return tables[langue];
-}
+const TableLegendes& table_legendes(int langue) { return textes_langue(langue).legendes; }
 
 QString legende(int langue, const QString& composant) {
   for (const auto& [nom, texte] : table_legendes(langue))
@@ -88,4 +102,15 @@ void appliquer_legendes(QWidget* fenetre, const TableLegendes& table) {
       }
     }
   }
+}
+
+const Catalogue& catalogue(int langue) { return textes_langue(langue).catalogue; }
+
+QString texte_catalogue(int langue, const char* cle) {
+  const QString nom = QString::fromUtf8(cle);
+  for (int l : {langue, 0}) {
+    const QString texte = catalogue(l).value(nom);
+    if (!texte.isEmpty()) return texte;
+  }
+  return nom;
 }

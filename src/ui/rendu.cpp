@@ -3,8 +3,6 @@
 #include "rules/board.h"
 
 std::int8_t theme_courant = 0;
-std::uint8_t damier_inverse = 0;
-std::uint8_t numerotation_active = 0;
 QImage images_2d[NB_GENRES_IMAGE];
 QImage cache_2d;
 QImage images_3d[NB_GENRES_IMAGE][33];

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "game/session.h"  // damier_inverse, numerotation_active
+
 // ---- constants ------------------------------------------------------------
 
 constexpr int NB_THEMES = 8;
@@ -25,8 +27,6 @@ inline constexpr std::array<int, 33> y3d = {0,   57,  57,  57,  57,  93,  93,  9
 // ---- state ----------------------------------------------------------------
 
 extern std::int8_t theme_courant;          // 0 none yet, 1..8 the 3D theme last loaded
-extern std::uint8_t damier_inverse;        // 1 while the board is turned
-extern std::uint8_t numerotation_active;   // 1 while square names are shown
 extern QImage images_2d[NB_GENRES_IMAGE];  // 2D cells by image kind
 extern QImage cache_2d;                    // the light square of the 2D board
 extern QImage images_3d[NB_GENRES_IMAGE][33];  // 3D pictures by image kind and square

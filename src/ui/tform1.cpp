@@ -18,8 +18,11 @@
 #include "game/clocks.h"
 #include "game/game.h"
 #include "game/hooks.h"
+#include "game/levels.h"
+#include "knowledge/books.h"
 #include "search/root.h"
 #include "search/search.h"
+#include "search/table.h"
 #include "ui/dialogues.h"
 #include "ui/images.h"
 #include "ui/son.h"
@@ -30,7 +33,6 @@
 #include "ui/scene.h"
 
 int intro_terminee = 0;
-std::uint8_t langue_courante = 0;
 std::function<void(int)> terminer_processus = [](int statut) {
   // The process ends here, whatever is running below on the stack (a
   // search pumping messages, say): nothing may resume on freed tables.
@@ -72,15 +74,19 @@ Panneau* panneau(QWidget* parent, const char* nom, int x, int y, int l, int h, i
 }  // namespace
 
 TForm1::TForm1() {
+  // A new main window is a program starting: the session of the last one,
+  // if any, goes.
+  reinitialiser_session();
   setObjectName("Form1");
   setWindowTitle("Corvane 3D, le jeu");
   resize(LARGEUR_SCENE, HAUTEUR_SCENE + 24);
   scene = new Scene(this);
   scene->setObjectName("Scene");
   setCentralWidget(scene);
-  construire_menus(this);
+  construire_menus(this, menus);
   construire_composants();
   appliquer_legendes(this, table_legendes(0));
+  montrer_session();
   scene->appui = [this](QPoint p) { clic(p.x(), p.y()); };
   Image5->appui = [this](QPoint p) { DamierImage1Click(p.x(), p.y()); };
   installer_crochets();
@@ -128,6 +134,114 @@ void TForm1::installer_crochets() {
 }
 
 QAction* TForm1::action(const char* nom) const { return findChild<QAction*>(nom); }
+
+namespace {
+
+// The training word of the mode banner, by language.
+const char* const MOT_ENTRAINEMENT[6] = {"Entraînement", "Training", "Training", "Treino", "Entrenamiento",
+                                         "Allenamento"};
+// The set-up's toggles, French to Italian.
+const char* const ORDINATEUR_NOIR[6] = {"Ordinateur noir",   "Computer black",   "Computer zwart",
+                                        "Computador pretas", "Ordenador negras", "Calcolatore nero"};
+const char* const ORDINATEUR_BLANC[6] = {"Ordinateur blanc",   "Computer white",    "Computer wit",
+                                         "Computador brancas", "Ordenador blancas", "Calcolatore blanco"};
+const char* const JOUEUR_JOUE[6] = {"Joueur joue",  "Player's turn",  "Speler aan zet",
+                                    "Jogador joga", "Jugador juegue", "Tocca al giocatore"};
+const char* const ORDINATEUR_JOUE[6] = {"Ordinateur joue", "Computer's turn",  "Computer aan zet",
+                                        "Computador joga", "Ordenador juegue", "Tocca al calcolatore"};
+
+// The menu item of a level as `niveau` counts it (0..8, 11..17, 18 "Autre").
+int indice_niveau(int n) {
+  if (n >= PREMIER_SPECIAL && n <= NIVEAU_AUTRE) return NB_NIVEAUX + n - PREMIER_SPECIAL;
+  return n >= 0 && n < NB_NIVEAUX ? n : 5;
+}
+
+// The size item of a table size: the largest at most that size.
+int indice_taille(int taille) {
+  if (taille == 0) taille = TAILLE_TABLES_DEFAUT;
+  int choix = 0;
+  for (int i = 0; i < 8; ++i)
+    if (CHOIX_TAILLES[i].taille <= taille) choix = i;
+  return choix;
+}
+
+}  // namespace
+
+void TForm1::montrer_session() {
+  const int l = langue_courante < NB_LANGUES ? langue_courante : 0;
+  Menus& m = menus;
+  // Check marks.
+  m.Humaincontrehumain1->setChecked(session.humain_contre_humain);
+  m.Ordinateurcontreordinateur1->setChecked(session.ordinateur_contre_ordinateur);
+  m.Rflexionsurtempsadverse1->setChecked(session.reflexion_sur_temps_adverse);
+  m.Arretrflexionparclicsouris1->setChecked(session.arret_par_clic);
+  m.Indicationdesmouvements1->setChecked(session.indication_mouvements);
+  m.Dcomposerlesprises1->setChecked(session.decomposer_prises);
+  m.Bipchaquecoup2->setChecked(session.bip);
+  m.Commentaires1->setChecked(session.commentaires);
+  m.Jeuenaveugle1->setChecked(session.jeu_en_aveugle);
+  m.Pause2->setChecked(session.horloges_arretees);
+  m.Numroterlescase1->setChecked(numerotation_active != 0);
+  m.Alphabeticalnumber1->setVisible(numerotation_active != 0);
+  m.Alphabeticalnumber1->setChecked(session.noms_algebriques);
+  m.Bibliothquesactives1->setChecked(bibliotheque_active != 0);
+  const auto niveaux = m.niveaux();
+  for (int i = 0; i < static_cast<int>(niveaux.size()); ++i) niveaux[i]->setChecked(i == indice_niveau(niveau));
+  const auto tailles = m.tailles();
+  for (int i = 0; i < 8; ++i) tailles[i]->setChecked(i == indice_taille(taille_tables));
+  const auto langues = m.langues();
+  for (int i = 0; i < NB_LANGUES; ++i) langues[i]->setChecked(i == l);
+  const auto themes = m.themes();
+  for (int i = 0; i < 9; ++i) {
+    themes[i]->setChecked(i == session.vue);
+    themes[i]->setEnabled(themes_lisibles_[i]);
+  }
+
+  // Enabled states: what the game gives and takes.
+  const EtatCommandes e = etat_commandes();
+  m.Fichier1->setEnabled(e.Fichier1);
+  m.Nouveau2->setEnabled(e.Nouveau2);
+  m.Humaincontrehumain1->setEnabled(e.Humaincontrehumain1);
+  m.Sauver1->setEnabled(e.Sauver1);
+  m.Ouvrir1->setEnabled(e.Ouvrir1);
+  m.Quitter1->setEnabled(e.Quitter1);
+  m.Edition1->setEnabled(e.Edition1);
+  m.Joueurs1->setEnabled(e.Joueurs1);
+  m.Niveau1->setEnabled(e.Niveau1);
+  m.Ouvertures1->setEnabled(e.Ouvertures1);
+  m.Analyse2->setEnabled(e.Analyse2);
+  m.Rflexionsurtempsadverse1->setEnabled(e.Rflexionsurtempsadverse1);
+  m.Horlogeszro1->setEnabled(e.Horlogeszro1);
+  m.Pause1->setEnabled(e.Pause1);
+  m.Arretrflexionparclicsouris1->setEnabled(e.Arretrflexionparclicsouris1);
+  for (QAction* a : {m.Reprendrecoups1, m.Avancercoups1, m.Reveniraudbut1, m.Allerlafin1}) a->setEnabled(e.navigation);
+  for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton4, SpeedButton5}) b->setEnabled(e.navigation);
+  m.Jeuenaveugle1->setEnabled(session.vue != VUE_2D);
+  Probleme->setEnabled(e.Probleme);
+  Proposernul->setEnabled(e.Proposernul);
+  for (QWidget* w : std::initializer_list<QWidget*>{Abandon, Abandon1, Abandon2}) w->setVisible(e.resignation_visible);
+  const Qt::CursorShape curseur = session.ordinateur_reflechit ? Qt::WaitCursor : Qt::ArrowCursor;
+  setCursor(curseur);
+  Image5->setCursor(curseur);
+
+  // Texts composed from the state.
+  const ModePartie mode = mode_partie();
+  if (mode == ModePartie::Match)
+    Panel11->setText("Match");
+  else if (mode == ModePartie::HumainContreHumain)
+    Panel11->setText(legende(l, "Humain"));
+  else
+    Panel11->setText(QString::fromUtf8(MOT_ENTRAINEMENT[l]));
+  Nbcoups3d->setText("Coups : " + QString::number(nb_demi_coups / 2 + 1));
+  Couleurordi->setText(QString::fromUtf8(couleur_ordi == 0 ? ORDINATEUR_NOIR[l] : ORDINATEUR_BLANC[l]));
+  Couleurjoue->setText(QString::fromUtf8(ordinateur_au_trait != 0 ? ORDINATEUR_JOUE[l] : JOUEUR_JOUE[l]));
+  Bas_Haut->setText(QString::fromUtf8(texte_bas_haut(l, damier_inverse != 0)));
+  const QString blanc = QString::fromLatin1(nom_joueur_blanc), noir = QString::fromLatin1(nom_joueur_noir);
+  Nom_blanc->setText(blanc);
+  Nom_noir->setText(noir);
+  B3D->setText(blanc + " : ");
+  N3D->setText(noir + " : ");
+}
 QMenu* TForm1::menu(const char* nom) const { return findChild<QMenu*>(nom); }
 
 void TForm1::construire_composants() {

@@ -8,7 +8,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
+#include "game/session.h"
+#include "players/registry.h"
+#include "ui/menus.h"
 #include "rules/board.h"
 
 class QAction;
@@ -23,16 +27,15 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class FenetreAide;
-struct Registre;
 class Panneau;
 class Scene;
 class Toile;
 class TForm5;
+struct ContenuPartie;
 
 // ---- state ----------------------------------------------------------------
 
 extern int intro_terminee;             // 0 until the start-up sequence has run
-extern std::uint8_t langue_courante;   // 0 French, 1 English, 2 Dutch, 3 Portuguese, 4 Spanish, 5 Italian
 
 // Ends the process with an exit status; tests replace it.
 extern std::function<void(int)> terminer_processus;
@@ -43,9 +46,20 @@ class TForm1 : public QMainWindow {
   TForm1();
   ~TForm1() override;
 
-  QAction* action(const char* nom) const;  // a menu item by its component name
+  // Every menu and item, bound once when the menu bar is built.
+  Menus menus{};
+  // A menu item or menu by its component name (for tests and tools that
+  // name them).
+  QAction* action(const char* nom) const;
   QMenu* menu(const char* nom) const;
-  int langue_cochee() const;  // the first checked language item, French to Italian
+  int langue_cochee() const;  // the language in force (langue_courante)
+  // Shows the session: every check mark, enabled state and run-time caption
+  // of the window, from the state of the game and the session.
+  void montrer_session();
+  // Runs a change of the position, the record or the board once no search
+  // or move display uses the board: at once, or when the running search has
+  // been stopped and has returned.
+  void changer_partie(std::function<void()> changement);
 
   // Where start-up takes the program's directory from; empty: the
   // executable's folder (tests give a folder of their own).
@@ -71,8 +85,6 @@ class TForm1 : public QMainWindow {
   void nouvelle_partie_installer();
   void afficher_horloges();  // both clocks from temps_blancs and temps_noirs
   void afficher_nb_pieces();  // both sides' piece counts, from damier
-  // Reloads entry nb_demi_coups of the record onto the board.
-  void restaurer_demi_coup();
   // Game files: the game of "last32.dam" at start-up; ListBox1 from the record.
   void reprendre_derniere_partie();
   void reconstruire_liste_coups();
@@ -315,7 +327,7 @@ class TForm1 : public QMainWindow {
   void construire_intro();
   void construire_apropos();
   QAction* action_theme(int theme) const;  // the "Affichage" item of a theme (0: 2D)
-  void cocher_affichage(QAction* coche);
+  void basculer(bool& option);  // an option of the session turned over, shown
   void charger_theme(int theme);
   bool theme_3d(int theme);  // shows a 3D theme; false when a picture is missing
   void dessiner_fond_3d();
@@ -329,22 +341,22 @@ class TForm1 : public QMainWindow {
   void construire_nouvelle_partie();
   void construire_panneaux_partie();
   void construire_probleme();
-  void etat_menus_boucle();
+  void executer_changements();
+  void montrer_coup_ordinateur(const Coup& m);  // the computer's move drawn, blinking and capturing
+  void montrer_avis_prise(bool visible);          // the compulsory-capture notice
+  void poser_piece(Case s);                       // a set-up click
+  void entrer_ou_quitter_installation();
   void ecrire_liste_coups(int arrivee);
   void supprimer_lignes_reprises();
   void afficher_horloge(Camp camp, std::int32_t secondes);
-  void niveau_coche(QAction* coche, int n);
-  void chargement_commun();  // the names kept, then charger_entree
-  void charger_entree();     // entry nb_demi_coups onto the board, nothing selected
-  void un_demi_coup(int sens);  // one ply back (-1) or forward (+1) through the record
+  void niveau_coche(int n);  // level n as `niveau` counts it
+  void aller_a(int demi_coup);  // ply k of the record, once no search runs
+  void position_montree();      // the position reached shown: board, clocks, list, counts
   void choisir_piece(int piece, const char* image);
-  void montrer_couleur_ordi();
   void attendre_ms(int ms, bool pomper);
   void animer_prise(const Case* escales_, int n, Case arrivee, int piece);
-  bool humain_contre_humain() const;
-  QAction* article_niveau(int n) const;  // the level item of a `niveau`
   QString dossier_sauve() const;         // the saved games' folder, made when missing
-  void prendre_partie_lue(std::uint8_t langue);  // a game file just read, shown; the language kept
+  void prendre_partie_lue(const ContenuPartie& lue);  // a game file's game taken and shown
   void lire_reglages_derniere_partie();
   void ecrire_derniere_partie();
   bool choisir_taille(int choix);  // size item 0..7
@@ -352,32 +364,42 @@ class TForm1 : public QMainWindow {
 
   void nommer_joueurs(const QString& blanc, const QString& noir);
   void construire_liste_parties();
-  bool apres_la_recherche(void (TForm1::*gestionnaire)());  // true: deferred until the search has stopped
   void ecrire_partie_texte(bool pdn);
+  void ouvrir_fichier_texte();  // the text or PDN file chosen, its game taken
   int choisir_partie();  // shows the pick list and waits: the game chosen, -1 for none
   int choix_liste_ = -1;
   void mise_a_jour_classement(int resultat);
   // The players' names (cut to 19 characters) in the fields the record
-  // copies and on the four labels.
-  void montrer_noms(const QString& blanc, const QString& noir);
+  // copies; the labels show them.
+  void nommer(const QString& blanc, const QString& noir);
   // Entrainement and Match: a new game of the human against the computer,
   // which plays camp 0 (black on screen) when `ordinateur_noir`.
   void partie_contre_ordinateur(const QString& joueur, bool ordinateur_noir, bool classee);
   void construire_onglets_joueurs(QWidget* entrainement, QWidget* match, QWidget* humain);
   void construire_panneaux_joueurs();
   void charger_listes_joueurs();  // every list of the registry, from the two files
+  void montrer_registre();        // the lists from registre_montre_
   void ecrire_registre_montre(const Registre& r);  // both files; a failure is reported
   bool ordinateur_choisi() const;  // the computer's entry chosen in a list of "Humain contre humain"
 
+  // The registry as the players' lists show it, the computer's rating reset
+  // by "Ramener Corvane à 2050" included: what a rated game is scored on.
+  Registre registre_montre_;
   int page_onglet_ = 0;  // the page of Onglet before the last change
   bool changement_page_ = false;
   int boucle_en_cours_ = 0;  // game loops running, nested
-  // Counts the changes of the game position made by handlers, so that a
-  // search's board (restored as it unwinds) is not taken for the game's.
-  unsigned generation_position_ = 0;
   QTimer* fin_anticipation_ = nullptr;  // ends the thinking on the human's time
-  void position_changee() { ++generation_position_; }
+  // Changes waiting for the search to return, and the moves being shown.
+  std::vector<std::function<void()>> changements_;
+  int coup_en_cours_ = 0;
+  struct EnCours {
+    explicit EnCours(int& n) : n_(n) { ++n_; }
+    ~EnCours() { --n_; }
+    int& n_;
+  };
   std::uint8_t damier_a_l_entree_[33] = {};  // set-up: the board and side to move it began with
   Camp trait_a_l_entree_ = 0;
   QImage image_fond_3d_;  // damier<n>.bmp of the current theme
+  // The themes whose pictures start-up found (themes 3 to 8 are looked for).
+  std::array<bool, 9> themes_lisibles_{true, true, true, true, true, true, true, true, true};
 };

@@ -21,8 +21,6 @@
 
 namespace {
 
-const char* const ARTICLES_AFFICHAGE[9] = {"Damier2D1", "Damier3D1", "Damier3D2", "Damier3D3", "Damier3D4",
-                                           "Damier3D5", "Damier3D6", "Damier3D7", "Damier3D8"};
 const char* const PREFIXES_3D[NB_GENRES_IMAGE] = {"pv", "pb", "db", "pn", "dn"};
 
 // The folder of a theme's square pictures: "Nuit" shares "Images1".
@@ -70,11 +68,7 @@ void ecrire_nom(QImage& toile, QPoint en, int s) {
 
 }  // namespace
 
-QAction* TForm1::action_theme(int theme) const { return action(ARTICLES_AFFICHAGE[theme]); }
-
-void TForm1::cocher_affichage(QAction* coche) {
-  for (const char* nom : ARTICLES_AFFICHAGE) action(nom)->setChecked(action(nom) == coche);
-}
+QAction* TForm1::action_theme(int theme) const { return menus.themes()[theme]; }
 
 void TForm1::erreur_fichier(const QString& chemin) {
   dialogues().message(this, "Impossible d'ouvrir ce fichier", "Erreur", Dialogues::Icone::Erreur, chemin);
@@ -117,7 +111,7 @@ void TForm1::afficher_case(int s, int piece) {
   }
   // In blind play the 3D picture keeps its empty board.
   const QImage& image = images_3d[genre][case_image_3d(s, inverse)];
-  if (!image.isNull() && !action("Jeuenaveugle1")->isChecked()) {
+  if (!image.isNull() && !session.jeu_en_aveugle) {
     const QPoint en = position_3d(s, inverse);
     {
       QPainter p(&Image5->image());
@@ -145,7 +139,7 @@ void TForm1::encadrer_case(int s, std::uint32_t couleur) {
     }
   }
   scene->changee();
-  if (action("Indicationdesmouvements1")->isChecked() || ordinateur_au_trait == 0) {
+  if (session.indication_mouvements || ordinateur_au_trait == 0) {
     const QPoint en = position_3d(s, inverse);
     QPainter p(&Image5->image());
     p.fillRect(QRect(en.x() + 25, en.y() + 25, 6, 6), c);
@@ -194,9 +188,8 @@ bool TForm1::theme_3d(int theme) {
     return false;
   }
   Panel10->show();
-  cocher_affichage(action_theme(theme));
-  action("Jeuenaveugle1")->setEnabled(true);
-  menu("Ouvertures1")->setEnabled(true);
+  session.vue = theme;
+  montrer_session();
   if (cases)
     for (int genre = 0; genre < NB_GENRES_IMAGE; ++genre)
       for (int s = 1; s <= 32; ++s) images_3d[genre][s] = std::move(jeu[genre][s]);
@@ -235,9 +228,8 @@ void TForm1::Damier2D1Click() {
     }
   }
   Panel10->hide();
-  cocher_affichage(action("Damier2D1"));
-  menu("Ouvertures1")->setEnabled(true);
-  action("Numroterlescase1")->setEnabled(true);
+  session.vue = VUE_2D;
+  montrer_session();
   placer_pions();
 }
 
@@ -245,7 +237,7 @@ void TForm1::Damier2D1Click() {
 
 void TForm1::Inverser() {
   damier_inverse = static_cast<std::uint8_t>(1 - damier_inverse);
-  Bas_Haut->setText(QString::fromUtf8(texte_bas_haut(langue_cochee(), damier_inverse != 0)));
+  montrer_session();
   placer_pions();
   echange_horloges();
   afficher_nb_pieces();
@@ -260,28 +252,26 @@ void TForm1::echange_horloges() {
 
 void TForm1::numerotation() {
   numerotation_active = static_cast<std::uint8_t>(1 - numerotation_active);
-  action("Numroterlescase1")->setChecked(numerotation_active != 0);
-  action("Alphabeticalnumber1")->setVisible(numerotation_active != 0);
-  for (int s = 1; s <= 32; ++s) afficher_case(s, damier[s]);
+  montrer_session();
+  placer_pions();
 }
 
 void TForm1::Alphabeticalnumber1Click() {
-  QAction* a = action("Alphabeticalnumber1");
-  a->setChecked(!a->isChecked());
-  choisir_noms_cases(a->isChecked());
-  for (int s = 1; s <= 32; ++s) afficher_case(s, damier[s]);
+  session.noms_algebriques = !session.noms_algebriques;
+  choisir_noms_cases(session.noms_algebriques);
+  montrer_session();
+  placer_pions();
 }
 
 void TForm1::Jeuenaveugle1Click() {
-  QAction* aveugle = action("Jeuenaveugle1");
-  if (!aveugle->isChecked()) {
+  session.jeu_en_aveugle = !session.jeu_en_aveugle;
+  if (session.jeu_en_aveugle) {
     dessiner_fond_3d();
-    aveugle->setChecked(true);
-    action("Arretrflexionparclicsouris1")->setChecked(false);
+    session.arret_par_clic = false;
   } else {
-    aveugle->setChecked(false);
     placer_pions();
   }
+  montrer_session();
 }
 
 void TForm1::Editerlimagefichierbmp1Click() {
@@ -297,17 +287,16 @@ void TForm1::clic(int x, int y) {
   // A rated game cannot be interrupted while the computer thinks.
   if (ordinateur_au_trait != 0 && match_classe != 0) return;
   Learn->hide();
-  if (ordinateur_au_trait != 0 && !action("Arretrflexionparclicsouris1")->isChecked()) return;
+  if (ordinateur_au_trait != 0 && !session.arret_par_clic) return;
   clic_en_attente = 1;
   clic_x = x;
   clic_y = y;
   arret_calcul = 1;
-  if (Onglet->currentWidget() != Probleme0) installation_en_cours = 0;
 }
 
 void TForm1::DamierImage1Click(int x, int y) {
   if (ordinateur_au_trait != 0 && match_classe != 0) return;
-  if (ordinateur_au_trait != 0 && !action("Arretrflexionparclicsouris1")->isChecked()) return;
+  if (ordinateur_au_trait != 0 && !session.arret_par_clic) return;
   // The slot under the click, by the 3D positions (the last hit wins).
   int k = 0;
   for (int r = 0; r < 8; ++r)
@@ -324,13 +313,14 @@ void TForm1::DamierImage1Click(int x, int y) {
 
 // ---- options the game reads ---------------------------------------------------------
 
-namespace {
-void basculer(QAction* a) { a->setChecked(!a->isChecked()); }
-}  // namespace
+void TForm1::basculer(bool& option) {
+  option = !option;
+  montrer_session();
+}
 
-void TForm1::Rflexionsurtempsadverse1Click() { basculer(action("Rflexionsurtempsadverse1")); }
-void TForm1::Arretrflexionparclicsouris1Click() { basculer(action("Arretrflexionparclicsouris1")); }
-void TForm1::Indicationdesmouvements1Click() { basculer(action("Indicationdesmouvements1")); }
-void TForm1::Dcomposerlesprises1Click() { basculer(action("Dcomposerlesprises1")); }
-void TForm1::Bipchaquecoup2Click() { basculer(action("Bipchaquecoup2")); }
-void TForm1::Commentaires1Click() { basculer(action("Commentaires1")); }
+void TForm1::Rflexionsurtempsadverse1Click() { basculer(session.reflexion_sur_temps_adverse); }
+void TForm1::Arretrflexionparclicsouris1Click() { basculer(session.arret_par_clic); }
+void TForm1::Indicationdesmouvements1Click() { basculer(session.indication_mouvements); }
+void TForm1::Dcomposerlesprises1Click() { basculer(session.decomposer_prises); }
+void TForm1::Bipchaquecoup2Click() { basculer(session.bip); }
+void TForm1::Commentaires1Click() { basculer(session.commentaires); }

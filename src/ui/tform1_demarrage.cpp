@@ -23,6 +23,8 @@
 #include "knowledge/books.h"
 #include "knowledge/endgame.h"
 #include "knowledge/learning.h"
+#include "players/ratings.h"
+#include "players/registry.h"
 #include "records/files.h"
 #include "rules/board.h"
 #include "rules/notation.h"
@@ -55,8 +57,6 @@ const char* const NOM_2D[NB_LANGUES] = {"Damier 2D",    "2D board",   "2D bord",
                                         "Tabuleiro 2D", "Tablero 2D", "Damiera 2D"};
 // Themes 4, 5, 6 and 8 carry these names in every language.
 const char* const NOMS_FIXES[4] = {"Death Valley", "Key West", "Hawaï", "Mississipi River"};
-const char* const ITEMS_LANGUES[NB_LANGUES] = {"Franais1",   "English1",  "Nederlands1",
-                                               "Portugues1", "Espanol1", "Italiano1"};
 const char* const VERSION = "Version 7.00";
 
 // Help pages by language: the user guide and the rules.
@@ -65,14 +65,6 @@ const char* const PAGES_GUIDE[NB_LANGUES] = {"Corvane.html",   "Corvane_e.html",
 const char* const PAGES_REGLES[NB_LANGUES] = {"Rcorvane_f.html", "Rcorvane_e.html",  "Rcorvane_nl.html",
                                               "Rcorvane_p.html", "Rcorvane_e.html", "Rcorvane_e.html"};
 
-// The theme menu items whose background file start-up looks for.
-struct FondRequis {
-  const char* fichier;
-  const char* article;
-};
-const FondRequis FONDS_REQUIS[6] = {{"damier3.bmp", "Damier3D3"}, {"damier4.bmp", "Damier3D4"},
-                                    {"damier5.bmp", "Damier3D5"}, {"damier6.bmp", "Damier3D6"},
-                                    {"damier7.bmp", "Damier3D7"}, {"damier8.bmp", "Damier3D8"}};
 
 bool fichier_lisible(const std::filesystem::path& p) {
   std::error_code ec;
@@ -123,18 +115,15 @@ void TForm1::FormActivate() {
     images_formulaire_lues = true;
     lire_reglages_derniere_partie();
   }
-  for (const char* nom : ITEMS_LANGUES) action(nom)->setChecked(false);
   const int langue = langue_courante < NB_LANGUES ? langue_courante : 0;
-  changement_legendes(langue);
   changement_complet(langue);
 }
 
 void TForm1::choisir_theme_intro(int theme) {
   if (intro_terminee != 0) return;
-  QAction* article = action_theme(theme);
-  if (theme >= 3 && !article->isEnabled()) theme = 1;  // checked again once start-up has looked
+  if (theme >= 3 && !themes_lisibles_[theme]) theme = 1;  // checked again once start-up has looked
   Introduction();
-  if (theme >= 3 && !action_theme(theme)->isEnabled()) theme = 1;
+  if (theme >= 3 && !themes_lisibles_[theme]) theme = 1;
   charger_theme(theme);
   // Without the classic pictures the 3D board cannot be shown: play in 2D.
   const bool theme_3d_choisi = theme != 0;
@@ -151,7 +140,6 @@ void TForm1::choisir_theme_intro(int theme) {
 
 void TForm1::Introduction() {
   intro_terminee = 1;
-  action("Alphabeticalnumber1")->setVisible(false);
   Titre_apropos->setText("CORVANE 3D");
   const QPixmap blanc = Image3->pixmap();
   Image3->setPixmap(Image4->pixmap());
@@ -161,8 +149,9 @@ void TForm1::Introduction() {
 
   Panel10->show();
   choisir_repertoire();
-  for (const FondRequis& f : FONDS_REQUIS)
-    if (!fichier_lisible(chemin_donnee("", f.fichier))) action(f.article)->setEnabled(false);
+  // Themes 3 to 8 need their own background.
+  for (int theme = 3; theme <= NB_THEMES; ++theme)
+    themes_lisibles_[theme] = fichier_lisible(chemin_donnee("", "damier" + std::to_string(theme) + ".bmp"));
   if (Intro) Intro->hide();
 
   allouer_tables();
@@ -202,16 +191,13 @@ void TForm1::Introduction() {
   temps_blancs = temps_noirs = 0;
   for (QLabel* l : {minblanc, secblanc, minnoir, secnoir, minblanc3d, secblanc3d, minnoir3d, secnoir3d})
     l->setText("0");
-  action("Niveau05")->setChecked(true);
   choisir_niveau(5);
   couleur_ordi = 1;
-  montrer_couleur_ordi();  // the text follows the value from the start
-  Nom_noir->setText("Corvane");
-  N3D->setText("Corvane : ");
-  Nom_blanc->setText("Inconnu");
-  B3D->setText("Inconnu : ");
+  nommer_joueur(nom_joueur_noir, NOM_ORDINATEUR);
+  nommer_joueur(nom_joueur_blanc, NOM_INCONNU);
   Onglet->setCurrentWidget(Liste);
   match_classe = 0;
+  montrer_session();
 
   vider_tables();
   charger_bases();
@@ -219,36 +205,28 @@ void TForm1::Introduction() {
 }
 
 void TForm1::remplir() {
-  damier_inverse = 0;
-  nb_demi_coups = 0;
-  dernier_demi_coup = 0;
-  Bas_Haut->setText(QString::fromUtf8(texte_bas_haut(langue_courante, false)));
   arret_calcul = 1;
-  trait = BLANCS;
-  damier[0] = HORS_DAMIER;
-  deplacer(Panel6, 512, 8);
-  deplacer(Panel7, 512, 428);
-  deplacer(Horlogenoir3d, 712, 56);
-  deplacer(Horlogeblanc3d, 712, 448);
-  position_initiale();
-  std::copy(std::begin(damier), std::end(damier), std::begin(damier_sauve));
-  placer_pions();
-  case_depart_marquee = case_arrivee_marquee = 0;
-  ordinateur_au_trait = 0;
-  match_classe = 0;
-  EntreePartie& debut = partie[0];
-  debut = EntreePartie{};
-  std::copy(std::begin(damier), std::end(damier), std::begin(debut.position));
-  debut.couleur_ordi = couleur_ordi;
-  remettre_horloges();
-  demarrer_tours();
-  for (QLabel* l : {minblanc, secblanc, minnoir, secnoir, minblanc3d, secblanc3d, minnoir3d, secnoir3d})
-    l->setText("0");
-  trait_fin = BLANCS;
-  abandonner_saisie();
-  ListBox1->clear();
-  position_changee();
-  afficher_nb_pieces();
+  changer_partie([this] {
+    damier_inverse = 0;
+    deplacer(Panel6, 512, 8);
+    deplacer(Panel7, 512, 428);
+    deplacer(Horlogenoir3d, 712, 56);
+    deplacer(Horlogeblanc3d, 712, 448);
+    position_initiale();
+    std::copy(std::begin(damier), std::end(damier), std::begin(damier_sauve));
+    case_depart_marquee = case_arrivee_marquee = 0;
+    ordinateur_au_trait = 0;
+    match_classe = 0;
+    commencer_partie();
+    demarrer_tours();
+    for (QLabel* l : {minblanc, secblanc, minnoir, secnoir, minblanc3d, secblanc3d, minnoir3d, secnoir3d})
+      l->setText("0");
+    abandonner_saisie();
+    ListBox1->clear();
+    placer_pions();
+    afficher_nb_pieces();
+    montrer_session();
+  });
 }
 
 void TForm1::afficher_nb_pieces() {
@@ -263,18 +241,18 @@ void TForm1::afficher_nb_pieces() {
 // ---- languages ----------------------------------------------------------------
 
 void TForm1::changement_legendes(int langue) {
-  for (int i = 0; i < NB_LANGUES; ++i) action(ITEMS_LANGUES[i])->setChecked(i == langue);
+  langue_courante = static_cast<std::uint8_t>(langue);
   appliquer_legendes(this, table_legendes(langue));
   for (QWidget* fenetre : fenetres_secondaires()) appliquer_legendes(fenetre, table_legendes(langue));
-  langue_courante = static_cast<std::uint8_t>(langue);
+  // The captions the tables set, then what the state composes over them.
+  montrer_session();
 }
 
 void TForm1::changement_complet(int langue) {
   langue_courante = static_cast<std::uint8_t>(langue);
-  const char* const articles_fixes[4] = {"Damier3D4", "Damier3D5", "Damier3D6", "Damier3D8"};
   const int themes_fixes[4] = {4, 5, 6, 8};
   for (int i = 0; i < 4; ++i) {
-    action(articles_fixes[i])->setText(QString::fromUtf8(NOMS_FIXES[i]));
+    menus.themes()[themes_fixes[i]]->setText(QString::fromUtf8(NOMS_FIXES[i]));
     if (noms_themes[themes_fixes[i]]) noms_themes[themes_fixes[i]]->setText(QString::fromUtf8(NOMS_FIXES[i]));
   }
   Titre_apropos->setText("CORVANE 3D");
@@ -308,11 +286,7 @@ void TForm1::Portugues1Click() { changement_legendes(3); }
 void TForm1::Espanol1Click() { changement_legendes(4); }
 void TForm1::Italiano1Click() { changement_legendes(5); }
 
-int TForm1::langue_cochee() const {
-  for (int i = 0; i < NB_LANGUES; ++i)
-    if (action(ITEMS_LANGUES[i])->isChecked()) return i;
-  return 0;
-}
+int TForm1::langue_cochee() const { return langue_courante < NB_LANGUES ? langue_courante : 0; }
 
 // ---- help and about -----------------------------------------------------------
 
@@ -359,25 +333,17 @@ void TForm1::liberer_et_terminer() {
 }
 
 void TForm1::quitter() {
-  // The game loop ends the program at the end of its pass.
-  if (boucle_en_cours_ > 0) {
-    arret_calcul = 1;
-    calcul_annule = 1;
-    fin_programme = 1;
+  arret_calcul = 1;
+  changer_partie([this] {
+    // A half-entered move is dropped; the game is kept for the next start.
     std::copy(std::begin(damier_sauve), std::end(damier_sauve), std::begin(damier));
     damier[0] = HORS_DAMIER;
     recalculer_masques();
-    langue_courante = static_cast<std::uint8_t>(langue_cochee());
     ecrire_derniere_partie();
-    return;
-  }
-  arret_calcul = 1;
-  std::copy(std::begin(damier_sauve), std::end(damier_sauve), std::begin(damier));
-  damier[0] = HORS_DAMIER;
-  recalculer_masques();
-  langue_courante = static_cast<std::uint8_t>(langue_cochee());
-  ecrire_derniere_partie();
-  liberer_et_terminer();
+    fin_programme = 1;
+    // The game loop ends the program at the end of its pass.
+    if (boucle_en_cours_ == 0) liberer_et_terminer();
+  });
 }
 
 void TForm1::exiter() {

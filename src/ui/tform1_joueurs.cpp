@@ -41,12 +41,6 @@ void remplir_liste(QListWidget* liste, const std::vector<std::string>& lignes) {
   for (const std::string& l : lignes) liste->addItem(depuis_latin1(l));
 }
 
-std::vector<std::string> lignes_liste(const QListWidget* liste) {
-  std::vector<std::string> lignes;
-  for (int i = 0; i < liste->count(); ++i) lignes.push_back(en_latin1(liste->item(i)->text()));
-  return lignes;
-}
-
 // A click in a names list puts the name in its edit.
 void copier_choix(const QListWidget* liste, QLineEdit* edit) {
   if (const QListWidgetItem* i = liste->currentItem()) edit->setText(i->text());
@@ -156,8 +150,15 @@ void TForm1::charger_listes_joueurs() {
                                           "les classements manquants valent 0.")
                             .arg(l.points_manquants),
                         "Joueurs", Dialogues::Icone::Avertissement);
-  for (QListWidget* noms : {ListBox8, ListBox9, ListBox10, ListBox11, ListBox15}) remplir_liste(noms, l.registre.noms);
-  for (QListWidget* points : {ListBox12, ListBox13, ListBox14}) remplir_liste(points, l.registre.points);
+  registre_montre_ = l.registre;
+  registre_montre_.points.resize(registre_montre_.noms.size(), "0");
+  montrer_registre();
+}
+
+void TForm1::montrer_registre() {
+  for (QListWidget* noms : {ListBox8, ListBox9, ListBox10, ListBox11, ListBox15})
+    remplir_liste(noms, registre_montre_.noms);
+  for (QListWidget* points : {ListBox12, ListBox13, ListBox14}) remplir_liste(points, registre_montre_.points);
 }
 
 void TForm1::ecrire_registre_montre(const Registre& r) {
@@ -231,8 +232,10 @@ bool TForm1::ordinateur_choisi() const {
 
 void TForm1::RamenerCorvaneClick() {
   // Shown only: the next rating update writes it.
-  for (QListWidget* points : {ListBox12, ListBox13, ListBox14})
-    if (points->count() > 0) points->item(0)->setText(QString::number(CLASSEMENT_ORDINATEUR));
+  if (!registre_montre_.points.empty()) {
+    registre_montre_.points[0] = std::to_string(CLASSEMENT_ORDINATEUR);
+    for (QListWidget* points : {ListBox12, ListBox13, ListBox14}) remplir_liste(points, registre_montre_.points);
+  }
   Joueur1->clear();
 }
 
@@ -249,55 +252,52 @@ void TForm1::BitBtn16Click() {
     const int humain = ordinateur_noir ? ix.noir : ix.blanc;
     // The rating goes to a registry player: none chosen now or before, or
     // one deleted since, and there is nobody to rate.
-    if (humain <= 0 || humain >= ListBox14->count()) return;
+    const std::vector<std::string>& points = registre_montre_.points;
+    if (humain <= 0 || humain >= static_cast<int>(points.size())) return;
     indice_blanc = ix.blanc;
     indice_noir = ix.noir;
     const std::int32_t points_humain =
-        joueur == NOM_INCONNU ? CLASSEMENT_INCONNU : valeur_classement(en_latin1(ListBox14->item(humain)->text()));
-    const std::int32_t points_ordinateur = valeur_classement(en_latin1(ListBox14->item(0)->text()));
+        joueur == NOM_INCONNU ? CLASSEMENT_INCONNU : valeur_classement(points[static_cast<std::size_t>(humain)]);
+    const std::int32_t points_ordinateur = valeur_classement(points[0]);
     points_blanc = ordinateur_noir ? points_ordinateur : points_humain;
     points_noir = ordinateur_noir ? points_humain : points_ordinateur;
   }
-  partie_contre_ordinateur(joueur, ordinateur_noir, classee);
+  changer_partie([this, joueur, ordinateur_noir, classee] { partie_contre_ordinateur(joueur, ordinateur_noir, classee); });
 }
 
 void TForm1::mise_a_jour_classement(int resultat) {
   match_classe = 5;  // scored once only
   const Classements c = nouveaux_classements(points_blanc, points_noir, resultat);
-  Resultat_noir->setText(Nom_noir->text() + QString::fromUtf8(texte_passage(points_noir, c.noir)));
-  Resultat_blanc->setText(Nom_blanc->text() + QString::fromUtf8(texte_passage(points_blanc, c.blanc)));
-  // The Match tab's lists, the computer's reset included.
-  Registre r{lignes_liste(ListBox9), lignes_liste(ListBox14)};
-  r.points.resize(r.noms.size(), "0");
+  Resultat_noir->setText(QString::fromLatin1(nom_joueur_noir) + QString::fromUtf8(texte_passage(points_noir, c.noir)));
+  Resultat_blanc->setText(QString::fromLatin1(nom_joueur_blanc) +
+                          QString::fromUtf8(texte_passage(points_blanc, c.blanc)));
+  // The registry as the new game's panel showed it, the computer's reset included.
+  Registre& r = registre_montre_;
   if (indice_blanc >= 0) inscrire_classement(r, indice_blanc, c.blanc);
   if (indice_noir >= 0) inscrire_classement(r, indice_noir, c.noir);
   ecrire_registre_montre(r);
-  remplir_liste(ListBox14, r.points);
+  montrer_registre();
 }
 
 // ---- the players of the game ----------------------------------------------------------
 
-void TForm1::montrer_noms(const QString& blanc, const QString& noir) {
-  const QString b = blanc.left(LONGUEUR_NOM_JOUEUR), n = noir.left(LONGUEUR_NOM_JOUEUR);
-  nommer_joueur(nom_joueur_blanc, b.toLatin1().constData());
-  nommer_joueur(nom_joueur_noir, n.toLatin1().constData());
-  Nom_blanc->setText(b);
-  Nom_noir->setText(n);
-  B3D->setText(b + " : ");
-  N3D->setText(n + " : ");
+void TForm1::nommer(const QString& blanc, const QString& noir) {
+  nommer_joueur(nom_joueur_blanc, blanc.left(LONGUEUR_NOM_JOUEUR).toLatin1().constData());
+  nommer_joueur(nom_joueur_noir, noir.left(LONGUEUR_NOM_JOUEUR).toLatin1().constData());
+  montrer_session();
 }
 
 void TForm1::Changerlesnoms1Click() {
   // Camp 0 is drawn black: its name stands in the row "Noirs :".
-  Edit3->setText(Nom_blanc->text());
-  Edit2->setText(Nom_noir->text());
+  Edit3->setText(QString::fromLatin1(nom_joueur_blanc));
+  Edit2->setText(QString::fromLatin1(nom_joueur_noir));
   Joueurs->show();
   Joueurs->raise();
 }
 
 void TForm1::OKjoueurClick() {
   Joueurs->hide();
-  montrer_noms(Edit3->text(), Edit2->text());
+  nommer(Edit3->text(), Edit2->text());
   std::memcpy(partie[nb_demi_coups].nom_blancs, nom_joueur_blanc, LONGUEUR_NOM);
   std::memcpy(partie[nb_demi_coups].nom_noirs, nom_joueur_noir, LONGUEUR_NOM);
 }

@@ -8,9 +8,8 @@
 #include "ui/tform2.h"
 
 void TForm1::Bibliothquesactives1Click() {
-  QAction* a = action("Bibliothquesactives1");
-  a->setChecked(!a->isChecked());
-  bibliotheque_active = a->isChecked() ? 1 : 0;
+  bibliotheque_active = bibliotheque_active != 0 ? 0 : 1;
+  montrer_session();
 }
 
 void TForm1::Changerbibliothqueouvertures1Click() {

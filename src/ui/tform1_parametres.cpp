@@ -85,7 +85,7 @@ bool TForm1::choisir_taille(int choix) {
                         QString::fromUtf8("La table de %1 est conservée.").arg(avant));
     return false;
   }
-  for (int i = 0; i < 8; ++i) action(CHOIX_TAILLES[i].composant)->setChecked(i == choix);
+  montrer_session();
   return true;
 }
 

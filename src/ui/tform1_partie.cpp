@@ -47,13 +47,6 @@ QLabel* texte(QWidget* parent, const char* nom, int x, int y, int l, int h, int 
   return e;
 }
 
-// The level items of the menu, in the order of `niveau` (0..8, then 11..17).
-const char* const ARTICLES_NIVEAUX[] = {"Dbutant1",        "Niveau01",        "Niveau02",         "Niveau03",
-                                        "Niveau04",        "Niveau05",        "Niveau06",         "Niveau07",
-                                        "Niveau081",       "N150coupsen3mn1", "N250coupsen5mn1",  "N350coupsen10mn1",
-                                        "N450coupsen30mn1", "N550coupsen1h1", "N650coupsen2h1",   "N7longlong1",
-                                        "N8Autre1"};
-
 // The toggles' texts, French to Italian.
 const char* const ORDINATEUR_NOIR[6] = {"Ordinateur noir",   "Computer black",   "Computer zwart",
                                         "Computador pretas", "Ordenador negras", "Calcolatore nero"};
@@ -185,7 +178,6 @@ void TForm1::construire_probleme() {
   connect(Bas_Haut, &QPushButton::clicked, this, &TForm1::Change_dir);
   connect(Couleurordi, &QPushButton::clicked, this, &TForm1::Change_couleur);
   connect(Couleurjoue, &QPushButton::clicked, this, &TForm1::Couleur_joue);
-  Couleurjoue->setText(JOUEUR_JOUE[0]);
   Probleme->hide();
 }
 
@@ -208,7 +200,7 @@ void TForm1::afficher_horloges() {
 }
 
 void TForm1::ajouter_temps() {
-  if (ordinateur_au_trait != 0 && !humain_contre_humain()) return;
+  if (ordinateur_au_trait != 0 && !session.humain_contre_humain) return;
   afficher_horloge(trait, temps_en_cours(trait));
 }
 
@@ -225,56 +217,51 @@ void TForm1::Horlogeszro1Click() {
   demarrer_tours();
   for (QLabel* l : {minblanc, secblanc, minnoir, secnoir, minblanc3d, secblanc3d, minnoir3d, secnoir3d})
     l->setText("0");
+  montrer_session();
 }
 
 void TForm1::Pause2Click() {
   if (Timer1->isActive()) {
     Timer1->stop();
-    action("Pause2")->setChecked(true);
+    session.horloges_arretees = true;
   } else {
     demarrer_tours();
     Timer1->start();
-    action("Pause2")->setChecked(false);
+    session.horloges_arretees = false;
   }
+  montrer_session();
 }
 
 void TForm1::pause() { arret_calcul = 1; }
 
 // ---- levels -------------------------------------------------------------------------
 
-void TForm1::niveau_coche(QAction* coche, int n) {
-  for (const char* nom : ARTICLES_NIVEAUX) action(nom)->setChecked(false);
-  coche->setChecked(true);
-  if (n >= 0) {
-    choisir_niveau(n);
-    const Niveau& l = n < NB_NIVEAUX ? NIVEAUX[n] : SPECIAUX[n - PREMIER_SPECIAL];
-    Nbminutes->setText(QString::number(l.minutes));
-  }
+void TForm1::niveau_coche(int n) {
+  choisir_niveau(n);
+  const Niveau& l = n < NB_NIVEAUX ? NIVEAUX[n] : SPECIAUX[n - PREMIER_SPECIAL];
+  minutes_autre = l.minutes;
+  montrer_session();
 }
 
-QAction* TForm1::article_niveau(int n) const {
-  if (n >= PREMIER_SPECIAL && n <= NIVEAU_AUTRE) return action(ARTICLES_NIVEAUX[NB_NIVEAUX + n - PREMIER_SPECIAL]);
-  return action(ARTICLES_NIVEAUX[n < NB_NIVEAUX ? n : 5]);
-}
-
-void TForm1::Dbutant1Click() { niveau_coche(action("Dbutant1"), 0); }
-void TForm1::Niveau01Click() { niveau_coche(action("Niveau01"), 1); }
-void TForm1::Niveau02Click() { niveau_coche(action("Niveau02"), 2); }
-void TForm1::Niveau03Click() { niveau_coche(action("Niveau03"), 3); }
-void TForm1::Niveau04Click() { niveau_coche(action("Niveau04"), 4); }
-void TForm1::Niveau05Click() { niveau_coche(action("Niveau05"), 5); }
-void TForm1::Niveau06Click() { niveau_coche(action("Niveau06"), 6); }
-void TForm1::Niveau07Click() { niveau_coche(action("Niveau07"), 7); }
-void TForm1::Niveau081Click() { niveau_coche(action("Niveau081"), 8); }
-void TForm1::niveau1() { niveau_coche(action("N150coupsen3mn1"), PREMIER_SPECIAL + 0); }
-void TForm1::niveau2() { niveau_coche(action("N250coupsen5mn1"), PREMIER_SPECIAL + 1); }
-void TForm1::niveau3() { niveau_coche(action("N350coupsen10mn1"), PREMIER_SPECIAL + 2); }
-void TForm1::niveau4() { niveau_coche(action("N450coupsen30mn1"), PREMIER_SPECIAL + 3); }
-void TForm1::niveau5() { niveau_coche(action("N550coupsen1h1"), PREMIER_SPECIAL + 4); }
-void TForm1::niveau6() { niveau_coche(action("N650coupsen2h1"), PREMIER_SPECIAL + 5); }
-void TForm1::niveau7() { niveau_coche(action("N7longlong1"), PREMIER_SPECIAL + 6); }
+void TForm1::Dbutant1Click() { niveau_coche(0); }
+void TForm1::Niveau01Click() { niveau_coche(1); }
+void TForm1::Niveau02Click() { niveau_coche(2); }
+void TForm1::Niveau03Click() { niveau_coche(3); }
+void TForm1::Niveau04Click() { niveau_coche(4); }
+void TForm1::Niveau05Click() { niveau_coche(5); }
+void TForm1::Niveau06Click() { niveau_coche(6); }
+void TForm1::Niveau07Click() { niveau_coche(7); }
+void TForm1::Niveau081Click() { niveau_coche(8); }
+void TForm1::niveau1() { niveau_coche(PREMIER_SPECIAL + 0); }
+void TForm1::niveau2() { niveau_coche(PREMIER_SPECIAL + 1); }
+void TForm1::niveau3() { niveau_coche(PREMIER_SPECIAL + 2); }
+void TForm1::niveau4() { niveau_coche(PREMIER_SPECIAL + 3); }
+void TForm1::niveau5() { niveau_coche(PREMIER_SPECIAL + 4); }
+void TForm1::niveau6() { niveau_coche(PREMIER_SPECIAL + 5); }
+void TForm1::niveau7() { niveau_coche(PREMIER_SPECIAL + 6); }
 
 void TForm1::N8Autre1Click() {
+  Nbminutes->setText(QString::number(minutes_autre));
   Panel9->show();
   Panel9->raise();
   Nbminutes->setFocus();
@@ -285,8 +272,9 @@ void TForm1::BitBtn24Click() {
   const int n = Nbminutes->text().trimmed().toInt(&ok);
   if (!ok || n <= 0 || n > 100000) return;  // the panel stays open
   Panel9->hide();
-  niveau_coche(action("N8Autre1"), -1);
   choisir_niveau_autre(n);
+  minutes_autre = n;
+  montrer_session();
 }
 
 void TForm1::BitBtn25Click() {
@@ -296,89 +284,43 @@ void TForm1::BitBtn25Click() {
 
 // ---- moving through the game -------------------------------------------------------------
 
-void TForm1::restaurer_demi_coup() {
-  const EntreePartie& e = partie[nb_demi_coups];
-  std::memcpy(damier + 1, e.position + 1, NB_CASES);
-  recalculer_masques();
-  temps_blancs = e.temps_blancs;
-  temps_noirs = e.temps_noirs;
-  couleur_ordi = e.couleur_ordi;
-  nommer_joueur(nom_joueur_blanc, e.nom_blancs);
-  nommer_joueur(nom_joueur_noir, e.nom_noirs);
+void TForm1::aller_a(int demi_coup) {
+  changer_partie([this, demi_coup] {
+    aller_au_demi_coup(demi_coup);
+    position_montree();
+    sans_anticipation = 1;
+    ordinateur_au_trait = 0;
+  });
 }
 
-void TForm1::chargement_commun() {
-  // The names shown stay the current ones, in the entry reached too.
-  nommer_joueur(nom_joueur_blanc, Nom_blanc->text().toLatin1().constData());
-  nommer_joueur(nom_joueur_noir, Nom_noir->text().toLatin1().constData());
-  std::memcpy(partie[nb_demi_coups].nom_blancs, nom_joueur_blanc, LONGUEUR_NOM);
-  std::memcpy(partie[nb_demi_coups].nom_noirs, nom_joueur_noir, LONGUEUR_NOM);
-  charger_entree();
-}
-
-void TForm1::charger_entree() {
-  restaurer_demi_coup();
-  std::memcpy(damier_sauve + 1, damier + 1, NB_CASES);
-  position_changee();
+void TForm1::position_montree() {
   abandonner_saisie();
-  afficher_numero_coup();  // the 3D counter follows the ply reached
-  placer_pions();
-}
-
-void TForm1::un_demi_coup(int sens) {
-  arret_calcul = 1;
-  calcul_annule = 1;
-  nb_demi_coups = static_cast<std::uint8_t>(nb_demi_coups + sens);
-  ListBox1->setCurrentRow(nb_demi_coups / 2 - 1);
-  chargement_commun();
-  temps_affiche_blancs = temps_blancs;
-  temps_affiche_noirs = temps_noirs;
-  trait = adversaire(trait);
-  afficher_horloges();
   demarrer_tours();
+  ListBox1->setCurrentRow(nb_demi_coups / 2 - 1);
+  afficher_horloges();
+  afficher_nb_pieces();
+  placer_pions();
+  montrer_session();
 }
 
 void TForm1::reprise() {
-  if (nb_demi_coups > 0) un_demi_coup(-1);
-  afficher_nb_pieces();
-  sans_anticipation = 1;
-  ordinateur_au_trait = 0;
+  if (nb_demi_coups > 0) aller_a(nb_demi_coups - 1);
 }
 
 void TForm1::avancer() {
-  if (nb_demi_coups < dernier_demi_coup) {
-    match_classe = 0;
-    un_demi_coup(+1);
-  }
-  afficher_nb_pieces();
-  sans_anticipation = 1;
+  if (nb_demi_coups >= dernier_demi_coup) return;
+  match_classe = 0;
+  aller_a(nb_demi_coups + 1);
 }
 
 void TForm1::revenir_debut() {
-  arret_calcul = 1;
-  calcul_annule = 1;
   match_classe = 0;
-  nb_demi_coups = 0;
-  chargement_commun();
-  trait = BLANCS;
-  demarrer_tours();
-  afficher_nb_pieces();
-  sans_anticipation = 1;
-  ordinateur_au_trait = 0;
+  aller_a(0);
 }
 
 void TForm1::Aller_fin() {
-  calcul_annule = 1;
-  arret_calcul = 1;
   match_classe = 0;
-  nb_demi_coups = static_cast<std::uint8_t>(dernier_demi_coup);
-  chargement_commun();
-  trait = trait_fin;
-  afficher_horloges();
-  demarrer_tours();
-  afficher_nb_pieces();
-  sans_anticipation = 1;
-  ordinateur_au_trait = 0;
+  aller_a(dernier_demi_coup);
 }
 
 void TForm1::revenir_n() {
@@ -389,12 +331,7 @@ void TForm1::revenir_n() {
   int h = nb_demi_coups % 2 == 0 ? 2 * ligne : 2 * ligne + 1;
   if (h > dernier_demi_coup) h = dernier_demi_coup - (dernier_demi_coup - h) % 2;
   if (h < 0 || h > dernier_demi_coup) return;
-  arret_calcul = 1;
-  calcul_annule = 1;
-  nb_demi_coups = static_cast<std::uint8_t>(h);
-  charger_entree();
-  afficher_horloges();
-  sans_anticipation = 1;
+  aller_a(h);
 }
 
 void TForm1::OngletChanging(int page_quittee) {
@@ -411,18 +348,12 @@ void TForm1::OngletChange() {
     return;
   }
   if (Onglet->currentWidget() == Probleme0) {
-    action("Bibliothquesactives1")->setChecked(false);
     bibliotheque_active = 0;
     Entrerpositionclick();
   }
 }
 
 // ---- position set-up ----------------------------------------------------------------------
-
-void TForm1::montrer_couleur_ordi() {
-  const int l = langue_cochee();
-  Couleurordi->setText(QString::fromUtf8(couleur_ordi == 0 ? ORDINATEUR_NOIR[l] : ORDINATEUR_BLANC[l]));
-}
 
 void TForm1::Installeruneposition1Click() {
   Damier2D1Click();
@@ -432,6 +363,16 @@ void TForm1::Installeruneposition1Click() {
 
 void TForm1::Entrerpositionclick() {
   arret_calcul = 1;
+  // The set-up begins or ends as it stands now, even when the change waits
+  // for a search: asked twice, it is made once.
+  const bool entrer = installation_en_cours == 0;
+  changer_partie([this, entrer] {
+    if (entrer != (installation_en_cours == 0)) return;
+    entrer_ou_quitter_installation();
+  });
+}
+
+void TForm1::entrer_ou_quitter_installation() {
   compter_pieces();
   char texte[48];
   std::snprintf(texte, sizeof texte, "Eval stat blacks:%4d", evaluer_statique(BLANCS) / 2);
@@ -441,39 +382,37 @@ void TForm1::Entrerpositionclick() {
   if (installation_en_cours != 0) {
     installation_en_cours = 0;
     Probleme->hide();
-    if (action("Damier2D1")->isChecked()) {
-      menu("Ouvertures1")->setEnabled(true);
-      action("Numroterlescase1")->setEnabled(true);
-    }
     // Play goes on from the position now on the board; a changed position
     // or side to move starts a new record from it.
     std::memcpy(damier + 1, damier_sauve + 1, NB_CASES);
     recalculer_masques();
     if (std::memcmp(damier_a_l_entree_ + 1, damier_sauve + 1, NB_CASES) != 0 || trait != trait_a_l_entree_) {
-      nb_demi_coups = 0;
-      dernier_demi_coup = 0;
-      trait_fin = trait;
-      enregistrer_demi_coup(0, 0, 0);
+      commencer_record();
       ListBox1->clear();
       case_depart_marquee = case_arrivee_marquee = 0;
     }
     sans_anticipation = 1;
   } else {
-    montrer_couleur_ordi();
     std::memcpy(damier_a_l_entree_, damier_sauve, sizeof damier_a_l_entree_);
     trait_a_l_entree_ = trait;
     installation_en_cours = 1;
     abandonner_saisie();
     Probleme->show();
-    menu("Ouvertures1")->setEnabled(false);
   }
   ordinateur_doit_jouer = 0;
   if (ordinateur_au_trait != 0) {
-    Couleurjoue->setText(QString::fromUtf8(JOUEUR_JOUE[langue_cochee()]));
     ordinateur_au_trait = 0;
     Onglet->setCurrentWidget(Calcul);
     ordinateur_doit_jouer = 1;
   }
+  montrer_session();
+}
+
+void TForm1::poser_piece(Case s) {
+  damier[s] = damier_sauve[s] = static_cast<std::uint8_t>(piece_a_placer);
+  recalculer_masques();
+  afficher_case(s, piece_a_placer);
+  afficher_nb_pieces();  // the counts follow the pieces placed
 }
 
 void TForm1::vider() {
@@ -482,22 +421,20 @@ void TForm1::vider() {
     afficher_case(s, VIDE);
   }
   recalculer_masques();
-  position_changee();
 }
 
 void TForm1::Change_dir() { Inverser(); }
 
 void TForm1::Change_couleur() {
   couleur_ordi = static_cast<std::uint8_t>(1 - couleur_ordi);
-  montrer_couleur_ordi();
   trait = static_cast<Camp>(1 - couleur_ordi);
+  montrer_session();
 }
 
 void TForm1::Couleur_joue() {
   ordinateur_au_trait = static_cast<std::uint8_t>(1 - ordinateur_au_trait);
   trait = adversaire(trait);
-  const int l = langue_cochee();
-  Couleurjoue->setText(QString::fromUtf8(ordinateur_au_trait != 0 ? ORDINATEUR_JOUE[l] : JOUEUR_JOUE[l]));
+  montrer_session();
 }
 
 void TForm1::choisir_piece(int piece, const char* image) {

@@ -27,9 +27,6 @@ namespace {
 constexpr std::size_t TAILLE_PDN_LUE = 16u << 20;  // a PDN file may hold thousands of games
 constexpr int LISTE_EN_ATTENTE = -2;              // the pick list is open
 
-// A name on screen as the record keeps it: Latin-1, '?' for what it lacks.
-std::string en_latin1(const QString& nom) { return nom.toLatin1().toStdString(); }
-
 QString dossier_depart() { return QString::fromStdString(repertoire_depart.string()); }
 
 QPushButton* bouton_liste(QWidget* parent, const char* nom, int x) {
@@ -56,15 +53,6 @@ void TForm1::construire_liste_parties() {
   connect(ListBox16, &QListWidget::itemDoubleClicked, this, &TForm1::ListBox16Click);
 }
 
-bool TForm1::apres_la_recherche(void (TForm1::*gestionnaire)()) {
-  // The search uses the board and the move lists these handlers also use:
-  // it is stopped, and the handler runs once it has returned.
-  if (recherche_en_cours == 0) return false;
-  arret_calcul = 1;
-  QTimer::singleShot(0, this, gestionnaire);
-  return true;
-}
-
 // ---- writing ---------------------------------------------------------------------
 
 void TForm1::ecrire_partie_texte(bool pdn) {
@@ -73,19 +61,21 @@ void TForm1::ecrire_partie_texte(bool pdn) {
           : dialogues().fichier_a_sauver(this, dossier_depart(), "*.txt",
                                          "Fichiers texte (*.txt *.TXT);;Fichiers commentaires (*.damt *.DAMT)", "txt");
   if (chemin.isEmpty()) return;
-  const std::string blanc = en_latin1(Nom_blanc->text()), noir = en_latin1(Nom_noir->text());
+  const std::string blanc = nom_joueur_blanc, noir = nom_joueur_noir;
   const std::string texte =
       pdn ? ecrire_partie_pdn(blanc, noir, resultat_partie, QDate::currentDate().toString("yyyy.MM.dd").toStdString())
           : ecrire_texte_partie(blanc, noir, resultat_partie);
   if (!ecrire_fichier_sur(chemin.toStdString(), texte)) erreur_fichier(chemin);
 }
 
+// The record and the move lists are the search's while it runs: the file
+// is written once it has returned.
 void TForm1::Crerunfichiertexte1Click() {
-  if (!apres_la_recherche(&TForm1::Crerunfichiertexte1Click)) ecrire_partie_texte(false);
+  changer_partie([this] { ecrire_partie_texte(false); });
 }
 
 void TForm1::CrerunfichierPDN1Click() {
-  if (!apres_la_recherche(&TForm1::CrerunfichierPDN1Click)) ecrire_partie_texte(true);
+  changer_partie([this] { ecrire_partie_texte(true); });
 }
 
 // ---- reading ---------------------------------------------------------------------
@@ -112,7 +102,12 @@ void TForm1::ListeCancelClick() {
 }
 
 void TForm1::Ouvrirunfichiertexte1Click() {
-  if (choix_liste_ == LISTE_EN_ATTENTE || apres_la_recherche(&TForm1::Ouvrirunfichiertexte1Click)) return;
+  if (choix_liste_ == LISTE_EN_ATTENTE) return;
+  changer_partie([this] { ouvrir_fichier_texte(); });
+}
+
+void TForm1::ouvrir_fichier_texte() {
+  if (choix_liste_ == LISTE_EN_ATTENTE) return;
   const QString chemin = dialogues().fichier_a_ouvrir(
       this, dossier_depart(), "Parties (*.txt *.TXT *.doc *.DOC *.pdn *.PDN);;Tous les fichiers (*)");
   if (chemin.isEmpty()) return;
@@ -128,27 +123,24 @@ void TForm1::Ouvrirunfichiertexte1Click() {
   for (std::size_t i = 0; i < parties.size(); ++i)
     ListBox16->addItem(QString::fromLatin1(ligne_choix_partie(static_cast<int>(i) + 1, parties[i])));
   if (parties.empty()) return;
-  const int choix = parties.size() > 1 ? choisir_partie() : 0;
+  int choix = 0;
+  if (parties.size() > 1) {
+    // Changes asked for while the list is open wait for the choice.
+    const EnCours pendant(coup_en_cours_);
+    choix = choisir_partie();
+  }
   if (choix < 0 || choix >= static_cast<int>(parties.size())) return;
 
   // A PDN game stops at a move that is not legal; the text format skips it.
-  arret_calcul = 1;
-  calcul_annule = 1;
   remplir();
   const ArretRejeu arret = rejouer_partie(parties[choix], choix + 1, est_pdn(texte, nom));
-  montrer_noms(QString::fromLatin1(nom_joueur_blanc), QString::fromLatin1(nom_joueur_noir));
+  aller_au_demi_coup(dernier_demi_coup);
   reconstruire_liste_coups();
-  ListBox1->setCurrentRow(ListBox1->count() - 1);
-  afficher_numero_coup();
   for (QWidget* w : std::initializer_list<QWidget*>{fin_de_parties, Match_nul, Zut, Nulrefus}) w->hide();
   ordinateur_au_trait = 0;
   sans_anticipation = 1;
-  position_changee();
-  abandonner_saisie();
-  demarrer_tours();
-  afficher_horloges();
-  placer_pions();
-  afficher_nb_pieces();
+  position_montree();
+  ListBox1->setCurrentRow(ListBox1->count() - 1);
   if (arret.arrete)
     dialogues().message(this, QString::fromStdString(texte_arret(arret, langue_cochee() == 0)), "Erreur",
                         Dialogues::Icone::Avertissement, chemin);

@@ -1,5 +1,5 @@
 // The help pages as the program's directory holds them: readable by the help
-// window, every link and picture in place, the French and English pages
+// window, every link and picture in place, the pages of the six languages
 // alike, and every diagram showing the moves the rules engine allows.
 #include <QDir>
 #include <QFile>
@@ -19,9 +19,13 @@
 
 namespace {
 
-// The pages, French and English.
-const QList<QPair<QString, QString>> TRADUCTIONS = {{"Corvane.html", "Corvane_e.html"},
-                                                    {"Rcorvane_f.html", "Rcorvane_e.html"}};
+// The guide and the rules in French, English, Dutch, Portuguese, Spanish and
+// Italian, with the language each page declares.
+const QStringList LANGUES = {"fr", "en", "nl", "pt", "es", "it"};
+const QList<QStringList> TRADUCTIONS = {
+    {"Corvane.html", "Corvane_e.html", "Corvane_nl.html", "Corvane_p.html", "Corvane_es.html", "Corvane_it.html"},
+    {"Rcorvane_f.html", "Rcorvane_e.html", "Rcorvane_nl.html", "Rcorvane_p.html", "Rcorvane_es.html",
+     "Rcorvane_it.html"}};
 
 // A document that notes the style sheets its page asks for.
 class Document : public QTextDocument {
@@ -91,8 +95,8 @@ class TestAide : public QObject {
 
  private slots:
   void initTestCase() {
-    for (const auto& [francais, anglais] : TRADUCTIONS)
-      for (const QString& nom : {francais, anglais}) {
+    for (const QStringList& traductions : TRADUCTIONS)
+      for (const QString& nom : traductions) {
         QFile fichier(PROGRAMME.filePath(nom));
         QVERIFY2(fichier.open(QIODevice::ReadOnly), qPrintable(nom + " is missing from the program's directory"));
         const QByteArray octets = fichier.readAll();
@@ -134,10 +138,19 @@ class TestAide : public QObject {
         QVERIFY2(ancre.isEmpty() || pages.at(page_cible)->ancres.contains(ancre),
                  qPrintable(nom + ": link to a missing anchor " + lien));
       }
-    for (const auto& [francais, anglais] : TRADUCTIONS) {
-      QCOMPARE(pages.at(anglais)->ancres, pages.at(francais)->ancres);
-      QCOMPARE(pages.at(anglais)->images, pages.at(francais)->images);
-    }
+    for (const QStringList& traductions : TRADUCTIONS)
+      for (int l = 0; l < LANGUES.size(); ++l) {
+        const Page& page = *pages.at(traductions[l]);
+        QVERIFY2(page.texte.contains("<html lang=\"" + LANGUES[l] + "\">"), qPrintable(traductions[l]));
+        QCOMPARE(page.ancres, pages.at(traductions[0])->ancres);
+        QCOMPARE(page.images, pages.at(traductions[0])->images);
+        // A page leads to the other pages of its own language only.
+        for (const QString& lien : page.liens) {
+          const QString cible = lien.section('#', 0, 0);
+          QVERIFY2(cible.isEmpty() || TRADUCTIONS[0][l] == cible || TRADUCTIONS[1][l] == cible,
+                   qPrintable(traductions[l] + ": link to " + lien));
+        }
+      }
   }
 
   void diagramsShowTheEngineMoves() {

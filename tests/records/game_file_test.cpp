@@ -55,7 +55,7 @@ TEST_F(GameFiles, SavedAfterGoingBackTheWholeGameAndItsSettingsComeBackByteForBy
   std::string raison;
   ASSERT_TRUE(lire_partie(chemin("a.dam"), langue, raison)) << raison;
   EXPECT_EQ(nb_demi_coups, 10);
-  EXPECT_EQ(partie[0].position[0], 20);
+  EXPECT_EQ(dernier_demi_coup, 20);
   EXPECT_EQ(langue, 4);
   EXPECT_EQ(minutes_autre, 7);
   EXPECT_EQ(taille_tables, 350);
@@ -67,9 +67,8 @@ TEST_F(GameFiles, SavedAfterGoingBackTheWholeGameAndItsSettingsComeBackByteForBy
     EXPECT_EQ(partie[h].temps_noirs, jouee[h].temps_noirs);
     EXPECT_STREQ(partie[h].nom_blancs, "H\xe9l\xe8ne");
   }
-  EXPECT_EQ(lignes_liste_coups(partie, partie[0].position[0]), lignes);
+  EXPECT_EQ(lignes_liste_coups(partie, dernier_demi_coup), lignes);
 
-  dernier_demi_coup = partie[0].position[0];
   ASSERT_TRUE(ecrire_partie(chemin("b.dam"), langue));
   EXPECT_EQ(contenu(chemin("b.dam")), premier);
 }
@@ -90,7 +89,7 @@ TEST_F(GameFiles, GamesTheProgramCanRecordAreAccepted) {
   dernier_demi_coup = nb_demi_coups = DERNIER_DEMI_COUP;
   ASSERT_TRUE(ecrire_partie(chemin("pleine.dam"), 5));
   ASSERT_TRUE(lire_partie(chemin("pleine.dam"), langue, raison)) << raison;
-  EXPECT_EQ(partie[0].position[0], DERNIER_DEMI_COUP);
+  EXPECT_EQ(dernier_demi_coup, DERNIER_DEMI_COUP);
   EXPECT_EQ(langue, 5);
   EXPECT_EQ(lignes_liste_coups(partie, DERNIER_DEMI_COUP).size(), 127u);
   jouer_partie(4);

@@ -160,12 +160,12 @@ class Partie : public QObject {
     bool pendant = false, verifie = false, clic_parasite = false;
     Joueur j{*f};
     j.limite = 2;
-    // While the king's capture is shown jump by jump (it has left 20, the
+    // While the king's capture is shown jump by jump (it is entered, the
     // ply is not yet recorded), the user clicks the man on 30. That click
     // belongs to no move: after the computer's reply the man is not in hand.
     Espion espion;
     espion.quand = [&] {
-      if (clic_parasite || etape < etapes.size() || nb_demi_coups != 0 || damier[20] != VIDE) return;
+      if (clic_parasite || etape < etapes.size() || nb_demi_coups != 0 || coup_saisi.depart != 20) return;
       clic_parasite = true;
       cliquer_case(*f, 30);
     };

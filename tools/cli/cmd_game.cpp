@@ -37,13 +37,11 @@ struct FormatPartie {
   bool reglages;  // the file carries the level, the language and the table size
 };
 
+// A .dam file's names are all in its record.
 bool lire_dam(const std::string& chemin, std::string& raison) {
   nom_complet_blanc.clear();
   nom_complet_noir.clear();
-  if (!lire_partie(chemin, langue_fichier, raison)) return false;
-  dernier_demi_coup = partie[0].position[0];
-  partie[0].position[0] = HORS_DAMIER;
-  return true;
+  return lire_partie(chemin, langue_fichier, raison);
 }
 
 bool ecrire_dam(const std::string& chemin, std::string& raison) {

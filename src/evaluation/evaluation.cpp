@@ -5,6 +5,7 @@
 
 #include "evaluation/evaluation.h"
 #include "evaluation/patterns.h"
+#include "rules/etat.h"
 #include "search/search.h"
 
 // ---- constant tables (entry 0 is not a square) --------------------------------
@@ -57,6 +58,8 @@ std::int8_t zones_camp[5];
 std::int8_t centre_camp = 0;
 std::int8_t zones_adverse[5];
 std::int8_t centre_adverse = 0;
+ETAT_MOTEUR(valeur_dame, phase_partie, variante1, variante2, table_cases, table_dames, score_positionnel, avance_tempo,
+            zones_camp, centre_camp, zones_adverse, centre_adverse);
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "evaluation/evaluation.h"
 #include "game/hooks.h"
 #include "records/files.h"
+#include "rules/etat.h"
 
 std::int8_t tables_cases[NB_TABLES_CASES][33];
 std::int8_t phase0_bas = 0;
@@ -20,6 +21,8 @@ std::int8_t cases_v1_noirs[7];
 std::int8_t cases_v2_noirs[7];
 std::int8_t temps_avance[8];
 std::uint8_t parametres_bruts[TAILLE_PARAMETRES];
+ETAT_MOTEUR(tables_cases, phase0_bas, phase1_bas, phase2_bas, cases_v1_blancs, cases_v2_blancs, cases_v1_noirs,
+            cases_v2_noirs, temps_avance, parametres_bruts);
 
 namespace {
 

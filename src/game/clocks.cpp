@@ -3,10 +3,12 @@
 #include <cstdio>
 
 #include "game/hooks.h"
+#include "rules/etat.h"
 
 std::int32_t temps_blancs = 0, temps_noirs = 0;
 std::int32_t debut_tour_blancs = 0, debut_tour_noirs = 0;
 std::int32_t temps_affiche_blancs = 0, temps_affiche_noirs = 0;
+ETAT_MOTEUR(temps_blancs, temps_noirs, debut_tour_blancs, debut_tour_noirs, temps_affiche_blancs, temps_affiche_noirs);
 
 std::int32_t& horloge(Camp camp) { return camp == NOIRS ? temps_noirs : temps_blancs; }
 std::int32_t& debut_tour(Camp camp) { return camp == NOIRS ? debut_tour_noirs : debut_tour_blancs; }

@@ -1,4 +1,5 @@
 #include "game/hooks.h"
+#include "rules/etat.h"
 
 #include <chrono>
 
@@ -11,6 +12,8 @@ std::function<void(int, int)> crochet_afficher_case;
 std::function<void()> crochet_placer_pions;
 std::function<void(int, std::uint32_t)> crochet_encadrer_case;
 std::function<void(const std::string&)> crochet_son;
+ETAT_MOTEUR(crochet_pompe_messages, crochet_erreur, crochet_etat_recherche, crochet_ligne_racine, crochet_horloge_ms,
+            crochet_afficher_case, crochet_placer_pions, crochet_encadrer_case, crochet_son);
 
 void pomper_messages() {
   if (crochet_pompe_messages) crochet_pompe_messages();

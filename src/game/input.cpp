@@ -5,6 +5,7 @@
 #include "game/clocks.h"
 #include "game/game.h"
 #include "game/hooks.h"
+#include "rules/etat.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
 
@@ -15,6 +16,7 @@ std::uint8_t marques_cases[33] = {};
 std::uint8_t ambiguite = 0;
 std::uint8_t nb_prises_courant = 0;
 CoupSaisi coup_saisi{};
+ETAT_MOTEUR(piece_en_main, chemin_saisi, nb_escales_saisies, marques_cases, ambiguite, nb_prises_courant, coup_saisi);
 
 namespace {
 

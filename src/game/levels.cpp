@@ -1,4 +1,5 @@
 #include "game/levels.h"
+#include "rules/etat.h"
 
 const Niveau NIVEAUX[NB_NIVEAUX] = {
     {"0 : Néophyte", 5, 58, 1},      {"1 : Débutant", 2, 58, 1},         {"2 : Amateur", 5, 158, 1},
@@ -17,6 +18,7 @@ std::int32_t budget_reflexion = NIVEAUX[5].budget;
 std::int32_t temps_limite = NIVEAUX[5].limite;
 std::uint8_t niveau = 5;
 std::int32_t minutes_autre = 3;
+ETAT_MOTEUR(budget_reflexion, temps_limite, niveau, minutes_autre);
 
 void choisir_niveau(int n) {
   const Niveau& l = n < NB_NIVEAUX ? NIVEAUX[n] : SPECIAUX[n - PREMIER_SPECIAL];

@@ -1,11 +1,13 @@
 #include "game/session.h"
 
 #include "game/game.h"
+#include "rules/etat.h"
 
 Session session;
 std::uint8_t langue_courante = 0;
 std::uint8_t damier_inverse = 0;
 std::uint8_t numerotation_active = 0;
+ETAT_MOTEUR(session, langue_courante, damier_inverse, numerotation_active);
 
 ModePartie mode_partie() {
   if (match_classe != 0) return ModePartie::Match;

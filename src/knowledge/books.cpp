@@ -7,6 +7,7 @@
 
 #include "game/game.h"
 #include "records/files.h"
+#include "rules/etat.h"
 #include "rules/moves.h"
 
 std::vector<std::string> ouvertures_blancs;
@@ -14,6 +15,7 @@ std::vector<std::string> ouvertures_noirs;
 CoupBibliotheque coups_bibliotheque[MAX_COUPS_BIBLIOTHEQUE];
 int nb_coups_bibliotheque = 0;
 std::uint8_t bibliotheque_active = 1;
+ETAT_MOTEUR(ouvertures_blancs, ouvertures_noirs, coups_bibliotheque, nb_coups_bibliotheque, bibliotheque_active);
 
 namespace {
 

@@ -11,10 +11,12 @@
 #include <string>
 
 #include "records/files.h"
+#include "rules/etat.h"
 
 std::int8_t bases_finales[TAILLE_BASES];
 std::uint8_t base_utilisable[NB_BASES];
 std::uint8_t bases_chargees = 0;
+ETAT_MOTEUR(bases_finales, base_utilisable, bases_chargees);
 
 namespace {
 

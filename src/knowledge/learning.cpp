@@ -8,10 +8,29 @@
 
 #include "game/hooks.h"
 #include "records/files.h"
+#include "rules/etat.h"
 #include "search/keys.h"
 
 EntreeApprise* table_apprise = nullptr;
 std::uint8_t session_apprentissage = 0;
+ETAT_MOTEUR(session_apprentissage);
+// The learnt positions: their contents, the table made again (after the
+// transposition table, with which it is allocated) or freed as it was.
+[[maybe_unused]] static const bool apprises_enregistrees = enregistrer_etat_special(
+    "table_apprise",
+    [] {
+      std::vector<EntreeApprise> copie;
+      if (table_apprise != nullptr) copie.assign(table_apprise, table_apprise + NB_APPRISES);
+      return Restauration([copie = std::move(copie)] {
+        if (copie.empty()) {
+          liberer_table_apprise();
+          return;
+        }
+        if (table_apprise == nullptr) allouer_table_apprise();
+        std::copy(copie.begin(), copie.end(), table_apprise);
+      });
+    },
+    2);
 
 namespace {
 

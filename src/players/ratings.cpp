@@ -4,8 +4,10 @@
 #include <cstdio>
 
 #include "game/end.h"
+#include "rules/etat.h"
 
 std::int32_t indice_blanc = 0, indice_noir = 0;
+ETAT_MOTEUR(indice_blanc, indice_noir);
 
 Classements nouveaux_classements(std::int32_t blanc, std::int32_t noir, int resultat) {
   // 64 bits only keep the products of extreme ratings from overflowing;

@@ -1,4 +1,5 @@
 #include "records/files.h"
+#include "rules/etat.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@
 
 std::filesystem::path repertoire_depart = ".";
 std::function<void(const std::filesystem::path&, bool)> crochet_lecture_fichier;
+ETAT_MOTEUR(repertoire_depart, crochet_lecture_fichier);
 
 void fixer_repertoire_depart() {
   std::error_code ec;

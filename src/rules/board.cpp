@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 
+#include "rules/etat.h"
 #include "rules/generation.h"
 
 std::uint8_t damier[33];
@@ -53,6 +54,11 @@ std::uint8_t nb_coups[NB_LISTES];
 std::int8_t prof_courante = 1;
 std::uint8_t nb_pieces[5];
 Case derniere_arrivee = 0;
+ETAT_MOTEUR(damier, trait, masque_blancs, masque_noirs, masque_dames, nb_coups, prof_courante, nb_pieces,
+            derniere_arrivee, noms_cases);
+// The move lists' block is made once and kept: its place is no state.
+[[maybe_unused]] static const bool listes_enregistrees =
+    enregistrer_etat_special("listes_coups", [] { return Restauration([] {}); });
 
 bool meme_coup(const Coup& a, const Coup& b) {
   if (a.depart != b.depart || a.arrivee != b.arrivee || a.nb_prises != b.nb_prises) return false;

@@ -1,5 +1,6 @@
 // Move generation: the capture searches of men and kings over the board's
 // masks, the quiet moves, and the list of each ply with its overflow rule.
+#include "rules/etat.h"
 #include "rules/generation.h"
 
 #include <cstring>
@@ -7,6 +8,7 @@
 bool liste_debordee = false;
 std::uint8_t escales[LIGNES_ESCALES][15];
 std::uint8_t cases_sautees[LIGNES_ESCALES][15];
+ETAT_MOTEUR(liste_debordee, escales, cases_sautees);
 
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include "records/files.h"
 #include "rules/board.h"
+#include "rules/etat.h"
 
 namespace {
 
@@ -52,6 +53,9 @@ std::uint32_t cles_index[NB_MOTS_CLES];
 std::uint32_t cles_verif[NB_MOTS_CLES];
 std::uint32_t cle_index = 0;
 std::uint32_t cle_verif = 0;
+ETAT_MOTEUR(cle_index, cle_verif);
+// The key words, put back after any new table (which draws new ones).
+[[maybe_unused]] static const bool mots_enregistres = enregistrer_etat_ordre(3, "cles_index, cles_verif", cles_index, cles_verif);
 
 namespace {
 // Fills the key tables before anything runs: the keys are defined even when

@@ -3,6 +3,7 @@
 // variation after each iteration.
 #include "search/ordering.h"
 
+#include "rules/etat.h"
 #include "rules/generation.h"
 #include "search/search.h"
 
@@ -13,6 +14,8 @@ CoupRacine coups_racine[MAX_COUPS];
 std::uint8_t nb_coups_racine = 0;
 std::uint8_t suivre_variante = 0;
 Case conseil_depart = 0, conseil_arrivee = 0;
+ETAT_MOTEUR(tueurs, derniers_meilleurs, variante, coups_racine, nb_coups_racine, suivre_variante, conseil_depart,
+            conseil_arrivee);
 
 void effacer_tueurs() {
   for (int p = 0; p < NB_LISTES; ++p) {

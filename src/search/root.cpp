@@ -14,6 +14,7 @@
 #include "game/levels.h"
 #include "knowledge/books.h"
 #include "knowledge/learning.h"
+#include "rules/etat.h"
 #include "rules/generation.h"
 #include "search/keys.h"
 #include "search/ordering.h"
@@ -32,6 +33,9 @@ std::uint8_t analyse_en_cours = 0;
 std::int32_t coup_depart_analyse = 0;
 Score score_coup_enregistre = 0;
 std::int32_t profondeur_imposee = 0;
+ETAT_MOTEUR(debut_reflexion, temps_deja_utilise, temps_par_coup, temps_max_coup, temps_limite_total, score_racine,
+            score_statique_racine, instabilite, reflexion_anticipee, analyse_en_cours, coup_depart_analyse,
+            score_coup_enregistre, profondeur_imposee);
 
 namespace {
 

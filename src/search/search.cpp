@@ -10,6 +10,7 @@
 #include "game/hooks.h"
 #include "knowledge/endgame.h"
 #include "knowledge/learning.h"
+#include "rules/etat.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
 #include "search/keys.h"
@@ -36,6 +37,10 @@ std::uint8_t prises_forcees[NB_LISTES];
 std::int32_t ajustement_prof = 0;
 std::int16_t extension_promotion = 0;
 Piece piece_jouee_racine = VIDE;
+ETAT_MOTEUR(camp_racine, camp_adverse, prof_max, pion_camp, dame_camp, pion_adverse, dame_adverse, nb_noeuds,
+            arret_calcul, calcul_annule, coups_calmes, pion_avance_camp, pion_avance_adverse, meilleur_coup_racine,
+            compteur_sondage, apprises_presentes, bilan_materiel, prises_forcees, ajustement_prof,
+            extension_promotion, piece_jouee_racine);
 
 void sauver_etat(EtatNoeud& e) {
   std::memcpy(e.cases, damier, sizeof e.cases);

@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "knowledge/learning.h"
 #include "records/files.h"
+#include "rules/etat.h"
 #include "search/keys.h"
 #include "search/ordering.h"
 #include "search/search.h"
@@ -20,6 +21,18 @@ EntreeTable* table_transposition = nullptr;
 std::uint32_t nb_entrees_table = 0;
 std::size_t limite_octets_table = SIZE_MAX;
 std::uint64_t inverse_entrees_table = 0;
+ETAT_MOTEUR(taille_tables, decalage_tables, limite_octets_table);
+// The table keeps its size (made again when it changed) and is emptied.
+[[maybe_unused]] static const bool table_enregistree = enregistrer_etat_special(
+    "table_transposition, nb_entrees_table, inverse_entrees_table",
+    [] {
+      const std::uint32_t entrees = table_transposition == nullptr ? 0 : nb_entrees_table;
+      return Restauration([entrees] {
+        if (entrees != 0 && (table_transposition == nullptr || nb_entrees_table != entrees)) redimensionner_tables();
+        vider_tables();
+      });
+    },
+    1);
 
 namespace {
 

@@ -29,12 +29,14 @@ std::int32_t pieces_par_demi_coup[256] = {};
 std::int32_t resultat_partie = 3;
 char nom_joueur_blanc[LONGUEUR_NOM] = "Inconnu";
 char nom_joueur_noir[LONGUEUR_NOM] = "Corvane";
+std::string nom_complet_blanc, nom_complet_noir;
 std::int32_t points_blanc = 1500, points_noir = 1500;
 ETAT_MOTEUR(partie, nb_demi_coups, dernier_demi_coup, damier_sauve, ordinateur_au_trait, contre_ordinateur, match_classe,
             couleur_ordi, installation_en_cours, fin_programme, clic_en_attente, clic_x, clic_y, case_depart_marquee,
             case_arrivee_marquee, trait_depart, trait_fin, ordinateur_doit_jouer, coup_choisi, nb_coups_trait,
             sans_anticipation, pieces_par_demi_coup, resultat_partie, nom_joueur_blanc, nom_joueur_noir, points_blanc,
             points_noir);
+ETAT_MOTEUR(nom_complet_blanc, nom_complet_noir);
 
 void enregistrer_demi_coup(std::uint8_t nb_prises, Case depart, Case arrivee) {
   EntreePartie& e = partie[nb_demi_coups];
@@ -74,6 +76,8 @@ void installer_nouvelle_partie() {
 
 void commencer_partie() {
   std::memset(partie, 0, sizeof partie);
+  nom_complet_blanc.clear();
+  nom_complet_noir.clear();
   remettre_horloges();
   commencer_record();
 }

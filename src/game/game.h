@@ -69,6 +69,10 @@ extern std::uint8_t sans_anticipation;     // 1: no thinking on the opponent's t
 extern std::int32_t pieces_par_demi_coup[256];  // piece total of the position each computer search started from
 extern std::int32_t resultat_partie;       // 0 camp 1 won, 1 draw, 2 camp 0 won, 3 no result
 extern char nom_joueur_blanc[LONGUEUR_NOM], nom_joueur_noir[LONGUEUR_NOM];  // Latin-1, at most 19 characters
+// The names in full, UTF-8, of a game read from a file whose names the
+// record cannot hold (another script, too long): shown and written back
+// while that game is open; empty otherwise (a new record empties them).
+extern std::string nom_complet_blanc, nom_complet_noir;
 extern std::int32_t points_blanc, points_noir;  // the players' ratings as the game started
 
 // ---- functions ------------------------------------------------------------

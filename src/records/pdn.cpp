@@ -11,30 +11,233 @@
 namespace {
 
 constexpr int TYPE_POOL = 23;
-constexpr std::size_t LARGEUR_LIGNE = 79;  // moves are wrapped before this column
+constexpr int TYPE_RUSSE = 25;
+constexpr int TYPE_BRESILIEN = 26;
+constexpr std::size_t LARGEUR_LIGNE = 79;    // moves are wrapped before this column
+constexpr std::size_t LONGUEUR_NOM_COMPLET = 200;  // bytes of a full name kept, cut between characters
 
 bool chiffre(char c) { return c >= '0' && c <= '9'; }
 bool espace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool lettre_case(char c) { return (c >= 'a' && c <= 'h') || (c >= 'A' && c <= 'H'); }
+bool separateur(char c) { return c == '-' || c == 'x' || c == 'X' || c == ':'; }
 
-// PDN square n (1..32) is square 33 - n; anything else is no square.
-Case case_pdn(long n) { return n >= 1 && n <= NB_CASES ? static_cast<Case>(NB_CASES + 1 - n) : 0; }
-std::string nom_pdn(Case k) { return std::to_string(NB_CASES + 1 - k); }
+std::string_view rogner(std::string_view s) {
+  while (!s.empty() && espace(s.front())) s.remove_prefix(1);
+  while (!s.empty() && espace(s.back())) s.remove_suffix(1);
+  return s;
+}
 
 // ---- reading -------------------------------------------------------------------
 
-// "2-0" etc. as resultat_partie; -1 when the word is no result. The score
-// of White, which is camp 1, comes first.
-int resultat_pdn(std::string_view mot) {
-  if (mot == "2-0" || mot == "1-0") return NOIRS_GAGNENT;
-  if (mot == "0-2" || mot == "0-1") return BLANCS_GAGNENT;
-  if (mot == "1-1" || mot == "1/2-1/2") return PARTIE_NULLE;
-  if (mot == "*" || mot == "0-0") return SANS_RESULTAT;
-  return -1;
+// A result word: which colour won ('W', 'B'), 'D' a draw, '*' none, 0 no result.
+char resultat_pdn(std::string_view mot) {
+  if (mot == "2-0" || mot == "1-0") return 'W';
+  if (mot == "0-2" || mot == "0-1") return 'B';
+  if (mot == "1-1" || mot == "1/2-1/2") return 'D';
+  if (mot == "*" || mot == "0-0") return '*';
+  return 0;
+}
+
+// A word of the moves as written, and the number it came under.
+struct MotLu {
+  int numero;
+  std::string texte;
+};
+
+// A game as the text gives it, before its GameType says how to read it.
+struct PartieBrute {
+  std::vector<std::pair<std::string, std::string>> etiquettes;  // name, value as written
+  std::vector<MotLu> mots;
+  char resultat = 0;  // the result word after the moves, 0 when none
+};
+
+// The GameType tag: the game and how its squares and sides are named.
+struct TypePdn {
+  int type = TYPE_POOL;
+  Numerotation num = NUMEROTATION_POOL;
+  bool notation_donnee = false;  // the tag gives the notation field
+  std::string erreur;
+};
+
+// "T,C,W,H,Nk,I", every field after T optional.
+TypePdn lire_type(std::string_view valeur) {
+  TypePdn t;
+  std::vector<std::string_view> champs;
+  for (;;) {
+    const std::size_t virgule = valeur.find(',');
+    champs.push_back(rogner(valeur.substr(0, virgule)));
+    if (virgule == std::string_view::npos) break;
+    valeur.remove_prefix(virgule + 1);
+  }
+  const std::string_view jeu = champs[0];
+  long type = 0;
+  for (std::size_t k = 0; k < jeu.size() && chiffre(jeu[k]) && type < 1000; ++k) type = type * 10 + (jeu[k] - '0');
+  if (jeu.empty() || (type != TYPE_POOL && type != TYPE_RUSSE && type != TYPE_BRESILIEN)) {
+    t.erreur = "GameType " + std::string(jeu) +
+               " is not pool checkers (23) nor one of its 8x8 relatives, Russian (25) or Brazilian (26) draughts";
+    return t;
+  }
+  t.type = static_cast<int>(type);
+  // The usual forms: pool checkers numbered from Black's side, the others
+  // algebraic with White first.
+  if (t.type != TYPE_POOL) t.num = NUMEROTATION_ALGEBRIQUE;
+  const auto champ = [&](std::size_t i) { return i < champs.size() ? champs[i] : std::string_view{}; };
+  if (const std::string_view c = champ(1); !c.empty()) {
+    if (c != "W" && c != "B" && c != "w" && c != "b") {
+      t.erreur = "GameType " + std::string(jeu) + ": the first mover is \"" + std::string(c) + "\", not W or B";
+      return t;
+    }
+    t.num.premier = static_cast<char>(std::toupper(static_cast<unsigned char>(c[0])));
+  }
+  for (std::size_t i : {2u, 3u})
+    if (!champ(i).empty() && champ(i) != "8") {
+      t.erreur = "GameType " + std::string(jeu) + ": a board of " + std::string(champ(2)) + " by " +
+                 std::string(champ(3)) + " squares is not the 8x8 board";
+      return t;
+    }
+  if (const std::string_view n = champ(4); !n.empty()) {
+    const char genre = static_cast<char>(std::toupper(static_cast<unsigned char>(n[0])));
+    if ((genre != 'A' && genre != 'N') || n.size() > 2 || (n.size() == 2 && (n[1] < '0' || n[1] > '3'))) {
+      t.erreur = "GameType " + std::string(jeu) + ": unknown notation \"" + std::string(n) + "\"";
+      return t;
+    }
+    t.num.algebrique = genre == 'A';
+    t.num.coin = n.size() == 2 ? n[1] - '0' : t.num.algebrique ? 0 : 1;
+    t.notation_donnee = true;
+  }
+  if (const std::string_view i = champ(5); !i.empty()) {
+    if (i != "0" && i != "1") {
+      t.erreur = "GameType " + std::string(jeu) + ": the corner field is \"" + std::string(i) + "\", not 0 or 1";
+      return t;
+    }
+    t.num.miroir = i == "1";
+  }
+  return t;
+}
+
+// A square written as a letter and a digit ("c3").
+bool commence_par_case_algebrique(std::string_view mot) {
+  return mot.size() >= 2 && lettre_case(mot[0]) && mot[1] >= '1' && mot[1] <= '8';
+}
+
+// A move word in the game's notation: squares joined by '-', 'x' or ':'
+// (every landing square of a capture, or its origin and destination), then
+// marks such as "!?". False when the word is no move.
+bool lire_coup(std::string_view mot, const Numerotation& num, CoupLu& c) {
+  std::vector<Case> cases;
+  std::size_t k = 0;
+  for (;;) {
+    if (num.algebrique) {
+      if (!commence_par_case_algebrique(mot.substr(k))) return false;
+      cases.push_back(case_de_nom(num, mot.substr(k, 2)));
+      k += 2;
+    } else {
+      if (k >= mot.size() || !chiffre(mot[k])) return false;
+      long n = 0;
+      while (k < mot.size() && chiffre(mot[k])) n = std::min(n * 10 + (mot[k++] - '0'), 100000L);
+      cases.push_back(case_de_numero(num, static_cast<int>(n)));
+    }
+    if (k < mot.size() && separateur(mot[k]) && k + 1 < mot.size()) {
+      ++k;
+      continue;
+    }
+    break;
+  }
+  if (cases.size() < 2 || mot.substr(k).find_first_not_of("!?+#") != std::string_view::npos) return false;
+  c.texte = std::string(mot.substr(0, k));
+  c.depart = cases.front();
+  c.arrivee = cases.back();
+  if (cases.size() > 2) c.escales.assign(cases.begin() + 1, cases.end());
+  return true;
+}
+
+// A tag value as the record's Latin-1 name and as the full UTF-8 name.
+void nommer(const std::string& valeur, bool utf8, std::string& latin1, std::string& complet) {
+  if (utf8) {
+    complet = valeur;
+    // Never cut inside a character.
+    if (complet.size() > LONGUEUR_NOM_COMPLET) {
+      std::size_t fin = LONGUEUR_NOM_COMPLET;
+      while (fin > 0 && (static_cast<unsigned char>(complet[fin]) & 0xC0) == 0x80) --fin;
+      complet.resize(fin);
+    }
+    latin1 = nom_en_latin1(complet, LONGUEUR_NOM - 1);
+  } else {
+    latin1 = valeur.substr(0, LONGUEUR_NOM - 1);
+    complet = latin1_en_utf8(valeur.substr(0, LONGUEUR_NOM_COMPLET));
+  }
+}
+
+// The game a raw game is, read after its GameType (or, without one, its
+// moves and FEN: a square written "c3" makes it algebraic, White first).
+PartieLue resoudre(const PartieBrute& b, bool utf8) {
+  PartieLue p;
+  TypePdn t;
+  bool type_lu = false;
+  for (const auto& [nom, valeur] : b.etiquettes)
+    if (nom == "GameType" && !type_lu) {
+      t = lire_type(valeur);
+      type_lu = true;
+    }
+  if (!t.notation_donnee) {
+    // The FEN, else the first word that is a move in one notation or the other.
+    bool algebrique = false, vu = false;
+    for (const auto& [nom, valeur] : b.etiquettes)
+      if (nom == "FEN" && !vu) {
+        algebrique = fen_algebrique(valeur);
+        vu = true;
+      }
+    CoupLu essai;
+    for (std::size_t i = 0; i < b.mots.size() && !vu; ++i) {
+      algebrique = lire_coup(b.mots[i].texte, NUMEROTATION_ALGEBRIQUE, essai);
+      vu = algebrique || lire_coup(b.mots[i].texte, NUMEROTATION_POOL, essai);
+    }
+    if (algebrique != t.num.algebrique) {
+      const char premier = type_lu ? t.num.premier : algebrique ? 'W' : 'B';
+      t.num = algebrique ? NUMEROTATION_ALGEBRIQUE : NUMEROTATION_POOL;
+      t.num.premier = premier;
+    }
+  }
+  p.type_jeu = t.type;
+  p.erreur = t.erreur;
+  const Numerotation& num = t.num;
+  char resultat = 0;
+  for (const auto& [nom, valeur] : b.etiquettes) {
+    if (nom == "White" || nom == "Black") {
+      const bool camp0 = camp_de_lettre(num, nom[0]) == BLANCS;
+      nommer(valeur, utf8, camp0 ? p.nom_blanc : p.nom_noir, camp0 ? p.nom_blanc_complet : p.nom_noir_complet);
+    } else if (nom == "Result") {
+      if (const char r = resultat_pdn(valeur); r != 0) resultat = r;
+    } else if (nom == "FEN" && t.erreur.empty()) {
+      std::string erreur;
+      if (lire_fen(valeur, num, p.depart, erreur)) {
+        p.position_posee = true;
+      } else if (p.erreur.empty()) {
+        p.erreur = "FEN \"" + valeur + "\": " + erreur;
+      }
+    }
+  }
+  if (b.resultat != 0) resultat = b.resultat;
+  const int gagnant = resultat == 'W' || resultat == 'B' ? camp_de_lettre(num, resultat) : -1;
+  p.resultat = gagnant == BLANCS ? BLANCS_GAGNENT
+               : gagnant == NOIRS ? NOIRS_GAGNENT
+               : resultat == 'D'  ? PARTIE_NULLE
+                                  : SANS_RESULTAT;
+  for (const MotLu& m : b.mots) {
+    CoupLu c;
+    c.numero = m.numero;
+    if (!lire_coup(m.texte, num, c)) {
+      c.illisible = true;
+      c.texte = m.texte;
+    }
+    p.coups.push_back(std::move(c));
+  }
+  return p;
 }
 
 class Lecteur {
  public:
-  explicit Lecteur(std::string_view t) : t_(t) {}
+  Lecteur(std::string_view t, bool utf8) : t_(t), utf8_(utf8) {}
 
   std::vector<PartieLue> lire() {
     while (i_ < t_.size()) {
@@ -59,20 +262,17 @@ class Lecteur {
 
  private:
   std::string_view t_;
+  bool utf8_;
   std::size_t i_ = 0;
   std::vector<PartieLue> parties_;
-  PartieLue partie_;
+  PartieBrute partie_;
   bool commencee_ = false;  // tags or moves of the current game were read
-  bool coups_vus_ = false;
-  bool resultat_lu_ = false;  // a result word ended the moves
   int numero_ = 1;
-  std::vector<std::string> etiquettes_;  // the tag names of the current game
 
   void terminer() {
-    parties_.push_back(std::move(partie_));
-    partie_ = PartieLue{};
-    etiquettes_.clear();
-    commencee_ = coups_vus_ = resultat_lu_ = false;
+    parties_.push_back(resoudre(partie_, utf8_));
+    partie_ = PartieBrute{};
+    commencee_ = false;
     numero_ = 1;
   }
 
@@ -115,38 +315,16 @@ class Lecteur {
     if (i_ < t_.size()) ++i_;
     // Tags after moves, or a tag given again, begin the next game.
     const std::string cle(nom);
-    if (coups_vus_ || std::find(etiquettes_.begin(), etiquettes_.end(), cle) != etiquettes_.end()) terminer();
-    etiquettes_.push_back(cle);
+    const auto& e = partie_.etiquettes;
+    if (!partie_.mots.empty() ||
+        std::find_if(e.begin(), e.end(), [&](const auto& v) { return v.first == cle; }) != e.end())
+      terminer();
+    partie_.etiquettes.emplace_back(cle, std::move(valeur));
     commencee_ = true;
-    appliquer_etiquette(nom, valeur);
   }
 
-  void appliquer_etiquette(std::string_view nom, const std::string& valeur) {
-    const auto nom_coupe = [&] { return valeur.substr(0, LONGUEUR_NOM - 1); };
-    if (nom == "Black") {
-      partie_.nom_blanc = nom_coupe();
-    } else if (nom == "White") {
-      partie_.nom_noir = nom_coupe();
-    } else if (nom == "Result") {
-      const int r = resultat_pdn(valeur);
-      if (r >= 0 && !resultat_lu_) partie_.resultat = r;
-    } else if (nom == "FEN") {
-      std::string erreur;
-      if (lire_fen(valeur, partie_.depart, erreur)) {
-        partie_.position_posee = true;
-      } else if (partie_.erreur.empty()) {
-        partie_.erreur = "FEN \"" + valeur + "\": " + erreur;
-      }
-    } else if (nom == "GameType") {
-      long type = 0;
-      std::size_t k = 0;
-      while (k < valeur.size() && chiffre(valeur[k]) && type < 1000) type = type * 10 + (valeur[k++] - '0');
-      if (type != TYPE_POOL && partie_.erreur.empty())
-        partie_.erreur = "GameType " + valeur + " is not pool checkers (23)";
-    }
-  }
-
-  // A word of the moves: a number, a move, a result, or something passed over.
+  // A word of the moves: a number, a move, a result, a mark, or a word that
+  // is none of them (kept: the replay names it).
   void lire_mot() {
     const std::size_t debut = i_;
     while (i_ < t_.size() && !espace(t_[i_]) && std::strchr("[{(;)}", t_[i_]) == nullptr) ++i_;
@@ -155,57 +333,38 @@ class Lecteur {
       return;
     }
     std::string_view mot = t_.substr(debut, i_ - debut);
-    if (const int r = resultat_pdn(mot); r >= 0) {
+    if (const char r = resultat_pdn(mot); r != 0) {
       partie_.resultat = r;
-      resultat_lu_ = true;
       terminer();
       return;
     }
-    if (mot.front() == '$') return;  // an annotation
-    // "12." or "12..." may run straight into the move: "12.11-15".
+    // Annotations: "$2", "!?", and the "..." of a move number written apart.
+    if (mot.front() == '$' || mot.find_first_not_of("!?.") == std::string_view::npos) return;
+    // "12." or "12..." may run straight into the move: "12.11-15"; a number
+    // alone is a move number too.
     std::size_t k = 0;
     long n = 0;
     while (k < mot.size() && chiffre(mot[k])) n = n * 10 + (mot[k++] - '0'), n = std::min(n, 100000L);
-    if (k > 0 && k < mot.size() && mot[k] == '.') {
+    if (k > 0 && (k == mot.size() || mot[k] == '.')) {
       numero_ = static_cast<int>(n);
       while (k < mot.size() && mot[k] == '.') ++k;
       mot.remove_prefix(k);
       commencee_ = true;
       if (mot.empty()) return;
     }
-    lire_coup(mot);
-  }
-
-  // 11-15, 15x22, 15x22x29 (every landing square), then marks such as "!?".
-  void lire_coup(std::string_view mot) {
-    std::vector<long> cases;
-    std::vector<char> separateurs;
-    std::size_t k = 0;
-    for (;;) {
-      if (k >= mot.size() || !chiffre(mot[k])) return;  // not a move: passed over
-      long n = 0;
-      while (k < mot.size() && chiffre(mot[k])) n = std::min(n * 10 + (mot[k++] - '0'), 100000L);
-      cases.push_back(n);
-      if (k < mot.size() && (mot[k] == '-' || mot[k] == 'x' || mot[k] == 'X' || mot[k] == ':')) {
-        separateurs.push_back(mot[k++]);
-        continue;
-      }
-      break;
-    }
-    if (cases.size() < 2) return;
-    CoupLu c;
-    c.numero = numero_;
-    c.texte = std::string(mot.substr(0, k));
-    c.depart = case_pdn(cases.front());
-    c.arrivee = case_pdn(cases.back());
-    if (cases.size() > 2)
-      for (std::size_t j = 1; j < cases.size(); ++j) c.escales.push_back(case_pdn(cases[j]));
-    partie_.coups.push_back(std::move(c));
-    commencee_ = coups_vus_ = true;
+    partie_.mots.push_back({numero_, std::string(mot)});
+    commencee_ = true;
   }
 };
 
 // ---- writing -------------------------------------------------------------------
+
+// A name for the file: the full name when the record's name was made from
+// it (a game read from a file and still open), else the record's, in UTF-8.
+std::string nom_a_ecrire(const std::string& latin1, const std::string& complet) {
+  if (!complet.empty() && nom_en_latin1(complet, LONGUEUR_NOM - 1) == latin1) return complet;
+  return latin1_en_utf8(latin1);
+}
 
 std::string echapper(const std::string& utf8) {
   std::string s;
@@ -219,17 +378,17 @@ std::string echapper(const std::string& utf8) {
 // Ply h as written: origin, destination, and the landing squares when a
 // reader would need them. The generator runs on the position before the
 // ply; the caller keeps the game board.
-std::string ecrire_demi_coup(int h, bool chemins_complets) {
+std::string ecrire_demi_coup(int h, bool chemins_complets, const Numerotation& num) {
   const EntreePartie& e = partie[h];
   const std::vector<Case> chemin = escales_du_demi_coup(h, chemins_complets);
-  std::string s = nom_pdn(e.depart);
+  std::string s = nom_de_case(num, e.depart);
   if (chemin.empty()) {
     s += e.nb_prises ? 'x' : '-';
-    s += nom_pdn(e.arrivee);
+    s += nom_de_case(num, e.arrivee);
   }
   for (const Case k : chemin) {
     s += 'x';
-    s += nom_pdn(k);
+    s += nom_de_case(num, k);
   }
   return s;
 }
@@ -237,34 +396,52 @@ std::string ecrire_demi_coup(int h, bool chemins_complets) {
 }  // namespace
 
 std::vector<PartieLue> lire_parties_pdn(std::string_view octets) {
-  const std::string texte = texte_en_latin1(octets);
-  return Lecteur(texte).lire();
+  if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
+  return Lecteur(octets, est_utf8(octets)).lire();
 }
 
 std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& nom_noir, int resultat,
                               const std::string& date, bool chemins_complets) {
-  const char* texte_resultat = resultat == NOIRS_GAGNENT    ? "2-0"
-                               : resultat == BLANCS_GAGNENT ? "0-2"
-                               : resultat == PARTIE_NULLE   ? "1-1"
-                                                            : "*";
+  OptionsPdn options;
+  options.chemins_complets = chemins_complets;
+  return ecrire_partie_pdn(nom_blanc, nom_noir, resultat, date, options);
+}
+
+std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& nom_noir, int resultat,
+                              const std::string& date, const OptionsPdn& options) {
+  const bool algebrique = options.algebrique, chemins_complets = options.chemins_complets;
+  const Numerotation num = algebrique ? NUMEROTATION_ALGEBRIQUE : NUMEROTATION_POOL;
+  // The score of White comes first; which camp White is depends on the notation.
+  const Camp blanc = static_cast<Camp>(camp_de_lettre(num, 'W'));
+  const int victoire_blanc = blanc == BLANCS ? BLANCS_GAGNENT : NOIRS_GAGNENT;
+  const char* texte_resultat = resultat == PARTIE_NULLE ? "1-1"
+                               : resultat == victoire_blanc ? "2-0"
+                               : resultat == BLANCS_GAGNENT || resultat == NOIRS_GAGNENT ? "0-2"
+                                                                                           : "*";
   const int fin = std::min<int>(dernier_demi_coup, TAILLE_PARTIE - 1);
   const Position depart = depart_du_record();
   const Camp premier = depart.trait;
+  Position initiale;
+  std::memset(&initiale, 0, sizeof initiale);
+  for (int k = 1; k <= 12; ++k) initiale.cases[k] = PION_NOIR;
+  for (int k = 21; k <= NB_CASES; ++k) initiale.cases[k] = PION_BLANC;
 
   std::string s;
   const auto etiquette = [&](const char* nom, const std::string& valeur) {
     s += std::string("[") + nom + " \"" + echapper(valeur) + "\"]\r\n";
   };
+  const std::string noms[2] = {nom_a_ecrire(nom_blanc, options.nom_complet_blanc),
+                               nom_a_ecrire(nom_noir, options.nom_complet_noir)};
   etiquette("Event", "Corvane 3D");
   etiquette("Date", date.empty() ? "????.??.??" : date);
-  etiquette("Black", latin1_en_utf8(nom_blanc));
-  etiquette("White", latin1_en_utf8(nom_noir));
+  etiquette("Black", noms[adversaire(blanc)]);
+  etiquette("White", noms[blanc]);
   etiquette("Result", texte_resultat);
-  etiquette("GameType", std::to_string(TYPE_POOL));
-  const std::string fen = ecrire_fen(depart);
-  if (fen != FEN_DEPART) etiquette("FEN", fen);
+  // Our numbering and first mover in full, so that no reader has to guess.
+  etiquette("GameType", algebrique ? "23,W,8,8,A0,0" : "23,B,8,8,N1,0");
+  if (premier != BLANCS || std::memcmp(depart.cases, initiale.cases, sizeof initiale.cases) != 0)
+    etiquette("FEN", ecrire_fen(depart, num));
   s += "\r\n";
-
   // The generator works on the game board: it is put back afterwards.
   std::uint8_t damier_garde[33];
   std::memcpy(damier_garde, damier, sizeof damier_garde);
@@ -286,7 +463,7 @@ std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& n
       mot = std::to_string(q / 2 + 1) + ". ";
     else if (h == 1)
       mot = std::to_string(q / 2 + 1) + "... ";
-    ecrire_mot(mot + ecrire_demi_coup(h, chemins_complets));
+    ecrire_mot(mot + ecrire_demi_coup(h, chemins_complets, num));
   }
   ecrire_mot(texte_resultat);
   s += ligne + "\r\n\r\n";

@@ -48,6 +48,56 @@ std::size_t caractere_utf8(std::string_view s, std::size_t i, char32_t& c) {
   return c < minimum || c > 0x10FFFF ? 0 : n;
 }
 
+// Latin letters of U+0100..U+017F without their marks; '*' for the four
+// ligatures, written out below. Hungarian o and u with double acute keep
+// the umlaut Latin-1 has.
+constexpr const char* LATIN_ETENDU =
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGg"
+    "GgGgHhHhIiIiIiIiIi**JjKkkLlLlLlL"
+    "lLlNnNnNnnNnOoOo\xD6\xF6**RrRrRrSsSsSs"
+    "SsTtTtTtUuUuUuUu\xDC\xFCUuWwYyYZzZzZzs";
+
+// Cyrillic U+0400..U+045F: the Russian letters as passports write them,
+// with the usual Ukrainian, Belarusian and Serbian ones.
+constexpr const char* CYRILLIQUE[96] = {
+    "E", "Yo", "Dj", "G", "Ye", "Dz", "I", "Yi", "J", "Lj", "Nj", "C", "K", "I", "U", "Dz",
+    "A", "B", "V", "G", "D", "E", "Zh", "Z", "I", "Y", "K", "L", "M", "N", "O", "P",
+    "R", "S", "T", "U", "F", "Kh", "Ts", "Ch", "Sh", "Shch", "", "Y", "", "E", "Yu", "Ya",
+    "a", "b", "v", "g", "d", "e", "zh", "z", "i", "y", "k", "l", "m", "n", "o", "p",
+    "r", "s", "t", "u", "f", "kh", "ts", "ch", "sh", "shch", "", "y", "", "e", "yu", "ya",
+    "e", "yo", "dj", "g", "ye", "dz", "i", "yi", "j", "lj", "nj", "c", "k", "i", "u", "dz"};
+
+// Greek U+0386..U+03CE, the accented letters as the plain ones.
+constexpr const char* GREC[73] = {
+    "A", "", "E", "I", "I", "", "O", "", "Y", "O", "i",                                        // 0386..0390
+    "A", "V", "G", "D", "E", "Z", "I", "Th", "I", "K", "L", "M", "N", "X", "O", "P", "R", "",  // 0391..03A2
+    "S", "T", "Y", "F", "Ch", "Ps", "O", "I", "Y", "a", "e", "i", "i", "y",                     // 03A3..03B0
+    "a", "v", "g", "d", "e", "z", "i", "th", "i", "k", "l", "m", "n", "x", "o", "p", "r", "s",  // 03B1..03C2
+    "s", "t", "y", "f", "ch", "ps", "o", "i", "y", "o", "y", "o"};                              // 03C3..03CE
+
+// Character c as Latin-1 text: itself, a transliteration or "?".
+std::string en_latin1(char32_t c) {
+  if (c <= 0xFF) return std::string(1, static_cast<char>(c));
+  if (c >= 0x100 && c <= 0x17F) {
+    const char l = LATIN_ETENDU[c - 0x100];
+    if (l != '*') return std::string(1, l);
+    return c == 0x132 ? "IJ" : c == 0x133 ? "ij" : c == 0x152 ? "OE" : "oe";
+  }
+  if (c >= 0x218 && c <= 0x21B) return std::string(1, "SsTt"[c - 0x218]);  // Romanian comma below
+  if (c >= 0x400 && c <= 0x45F) return CYRILLIQUE[c - 0x400];
+  if (c == 0x490 || c == 0x491) return c == 0x490 ? "G" : "g";
+  if (c >= 0x386 && c <= 0x3CE) {
+    const char* g = GREC[c - 0x386];
+    return *g != 0 ? g : "?";
+  }
+  if (c == 0x2018 || c == 0x2019) return "'";
+  if (c == 0x201C || c == 0x201D) return "\"";
+  if (c == 0x2013 || c == 0x2014) return "-";
+  return "?";
+}
+
+}  // namespace
+
 bool est_utf8(std::string_view s) {
   char32_t c = 0;
   for (std::size_t i = 0; i < s.size();) {
@@ -58,7 +108,24 @@ bool est_utf8(std::string_view s) {
   return true;
 }
 
-}  // namespace
+std::string nom_en_latin1(std::string_view utf8, std::size_t longueur) {
+  std::string latin1;
+  char32_t c = 0, precedent = 0;
+  for (std::size_t i = 0; i < utf8.size(); precedent = c) {
+    const std::size_t n = caractere_utf8(utf8, i, c);
+    if (n == 0) {  // not UTF-8 after all: the byte as it is
+      c = static_cast<unsigned char>(utf8[i]);
+      ++i;
+    } else {
+      i += n;
+    }
+    // Greek omicron upsilon is "ou".
+    const bool ou = (c == 0x3C5 || c == 0x3CD) && (precedent == 0x3BF || precedent == 0x39F);
+    latin1 += ou ? "u" : en_latin1(c);
+  }
+  if (longueur != 0 && latin1.size() > longueur) latin1.resize(longueur);
+  return latin1;
+}
 
 std::string texte_en_latin1(std::string_view octets) {
   if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
@@ -263,23 +330,32 @@ bool prises_du_chemin(Case depart, const std::vector<Case>& chemin, std::uint32_
   return true;
 }
 
+constexpr int COUP_AMBIGU = -2;
+
 // The index in list 1 of the legal move the written move names, -1 when
 // none. Written landing squares choose among captures that share origin and
 // destination; when they match none, `souple` falls back on the first move
 // with that origin and destination. Without landing squares, a capture of
 // one jump goes before longer ones between the same squares: it is the one
 // the squares name by themselves, and the writers write the others' paths.
+// Longer captures between the same squares that take different pieces make
+// the move COUP_AMBIGU unless `souple` takes the first.
 int trouver_coup(const CoupLu& c, bool souple) {
   const int n = coups_legaux(trait);
   int premier = -1, un_saut = -1;
+  bool ambigu = false;
   for (int i = 0; i < n; ++i) {
     const Coup& m = listes_coups[1][i];
     if (m.depart != c.depart || m.arrivee != c.arrivee) continue;
     if (premier < 0) premier = i;
     if (m.nb_prises == 1 && un_saut < 0) un_saut = i;
+    if (masque_prises(m) != masque_prises(listes_coups[1][premier])) ambigu = true;
   }
   if (premier < 0) return -1;
-  if (c.escales.empty()) return un_saut >= 0 ? un_saut : premier;
+  if (c.escales.empty()) {
+    if (un_saut >= 0) return un_saut;
+    return ambigu && !souple ? COUP_AMBIGU : premier;
+  }
   std::uint32_t prises = 0;
   if (prises_du_chemin(c.depart, c.escales, prises))
     for (int i = 0; i < n; ++i) {
@@ -287,6 +363,11 @@ int trouver_coup(const CoupLu& c, bool souple) {
       if (m.depart == c.depart && m.arrivee == c.arrivee && m.nb_prises > 0 && masque_prises(m) == prises) return i;
     }
   return souple ? premier : -1;
+}
+
+// A name given in full when the record's Latin-1 form is not all of it.
+std::string nom_complet(const std::string& latin1, const std::string& complet) {
+  return complet == latin1_en_utf8(latin1) ? std::string() : complet;
 }
 
 }  // namespace
@@ -299,9 +380,12 @@ ArretRejeu rejouer_partie(const PartieLue& p, int numero, bool arreter) {
   else
     position_initiale();
   commencer_partie();
+  nom_complet_blanc = nom_complet(p.nom_blanc, p.nom_blanc_complet);
+  nom_complet_noir = nom_complet(p.nom_noir, p.nom_noir_complet);
   ArretRejeu a;
+  a.type_jeu = p.type_jeu;
   const auto arret = [&](ArretRejeu::Raison r, const CoupLu* c, std::string detail) {
-    a = {true, numero, c ? c->numero : 0, c ? c->texte : std::string(), r, std::move(detail)};
+    a = {true, numero, c ? c->numero : 0, c ? c->texte : std::string(), r, std::move(detail), p.type_jeu};
   };
   if (!p.erreur.empty()) {
     arret(ArretRejeu::Raison::Partie, nullptr, p.erreur);
@@ -311,11 +395,16 @@ ArretRejeu rejouer_partie(const PartieLue& p, int numero, bool arreter) {
         if (arreter) arret(ArretRejeu::Raison::PartiePleine, &c, {});
         break;
       }
+      if (c.illisible) {
+        if (!arreter) continue;
+        arret(ArretRejeu::Raison::CoupIllisible, &c, {});
+        break;
+      }
       const int i = trouver_coup(c, !arreter);
       if (i >= 0) {
         jouer_et_enregistrer(i);
       } else if (arreter) {
-        arret(ArretRejeu::Raison::CoupIllegal, &c, {});
+        arret(i == COUP_AMBIGU ? ArretRejeu::Raison::CoupAmbigu : ArretRejeu::Raison::CoupIllegal, &c, {});
         break;
       }
     }
@@ -331,6 +420,22 @@ std::string texte_arret(const ArretRejeu& a, bool francais) {
   switch (a.raison) {
     case ArretRejeu::Raison::CoupIllegal:
       raison = francais ? "coup impossible dans cette position" : "not a legal move in this position";
+      // Russian and Brazilian games are replayed under our rules, which differ on a few moves.
+      if (a.type_jeu == 25 || a.type_jeu == 26) {
+        const bool russe = a.type_jeu == 25;
+        raison += francais ? (russe ? " selon nos règles (partie de dames russes)"
+                                    : " selon nos règles (partie de dames brésiliennes)")
+                           : (russe ? " under our rules (a game of Russian draughts)"
+                                    : " under our rules (a game of Brazilian draughts)");
+      }
+      break;
+    case ArretRejeu::Raison::CoupAmbigu:
+      raison = francais ? "prise ambiguë : plusieurs prises vont de cette case à celle-ci en prenant d'autres pièces"
+                        : "ambiguous capture: more than one capture between these squares takes other pieces";
+      break;
+    case ArretRejeu::Raison::CoupIllisible:
+      raison = francais ? "ce n'est pas un coup dans la notation de la partie"
+                        : "not a move in the game's notation";
       break;
     case ArretRejeu::Raison::PartiePleine:
       raison = francais ? "la partie dépasse 254 demi-coups" : "the game goes beyond 254 plies";

@@ -13,6 +13,7 @@
 #include "game/game.h"
 #include "rules/board.h"
 #include "rules/fen.h"
+#include "rules/notation.h"
 
 // ---- constants ------------------------------------------------------------
 
@@ -41,10 +42,15 @@ struct CoupLu {
   std::vector<Case> escales;
   int numero = 0;     // the move number it was written under
   std::string texte;  // as written, for messages
+  bool illisible = false;  // a word of the moves that is no move of the game's notation
 };
 
 struct PartieLue {
   std::string nom_blanc, nom_noir;  // camp 0 and camp 1, Latin-1, at most LONGUEUR_NOM - 1 bytes
+  // The names as written, in UTF-8 (PDN): beyond Latin-1 or longer than the
+  // record holds, the Latin-1 names above are made from them.
+  std::string nom_blanc_complet, nom_noir_complet;
+  int type_jeu = 23;  // PDN GameType: 23 pool checkers, 25 Russian, 26 Brazilian draughts
   int resultat = 3;                 // as resultat_partie: 0 camp 1 won, 1 draw, 2 camp 0 won, 3 none
   bool position_posee = false;      // the game starts from `depart`, not the starting position
   Position depart{};
@@ -55,13 +61,14 @@ struct PartieLue {
 // Why a replay stopped: the move, numbered as written, of game `partie`
 // (counted from 1).
 struct ArretRejeu {
-  enum class Raison { CoupIllegal, PartiePleine, Partie };
+  enum class Raison { CoupIllegal, PartiePleine, Partie, CoupAmbigu, CoupIllisible };
   bool arrete = false;
   int partie = 0;
   int numero = 0;      // 0 when no move is at fault
   std::string coup;    // the move as written
   Raison raison = Raison::CoupIllegal;
   std::string detail;  // Partie: what was wrong with the game itself
+  int type_jeu = 23;   // the game's PDN GameType, named when its rules are not ours
 };
 
 // ---- functions ------------------------------------------------------------
@@ -71,6 +78,13 @@ struct ArretRejeu {
 // taken as Latin-1 already.
 std::string texte_en_latin1(std::string_view octets);
 std::string latin1_en_utf8(std::string_view latin1);
+bool est_utf8(std::string_view octets);
+
+// A name in UTF-8 as Latin-1 for the record: Cyrillic and Greek letters
+// transliterated ("Пётр" is "Pyotr"), Latin letters that Latin-1 lacks
+// without their marks ("Łukasz" is "Lukasz"), any other character '?'.
+// Cut to `longueur` bytes (0: not cut).
+std::string nom_en_latin1(std::string_view utf8, std::size_t longueur = 0);
 
 // The games of a text file in the program's text format (at most
 // TAILLE_TEXTE_LU bytes are looked at).
@@ -84,15 +98,18 @@ std::vector<PartieLue> lire_parties(std::string_view octets, std::string_view no
 // The pick-list line of game `numero` (from 1): "%2d:" and the two names.
 std::string ligne_choix_partie(int numero, const PartieLue& p);
 
-// Replays a parsed game into the game record: its names, its starting
-// position, then each move matched against the legal moves by origin and
-// destination and, when landing squares are written, by the pieces they
-// jump. A move that matches none is skipped, the same side still to move
-// (written landing squares that match no capture fall back on the first
-// move with that origin and destination); with `arreter` the replay stops
-// there instead and says so. The final position goes to damier_sauve, the
-// result read to resultat_partie when the replay went to the end. `numero`
-// names the game in the message.
+// Replays a parsed game into the game record: its names (the full names
+// into nom_complet_blanc / nom_complet_noir), its starting position, then
+// each move matched against the legal moves by origin and destination and,
+// when landing squares are written, by the pieces they jump. A move that
+// matches none is skipped, the same side still to move (written landing
+// squares that match no capture fall back on the first move with that
+// origin and destination); with `arreter` the replay stops there instead and
+// says so, and also at a word that is no move and at a capture written by
+// origin and destination alone when two captures between them take
+// different pieces. The final position goes to damier_sauve, the result
+// read to resultat_partie when the replay went to the end. `numero` names
+// the game in the message.
 ArretRejeu rejouer_partie(const PartieLue& p, int numero, bool arreter);
 
 // "Move 12 (11-15) of game 3: ..." in French or English.

@@ -1,7 +1,10 @@
 #include "rules/fen.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -28,10 +31,30 @@ bool lire_nombre(std::string_view& s, int& n, std::string_view& chiffres) {
   return true;
 }
 
+// One square of a list as written: a number (its digits kept for
+// messages) or, in algebraic notation, a letter and a digit.
+bool lire_case(std::string_view& s, const Numerotation& num, Case& k, int& n, std::string_view& chiffres) {
+  if (num.algebrique) {
+    s = rogner(s);
+    if (s.size() < 2 || !std::isalpha(static_cast<unsigned char>(s[0])) ||
+        !std::isdigit(static_cast<unsigned char>(s[1])))
+      return false;
+    chiffres = s.substr(0, 2);
+    k = case_de_nom(num, chiffres);
+    n = k;
+    s = rogner(s.substr(2));
+    return true;
+  }
+  if (!lire_nombre(s, n, chiffres)) return false;
+  k = case_de_numero(num, n);
+  return true;
+}
+
 // One colour's list: "W21,22,K30" or "B1-12"; `camp` is the side the letter
-// names (B = camp 0, W = camp 1).
-bool lire_liste(std::string_view liste, Camp camp, Position& pos, bool (&vu)[33], std::string& erreur) {
-  const char* nom = camp == BLANCS ? "B" : "W";
+// names (with our numbering B = camp 0, W = camp 1).
+bool lire_liste(std::string_view liste, Camp camp, const Numerotation& num, Position& pos, bool (&vu)[33],
+                std::string& erreur) {
+  const std::string nom(1, lettre_camp(num, camp));
   int total = 0;
   while (!(liste = rogner(liste)).empty()) {
     const std::size_t virgule = liste.find(',');
@@ -48,16 +71,19 @@ bool lire_liste(std::string_view liste, Camp camp, Position& pos, bool (&vu)[33]
       element.remove_prefix(1);
     }
     int premier = 0, dernier = 0;
+    Case k_premier = 0, k_dernier = 0;
     std::string_view chiffres_premier, chiffres_dernier;
-    if (!lire_nombre(element, premier, chiffres_premier)) {
-      erreur = std::string("not a square number in the list of ") + nom + ": \"" + std::string(element) + "\"";
+    if (!lire_case(element, num, k_premier, premier, chiffres_premier)) {
+      erreur = std::string("not a square ") + (num.algebrique ? "name" : "number") + " in the list of " + nom + ": \"" +
+               std::string(element) + "\"";
       return false;
     }
     dernier = premier;
+    k_dernier = k_premier;
     chiffres_dernier = chiffres_premier;
-    if (!element.empty() && element.front() == '-') {
+    if (!element.empty() && element.front() == '-' && !num.algebrique) {
       element.remove_prefix(1);
-      if (!lire_nombre(element, dernier, chiffres_dernier)) {
+      if (!lire_case(element, num, k_dernier, dernier, chiffres_dernier)) {
         erreur = std::string("bad range in the list of ") + nom;
         return false;
       }
@@ -66,9 +92,9 @@ bool lire_liste(std::string_view liste, Camp camp, Position& pos, bool (&vu)[33]
       erreur = std::string("unexpected text in the list of ") + nom + ": \"" + std::string(element) + "\"";
       return false;
     }
-    if (premier < 1 || premier > NB_CASES || dernier < 1 || dernier > NB_CASES) {
-      erreur = "square " + std::string(premier < 1 || premier > NB_CASES ? chiffres_premier : chiffres_dernier) +
-               " is outside 1..32";
+    if (k_premier == 0 || k_dernier == 0) {
+      const std::string_view faute = k_premier == 0 ? chiffres_premier : chiffres_dernier;
+      erreur = "square " + std::string(faute) + (num.algebrique ? " is not a playing square" : " is outside 1..32");
       return false;
     }
     if (dernier < premier) {
@@ -76,14 +102,15 @@ bool lire_liste(std::string_view liste, Camp camp, Position& pos, bool (&vu)[33]
       return false;
     }
     for (int n = premier; n <= dernier; ++n) {
-      if (vu[n]) {
-        erreur = "square " + std::to_string(n) + " is given twice";
+      const Case k = num.algebrique ? k_premier : case_de_numero(num, n);
+      const std::string ecrit = num.algebrique ? std::string(chiffres_premier) : std::to_string(n);
+      if (vu[k]) {
+        erreur = "square " + ecrit + " is given twice";
         return false;
       }
-      vu[n] = true;
-      const int k = NB_CASES + 1 - n;
-      if (!dame && case_couronnement(camp == BLANCS ? PION_BLANC : PION_NOIR, static_cast<Case>(k))) {
-        erreur = std::string("a man of ") + nom + " stands on its crowning row (square " + std::to_string(n) + ")";
+      vu[k] = true;
+      if (!dame && case_couronnement(camp == BLANCS ? PION_BLANC : PION_NOIR, k)) {
+        erreur = std::string("a man of ") + nom + " stands on its crowning row (square " + ecrit + ")";
         return false;
       }
       if (++total > PIECES_MAX) {
@@ -102,6 +129,10 @@ bool lire_liste(std::string_view liste, Camp camp, Position& pos, bool (&vu)[33]
 }  // namespace
 
 bool lire_fen(std::string_view texte, Position& pos, std::string& erreur) {
+  return lire_fen(texte, NUMEROTATION_POOL, pos, erreur);
+}
+
+bool lire_fen(std::string_view texte, const Numerotation& num, Position& pos, std::string& erreur) {
   std::memset(&pos, 0, sizeof pos);
   texte = rogner(texte);
   if (!texte.empty() && texte.back() == '.') texte.remove_suffix(1);
@@ -120,11 +151,10 @@ bool lire_fen(std::string_view texte, Position& pos, std::string& erreur) {
     erreur = "a position reads side:colour list:colour list, as B:W21-32:B1-12";
     return false;
   }
-  if (champs[0] == "B" || champs[0] == "b")
-    pos.trait = BLANCS;
-  else if (champs[0] == "W" || champs[0] == "w")
-    pos.trait = NOIRS;
-  else {
+  const int trait_lu = champs[0].size() == 1 ? camp_de_lettre(num, champs[0][0]) : -1;
+  if (trait_lu >= 0) {
+    pos.trait = static_cast<Camp>(trait_lu);
+  } else {
     erreur = "the side to move must be B or W, not \"" + std::string(champs[0]) + "\"";
     return false;
   }
@@ -132,35 +162,74 @@ bool lire_fen(std::string_view texte, Position& pos, std::string& erreur) {
   bool couleur_vue[2] = {false, false};
   for (int i = 1; i <= 2; ++i) {
     std::string_view c = champs[i];
-    if (c.empty() || (std::toupper(static_cast<unsigned char>(c.front())) != 'B' &&
-                      std::toupper(static_cast<unsigned char>(c.front())) != 'W')) {
+    const int camp = c.empty() ? -1 : camp_de_lettre(num, c.front());
+    if (camp < 0) {
       erreur = "each piece list must start with B or W";
       return false;
     }
-    const Camp camp = std::toupper(static_cast<unsigned char>(c.front())) == 'B' ? BLANCS : NOIRS;
     if (couleur_vue[camp]) {
-      erreur = std::string("the list of ") + (camp == BLANCS ? "B" : "W") + " is given twice";
+      erreur = std::string("the list of ") + lettre_camp(num, static_cast<Camp>(camp)) + " is given twice";
       return false;
     }
     couleur_vue[camp] = true;
     c.remove_prefix(1);
-    if (!lire_liste(c, camp, pos, vu, erreur)) return false;
+    if (!lire_liste(c, static_cast<Camp>(camp), num, pos, vu, erreur)) return false;
   }
   return true;
 }
 
-std::string ecrire_fen(const Position& pos) {
-  std::string texte = pos.trait == NOIRS ? "W" : "B";
-  for (Camp camp : {NOIRS, BLANCS}) {
-    texte += camp == BLANCS ? ":B" : ":W";
+bool fen_algebrique(std::string_view fen) {
+  const std::size_t premier = fen.find(':');
+  if (premier == std::string_view::npos) return false;
+  fen.remove_prefix(premier + 1);
+  const std::size_t second = fen.find(':');
+  const std::string_view listes[2] = {fen.substr(0, second),
+                                      second == std::string_view::npos ? std::string_view{} : fen.substr(second + 1)};
+  for (std::string_view liste : listes) {
+    liste = rogner(liste);
+    if (!liste.empty()) liste.remove_prefix(1);  // the colour letter
+    while (!liste.empty()) {
+      std::string_view element = rogner(liste.substr(0, liste.find(',')));
+      if (!element.empty() && (element[0] == 'K' || element[0] == 'k')) element.remove_prefix(1);
+      if (element.size() >= 2 && std::isalpha(static_cast<unsigned char>(element[0])) &&
+          std::isdigit(static_cast<unsigned char>(element[1])))
+        return true;
+      const std::size_t virgule = liste.find(',');
+      liste = virgule == std::string_view::npos ? std::string_view{} : liste.substr(virgule + 1);
+    }
+  }
+  return false;
+}
+
+bool lire_fen_toute_notation(std::string_view texte, Position& pos, std::string& erreur) {
+  return lire_fen(texte, fen_algebrique(texte) ? NUMEROTATION_ALGEBRIQUE : NUMEROTATION_POOL, pos, erreur);
+}
+
+std::string ecrire_fen(const Position& pos) { return ecrire_fen(pos, NUMEROTATION_POOL); }
+
+std::string ecrire_fen(const Position& pos, const Numerotation& num) {
+  // The squares in the order of their names: by number, or rank by rank from a1.
+  std::vector<std::pair<int, Case>> ordre;
+  for (int k = 1; k <= NB_CASES; ++k) {
+    const std::string nom = nom_de_case(num, static_cast<Case>(k));
+    const int cle = num.algebrique ? (nom[1] - '1') * 8 + (nom[0] - 'a') : std::stoi(nom);
+    ordre.emplace_back(cle, static_cast<Case>(k));
+  }
+  std::sort(ordre.begin(), ordre.end());
+  std::string texte(1, lettre_camp(num, pos.trait));
+  // The list of W first.
+  const Camp premier_liste = static_cast<Camp>(camp_de_lettre(num, 'W'));
+  for (const Camp camp : {premier_liste, adversaire(premier_liste)}) {
+    texte += ':';
+    texte += lettre_camp(num, camp);
     bool premier = true;
-    for (int n = 1; n <= NB_CASES; ++n) {
-      const Piece p = pos.cases[NB_CASES + 1 - n];
+    for (const auto& [cle, k] : ordre) {
+      const Piece p = pos.cases[k];
       if (p == VIDE || (camp == BLANCS) != est_blanc(p)) continue;
       if (!premier) texte += ',';
       premier = false;
       if (est_dame(p)) texte += 'K';
-      texte += std::to_string(n);
+      texte += nom_de_case(num, k);
     }
   }
   return texte;

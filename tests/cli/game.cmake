@@ -39,3 +39,15 @@ cli_dossier(cli.game.text_refuses_setup "printf '[GameType \"23\"]\\n[FEN \"B:W2
 # A first name with a hyphen would come back split across the two names:
 # not written as text, written as PDN; a second one reads back as it is.
 cli_dossier(cli.game.text_names "printf '[Black \"Jean-Pierre\"]\\n[White \"Anne-Marie\"]\\n1. 11-15 *\\n' > n.pdn && m=$(\"$0\" game convert n.pdn n.txt 2>&1); test $? -eq 1 && test ! -e n.txt && case \"$m\" in *'\"Jean-Pierre\"'*PDN*) ;; *) false ;; esac && printf '[Black \"Jean\"]\\n[White \"Anne-Marie\"]\\n1. 11-15 *\\n' > m.pdn && \"$0\" game convert m.pdn m.txt && \"$0\" game convert m.txt p.pdn && tr -d '\\r' < p.pdn | grep -qx '\\[White \"Anne-Marie\"\\]' && tr -d '\\r' < p.pdn | grep -qx '\\[Black \"Jean\"\\]'")
+
+# Several hundred random games in each style of other programs' PDN: all read to the end, every ply.
+foreach(style pool algebraic plain russian brazilian)
+  cli_dossier(cli.game.sample_${style} "a=$(\"$0\" game sample s.pdn --style ${style} --games 300 --seed 5) && b=$(\"$0\" game check s.pdn) && test \"$a\" = \"300 games, \${a#300 games, }\" && test \"$b\" = \"300 games, 300 read to the end, \${a#300 games, }\"")
+endforeach()
+cli_refus(cli.game.sample_style "unknown style" game sample s.pdn --style chess)
+# A Russian game that goes on as our rules do not: one line naming the game, the move number and the move.
+cli_dossier(cli.game.pdn_russian_refused "printf '[GameType \"25\"]\\r\\n[FEN \"W:Wa1,b6,e3,g1:Bd8,f6,h6.\"]\\r\\n1. e3-d4 d8-c7 2. b6:d8:g5 h6:f4 2-0\\r\\n' > r.pdn; m=$(\"$0\" game show r.pdn 2>&1); test $? -eq 2 && test \"$m\" = 'corvane-cli game: r.pdn: Move 2 (b6:d8:g5) of game 1: not a legal move in this position under our rules (a game of Russian draughts)' && m=$(\"$0\" game check r.pdn); test $? -eq 2 && test \"$(echo \"$m\" | tail -1)\" = '1 games, 0 read to the end, 0 plies'")
+# Words that are no moves are never a game read as nothing.
+cli_dossier(cli.game.pdn_no_moves_read "printf '[Event \"x\"]\\n1. e4 e5 2. Nf3 *\\n' > c.pdn; m=$(\"$0\" game show c.pdn 2>&1); test $? -eq 2 && case \"$m\" in *'Move 1 (e4) of game 1: not a move'*) ;; *) false ;; esac")
+# Written in numbers or algebraically, with the GameType that says so, and read back the same.
+cli_dossier(cli.game.pdn_algebraic "${DEUX_PARTIES_PDN} && \"$0\" game convert p.pdn n.pdn --game 2 && \"$0\" game convert p.pdn a.pdn --game 2 --algebraic && grep -q 'GameType \"23,B,8,8,N1,0\"' n.pdn && grep -q 'GameType \"23,W,8,8,A0,0\"' a.pdn && grep -q '1. g3-h4 f6-e5 *' a.pdn && grep -q 'Black \"Ana\"' a.pdn && \"$0\" game show n.pdn > x && \"$0\" game show a.pdn > y && cmp x y && \"$0\" game show p.pdn --game 2 | cmp - x")

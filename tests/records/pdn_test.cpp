@@ -41,12 +41,18 @@ TEST_F(Pdn, ReadsGamesAsOtherProgramsWriteThem) {
   EXPECT_EQ(damier[33 - 14], PION_BLANC);
 
   // The landing squares choose between the two captures, each written back with
-  // its path; the destination alone takes the first the generator lists.
+  // its path; the destination alone is ambiguous: PDN refuses it, the
+  // text format's lenient replay takes the first the generator lists.
   ASSERT_TRUE(p[1].position_posee);
   EXPECT_EQ(p[1].coups[0].escales, (std::vector<Case>{33 - 2, 33 - 20, 33 - 31}));
+  const ArretRejeu ambigu = rejouer_partie(p[3], 4, true);
+  EXPECT_TRUE(ambigu.arrete);
+  EXPECT_EQ(texte_arret(ambigu, false),
+            "Move 1 (13x31) of game 4: ambiguous capture: more than one capture between these squares takes other "
+            "pieces");
   std::vector<std::string> positions;
   for (int g : {1, 2, 3}) {
-    EXPECT_FALSE(rejouer_partie(p[g], g + 1, true).arrete);
+    EXPECT_FALSE(rejouer_partie(p[g], g + 1, g != 3).arrete);
     EXPECT_EQ(dernier_demi_coup, 1);
     EXPECT_EQ(damier[33 - 31], DAME_BLANCHE);
     positions.push_back(std::get<3>(plis_du_record()[1]));

@@ -1,10 +1,12 @@
-// corvane-cli game show FILE | convert IN OUT: game files by their extension.
+// corvane-cli game show FILE | convert IN OUT | check FILE | sample OUT: game
+// files by their extension, and files of random games to read.
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 
 #include "cli.h"
+#include "echantillons.h"
 #include "game/game.h"
 #include "game/levels.h"
 #include "records/files.h"
@@ -23,6 +25,9 @@ std::uint8_t langue_fichier = 0;
 // The game of a text or PDN file to take, from 1 ("--game N").
 int numero_partie = 1;
 
+// PDN is written in algebraic notation ("--algebraic").
+bool pdn_algebrique = false;
+
 // A format reads a file into the game record (partie, dernier_demi_coup,
 // nb_demi_coups, trait) or writes one from it; false with the reason.
 struct FormatPartie {
@@ -32,7 +37,12 @@ struct FormatPartie {
   bool reglages;  // the file carries the level, the language and the table size
 };
 
-bool lire_dam(const std::string& chemin, std::string& raison) { return lire_partie(chemin, langue_fichier, raison); }
+// A .dam file's names are all in its record.
+bool lire_dam(const std::string& chemin, std::string& raison) {
+  nom_complet_blanc.clear();
+  nom_complet_noir.clear();
+  return lire_partie(chemin, langue_fichier, raison);
+}
 
 bool ecrire_dam(const std::string& chemin, std::string& raison) {
   if (ecrire_partie(chemin, langue_fichier)) return true;
@@ -91,8 +101,13 @@ bool ecrire_txt(const std::string& chemin, std::string& raison) {
   return false;
 }
 
+// The full names of a game read from PDN go back into PDN.
 bool ecrire_pdn(const std::string& chemin, std::string& raison) {
-  return ecrire_texte(chemin, ecrire_partie_pdn(nom_blanc(), nom_noir(), resultat_partie, ""), raison);
+  OptionsPdn options;
+  options.algebrique = pdn_algebrique;
+  options.nom_complet_blanc = nom_complet_blanc;
+  options.nom_complet_noir = nom_complet_noir;
+  return ecrire_texte(chemin, ecrire_partie_pdn(nom_blanc(), nom_noir(), resultat_partie, "", options), raison);
 }
 
 const FormatPartie FORMATS[] = {
@@ -149,8 +164,68 @@ int convertir(const std::string& entree, const std::string& sortie) {
   return SORTIE_ERREUR;
 }
 
+// Every game of a text or PDN file replayed: the games that stop are named,
+// then the count of games read to their end.
+int verifier(const std::string& chemin) {
+  const auto octets = lire_fichier(chemin);
+  if (!octets) return erreur_usage("game", chemin + ": cannot be read");
+  const std::string_view texte(reinterpret_cast<const char*>(octets->data()), octets->size());
+  const std::vector<PartieLue> parties = lire_parties(texte, chemin);
+  if (parties.empty()) return erreur_usage("game", chemin + ": no game in it");
+  const bool pdn = est_pdn(texte, chemin);
+  int completes = 0;
+  long plis = 0;
+  for (std::size_t g = 0; g < parties.size(); ++g) {
+    const ArretRejeu a = rejouer_partie(parties[g], static_cast<int>(g) + 1, pdn);
+    if (a.arrete) {
+      std::printf("%s\n", texte_arret(a, false).c_str());
+    } else {
+      ++completes;
+      plis += dernier_demi_coup;
+    }
+  }
+  std::printf("%zu games, %d read to the end, %ld plies\n", parties.size(), completes, plis);
+  return completes == static_cast<int>(parties.size()) ? SORTIE_OK : SORTIE_USAGE;
+}
+
+int echantillon(const std::vector<std::string>& args) {
+  std::string style = "pool";
+  long parties = 300, graine = 1;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string valeur = i + 1 < args.size() ? args[i + 1] : "";
+    if (args[i] == "--style") {
+      style = valeur;
+    } else if (args[i] == "--games") {
+      if (!lire_entier(valeur, 1, 100000, parties)) return erreur_usage("game", "--games takes 1..100000");
+    } else if (args[i] == "--seed") {
+      if (!lire_entier(valeur, 0, 4294967295L, graine)) return erreur_usage("game", "--seed takes 0..4294967295");
+    } else {
+      return erreur_usage("game", "unknown option " + args[i]);
+    }
+    ++i;
+  }
+  const Echantillon e = ecrire_echantillon(style, static_cast<int>(parties), static_cast<std::uint32_t>(graine));
+  if (e.parties == 0) return erreur_usage("game", "unknown style \"" + style + "\" (" + STYLES_ECHANTILLON + ")");
+  if (!ecrire_fichier_sur(args[0], e.texte)) {
+    std::fprintf(stderr, "corvane-cli game: %s: cannot be written\n", args[0].c_str());
+    return SORTIE_ERREUR;
+  }
+  std::printf("%d games, %ld plies\n", e.parties, e.demi_coups);
+  return SORTIE_OK;
+}
+
 int executer(const std::vector<std::string>& arguments) {
   std::vector<std::string> args = arguments;
+  if (!args.empty() && args[0] == "sample") {
+    if (args.size() < 2) return erreur_usage("game", "expected 'sample OUT [--style S] [--games N] [--seed S]'");
+    return echantillon(std::vector<std::string>(args.begin() + 1, args.end()));
+  }
+  for (auto a = args.begin(); a != args.end(); ++a)
+    if (*a == "--algebraic") {
+      pdn_algebrique = true;
+      args.erase(a);
+      break;
+    }
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] != "--game") continue;
     const std::string n = i + 1 < args.size() ? args[i + 1] : "";
@@ -162,22 +237,34 @@ int executer(const std::vector<std::string>& arguments) {
   }
   if (args.size() == 2 && args[0] == "show") return montrer(args[1]);
   if (args.size() == 3 && args[0] == "convert") return convertir(args[1], args[2]);
-  return erreur_usage("game", "expected 'show FILE' or 'convert IN OUT'");
+  if (args.size() == 2 && args[0] == "check") return verifier(args[1]);
+  return erreur_usage("game", "expected 'show FILE', 'convert IN OUT', 'check FILE' or 'sample OUT'");
 }
 
 const Enregistrement enregistrement({"game", "show or convert a game file",
                                      "usage: corvane-cli game show FILE [--game N]\n"
-                                     "       corvane-cli game convert IN OUT [--game N]\n"
+                                     "       corvane-cli game convert IN OUT [--game N] [--algebraic]\n"
+                                     "       corvane-cli game check FILE\n"
+                                     "       corvane-cli game sample OUT [--style S] [--games N] [--seed S]\n"
                                      "show: the move list as the window shows it, the ply shown and the FEN of its\n"
                                      "position, and for a .dam file the settings it carries (level, thinking time,\n"
                                      "clock allowance, minutes of the custom level, table size, language).\n"
                                      "convert: reads IN and writes OUT, each in the format of its extension (.dam,\n"
-                                     ".txt for the program's text format, .pdn for PDN 3.0 of pool checkers).\n"
+                                     ".txt for the program's text format, .pdn for PDN 3.0). PDN is written in\n"
+                                     "numbers with GameType \"23,B,8,8,N1,0\", or with --algebraic in squares a1..h8\n"
+                                     "with GameType \"23,W,8,8,A0,0\" (the side that moves first is then White).\n"
                                      "The text format holds no starting position, and names only as far as its\n"
                                      "header can part them (no \"1.\", no \"-\" in the first name...): such a game\n"
                                      "is not written as .txt (status 1); write it as .pdn.\n"
-                                     "--game N takes game N of a text or PDN file of several games (default 1);\n"
-                                     "a PDN game whose move is not legal is refused, naming the move.\n"
+                                     "--game N takes game N of a text or PDN file of several games (default 1).\n"
+                                     "PDN is read in numeric or algebraic notation, pool checkers (GameType 23),\n"
+                                     "Russian (25) or Brazilian (26) draughts, the last two replayed under our rules;\n"
+                                     "a PDN game is refused at a move that is not legal here, that is ambiguous or\n"
+                                     "that is no move, naming the game, the move number and the move as written.\n"
+                                     "check: replays every game of a text or PDN file, names those that stop and\n"
+                                     "counts the games read to their end (status 2 when one stops).\n"
+                                     "sample: writes N random legal games (default 300) in the style of other\n"
+                                     "programs' PDN: pool, algebraic, plain (no GameType), russian, brazilian.\n"
                                      "A file that cannot be read or is no game ends with status 2.\n",
                                      executer});
 }  // namespace

@@ -201,10 +201,12 @@ bool analyser_position() {
   boucle.en_passe = true;
   const ResultatRecherche r = chercher_position();
   boucle.en_passe = false;
+  // The game was moved under the search: this position is searched again.
+  if (r.annulee && !boucle.fin_demandee && analyse_en_cours != 0) return true;
 
   Score s = r.score;
-  // A forced move, a search stopped before its first depth or voided: the
-  // move played keeps its score.
+  // A forced move, or a search stopped before its first depth: the move
+  // played keeps its score.
   const bool cherche = r.origine == OrigineCoup::Recherche && !r.annulee && !(r.interrompue && r.profondeur <= 1);
   if (!r.joue()) {
     compter_pieces();

@@ -207,6 +207,33 @@ TEST_F(AnalysisControl, SuivantEndsTheSearchOfOnePositionAtOnce) {
   EXPECT_EQ(coups_analyses.size(), 4u);
 }
 
+// A move through the game voids the running search (calcul_annule): that
+// position is searched again instead of getting a line from nothing.
+TEST_F(AnalysisControl, ASearchVoidedByAMoveThroughTheGameIsRunAgain) {
+  charger("1. 11-15 23-19 2. 8-11 22-17 *");
+  profondeur_imposee = 6;
+  bool annule = false;
+  crochet_pompe_messages = [&] {
+    if (demi_coup_analyse() == 2 && !annule) {
+      annule = true;
+      arret_calcul = calcul_annule = 1;
+    }
+  };
+  ASSERT_TRUE(debuter_analyse(0));
+  std::vector<int> positions;
+  for (bool encore = true; encore;) {
+    const int k = demi_coup_analyse();
+    encore = analyser_position();
+    positions.push_back(k);
+  }
+  EXPECT_TRUE(annule);
+  EXPECT_EQ(positions, (std::vector<int>{4, 3, 2, 2, 1, 0}));
+  ASSERT_EQ(coups_analyses.size(), 4u);
+  const CoupAnalyse& c = coups_analyses[2];
+  EXPECT_EQ(c.score_meilleur, scores_analyse[2]);
+  EXPECT_NE(c.meilleur.depart, 0);
+}
+
 TEST_F(AnalysisControl, FinAnalyseStopsTheLoopAndGivesTheGameBackOnThePositionReached) {
   charger(FIN_DE_PARTIE);
   session.reflexion_sur_temps_adverse = true;

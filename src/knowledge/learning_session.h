@@ -80,14 +80,14 @@ struct MenusSession {
 
 // ---- functions ------------------------------------------------------------
 
-// Steps 2 and 3 of Apprendreposition1Click: the record to its end (on the
-// board), both keys of the final position computed from scratch (1 added
-// for white to move), and whether it may be learnt: at least 21 plies,
-// material within 3 either way (counted on that position), and searched by
-// the last analysis.
+// Before the lesson's name is asked (Apprendreposition1Click): the record
+// to its end (on the board), both keys of the final position computed from
+// scratch (1 added for white to move), and whether it may be learnt: at
+// least 21 plies, material within 3 either way (counted on that position),
+// and searched by the last analysis.
 ExamenFinPartie examiner_fin_de_partie();
 
-// Step 5, the lesson's name confirmed: learns the final position with the
+// The lesson's name confirmed: learns the final position with the
 // analysis's score and saves the table as `fichier`. False when it may not
 // be learnt (nothing written) or, after the error box, when the file cannot
 // be written.

@@ -81,8 +81,8 @@ ResultatRecherche chercher_position() {
   return rechercher_coup(trait);
 }
 
-// Step 4: the board on the position where the loop stopped; the books and
-// the level as they were.
+// The end of the loop: the board on the position where it stopped; the
+// books and the level as they were.
 void conclure() {
   if (boucle.conclue) return;
   boucle.conclue = true;

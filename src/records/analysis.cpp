@@ -296,10 +296,14 @@ MenusAnalyse etat_menus_analyse() {
   return {!ouverte, ouverte, ouverte};
 }
 
+std::vector<std::string> lignes_coups_analyse() {
+  const std::size_t n = std::min(coups_analyses.size(), liste_analyse.size());
+  return {liste_analyse.begin(), liste_analyse.begin() + static_cast<std::ptrdiff_t>(n)};
+}
+
 bool sauver_analyse(const std::filesystem::path& fichier) {
   std::string texte;
-  const std::size_t n = std::min(coups_analyses.size(), liste_analyse.size());
-  for (std::size_t i = 0; i < n; ++i) texte += liste_analyse[i] + "\r\n";
+  for (const std::string& l : lignes_coups_analyse()) texte += l + "\r\n";
   return ecrire_fichier_sur(fichier, texte);
 }
 

@@ -121,6 +121,10 @@ bool fin_analyse();
 
 MenusAnalyse etat_menus_analyse();
 
+// The move lines of the list (without the legend and the waiting line): what
+// is saved and printed.
+std::vector<std::string> lignes_coups_analyse();
+
 // "Editer analyse": the move lines of the list, verbatim (UTF-8), each ended
 // by CR LF, written safely. False when the file cannot be written.
 bool sauver_analyse(const std::filesystem::path& fichier);

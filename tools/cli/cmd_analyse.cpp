@@ -93,7 +93,7 @@ int executer(const std::vector<std::string>& args) {
   if (!analyser_partie(static_cast<int>(langue))) return erreur_usage("analyse", fichier + ": the game has no move");
   fin_analyse();
 
-  for (std::size_t i = 0; i < coups_analyses.size(); ++i) std::printf("%s\n", liste_analyse[i].c_str());
+  for (const std::string& l : lignes_coups_analyse()) std::printf("%s\n", l.c_str());
   if (!pdn.empty() && !ecrire_fichier_sur(pdn, ecrire_analyse_pdn(nom_joueur_blanc, nom_joueur_noir, resultat_partie, "")))
     return erreur_usage("analyse", pdn + ": cannot be written");
   return SORTIE_OK;

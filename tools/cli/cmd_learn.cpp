@@ -77,10 +77,11 @@ int executer(const std::vector<std::string>& args) {
   const BilanSession b = jouer_session(r);
   const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
   if (!b.demarree) return erreur_usage("learn", lecon + ": " + message);
-  int apprises = 0;
-  for (std::uint32_t k = 0; k < NB_APPRISES; ++k) apprises += table_apprise[k].score != 0 ? 1 : 0;
-  std::printf("%zu games, %d positions learnt, %d learnt positions in %s, %.1f s\n", b.parties.size(), b.apprises,
-              apprises, lecon.c_str(), s);
+  int utiles = 0, dans_lecon = 0;
+  for (const PartieSession& p : b.parties) utiles += p.apprise && p.score != 0 ? 1 : 0;
+  for (std::uint32_t k = 0; k < NB_APPRISES; ++k) dans_lecon += table_apprise[k].score != 0 ? 1 : 0;
+  std::printf("%zu games, %d final positions learnt (%d with a score), %d positions with a score in %s, %.1f s\n",
+              b.parties.size(), b.apprises, utiles, dans_lecon, lecon.c_str(), s);
   return b.lecon_ecrite ? SORTIE_OK : SORTIE_ERREUR;
 }
 

@@ -116,16 +116,26 @@ const EntreeApprise* sonder_apprises(std::uint32_t cle, std::uint32_t verif) {
   return e.verif == verif ? &e : nullptr;
 }
 
-bool apprendre_position(const std::filesystem::path& fichier, Score score) {
+bool retenir_position(Score score) {
   if (table_apprise == nullptr) return false;
   EntreeApprise& e = table_apprise[case_apprise(cle_index)];
   // A decided verdict stays: learning never overwrites it.
-  if (e.score > -SCORE_PROTEGE && e.score < SCORE_PROTEGE) {
-    e.verif = cle_verif;
-    e.score = score;
-  }
+  if (e.score <= -SCORE_PROTEGE || e.score >= SCORE_PROTEGE) return false;
+  e.verif = cle_verif;
+  e.score = score;
+  return true;
+}
+
+bool sauver_table_apprise(const std::filesystem::path& fichier) {
+  if (table_apprise == nullptr) return false;
   const std::vector<std::uint8_t> octets = image_table();
-  if (!ecrire_fichier_sur(fichier, octets.data(), octets.size())) {
+  return ecrire_fichier_sur(fichier, octets.data(), octets.size());
+}
+
+bool apprendre_position(const std::filesystem::path& fichier, Score score) {
+  if (table_apprise == nullptr) return false;
+  retenir_position(score);
+  if (!sauver_table_apprise(fichier)) {
     signaler_erreur(IMPOSSIBLE_OUVRIR, "Erreur");
     return false;
   }

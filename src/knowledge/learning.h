@@ -62,3 +62,9 @@ const EntreeApprise* sonder_apprises(std::uint32_t cle, std::uint32_t verif);
 // whole table to `fichier` (safely). False, after the error box, when it
 // cannot be written.
 bool apprendre_position(const std::filesystem::path& fichier, Score score);
+
+// The two halves of apprendre_position, for a run that shows no box: the
+// score into the table (false when the slot's score is protected), and the
+// whole table written safely (false when it cannot be).
+bool retenir_position(Score score);
+bool sauver_table_apprise(const std::filesystem::path& fichier);

@@ -31,7 +31,7 @@ std::set<std::string> globaux_de_la_bibliotheque() {
     noms.insert(nom);
   }
   pclose(p);
-  for (const char* constante : {"NIVEAUX", "SPECIAUX"}) noms.erase(constante);
+  for (const char* constante : {"NIVEAUX", "SPECIAUX", "TABLES_LANGUES"}) noms.erase(constante);
   return noms;
 }
 

@@ -1,0 +1,84 @@
+// Speed of the analysis of a game: a fixed game of 60 plies analysed whole
+// as the tool and the window do, at level 1 (three plies deep) and eight
+// plies deep, with the longest wait between two calls of the message pump
+// (the window's longest gap without dispatching events).
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+
+#include "evaluation/evaluation.h"
+#include "game/game.h"
+#include "game/hooks.h"
+#include "game/levels.h"
+#include "knowledge/endgame.h"
+#include "records/analysis.h"
+#include "records/files.h"
+#include "records/pdn.h"
+#include "records/text_games.h"
+#include "search/root.h"
+#include "search/table.h"
+
+namespace {
+
+// Never change it, or the figures stop being comparable.
+constexpr const char* PARTIE_60 =
+    "1. 12-16 24-19 2. 16-20 19-16 3. 11-15 16-12 4. 15-19 23x16 5. 20x11 28-24 6. 9-14 22-18 "
+    "7. 14x23 26x19 8. 5-9 31-26 9. 9-13 25-22 10. 1-5 26-23 11. 11-15 30-25 12. 8-11 19-16 "
+    "13. 11x20 22-17 14. 13x22 25x11 15. 7x16 12x19 16. 4-8 29-25 17. 8-11 21-17 18. 3-7 19-16 "
+    "19. 10-15 16-12 20. 6-10 23-19 21. 15-18 17-13 22. 2-6 32-28 23. 11-16 19-15 24. 18x11 12x19 "
+    "25. 10-14 25-22 26. 14-17 22-18 27. 17-21 19-15 28. 11-16 18-14 29. 16-19 14-10 30. 7x14 15-11 *";
+
+void demarrer() {
+  static bool fait = false;
+  if (fait) return;
+  fait = true;
+  fixer_repertoire_depart();
+  crochet_erreur = [](const std::string&, const std::string&) {};
+  allouer_tables();
+  charger_bases();
+  bases_chargees = 1;
+  charger_parametres_defaut();
+}
+
+void BM_Analyse(benchmark::State& etat, int niveau_choisi, int profondeur) {
+  demarrer();
+  const std::vector<PartieLue> parties = lire_parties_pdn(PARTIE_60);
+  std::int64_t attente_max = 0;
+  std::int64_t precedent = 0;
+  crochet_pompe_messages = [&] {
+    const std::int64_t t = horloge_ms();
+    attente_max = std::max(attente_max, t - precedent);
+    precedent = t;
+  };
+  int lignes = 0;
+  for (auto _ : etat) {
+    etat.PauseTiming();
+    rejouer_partie(parties[0], 1, true);
+    aller_au_demi_coup(dernier_demi_coup);
+    if (niveau_choisi >= 0) {
+      choisir_niveau(niveau_choisi);
+      profondeur_imposee = 0;
+    } else {
+      jouer_sans_limite();
+      profondeur_imposee = profondeur;
+    }
+    etat.ResumeTiming();
+    precedent = horloge_ms();
+    analyser_partie(0);
+    fin_analyse();
+    lignes = static_cast<int>(coups_analyses.size());
+  }
+  crochet_pompe_messages = nullptr;
+  etat.counters["lines"] = lignes;
+  etat.counters["longest gap ms"] = static_cast<double>(attente_max);
+}
+
+void AnalyseNiveau1(benchmark::State& etat) { BM_Analyse(etat, 1, 0); }
+void AnalyseProfondeur8(benchmark::State& etat) { BM_Analyse(etat, -1, 8); }
+
+BENCHMARK(AnalyseNiveau1)->Unit(benchmark::kMillisecond);
+BENCHMARK(AnalyseProfondeur8)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace

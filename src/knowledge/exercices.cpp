@@ -18,6 +18,8 @@
 // encoding of older commentary files. Lines end with LF or CR LF.
 #include "knowledge/exercices.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 
 #include "knowledge/preuve.h"
@@ -148,6 +150,19 @@ std::string lire_commentaire(const std::filesystem::path& exercice, std::uint8_t
   const auto octets = lire_fichier(chemin_commentaire(exercice), TAILLE_MAX_COMMENTAIRE, &trop_long);
   if (!octets || trop_long) return {};
   return texte_commentaire(octets->data(), octets->size(), langue);
+}
+
+std::vector<std::filesystem::path> lister_exercices(const std::filesystem::path& dossier) {
+  std::vector<std::filesystem::path> exercices;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(dossier, ec), fin; !ec && it != fin; it.increment(ec)) {
+    std::string extension = it->path().extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == ".dam" && it->is_regular_file(ec)) exercices.push_back(it->path());
+  }
+  std::sort(exercices.begin(), exercices.end(),
+            [](const auto& a, const auto& b) { return a.filename().string() < b.filename().string(); });
+  return exercices;
 }
 
 std::vector<Coup> solution_enregistree(const EntreePartie* record, int debut, Camp trait_debut) {

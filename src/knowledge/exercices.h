@@ -66,6 +66,11 @@ std::string texte_commentaire(const std::uint8_t* octets, std::size_t taille, st
 // unreadable or longer than TAILLE_MAX_COMMENTAIRE.
 std::string lire_commentaire(const std::filesystem::path& exercice, std::uint8_t langue);
 
+// The exercises of a folder in the order "Suivant ->" goes through them:
+// its ".dam" files (the extension in any case; commentaries and folders
+// left out), sorted by name. Empty when the folder cannot be read.
+std::vector<std::filesystem::path> lister_exercices(const std::filesystem::path& dossier);
+
 // The moves recorded in `record` after ply `debut` (board of entry `debut`,
 // `trait_debut` to move), as long as each entry is a legal move from the
 // position before it that reaches the position the entry holds; the first

@@ -110,12 +110,28 @@ TEST_F(Exercices, EveryExerciseOpensAtTheProvedPositionWithItsSolutionAndComment
   EXPECT_GE(par_groupe["coups"], 20);
   EXPECT_GE(par_groupe["finales"], 20);
   EXPECT_GE(par_groupe["pieges"], 20);
-  // The folder holds these files and no other, in the order of the list:
-  // groups of rising difficulty, each from the easiest.
+  // The folder holds these files and no other, and "Suivant ->" goes
+  // through them in the order of the list: groups of rising difficulty,
+  // each from the easiest.
   std::vector<std::string> dossier;
   for (const auto& f : fs::directory_iterator(PROBLEMES)) dossier.push_back(f.path().filename().string());
   std::sort(dossier.begin(), dossier.end());
   EXPECT_EQ(dossier, listes);
+  std::vector<std::string> ordre;
+  for (const fs::path& f : lister_exercices(PROBLEMES)) ordre.push_back(f.filename().string());
+  std::vector<std::string> attendu;
+  for (const Preuve& p : preuves) attendu.push_back(p.fichier);
+  EXPECT_EQ(ordre, attendu);
+}
+
+TEST_F(Exercices, TheFolderListsGameFilesByNameWhateverTheCaseOfTheirExtension) {
+  for (const char* nom : {"b.dam", "a.DAM", "c.damt", "b.dam.txt", "d.da"}) ::ecrire(dossier / nom, "x");
+  fs::create_directory(dossier / "e.dam");
+  const std::vector<fs::path> liste = lister_exercices(dossier);
+  ASSERT_EQ(liste.size(), 2u);
+  EXPECT_EQ(liste[0].filename(), "a.DAM");
+  EXPECT_EQ(liste[1].filename(), "b.dam");
+  EXPECT_TRUE(lister_exercices(dossier / "absent").empty());
 }
 
 TEST_F(Exercices, TheFirstMoveIsStillTheOnlyOneThatWinsAtTheProofDepth) {

@@ -142,6 +142,32 @@ std::string cle(Camp camp) {
   return c + static_cast<char>('0' + camp);
 }
 
+// What a solution of `camp` from damier does: pieces given before the
+// player's first capture, its largest capture, a crowning. Nothing when it
+// is no shot: neither a sacrifice nor a capture of several pieces, or a
+// crowning of the other side's, or one of the player's that the gain
+// (where it counts 2) does not cover.
+std::optional<PreuveCoup> forme_de_coup(Camp camp, const std::vector<Coup>& ligne, int gain) {
+  PreuveCoup p{ligne, 0, gain, false, 0, 0, 0, 0};
+  Plateau depart;
+  depart.prendre();
+  const int dames_joueur = dames_de(camp), dames_autre = dames_de(adversaire(camp));
+  bool a_pris = false;
+  for (std::size_t i = 0; i < ligne.size(); ++i) {
+    const Coup& m = ligne[i];
+    const bool joueur = i % 2 == 0;
+    if (joueur && m.nb_prises > 0) a_pris = true;
+    if (!joueur && !a_pris) p.donnes += m.nb_prises;
+    if (joueur) p.rafle = std::max(p.rafle, static_cast<int>(m.nb_prises));
+    jouer_preuve(m);
+  }
+  p.dame = dames_de(camp) > dames_joueur;
+  const bool dame_adverse = dames_de(adversaire(camp)) > dames_autre;
+  depart.rendre();
+  if (dame_adverse || (p.dame && gain < 2) || (p.donnes == 0 && p.rafle < 2)) return std::nullopt;
+  return p;
+}
+
 // The value and the winning moves at `profondeur`, as the proof finds them
 // (`preuve`: from an empty table) or as a quicker look does; nothing unless
 // one move alone wins.
@@ -168,48 +194,33 @@ std::optional<PreuveCoup> prouver_coup(Camp camp, int profondeur) {
   if (coups.size() < 2 || coups[0].nb_prises > 0) return std::nullopt;
   const int avant = materiel_preuve(camp);
   // Positions where a shallow look sees two moves that win are left at once,
-  // and those whose solution does not hold a few plies short of the proof.
+  // and those whose solution is no shot a few plies short of the proof.
   if (coups_atteignant(camp, TRI_RAPIDE, avant + 1, 2).size() != 1) return std::nullopt;
   if (profondeur > PALIER) {
     const std::optional<PreuveGain> g = gain_unique(camp, PALIER, false);
-    if (!g || !ligne_solution(camp, PALIER, g->valeur)) return std::nullopt;
+    if (!g) return std::nullopt;
+    const std::optional<std::vector<Coup>> ligne = ligne_solution(camp, PALIER, g->valeur);
+    if (!ligne || !forme_de_coup(camp, *ligne, g->valeur - avant)) return std::nullopt;
   }
   // The proof itself, from an empty table as the tests make it again.
   const std::optional<PreuveGain> g = gain_unique(camp, profondeur, true);
   if (!g) return std::nullopt;
   const int valeur = g->valeur;
-  const std::vector<Coup>& gagnants = g->gagnants;
-  std::optional<std::vector<Coup>> ligne = ligne_solution(camp, profondeur, valeur);
+  const std::optional<std::vector<Coup>> ligne = ligne_solution(camp, profondeur, valeur);
   if (!ligne || static_cast<int>(ligne->size()) + MARGE_PREUVE > profondeur) return std::nullopt;
-
-  PreuveCoup p{*ligne, profondeur, valeur - avant, false, 0, 0, static_cast<int>(coups.size()), profondeur};
-  // What the line does: pieces given before the first capture of the
-  // player's, its largest capture, a crowning on either side.
-  Plateau depart;
-  depart.prendre();
-  const int dames_joueur = dames_de(camp), dames_autre = dames_de(adversaire(camp));
-  bool a_pris = false;
-  for (std::size_t i = 0; i < ligne->size(); ++i) {
-    const Coup& m = (*ligne)[i];
-    const bool joueur = i % 2 == 0;
-    if (joueur && m.nb_prises > 0) a_pris = true;
-    if (!joueur && !a_pris) p.donnes += m.nb_prises;
-    if (joueur) p.rafle = std::max(p.rafle, static_cast<int>(m.nb_prises));
-    jouer_preuve(m);
-  }
-  p.dame = dames_de(camp) > dames_joueur;
-  const bool dame_adverse = dames_de(adversaire(camp)) > dames_autre;
-  depart.rendre();
-  // A crowning counts 2: a gain below that with one would read wrongly.
-  if (dame_adverse || (p.dame && p.gain < 2)) return std::nullopt;
+  std::optional<PreuveCoup> p = forme_de_coup(camp, *ligne, valeur - avant);
+  if (!p) return std::nullopt;
+  p->profondeur = profondeur;
+  p->nb_coups = static_cast<int>(coups.size());
   // The shallowest depth at which the first move alone wins as much: how
   // far the player must see. Deeper results would answer for shallower
   // questions: the table starts empty and the depths go up.
   vider_table_preuve();
+  p->vu_a = profondeur;
   for (int d = static_cast<int>(ligne->size()); d < profondeur; ++d) {
-    const std::vector<Coup> g = coups_atteignant(camp, d, valeur, 2);
-    if (g.size() == 1 && meme_position_atteinte(g[0], gagnants[0])) {
-      p.vu_a = d;
+    const std::vector<Coup> v = coups_atteignant(camp, d, valeur, 2);
+    if (v.size() == 1 && meme_position_atteinte(v[0], g->gagnants[0])) {
+      p->vu_a = d;
       break;
     }
   }
@@ -256,6 +267,7 @@ std::vector<ExerciceGenere> trouver_pieges(const std::vector<std::string>& ligne
   std::vector<ExerciceGenere> trouves;
   std::set<std::string> vues;
   std::map<std::string, int> par_ouverture;  // traps found after each first two half-moves
+  constexpr int PAR_OUVERTURE = 4;
   Alea alea{0x7A9E5ull};
   std::vector<std::size_t> ordre(lignes.size());
   for (std::size_t i = 0; i < ordre.size(); ++i) ordre[i] = i;
@@ -268,7 +280,7 @@ std::vector<ExerciceGenere> trouver_pieges(const std::vector<std::string>& ligne
     const std::vector<Coup> livre = lire_ligne(lignes[l]);
     const std::string ouverture = lignes[l].substr(0, 12);
     for (std::size_t p = 4; p < livre.size() && static_cast<int>(trouves.size()) < nombre; ++p) {
-      if (par_ouverture[ouverture] >= 3) break;
+      if (par_ouverture[ouverture] >= PAR_OUVERTURE) break;
       placer_position(initiale);
       for (std::size_t i = 0; i < p; ++i) {
         jouer_preuve(livre[i]);
@@ -300,7 +312,7 @@ std::vector<ExerciceGenere> trouver_pieges(const std::vector<std::string>& ligne
           }
         }
         garde.rendre();
-        if (par_ouverture[ouverture] >= 3 || static_cast<int>(trouves.size()) >= nombre) break;
+        if (par_ouverture[ouverture] >= PAR_OUVERTURE || static_cast<int>(trouves.size()) >= nombre) break;
       }
     }
   }

@@ -220,7 +220,8 @@ std::optional<Exercice> lire_exercice(const std::filesystem::path& chemin, std::
 VerdictSolution verifier_coup_exercice(const std::vector<Coup>& solution, int joues, const Coup& coup) {
   const int n = static_cast<int>(solution.size());
   if (joues < 0 || joues >= n || joues % 2 != 0) return {ResultatCoup::HorsSolution, std::nullopt};
-  if (!meme_position_atteinte(solution[static_cast<std::size_t>(joues)], coup)) return {ResultatCoup::Autre, std::nullopt};
+  if (!meme_position_atteinte(solution[static_cast<std::size_t>(joues)], coup))
+    return {ResultatCoup::Autre, std::nullopt};
   std::optional<Coup> reponse;
   if (joues + 1 < n) reponse = solution[static_cast<std::size_t>(joues) + 1];
   return {joues + 2 >= n ? ResultatCoup::Reussi : ResultatCoup::Solution, reponse};

@@ -116,7 +116,11 @@ int chercher(Camp camp, int profondeur, int alpha, int beta, int ply) {
       const int i = ordre[a];
       const std::uint32_t h = histoire[liste[i].depart][liste[i].arrivee];
       int b = a;
-      for (; b > suite && histoire[liste[ordre[b - 1]].depart][liste[ordre[b - 1]].arrivee] < h; --b) ordre[b] = ordre[b - 1];
+      for (; b > suite; --b) {
+        const Coup& avant = liste[ordre[b - 1]];
+        if (histoire[avant.depart][avant.arrivee] >= h) break;
+        ordre[b] = ordre[b - 1];
+      }
       ordre[b] = i;
     }
 

@@ -143,8 +143,10 @@ TEST_F(Exercices, TheFirstMoveIsStillTheOnlyOneThatWinsAtTheProofDepth) {
     poser_fen(p.fen.c_str());
     const Camp camp = trait;
     if (p.profondeur == 0) {
-      // Endings: the databases give the win, and exactly one move keeps it.
+      // Endings: the databases give the win, as the search's probe reads
+      // it too, and exactly one move keeps it.
       EXPECT_EQ(issue_base(damier, camp), p.gain);
+      EXPECT_EQ(sonder_base(classe_base(damier, camp), camp, 1), SCORE_INFINI - p.gain - 1);
       const std::vector<CoupValeur> issues = issues_coups_base(camp).value();
       std::vector<Coup> gagnants;
       for (const CoupValeur& c : issues)

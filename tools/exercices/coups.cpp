@@ -46,9 +46,10 @@ int dames_de(Camp camp) {
 
 // The solution from the position on damier, `camp` to move, whose value at
 // `profondeur` is `gain`: the player's move that alone keeps it, the reply
-// that gives the least, until the gain stands on a quiet board. Nothing when
-// some move of the player's is not alone in keeping it, or the line is too
-// long. The board is given back.
+// that gives the least, until the gain stands on a quiet board or several
+// moves of the player's keep a gain already on the board. Nothing when the
+// player's move is not alone before that, or the line is too long. The
+// board is given back.
 std::optional<std::vector<Coup>> ligne_solution(Camp camp, int profondeur, int gain) {
   Plateau depart;
   depart.prendre();
@@ -92,6 +93,8 @@ std::optional<std::vector<Coup>> ligne_solution(Camp camp, int profondeur, int g
   return resultat;
 }
 
+// The half-moves of a book line played on damier from the side to move,
+// up to the first that is not legal there.
 std::vector<Coup> lire_ligne(const std::string& texte) {
   std::vector<Coup> coups;
   for (const CoupBibliotheque& c : lire_ligne_ouverture(texte)) {
@@ -271,7 +274,8 @@ std::vector<ExerciceGenere> trouver_pieges(const std::vector<std::string>& ligne
   Alea alea{0x7A9E5ull};
   std::vector<std::size_t> ordre(lignes.size());
   for (std::size_t i = 0; i < ordre.size(); ++i) ordre[i] = i;
-  for (std::size_t i = ordre.size(); i > 1; --i) std::swap(ordre[i - 1], ordre[static_cast<std::size_t>(alea.entier(static_cast<int>(i)))]);
+  for (std::size_t i = ordre.size(); i > 1; --i)
+    std::swap(ordre[i - 1], ordre[static_cast<std::size_t>(alea.entier(static_cast<int>(i)))]);
   const Position initiale = position_depart();
 
   for (std::size_t l : ordre) {

@@ -58,7 +58,7 @@ struct PreuveFinale {
   int nb_coups;
   int nulles, pertes;  // the player's other moves that draw and that lose
   bool grande_diagonale;  // the winning move lands on the long diagonal
-  int donnes;       // pieces given by the first moves of the solution
+  int donnes;       // pieces the defence takes at once after the winning move
   bool suite;       // the game goes on after the solution (more than one move wins then)
 };
 

@@ -137,7 +137,8 @@ int main(int argc, char** argv) {
       const std::vector<Coup>& solution = e.finale ? e.finale->solution : e.coup->solution;
       preuves += e.nom + " " + groupe_fichiers(e.groupe).liste + " " +
                  std::to_string(e.finale ? 0 : e.coup->profondeur) + " " + std::to_string(solution.size()) + " " +
-                 std::to_string(e.finale ? e.finale->issue : e.coup->gain) + " " + notation_coup(solution[0]) + " " + ecrire_fen(position_exercice(e)) + "\n";
+                 std::to_string(e.finale ? e.finale->issue : e.coup->gain) + " " + notation_coup(solution[0]) + " " +
+                 ecrire_fen(position_exercice(e)) + "\n";
     }
   }
 
@@ -159,7 +160,8 @@ int main(int argc, char** argv) {
     return echec("cannot write " + preuves_chemin.string());
 
   const double total = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
-  std::printf("corvane-exercices: %zu shots (%.1f s), %zu endings (%.1f s), %zu traps (%.1f s) in %s; %.1f s, %llu nodes\n",
+  std::printf("corvane-exercices: %zu shots (%.1f s), %zu endings (%.1f s), %zu traps (%.1f s) in %s; "
+              "%.1f s, %llu nodes\n",
               groupes[0].size(), secondes[0], groupes[1].size(), secondes[1], groupes[2].size(), secondes[2],
               problemes.string().c_str(), total, static_cast<unsigned long long>(noeuds_preuve()));
   return 0;

@@ -84,6 +84,8 @@ std::vector<Coup> solution_enregistree(const EntreePartie* record, int debut, Ca
 std::optional<Exercice> lire_exercice(const std::filesystem::path& chemin, std::string& raison);
 
 // The player's move `coup` when `joues` plies of the solution have been
-// played (0 at the exercise's start). Moves are compared by the position
-// they reach: origin, destination and the squares taken.
+// played: the record's current ply less the start index, 0 at the start.
+// The player moves at even `joues`; the reply to play comes with the
+// verdict. Moves are compared by the position they reach: origin,
+// destination and the squares taken, in any order.
 VerdictSolution verifier_coup_exercice(const std::vector<Coup>& solution, int joues, const Coup& coup);

@@ -44,7 +44,8 @@ class EtatMoteur {
     garder(tables_cases, phase0_bas, phase1_bas, phase2_bas, temps_avance, cases_v1_blancs, cases_v2_blancs);
     garder(cases_v1_noirs, cases_v2_noirs, parametres_bruts, variante1, variante2, phase_partie, table_cases);
     garder(table_dames, ouvertures_blancs, ouvertures_noirs, bibliotheque_active, bases_finales, base_utilisable);
-    garder(bases_chargees, session_apprentissage, repertoire_depart, crochet_pompe_messages, crochet_erreur);
+    garder(bases_chargees, session_apprentissage, repertoire_depart, repertoire_utilisateur, crochet_pompe_messages);
+    garder(crochet_erreur);
     garder(crochet_etat_recherche, crochet_ligne_racine, crochet_horloge_ms, crochet_afficher_case, crochet_placer_pions);
     garder(crochet_encadrer_case, crochet_son);
     // the transposition table's size (its contents are emptied afterwards)

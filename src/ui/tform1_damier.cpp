@@ -275,7 +275,7 @@ void TForm1::Jeuenaveugle1Click() {
 }
 
 void TForm1::Editerlimagefichierbmp1Click() {
-  const QString nom = dialogues().fichier_a_sauver(this, QString::fromStdString(repertoire_depart.string()), "*.bmp",
+  const QString nom = dialogues().fichier_a_sauver(this, QString::fromStdString(dossier_ecriture().string()), "*.bmp",
                                                    "Picture (*.bmp *.BMP)", "bmp");
   if (nom.isEmpty()) return;
   if (!sauver_bmp(Image5->image(), nom.toStdString())) erreur_fichier(nom);

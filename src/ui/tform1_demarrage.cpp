@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -76,10 +77,15 @@ bool fichier_lisible(const std::filesystem::path& p) {
 // ---- activation and the introduction ----------------------------------------
 
 void TForm1::choisir_repertoire() {
-  if (repertoire.empty())
-    fixer_repertoire_depart();
-  else
+  if (repertoire.empty()) {
+    // An installed program keeps the user's files in the user's data folder.
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    fixer_repertoire_depart(donnees.isEmpty() ? std::filesystem::path()
+                                              : std::filesystem::path(donnees.toStdString()) / NOM_DOSSIER_UTILISATEUR);
+  } else {
     repertoire_depart = repertoire;
+    repertoire_utilisateur.clear();
+  }
 }
 
 namespace {
@@ -156,7 +162,7 @@ void TForm1::Introduction() {
 
   allouer_tables();
   charger_bibliotheques();
-  charger_pool(repertoire_depart);
+  charger_pool(chemin_donnee("", FICHIER_POOL).parent_path());
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   charger_parametres_defaut();
 

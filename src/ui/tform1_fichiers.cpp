@@ -25,9 +25,9 @@ namespace {
 const char* const FILTRE_PARTIES = "Fichiers Corvane (*.dam)";
 const char* const EXTENSION_PARTIES = "dam";
 
-// Files are opened in the program's own folder (a desktop launch may start
-// the program anywhere), whatever the current directory is.
-std::filesystem::path chemin_courant() { return repertoire_depart; }
+// Files are opened in the folder the program writes in (a desktop launch may
+// start the program anywhere), whatever the current directory is.
+std::filesystem::path chemin_courant() { return dossier_ecriture(); }
 
 std::filesystem::path chemin_derniere_partie() { return chemin_courant() / FICHIER_DERNIERE_PARTIE; }
 
@@ -91,7 +91,9 @@ void TForm1::lire_reglages_derniere_partie() {
   std::string raison;
   const std::optional<ContenuPartie> lue = lire_contenu_partie(chemin_derniere_partie(), raison);
   if (!lue) {
-    // The first run, or a file that is no game: the initial settings stay.
+    // The initial settings stay; only a file that is there and no game is
+    // worth a word (the first run has none).
+    if (fichier_absent(chemin_derniere_partie())) return;
     erreur_fichier(QString::fromStdString(chemin_derniere_partie().string() + " (" + raison + ")"));
     return;
   }

@@ -143,7 +143,7 @@ void TForm1::construire_panneaux_joueurs() {
 // ---- the registry on screen -------------------------------------------------------
 
 void TForm1::charger_listes_joueurs() {
-  const LectureRegistre l = lire_registre(repertoire_depart);
+  const LectureRegistre l = lire_registre(dossier_ecriture());
   if (l.points_manquants > 0)
     dialogues().message(this,
                         QString::fromUtf8("Le fichier points.dat a %1 ligne(s) de moins que joueurs.dat : "
@@ -162,8 +162,8 @@ void TForm1::montrer_registre() {
 }
 
 void TForm1::ecrire_registre_montre(const Registre& r) {
-  if (!ecrire_registre(repertoire_depart, r))
-    erreur_fichier(QString::fromStdString((repertoire_depart / FICHIER_JOUEURS).string()));
+  if (!ecrire_registre(dossier_ecriture(), r))
+    erreur_fichier(QString::fromStdString((dossier_ecriture() / FICHIER_JOUEURS).string()));
 }
 
 void TForm1::Match21Click() {
@@ -178,7 +178,7 @@ void TForm1::BitBtn7Click() {
   const QString nom = Joueur->text();
   if (nom.isEmpty()) return;  // the panel stays open
   const std::int32_t capital = K1600->isChecked() ? CAPITAUX[0] : K1700->isChecked() ? CAPITAUX[1] : CAPITAUX[2];
-  Registre r = lire_registre(repertoire_depart).registre;
+  Registre r = lire_registre(dossier_ecriture()).registre;
   ajouter_joueur(r, en_latin1(nom), capital);
   Nouveau_joueur->hide();
   Joueur->clear();
@@ -209,7 +209,7 @@ void TForm1::BitBtn20Click() {
     return;
   }
   Efface_j->hide();
-  Registre r = lire_registre(repertoire_depart).registre;
+  Registre r = lire_registre(dossier_ecriture()).registre;
   if (effacer_joueur(r, i)) ecrire_registre_montre(r);
   charger_listes_joueurs();
   placer_pions();

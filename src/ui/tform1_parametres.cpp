@@ -42,7 +42,7 @@ void TForm1::parametrecancelClick() { editeur_parametres()->hide(); }
 // ---- parameter files ------------------------------------------------------------
 
 QString TForm1::fichier_parametres(bool sauver) {
-  const QString dossier = QString::fromStdString(chemin_sans_casse(repertoire_depart, "Parametres").string());
+  const QString dossier = QString::fromStdString(dossier_ecriture("Parametres").string());
   const QString filtre = "parameters (*.par *.PAR)";
   return sauver ? dialogues().fichier_a_sauver(this, dossier, "*.par", filtre, "par")
                 : dialogues().fichier_a_ouvrir(this, dossier, filtre);

@@ -27,7 +27,7 @@ namespace {
 constexpr std::size_t TAILLE_PDN_LUE = 16u << 20;  // a PDN file may hold thousands of games
 constexpr int LISTE_EN_ATTENTE = -2;              // the pick list is open
 
-QString dossier_depart() { return QString::fromStdString(repertoire_depart.string()); }
+QString dossier_depart() { return QString::fromStdString(dossier_ecriture().string()); }
 
 QPushButton* bouton_liste(QWidget* parent, const char* nom, int x) {
   auto* b = new QPushButton(parent);

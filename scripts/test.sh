@@ -3,7 +3,7 @@
 # tests again in a build with the address and undefined-behaviour sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup.sh
+./scripts/setup.sh --tests
 jobs=$(nproc)
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release

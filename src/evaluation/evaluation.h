@@ -66,7 +66,7 @@ bool charger_parametres(const std::filesystem::path& chemin);
 // Writes the parameter set (1162 bytes) safely; reports a failure like loading.
 bool sauver_parametres(const std::filesystem::path& chemin);
 
-// Loads "defaut.par" from the "Parametres" folder of the program's directory.
+// Loads "defaut.par" of the "Parametres" folder: the user's own, else the shipped one.
 bool charger_parametres_defaut();
 
 // Copies the fields between the parameter set and parametres_bruts.

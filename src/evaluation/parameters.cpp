@@ -84,7 +84,7 @@ bool sauver_parametres(const std::filesystem::path& chemin) {
 }
 
 bool charger_parametres_defaut() {
-  return charger_parametres(chemin_sans_casse(repertoire_depart, "Parametres") / "defaut.par");
+  return charger_parametres(chemin_donnee("Parametres", "defaut.par"));
 }
 
 std::int8_t valeur_saisie(const std::string& texte) {

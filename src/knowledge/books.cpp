@@ -126,8 +126,8 @@ bool sauver_ouvertures(const std::filesystem::path& chemin, const std::vector<st
 }
 
 void charger_bibliotheques() {
-  charger_ouvertures(chemin_sans_casse(repertoire_depart, FICHIER_OUVERTURES_BLANCS), ouvertures_blancs);
-  charger_ouvertures(chemin_sans_casse(repertoire_depart, FICHIER_OUVERTURES_NOIRS), ouvertures_noirs);
+  charger_ouvertures(chemin_donnee("", FICHIER_OUVERTURES_BLANCS), ouvertures_blancs);
+  charger_ouvertures(chemin_donnee("", FICHIER_OUVERTURES_NOIRS), ouvertures_noirs);
 }
 
 bool ligne_blanche(const std::string& ligne) { return ligne.find_first_not_of(" \t") == std::string::npos; }
@@ -221,8 +221,8 @@ bool charger_jeu_ouvertures(const std::filesystem::path& chemin_ovv, std::vector
   }
   ouvertures_blancs = std::move(blancs);
   ouvertures_noirs = std::move(noirs);
-  bool ok = sauver_ouvertures(chemin_sans_casse(repertoire_depart, FICHIER_OUVERTURES_BLANCS), ouvertures_blancs);
-  ok = sauver_ouvertures(chemin_sans_casse(repertoire_depart, FICHIER_OUVERTURES_NOIRS), ouvertures_noirs) && ok;
+  bool ok = sauver_ouvertures(chemin_ecriture("", FICHIER_OUVERTURES_BLANCS), ouvertures_blancs);
+  ok = sauver_ouvertures(chemin_ecriture("", FICHIER_OUVERTURES_NOIRS), ouvertures_noirs) && ok;
   return ok;
 }
 

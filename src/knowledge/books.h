@@ -62,7 +62,7 @@ std::string texte_ouvertures(const std::vector<std::string>& lignes);
 // Writes that text safely.
 bool sauver_ouvertures(const std::filesystem::path& chemin, const std::vector<std::string>& lignes);
 
-// Loads both working books from the program's directory.
+// Loads both working books: the user's own, else the shipped ones.
 void charger_bibliotheques();
 
 // A line with nothing but blanks: no opening.
@@ -85,8 +85,9 @@ std::vector<LigneRefusee> retirer_lignes_illegales(std::vector<std::string>& lig
 // Saving writes the three files together (the .ovv from `contenu_ovv`):
 // all of them or, on a failure, none. Loading reads both books of the set,
 // refuses their illegal lines (into `refusees`), replaces both lists and
-// writes them as the working books; a book of the set that cannot be read
-// leaves everything unchanged and gives false.
+// writes them as the working books (in the folder the program writes in); a
+// book of the set that cannot be read leaves everything unchanged and gives
+// false.
 bool sauver_jeu_ouvertures(const std::filesystem::path& chemin_ovv, const std::vector<std::string>& contenu_ovv,
                            const std::vector<std::string>& blancs, const std::vector<std::string>& noirs);
 bool charger_jeu_ouvertures(const std::filesystem::path& chemin_ovv, std::vector<LigneRefusee>* refusees = nullptr);

@@ -2,6 +2,7 @@
 #include "rules/etat.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,16 +10,73 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 std::filesystem::path repertoire_depart = ".";
+std::filesystem::path repertoire_utilisateur;
 std::function<void(const std::filesystem::path&, bool)> crochet_lecture_fichier;
-ETAT_MOTEUR(repertoire_depart, crochet_lecture_fichier);
+ETAT_MOTEUR(repertoire_depart, repertoire_utilisateur, crochet_lecture_fichier);
 
-void fixer_repertoire_depart() {
+void fixer_repertoire_depart(const std::filesystem::path& dossier_utilisateur) {
   std::error_code ec;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  repertoire_depart = ec ? std::filesystem::current_path(ec) : exe.parent_path();
+  fixer_repertoires(ec ? std::filesystem::current_path(ec) : exe.parent_path(), dossier_utilisateur);
+}
+
+std::filesystem::path dossier_utilisateur_usuel() {
+  // The XDG rule: a relative XDG_DATA_HOME is to be ignored.
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  if (xdg != nullptr && xdg[0] == '/') return std::filesystem::path(xdg) / NOM_DOSSIER_UTILISATEUR;
+  const char* home = std::getenv("HOME");
+  std::filesystem::path maison = home != nullptr && home[0] != '\0' ? home : "";
+  if (maison.empty())
+    if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) maison = pw->pw_dir;
+  return maison / ".local" / "share" / NOM_DOSSIER_UTILISATEUR;
+}
+
+void fixer_repertoires(const std::filesystem::path& dossier_executable,
+                       const std::filesystem::path& dossier_utilisateur) {
+  std::error_code ec;
+  const std::filesystem::path installees = (dossier_executable / DOSSIER_DONNEES_INSTALLEES).lexically_normal();
+  // An installed program's folders are shared by every user (and root may
+  // write anywhere): its data are never written over, whoever runs it.
+  const bool installe = std::filesystem::is_directory(installees, ec);
+  repertoire_depart = installe ? installees : dossier_executable;
+  repertoire_utilisateur.clear();
+  if (installe || ::access(dossier_executable.c_str(), W_OK) != 0) {
+    repertoire_utilisateur = dossier_utilisateur.empty() ? dossier_utilisateur_usuel() : dossier_utilisateur;
+    std::filesystem::create_directories(repertoire_utilisateur, ec);
+  }
+}
+
+std::filesystem::path chemin_donnee(const std::string& dossier, const std::string& nom) {
+  auto dans = [&](const std::filesystem::path& racine) {
+    return chemin_sans_casse(dossier.empty() ? racine : chemin_sans_casse(racine, dossier), nom);
+  };
+  if (!repertoire_utilisateur.empty()) {
+    std::error_code ec;
+    const std::filesystem::path propre = dans(repertoire_utilisateur);
+    if (std::filesystem::exists(propre, ec)) return propre;
+  }
+  return dans(repertoire_depart);
+}
+
+std::filesystem::path dossier_ecriture(const std::string& dossier) {
+  const std::filesystem::path racine = repertoire_utilisateur.empty() ? repertoire_depart : repertoire_utilisateur;
+  const std::filesystem::path d = dossier.empty() ? racine : chemin_sans_casse(racine, dossier);
+  std::error_code ec;
+  std::filesystem::create_directories(d, ec);
+  return d;
+}
+
+std::filesystem::path chemin_ecriture(const std::string& dossier, const std::string& nom) {
+  return chemin_sans_casse(dossier_ecriture(dossier), nom);
+}
+
+bool fichier_absent(const std::filesystem::path& chemin) {
+  std::error_code ec;
+  return std::filesystem::symlink_status(chemin, ec).type() == std::filesystem::file_type::not_found;
 }
 
 std::optional<std::vector<std::uint8_t>> lire_fichier(const std::filesystem::path& chemin, std::size_t maximum,

@@ -1,6 +1,6 @@
 // Reading and writing the program's files: whole-file reads that never trust
 // a file's size, writes that go to a temporary file first and are renamed
-// over the target, and the program's directory.
+// over the target, and the program's directory with the user's folder.
 #pragma once
 
 #include <cstdint>
@@ -10,10 +10,28 @@
 #include <string>
 #include <vector>
 
+// ---- constants ------------------------------------------------------------
+
+// Where an installed program's data lie, from the folder of its executable
+// (the build tells another layout than the usual one).
+#ifndef CORVANE_DONNEES_INSTALLEES
+#define CORVANE_DONNEES_INSTALLEES "../share/corvane"
+#endif
+inline constexpr const char* DOSSIER_DONNEES_INSTALLEES = CORVANE_DONNEES_INSTALLEES;
+
+// The user's folder's name in their data folder.
+inline constexpr const char* NOM_DOSSIER_UTILISATEUR = "corvane";
+
 // ---- state ----------------------------------------------------------------
 
-// The program's directory: where its data files live and where it writes its own.
+// The program's directory: where its shipped data files live, and where it
+// writes its own unless the directory is split.
 extern std::filesystem::path repertoire_depart;
+
+// The user's folder of a split directory, where everything the program writes
+// goes and where a user's file overrides the shipped one of the same name;
+// empty when the program writes in repertoire_depart.
+extern std::filesystem::path repertoire_utilisateur;
 
 // Told of every whole-file read: the path and whether it could be read.
 // Empty in the program; tests follow the order in which files are read.
@@ -21,8 +39,38 @@ extern std::function<void(const std::filesystem::path&, bool lu)> crochet_lectur
 
 // ---- functions ------------------------------------------------------------
 
-// Sets repertoire_depart to the folder of the running executable.
-void fixer_repertoire_depart();
+// The program's folders for the running executable (fixer_repertoires).
+void fixer_repertoire_depart(const std::filesystem::path& dossier_utilisateur = {});
+
+// The program's folders for an executable in `dossier_executable`. An
+// installed program (its data in DOSSIER_DONNEES_INSTALLEES beside that
+// folder) reads them there and writes into `dossier_utilisateur`; so does a
+// program whose own folder cannot be written. Otherwise it reads and writes
+// in its own folder. An empty `dossier_utilisateur` stands for the usual one:
+// $XDG_DATA_HOME/corvane, or ~/.local/share/corvane. The user's folder is
+// created when it is used.
+void fixer_repertoires(const std::filesystem::path& dossier_executable,
+                       const std::filesystem::path& dossier_utilisateur = {});
+
+// The usual user's folder: $XDG_DATA_HOME/corvane, or ~/.local/share/corvane.
+std::filesystem::path dossier_utilisateur_usuel();
+
+// The file `nom` of the subfolder `dossier` ("" for the folder itself) to be
+// read: the user's own when it exists, else the shipped one. Names are
+// matched without regard to case.
+std::filesystem::path chemin_donnee(const std::string& dossier, const std::string& nom);
+
+// The subfolder `dossier` ("" for the folder itself) of the folder the
+// program writes in (repertoire_utilisateur, else repertoire_depart), made
+// when missing; its name matched without regard to case.
+std::filesystem::path dossier_ecriture(const std::string& dossier = "");
+
+// The file `nom` of that subfolder, where the program writes it.
+std::filesystem::path chemin_ecriture(const std::string& dossier, const std::string& nom);
+
+// True when nothing at all stands at `chemin`, as before a first start; an
+// entry that cannot even be looked at counts as there.
+bool fichier_absent(const std::filesystem::path& chemin);
 
 // Whole file, at most `maximum` bytes read (a longer file is cut there and
 // `trop_long` set); nullopt when it cannot be opened or read, or is not a

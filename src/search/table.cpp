@@ -89,7 +89,7 @@ void allouer_tables() {
   allouer_table_transposition();
   if (!allouer_table_apprise()) echec_allocation(ERREUR_ALLOCATION);
   vider_tables();
-  charger_cles(repertoire_depart / FICHIER_CLES);
+  charger_cles(chemin_donnee("", FICHIER_CLES));
 }
 
 void vider_tables() {

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -146,10 +147,15 @@ void CommandesDemarrage::construire_intro() {
 
 
 void CommandesDemarrage::choisir_repertoire() {
-  if (f.repertoire.empty())
-    fixer_repertoire_depart();
-  else
+  if (f.repertoire.empty()) {
+    // An installed program keeps the user's files in the user's data folder.
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    fixer_repertoire_depart(donnees.isEmpty() ? std::filesystem::path()
+                                              : std::filesystem::path(donnees.toStdString()) / NOM_DOSSIER_UTILISATEUR);
+  } else {
     repertoire_depart = f.repertoire;
+    repertoire_utilisateur.clear();
+  }
 }
 
 namespace {
@@ -227,7 +233,7 @@ void CommandesDemarrage::Introduction() {
 
   allouer_tables();
   charger_bibliotheques();
-  charger_pool(repertoire_depart);
+  charger_pool(chemin_donnee("", FICHIER_POOL).parent_path());
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   charger_parametres_defaut();
 

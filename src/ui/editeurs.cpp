@@ -44,7 +44,7 @@ void CommandesEditeurs::parametrecancelClick() { editeur_parametres()->hide(); }
 // ---- parameter files ------------------------------------------------------------
 
 QString CommandesEditeurs::fichier_parametres(bool sauver) {
-  const QString dossier = QString::fromStdString(chemin_sans_casse(repertoire_depart, "Parametres").string());
+  const QString dossier = QString::fromStdString(dossier_ecriture("Parametres").string());
   const QString filtre = "parameters (*.par *.PAR)";
   return sauver ? dialogues().fichier_a_sauver(&f, dossier, "*.par", filtre, "par")
                 : dialogues().fichier_a_ouvrir(&f, dossier, filtre);

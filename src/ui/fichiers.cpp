@@ -34,9 +34,9 @@ namespace {
 const char* const FILTRE_PARTIES = "Fichiers Corvane (*.dam)";
 const char* const EXTENSION_PARTIES = "dam";
 
-// Files are opened in the program's own folder (a desktop launch may start
-// the program anywhere), whatever the current directory is.
-std::filesystem::path chemin_courant() { return repertoire_depart; }
+// Files are opened in the folder the program writes in (a desktop launch may
+// start the program anywhere), whatever the current directory is.
+std::filesystem::path chemin_courant() { return dossier_ecriture(); }
 
 std::filesystem::path chemin_derniere_partie() { return chemin_courant() / FICHIER_DERNIERE_PARTIE; }
 
@@ -90,7 +90,9 @@ void CommandesFichiers::lire_reglages_derniere_partie() {
   std::string raison;
   const std::optional<ContenuPartie> lue = lire_contenu_partie(chemin_derniere_partie(), raison);
   if (!lue) {
-    // The first run, or a file that is no game: the initial settings stay.
+    // The initial settings stay; only a file that is there and no game is
+    // worth a word (the first run has none).
+    if (fichier_absent(chemin_derniere_partie())) return;
     f.erreur_fichier(QString::fromStdString(chemin_derniere_partie().string() + " (" + raison + ")"));
     return;
   }
@@ -118,7 +120,7 @@ namespace {
 constexpr std::size_t TAILLE_PDN_LUE = 16u << 20;  // a PDN file may hold thousands of games
 constexpr int LISTE_EN_ATTENTE = -2;              // the pick list is open
 
-QString dossier_depart() { return QString::fromStdString(repertoire_depart.string()); }
+QString dossier_depart() { return QString::fromStdString(dossier_ecriture().string()); }
 
 QPushButton* bouton_liste(QWidget* parent, const char* nom, int x) {
   auto* b = new QPushButton(parent);
@@ -238,7 +240,7 @@ void CommandesFichiers::ouvrir_fichier_texte() {
 }
 
 void CommandesFichiers::Editerlimagefichierbmp1Click() {
-  const QString nom = dialogues().fichier_a_sauver(&f, QString::fromStdString(repertoire_depart.string()), "*.bmp",
+  const QString nom = dialogues().fichier_a_sauver(&f, QString::fromStdString(dossier_ecriture().string()), "*.bmp",
                                                    "Picture (*.bmp *.BMP)", "bmp");
   if (nom.isEmpty()) return;
   if (!sauver_bmp(f.Image5->image(), nom.toStdString())) f.erreur_fichier(nom);

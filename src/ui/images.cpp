@@ -7,11 +7,6 @@
 #include "records/files.h"
 #include "ui/scene.h"
 
-std::filesystem::path chemin_donnee(const std::string& dossier, const std::string& nom) {
-  const std::filesystem::path base = dossier.empty() ? repertoire_depart : chemin_sans_casse(repertoire_depart, dossier);
-  return chemin_sans_casse(base, nom);
-}
-
 QImage charger_image(const std::string& dossier, const std::string& nom, int largeur_logique) {
   const auto octets = lire_fichier(chemin_donnee(dossier, nom), 64u << 20);
   if (!octets || octets->empty()) return {};

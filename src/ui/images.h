@@ -8,13 +8,12 @@
 #include <QString>
 #include <filesystem>
 
+#include "records/files.h"  // chemin_donnee: where a picture is read from
+
 // The picture `nom` of folder `dossier` ("Images1", "" for the program's
 // own folder), or a null image. Its device pixel ratio makes it
 // `largeur_logique` wide on the stage (0: twice smaller than the file).
 QImage charger_image(const std::string& dossier, const std::string& nom, int largeur_logique = 0);
-
-// The path the picture would be read from, its folder and name matched without regard to case.
-std::filesystem::path chemin_donnee(const std::string& dossier, const std::string& nom);
 
 // A plain 2D cell drawn by the program, for when its picture is missing:
 // the light square (genre -1) or an image kind 0..4.

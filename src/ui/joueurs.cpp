@@ -134,7 +134,7 @@ void CommandesJoueurs::construire_panneaux_joueurs() {
 // ---- the registry on screen -------------------------------------------------------
 
 void CommandesJoueurs::charger_listes_joueurs() {
-  const LectureRegistre l = lire_registre(repertoire_depart);
+  const LectureRegistre l = lire_registre(dossier_ecriture());
   if (l.points_manquants > 0)
     dialogues().message(&f,
                         QString::fromUtf8("Le fichier points.dat a %1 ligne(s) de moins que joueurs.dat : "
@@ -153,8 +153,8 @@ void CommandesJoueurs::montrer_registre() {
 }
 
 void CommandesJoueurs::ecrire_registre_montre(const Registre& r) {
-  if (!ecrire_registre(repertoire_depart, r))
-    f.erreur_fichier(QString::fromStdString((repertoire_depart / FICHIER_JOUEURS).string()));
+  if (!ecrire_registre(dossier_ecriture(), r))
+    f.erreur_fichier(QString::fromStdString((dossier_ecriture() / FICHIER_JOUEURS).string()));
 }
 
 void CommandesJoueurs::Match21Click() {
@@ -169,7 +169,7 @@ void CommandesJoueurs::BitBtn7Click() {
   const QString nom = Joueur->text();
   if (nom.isEmpty()) return;  // the panel stays open
   const std::int32_t capital = K1600->isChecked() ? CAPITAUX[0] : K1700->isChecked() ? CAPITAUX[1] : CAPITAUX[2];
-  Registre r = lire_registre(repertoire_depart).registre;
+  Registre r = lire_registre(dossier_ecriture()).registre;
   ajouter_joueur(r, en_latin1(nom), capital);
   f.Nouveau_joueur->hide();
   Joueur->clear();
@@ -200,7 +200,7 @@ void CommandesJoueurs::BitBtn20Click() {
     return;
   }
   f.Efface_j->hide();
-  Registre r = lire_registre(repertoire_depart).registre;
+  Registre r = lire_registre(dossier_ecriture()).registre;
   if (effacer_joueur(r, i)) ecrire_registre_montre(r);
   charger_listes_joueurs();
   f.placer_pions();

@@ -63,7 +63,7 @@ QPushButton* bouton(QWidget* parent, const char* nom, const char* texte, const c
 
 }  // namespace
 
-std::filesystem::path dossier_jeux_ouvertures() { return chemin_sans_casse(repertoire_depart, "Parametres"); }
+std::filesystem::path dossier_jeux_ouvertures() { return dossier_ecriture("Parametres"); }
 
 void signaler_lignes_refusees(QWidget* parent, const std::vector<LigneRefusee>& refusees) {
   if (refusees.empty()) return;
@@ -140,7 +140,7 @@ std::vector<std::string>& EditeurOuvertures::livre() const {
 }
 
 std::filesystem::path EditeurOuvertures::fichier_travail() const {
-  return chemin_sans_casse(repertoire_depart, camp == BLANCS ? FICHIER_OUVERTURES_BLANCS : FICHIER_OUVERTURES_NOIRS);
+  return chemin_ecriture("", camp == BLANCS ? FICHIER_OUVERTURES_BLANCS : FICHIER_OUVERTURES_NOIRS);
 }
 
 void EditeurOuvertures::afficher_liste() {
@@ -149,7 +149,8 @@ void EditeurOuvertures::afficher_liste() {
 }
 
 void EditeurOuvertures::recharger() {
-  charger_ouvertures(fichier_travail(), livre());  // a missing book is an empty one
+  // The user's book, else the shipped one; a missing book is an empty one.
+  charger_ouvertures(chemin_donnee("", camp == BLANCS ? FICHIER_OUVERTURES_BLANCS : FICHIER_OUVERTURES_NOIRS), livre());
   signaler_lignes_refusees(this, retirer_lignes_illegales(livre()));
   afficher_liste();
 }
@@ -211,9 +212,7 @@ void EditeurOuvertures::BitBtn1Click() {
     if (principale)
       for (int i = 0; i < principale->ListBox6->count(); ++i) ovv.push_back(principale->ListBox6->item(i)->text().toStdString());
     std::vector<std::string> autre;
-    charger_ouvertures(chemin_sans_casse(repertoire_depart, camp == BLANCS ? FICHIER_OUVERTURES_NOIRS
-                                                                           : FICHIER_OUVERTURES_BLANCS),
-                       autre);
+    charger_ouvertures(chemin_donnee("", camp == BLANCS ? FICHIER_OUVERTURES_NOIRS : FICHIER_OUVERTURES_BLANCS), autre);
     signaler_lignes_refusees(this, retirer_lignes_illegales(autre));
     const std::filesystem::path chemin = nom.toStdString();
     const bool ok = sauver_jeu_ouvertures(chemin, ovv, camp == BLANCS ? livre() : autre,

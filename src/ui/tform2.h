@@ -32,7 +32,7 @@ class EditeurOuvertures : public FenetreSecondaire {
   QListWidget* Liste_Ouvertures;
 
   std::vector<std::string>& livre() const;        // the book in force
-  std::filesystem::path fichier_travail() const;  // its working file in the program's directory
+  std::filesystem::path fichier_travail() const;  // where its working book is written
   void afficher_liste();  // the list from the book
   // The book from its working file; its illegal lines are refused and named.
   void recharger();

@@ -3,7 +3,8 @@
 // then written back as text and as PDN; a game saved and opened again
 // through the menus with the file dialogs answered, a file that is no game
 // refused, and the game of "Quitter" back in the next run once a theme is
-// chosen.
+// chosen; a first run without "last32.dam" says nothing, one that cannot be
+// read is reported.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -58,7 +59,6 @@ class Fichiers : public QObject {
   void aGameIsPickedFromAFileOfThreeAndWrittenBackAsTextAndPdn() {
     auto f = programme_.demarrer(0);
     QVERIFY(f);
-    dialogues_->messages.clear();  // the first run's missing "last32.dam"
     ecrire(fichier("trois.txt"),
            "Un-Deux  2-0\r\nCorvane109\r\n 1.11-15 24-19  \r\n\r\n"
            "\xC9lise-Marc  1-1\r\n 1.11-15 22-18   2.15x22 26x17  \r\n\r\n"
@@ -112,9 +112,8 @@ class Fichiers : public QObject {
     fs::remove(programme_.chemin / FICHIER_DERNIERE_PARTIE);
     auto f = programme_.demarrer(0);
     QVERIFY(f);
-    // The first run has no last game.
-    QCOMPARE(dialogues_->messages, QStringList{"Erreur: Impossible d'ouvrir ce fichier (stop)"});
-    dialogues_->messages.clear();
+    // The first run has no last game, and says nothing of it.
+    QVERIFY2(dialogues_->messages.isEmpty(), qPrintable(dialogues_->messages.join('|')));
     jouer(*f, 20, 5);
     for (int i = 0; i < 10; ++i) cliquer(f->SpeedButton1);  // back to ply 10
     f->action("Niveau07")->trigger();
@@ -183,6 +182,27 @@ class Fichiers : public QObject {
     QVERIFY(f->action("N10Mo1")->isChecked() && !f->action("N15Mo1")->isChecked());
     QCOMPARE(nb_entrees_table, entrees_pour(700));  // the tables were made at that size
     QVERIFY2(dialogues_->messages.isEmpty(), qPrintable(dialogues_->messages.join('|')));
+  }
+
+  // A "last32.dam" that is there but cannot be read, or holds no game, is
+  // reported when the window comes up; the program starts all the same.
+  void aLastGameThatIsThereButUnreadableIsReported() {
+    const fs::path derniere = programme_.chemin / FICHIER_DERNIERE_PARTIE;
+    fs::remove_all(derniere);
+    fs::create_directory(derniere);  // no file to read, even for root
+    auto f = programme_.demarrer(-1);
+    QVERIFY(f);
+    QCOMPARE(dialogues_->messages, QStringList{"Erreur: Impossible d'ouvrir ce fichier (stop)"});
+    QVERIFY2(dialogues_->details.join('|').contains("last32.dam"), qPrintable(dialogues_->details.join('|')));
+    f.reset();
+    fs::remove(derniere);
+    ecrire(derniere, "not a game");
+    dialogues_->messages.clear();
+    f = programme_.demarrer(1);
+    QVERIFY(f);
+    QCOMPARE(dialogues_->messages, QStringList{"Erreur: Impossible d'ouvrir ce fichier (stop)"});
+    QCOMPARE(int(nb_demi_coups), 0);
+    fs::remove(derniere);
   }
 
   // A game that starts from a position with the second side to move (a PDN

@@ -36,7 +36,6 @@ class Joueurs : public QObject {
   std::unique_ptr<TForm1> demarrer() {
     auto f = programme_.demarrer(0);
     if (!f) return nullptr;
-    dialogues_->messages.clear();  // the first run's missing "last32.dam"
     jeu_rapide(*f);
     return f;
   }

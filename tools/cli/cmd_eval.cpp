@@ -29,7 +29,7 @@ const Enregistrement enregistrement(
     {"eval", "static evaluation of a position for both sides",
      "usage: corvane-cli eval [FEN]\n"
      "Prints the static evaluation of the position (the start position without FEN) with the\n"
-     "parameters of Parametres/defaut.par beside the program, in 1/100 of a man:\n"
+     "parameters of Parametres/defaut.par (the user's own, else the program's), in 1/100 of a man:\n"
      "  \"Eval stat blacks:%4d\" for the side that moves first (drawn with the black pieces),\n"
      "  \"Eval stat white:%4d\" for the other side.\n",
      executer});

@@ -20,7 +20,7 @@ Affichage affichage;
 void demarrer_moteur() {
   fixer_repertoire_depart();
   allouer_tables();
-  charger_pool(repertoire_depart);
+  charger_pool(chemin_donnee("", FICHIER_POOL).parent_path());
   charger_bases();
   bases_chargees = 1;
   charger_parametres_defaut();

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QPainter>
+#include <QSaveFile>
 
 #include "noise.h"
 #include "outputs.h"
@@ -101,6 +102,29 @@ void writeFlat(const QString& dir) {
   q.drawImage(left, top, shrink(board, side, side));
   q.end();
   savePicture(preview, dir + "/apercu2d.bmp");
+}
+
+void writeIcons(const QString& dir) {
+  if (!QDir().mkpath(dir)) throw std::runtime_error("cannot make " + dir.toStdString());
+  // A white king on a dark square of the 2D board, drawn large once and
+  // averaged down to each size, its corners rounded off.
+  const auto theme = makeFlatTheme();
+  constexpr int LARGE = 512;
+  const QImage tile = flatPiece(*theme, Kind::WhiteKing, square2D(LARGE, true), 0.40);
+  for (const int size : ICON_SIZES) {
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QBrush(shrink(tile, size, size)));
+    p.drawRoundedRect(QRectF(0, 0, size, size), size * 0.16, size * 0.16);
+    p.end();
+    const QString path = dir + "/" + QString::number(size) + ".png";
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !icon.save(&file, "PNG") || !file.commit())
+      throw std::runtime_error("cannot write " + path.toStdString());
+  }
 }
 
 }  // namespace pictures

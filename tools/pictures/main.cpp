@@ -1,7 +1,9 @@
 // corvane-pictures OUTDIR [--review REVIEWDIR]
+// corvane-pictures --icons ICONDIR
 // Draws every picture the program shows into its directory OUTDIR: the 2D
 // board, the eight 3D themes with their square bitmaps, the set-up buttons,
-// the clock icons and the introduction previews.
+// the clock icons and the introduction previews; or the program's icon for
+// the desktop, in its usual sizes, into ICONDIR.
 #include <QDir>
 #include <algorithm>
 #include <atomic>
@@ -17,9 +19,21 @@
 #include "outputs.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2 && !(argc == 4 && std::string(argv[2]) == "--review")) {
-    std::fprintf(stderr, "usage: corvane-pictures OUTDIR [--review REVIEWDIR]\n");
+  if (argc != 2 && !(argc == 4 && std::string(argv[2]) == "--review") &&
+      !(argc == 3 && std::string(argv[1]) == "--icons")) {
+    std::fprintf(stderr,
+                 "usage: corvane-pictures OUTDIR [--review REVIEWDIR]\n"
+                 "       corvane-pictures --icons ICONDIR\n");
     return 2;
+  }
+  if (argc == 3) {
+    try {
+      pictures::writeIcons(QString::fromLocal8Bit(argv[2]));
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "corvane-pictures: %s\n", e.what());
+      return 1;
+    }
+    return 0;
   }
   // Pictures only: no application object, no display.
   const QString dir = QString::fromLocal8Bit(argv[1]);

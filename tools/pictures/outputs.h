@@ -19,6 +19,10 @@ void writeTheme(const Theme& theme, const QString& dir);
 // folders) and "apercu2d.bmp".
 void writeFlat(const QString& dir);
 
+// The program's icon for the desktop, "<size>.png" for each size.
+inline constexpr int ICON_SIZES[] = {16, 24, 32, 48, 64, 128, 256};
+void writeIcons(const QString& dir);
+
 // Pictures of whole positions built from the written files, as the window
 // builds them, for people to look at (PNG).
 void writeReview(const QString& dir, const QString& reviewDir);

@@ -82,6 +82,11 @@ std::string ecrire_parametres_texte();  // the set in that form
 // optional sign, digits up to the first other character (none: 0), low 8 bits.
 std::int8_t valeur_saisie(const std::string& texte);
 
+// The text of an edit box as a parameter value: blanks around it, an
+// optional sign and digits only, -128..127. False for anything else (the
+// box is then refused rather than read as a wrong number).
+bool lire_valeur_parametre(const std::string& texte, std::int8_t& valeur);
+
 // ---- functions: evaluation --------------------------------------------------------
 
 // Root preparation for `cote` (nb_pieces recounted): phase, table, variants,

@@ -100,6 +100,23 @@ std::int8_t valeur_saisie(const std::string& texte) {
   return static_cast<std::int8_t>(static_cast<std::uint8_t>(v & 0xFFu));
 }
 
+bool lire_valeur_parametre(const std::string& texte, std::int8_t& valeur) {
+  std::size_t debut = texte.find_first_not_of(" \t"), fin = texte.find_last_not_of(" \t");
+  if (debut == std::string::npos) return false;
+  const std::string t = texte.substr(debut, fin - debut + 1);
+  std::size_t i = t[0] == '+' || t[0] == '-' ? 1 : 0;
+  if (i == t.size() || t.size() - i > 3) return false;
+  int v = 0;
+  for (; i < t.size(); ++i) {
+    if (t[i] < '0' || t[i] > '9') return false;
+    v = 10 * v + (t[i] - '0');
+  }
+  if (t[0] == '-') v = -v;
+  if (v < -128 || v > 127) return false;
+  valeur = static_cast<std::int8_t>(v);
+  return true;
+}
+
 namespace {
 
 struct ChampTexte {

@@ -60,6 +60,8 @@ bool nul_accepte(int score, bool anticipee, int pieces) {
   return anticipee ? score >= 0 : score <= 0;
 }
 
+bool partie_terminee() { return resultat_partie != SANS_RESULTAT; }
+
 int somme_nb_pieces() { return nb_pieces[PION_BLANC] + nb_pieces[DAME_BLANCHE] + nb_pieces[PION_NOIR] + nb_pieces[DAME_NOIRE]; }
 int somme_nb_dames() { return nb_pieces[DAME_BLANCHE] + nb_pieces[DAME_NOIRE]; }
 

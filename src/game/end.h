@@ -59,6 +59,10 @@ bool nul_accepte(int score, bool anticipee, int pieces);
 // the score within the open range. nb_pieces as the search left it.
 bool offre_nul_ordinateur(int score);
 
+// The game has a result: its clocks stand still and show the times at its
+// end until a move is played again (resultat_partie is not SANS_RESULTAT).
+bool partie_terminee();
+
 // nb_pieces' total, and its kings.
 int somme_nb_pieces();
 int somme_nb_dames();

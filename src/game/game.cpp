@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "game/clocks.h"
+#include "game/end.h"
 #include "rules/etat.h"
 #include "rules/moves.h"
 
@@ -92,6 +93,8 @@ void commencer_record() {
 
 void jouer_et_enregistrer(const Coup& m) {
   jouer_coup(m);
+  // The game goes on: a result was the end of the record this move replaces.
+  resultat_partie = SANS_RESULTAT;
   trait_fin = trait;
   ++nb_demi_coups;
   dernier_demi_coup = nb_demi_coups;
@@ -109,6 +112,12 @@ void reprendre_position() {
   std::memcpy(damier + 1, damier_sauve + 1, NB_CASES);
   damier[0] = damier_sauve[0] = HORS_DAMIER;
   recalculer_masques();
+}
+
+void noter_temps_en_cours() {
+  horloge(trait) = temps_en_cours(trait);
+  partie[nb_demi_coups].temps_blancs = temps_blancs;
+  partie[nb_demi_coups].temps_noirs = temps_noirs;
 }
 
 Camp trait_au_demi_coup(int k) { return k % 2 == 0 ? trait_depart : adversaire(trait_depart); }

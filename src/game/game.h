@@ -87,7 +87,8 @@ void commencer_record();
 
 // Plays move `m` (a legal move of the side to move) in the game: on damier,
 // into the record after the current ply (the plies beyond it are dropped),
-// with both clocks; the turn passes. Every move enters the game this way:
+// with both clocks; the turn passes and the game has no result any more.
+// Every move enters the game this way:
 // the computer's, the human's, and those of replays and imports.
 void jouer_et_enregistrer(const Coup& m);
 void jouer_et_enregistrer(int index);  // move `index` of list 1
@@ -97,6 +98,10 @@ void jouer_et_enregistrer(int index);  // move `index` of list 1
 // putting that board back.
 void sauver_position();
 void reprendre_position();
+
+// The side to move's running turn counted on its clock, and both clocks
+// written into the current entry of the record: what a game left now keeps.
+void noter_temps_en_cours();
 
 // The side to move at ply `k` of the record.
 Camp trait_au_demi_coup(int k);

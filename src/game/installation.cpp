@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "game/end.h"
 #include "game/game.h"
 #include "game/input.h"
 #include "rules/etat.h"
@@ -13,6 +14,10 @@ ETAT_MOTEUR(damier_a_l_entree, trait_a_l_entree);
 void commencer_installation() {
   std::memcpy(damier_a_l_entree, damier_sauve, sizeof damier_a_l_entree);
   trait_a_l_entree = trait;
+  // The computer plays the side to move if it is to move, else the other:
+  // the panel's colour and "who moves" then agree with the game, whatever
+  // the record was (a finished game opened, a take-back).
+  couleur_ordi = static_cast<std::uint8_t>(ordinateur_au_trait != 0 ? trait : 1 - trait);
   installation_en_cours = 1;
   abandonner_saisie();
 }
@@ -22,7 +27,9 @@ bool terminer_installation() {
   reprendre_position();
   sans_anticipation = 1;
   if (std::memcmp(damier_a_l_entree + 1, damier_sauve + 1, NB_CASES) == 0 && trait == trait_a_l_entree) return false;
-  commencer_record();
+  // A new game from the position set up: its record and its clocks begin.
+  commencer_partie();
+  resultat_partie = SANS_RESULTAT;
   case_depart_marquee = case_arrivee_marquee = 0;
   return true;
 }
@@ -41,6 +48,7 @@ void vider_installation() {
 void changer_couleur_ordinateur() {
   couleur_ordi = static_cast<std::uint8_t>(1 - couleur_ordi);
   trait = static_cast<Camp>(1 - couleur_ordi);
+  ordinateur_au_trait = 0;  // the human's side moves
 }
 
 void changer_trait_installation() {

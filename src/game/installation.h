@@ -14,12 +14,13 @@ extern Camp trait_a_l_entree;              // ... and its side to move
 
 // ---- functions ------------------------------------------------------------
 
-// The set-up begins on the game position (a half-entered move dropped).
+// The set-up begins on the game position (a half-entered move dropped); the
+// computer takes the side to move when it is to move, else the other.
 void commencer_installation();
 
 // The set-up ends: play goes on from the position on the board. True when
-// the position or the side to move changed: the record then starts again
-// from it.
+// the position or the side to move changed: a new game then starts from it,
+// its record and clocks at their beginning.
 bool terminer_installation();
 
 // A set-up click: piece `p` (VIDE to empty it) on square s.

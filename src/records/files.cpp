@@ -198,3 +198,25 @@ std::filesystem::path chemin_sans_casse(const std::filesystem::path& dossier, co
     if (minuscules(entree.path().filename().string()) == cherche) return entree.path();
   return dossier / nom;
 }
+
+bool fichier_du_programme(const std::filesystem::path& chemin) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (!fs::exists(chemin, ec)) return false;
+  // Where the path stands, links not followed: the program's folder may be
+  // made of links to the files it ships.
+  const fs::path cible = fs::absolute(chemin, ec).lexically_normal();
+  const auto dans = [&](const fs::path& dossier) {
+    if (dossier.empty()) return false;
+    const fs::path d = fs::absolute(dossier, ec).lexically_normal();
+    const auto [fin, _] = std::mismatch(d.begin(), d.end(), cible.begin(), cible.end());
+    return fin == d.end();
+  };
+  const std::string nom = cible.filename().string();
+  for (const char* propre : {"last32.dam", "joueurs.dat", "points.dat"})
+    if (nom == propre) return true;
+  if (!dans(repertoire_depart)) return false;
+  // The user's saved games may live there when the program's folder is the
+  // one it writes in.
+  return !dans(chemin_sans_casse(repertoire_depart, "Sauve"));
+}

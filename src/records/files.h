@@ -100,3 +100,9 @@ bool ecrire_fichiers_sur(const std::vector<FichierAEcrire>& fichiers);
 // The entry `nom` of folder `dossier`, its name matched without regard to
 // case ("parametres" finds "Parametres"); dossier / nom when none exists.
 std::filesystem::path chemin_sans_casse(const std::filesystem::path& dossier, const std::string& nom);
+
+// An existing file the program ships or keeps for itself: anywhere in the
+// program's data folder but its saved games ("Sauve"), and the program's own
+// files of the user's folder ("last32.dam", the registry). A save from a
+// dialog never replaces one.
+bool fichier_du_programme(const std::filesystem::path& chemin);

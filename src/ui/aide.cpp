@@ -1,20 +1,35 @@
 #include "ui/aide.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
 FenetreAide::FenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("FenetreAide");
-  resize(820, 900);
+  // A window of its own that the user moves, resizes and closes, never
+  // larger than the screen it opens on.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                 Qt::WindowCloseButtonHint);
+  const QScreen* ecran = parent != nullptr && parent->screen() != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+  const QRect disponible = ecran != nullptr ? ecran->availableGeometry() : QRect(0, 0, 1024, 768);
+  QRect cadre(0, 0, std::min(820, disponible.width() * 9 / 10), std::min(900, disponible.height() * 9 / 10));
+  cadre.moveCenter(disponible.center());
+  setGeometry(cadre);
   navigateur_ = new QTextBrowser(this);
   navigateur_->setOpenExternalLinks(false);
   auto* retour = new QPushButton(QString::fromUtf8("◀"), this);
   auto* suivant = new QPushButton(QString::fromUtf8("▶"), this);
   auto* sommaire = new QPushButton(QString::fromUtf8("⌂"), this);
+  fermer_ = new QPushButton(QString::fromUtf8("✕"), this);
+  fermer_->setObjectName("Fermer");
+  connect(fermer_, &QPushButton::clicked, this, &QWidget::close);
   retour->setObjectName("Retour");
   suivant->setObjectName("Suivant");
   sommaire->setObjectName("Sommaire");
@@ -32,9 +47,18 @@ FenetreAide::FenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
   boutons->addWidget(suivant);
   boutons->addWidget(sommaire);
   boutons->addStretch();
+  boutons->addWidget(fermer_);
   auto* colonne = new QVBoxLayout(this);
   colonne->addLayout(boutons);
   colonne->addWidget(navigateur_);
+}
+
+void FenetreAide::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(e);
 }
 
 bool FenetreAide::ouvrir(const std::filesystem::path& page) {

@@ -1,10 +1,11 @@
 // The help window: the program's help pages in a text browser, opened at
-// their contents, with back, forward and contents buttons.
+// their contents, with back, forward, contents and close buttons.
 #pragma once
 
 #include <QWidget>
 #include <filesystem>
 
+class QPushButton;
 class QTextBrowser;
 
 class FenetreAide : public QWidget {
@@ -15,6 +16,10 @@ class FenetreAide : public QWidget {
   bool ouvrir(const std::filesystem::path& page);
   QTextBrowser* navigateur() const { return navigateur_; }
 
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;  // Escape closes it
+
  private:
   QTextBrowser* navigateur_;
+  QPushButton* fermer_;
 };

@@ -210,8 +210,7 @@ void CommandesDemarrage::choisir_theme_intro(int theme) {
   boutons_themes.fill(nullptr);
   noms_themes.fill(nullptr);
   if (theme_3d_choisi) f.fichiers->reprendre_derniere_partie();  // the 2D board starts a new game
-  demarrer_tours();
-  f.Timer1->start();
+  f.montrer_session();  // the clocks start unless the game is over
   if (f.boucle_au_depart) f.boucle_de_jeu();
 }
 
@@ -380,6 +379,8 @@ void CommandesDemarrage::quitter() {
   f.changer_partie([this] {
     // A half-entered move is dropped; the game is kept for the next start.
     reprendre_position();
+    // The move in progress keeps the time spent on it.
+    if (f.Timer1->isActive()) noter_temps_en_cours();
     f.fichiers->ecrire_derniere_partie();
     fin_programme = 1;
     // The game loop ends the program at the end of its pass.

@@ -1,6 +1,7 @@
 #include "ui/editeurs.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QGuiApplication>
 #include <QScreen>
 #include <system_error>
@@ -10,6 +11,7 @@
 #include "search/table.h"
 #include "knowledge/books.h"
 #include "ui/dialogues.h"
+#include "ui/legendes.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
 #include "ui/tform5.h"
@@ -35,8 +37,16 @@ void CommandesEditeurs::Changer1Click() {
 
 void CommandesEditeurs::parametreOKClick() {
   TForm5* e = editeur_parametres();
+  // A box that holds no parameter value is named and nothing is applied;
+  // the editor stays open on it.
+  if (QLineEdit* b = e->lire_cases()) {
+    dialogues().message(e, texte_catalogue(langue_courante, "msg.parametres.case_invalide").arg(e->nom_case(b)),
+                        texte_catalogue(langue_courante, "msg.erreur"), Dialogues::Icone::Avertissement);
+    b->setFocus();
+    b->selectAll();
+    return;
+  }
   e->hide();
-  e->lire_cases();
 }
 
 void CommandesEditeurs::parametrecancelClick() { editeur_parametres()->hide(); }
@@ -129,10 +139,12 @@ void CommandesEditeurs::Changerbibliothqueouvertures1Click() {
     if (EditeurOuvertures* e = editeur_ouvertures(c)) e->afficher_liste();
 }
 
+// The menu names the colours the board shows: camp 0 is drawn black, so
+// "pour les blancs" opens camp 1's book, the window titled "(Blancs)".
 void CommandesEditeurs::Ouverturespourlesblancs1Click() {
-  if (EditeurOuvertures* e = editeur_ouvertures(BLANCS)) e->ouvrir(&f);
+  if (EditeurOuvertures* e = editeur_ouvertures(NOIRS)) e->ouvrir(&f);
 }
 
 void CommandesEditeurs::Ouverturespourlesnoirs1Click() {
-  if (EditeurOuvertures* e = editeur_ouvertures(NOIRS)) e->ouvrir(&f);
+  if (EditeurOuvertures* e = editeur_ouvertures(BLANCS)) e->ouvrir(&f);
 }

@@ -23,6 +23,7 @@
 #include "ui/dialogues.h"
 #include "ui/editeurs.h"
 #include "ui/images.h"
+#include "ui/legendes.h"
 #include "ui/installation.h"
 #include "ui/navigation.h"
 #include "ui/panneau.h"
@@ -51,7 +52,7 @@ QString CommandesFichiers::dossier_sauve() const {
 
 void CommandesFichiers::save() {
   const QString nom = dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.dam", FILTRE_PARTIES, EXTENSION_PARTIES);
-  if (nom.isEmpty()) {
+  if (nom.isEmpty() || !ecriture_permise(nom)) {
     f.placer_pions();
     return;
   }
@@ -120,8 +121,6 @@ namespace {
 constexpr std::size_t TAILLE_PDN_LUE = 16u << 20;  // a PDN file may hold thousands of games
 constexpr int LISTE_EN_ATTENTE = -2;              // the pick list is open
 
-QString dossier_depart() { return QString::fromStdString(dossier_ecriture().string()); }
-
 QPushButton* bouton_liste(QWidget* parent, const char* nom, int x) {
   auto* b = new QPushButton(parent);
   b->setObjectName(nom);
@@ -149,16 +148,37 @@ void CommandesFichiers::construire_liste_parties() {
 // ---- writing ---------------------------------------------------------------------
 
 void CommandesFichiers::ecrire_partie_texte(bool pdn) {
-  const QString chemin =
-      pdn ? dialogues().fichier_a_sauver(&f, dossier_depart(), "*.pdn", "Fichiers PDN (*.pdn *.PDN)", "pdn")
-          : dialogues().fichier_a_sauver(&f, dossier_depart(), "*.txt",
-                                         "Fichiers texte (*.txt *.TXT);;Fichiers commentaires (*.damt *.DAMT)", "txt");
-  if (chemin.isEmpty()) return;
   const std::string blanc = nom_joueur_blanc, noir = nom_joueur_noir;
+  if (!pdn) {
+    // What the text format cannot hold is said before a file is chosen, and
+    // PDN offered instead: a file that read back as another game is no copy.
+    const RefusTexte refus = refus_texte_partie(blanc, noir);
+    if (refus != RefusTexte::Aucun) {
+      const QString texte =
+          refus == RefusTexte::PositionPosee
+              ? texte_catalogue(langue_courante, "msg.texte.position_posee")
+              : texte_catalogue(langue_courante, "msg.texte.nom")
+                    .arg(QString::fromLatin1(refus == RefusTexte::NomBlanc ? nom_joueur_blanc : nom_joueur_noir));
+      dialogues().message(&f, texte, texte_catalogue(langue_courante, "msg.erreur"), Dialogues::Icone::Avertissement);
+      return;
+    }
+  }
+  const QString chemin =
+      pdn ? dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.pdn", "Fichiers PDN (*.pdn *.PDN)", "pdn")
+          : dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.txt",
+                                         "Fichiers texte (*.txt *.TXT);;Fichiers commentaires (*.damt *.DAMT)", "txt");
+  if (chemin.isEmpty() || !ecriture_permise(chemin)) return;
   const std::string texte =
       pdn ? ecrire_partie_pdn(blanc, noir, resultat_partie, QDate::currentDate().toString("yyyy.MM.dd").toStdString())
           : ecrire_texte_partie(blanc, noir, resultat_partie);
   if (!ecrire_fichier_sur(chemin.toStdString(), texte)) f.erreur_fichier(chemin);
+}
+
+bool CommandesFichiers::ecriture_permise(const QString& chemin) {
+  if (!fichier_du_programme(chemin.toStdString())) return true;
+  dialogues().message(&f, texte_catalogue(langue_courante, "msg.fichier.du_programme"),
+                      texte_catalogue(langue_courante, "msg.erreur"), Dialogues::Icone::Avertissement, chemin);
+  return false;
 }
 
 // The record and the move lists are the search's while it runs: the file
@@ -202,7 +222,7 @@ void CommandesFichiers::Ouvrirunfichiertexte1Click() {
 void CommandesFichiers::ouvrir_fichier_texte() {
   if (choix_liste_ == LISTE_EN_ATTENTE) return;
   const QString chemin = dialogues().fichier_a_ouvrir(
-      &f, dossier_depart(), "Parties (*.txt *.TXT *.doc *.DOC *.pdn *.PDN);;Tous les fichiers (*)");
+      &f, dossier_sauve(), "Parties (*.txt *.TXT *.doc *.DOC *.pdn *.PDN);;Tous les fichiers (*)");
   if (chemin.isEmpty()) return;
   const auto octets = lire_fichier(chemin.toStdString(), TAILLE_PDN_LUE);
   if (!octets) {
@@ -240,8 +260,7 @@ void CommandesFichiers::ouvrir_fichier_texte() {
 }
 
 void CommandesFichiers::Editerlimagefichierbmp1Click() {
-  const QString nom = dialogues().fichier_a_sauver(&f, QString::fromStdString(dossier_ecriture().string()), "*.bmp",
-                                                   "Picture (*.bmp *.BMP)", "bmp");
-  if (nom.isEmpty()) return;
+  const QString nom = dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.bmp", "Picture (*.bmp *.BMP)", "bmp");
+  if (nom.isEmpty() || !ecriture_permise(nom)) return;
   if (!sauver_bmp(f.Image5->image(), nom.toStdString())) f.erreur_fichier(nom);
 }

@@ -41,6 +41,7 @@ class CommandesFichiers : public Commandes {
 
  private:
   QString dossier_sauve() const;                      // the saved games' folder, made when missing
+  bool ecriture_permise(const QString& chemin);       // false (and said) for a file the program ships
   void prendre_partie_lue(const ContenuPartie& lue);  // a game file's game taken and shown
   void ecrire_partie_texte(bool pdn);
   void ouvrir_fichier_texte();  // the text or PDN file chosen, its game taken

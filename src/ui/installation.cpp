@@ -87,7 +87,11 @@ void CommandesInstallation::entrer_ou_quitter_installation() {
   Noirs->setText(texte);
   if (installation_en_cours != 0) {
     f.Probleme->hide();
-    if (terminer_installation()) f.ListBox1->clear();
+    if (terminer_installation()) {
+      f.ListBox1->clear();
+      demarrer_tours();
+      f.afficher_horloges();
+    }
   } else {
     commencer_installation();
     f.Probleme->show();

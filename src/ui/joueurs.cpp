@@ -17,6 +17,7 @@
 #include "records/files.h"
 #include "ui/composants.h"
 #include "ui/dialogues.h"
+#include "ui/legendes.h"
 #include "ui/panneau.h"
 #include "ui/scene.h"
 #include "ui/tform1.h"
@@ -141,6 +142,10 @@ void CommandesJoueurs::charger_listes_joueurs() {
                                           "les classements manquants valent 0.")
                             .arg(l.points_manquants),
                         "Joueurs", Dialogues::Icone::Avertissement);
+  if (l.incomplet)
+    dialogues().message(&f, texte_catalogue(langue_courante, "msg.joueurs.incomplet"), "Joueurs",
+                        Dialogues::Icone::Avertissement,
+                        QString::fromStdString((dossier_ecriture() / FICHIER_JOUEURS).string()));
   registre_montre_ = l.registre;
   registre_montre_.points.resize(registre_montre_.noms.size(), "0");
   montrer_registre();

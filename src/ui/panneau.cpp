@@ -12,6 +12,8 @@ Panneau::Panneau(QWidget* parent, const char* nom, Bord bord) : QLabel(parent) {
 }
 
 void Panneau::mousePressEvent(QMouseEvent* e) {
+  // The click is the panel's: passed on, it would reach the stage under it
+  // as a click on the board (and hide the "Nul refusé" it has just shown).
+  e->accept();
   if (e->button() == Qt::LeftButton) emit clique();
-  QLabel::mousePressEvent(e);
 }

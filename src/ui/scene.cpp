@@ -134,7 +134,7 @@ void Scene::appliquer_geometrie() {
 
 void Scene::resizeEvent(QResizeEvent* e) {
   echelle_ = std::min(width() / double(LARGEUR_SCENE), height() / double(HAUTEUR_SCENE));
-  origine_ = QPointF((width() - LARGEUR_SCENE * echelle_) / 2, (height() - HAUTEUR_SCENE * echelle_) / 2);
+  origine_ = QPointF((width() - LARGEUR_SCENE * echelle_) / 2, (height() - HAUTEUR_UTILE * echelle_) / 2);
   QFont f = font();
   f.setPixelSize(std::max(1, arrondi(11 * echelle_)));
   setFont(f);

@@ -16,6 +16,7 @@
 #include <cstdlib>
 
 #include "game/clocks.h"
+#include "game/end.h"
 #include "game/game.h"
 #include "game/hooks.h"
 #include "game/levels.h"
@@ -211,6 +212,17 @@ void TForm1::montrer_session() {
   Probleme->setEnabled(e.Probleme);
   Proposernul->setEnabled(e.Proposernul);
   for (QWidget* w : std::initializer_list<QWidget*>{Abandon, Abandon1, Abandon2}) w->setVisible(e.resignation_visible);
+  // The clocks run while a game goes on: not before the introduction is
+  // left, nor while the user stops them, nor once the game has a result.
+  const bool horloges = intro_terminee != 0 && !session.horloges_arretees && !partie_terminee();
+  if (horloges != Timer1->isActive()) {
+    if (horloges) {
+      demarrer_tours();
+      Timer1->start();
+    } else {
+      Timer1->stop();
+    }
+  }
   const Qt::CursorShape curseur = session.ordinateur_reflechit ? Qt::WaitCursor : Qt::ArrowCursor;
   setCursor(curseur);
   Image5->setCursor(curseur);

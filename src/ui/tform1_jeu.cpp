@@ -279,10 +279,8 @@ void TForm1::clic1(int x, int y) {
   }
   if (!session.humain_contre_humain) reprendre_position();
   arret_calcul = 1;
-  if (!Timer1->isActive()) {
-    demarrer_tours();
-    Timer1->start();
-    session.horloges_arretees = false;
+  if (session.horloges_arretees) {
+    session.horloges_arretees = false;  // a click sets stopped clocks going again
     montrer_session();
   }
   if (partie_pleine()) return;  // the record is full: the game is over
@@ -308,6 +306,7 @@ void TForm1::clic1(int x, int y) {
   navigation->ecrire_liste_coups(coup_saisi.arrivee);
   if (contre_ordinateur != 0 && !session.humain_contre_humain) {
     ordinateur_au_trait = 1;
+    debut_tour(trait) = heure_en_secondes();  // the computer's turn begins
   } else {
     debut_tour(trait) = heure_en_secondes();
     afficher_nb_pieces();
@@ -322,6 +321,8 @@ void TForm1::clic1(int x, int y) {
 
 void TForm1::fin_de_partie(int code) {
   if (match_classe == 5) return;
+  // The clocks stop at the end: the side to move keeps the time it had used.
+  if (Timer1->isActive()) horloge(trait) = temps_en_cours(trait);
   const ContexteFin contexte{match_classe, session.humain_contre_humain, couleur_ordi,
                              QString::fromLatin1(nom_joueur_blanc).toStdString(),
                              QString::fromLatin1(nom_joueur_noir).toStdString()};
@@ -338,6 +339,7 @@ void TForm1::fin_de_partie(int code) {
   }
   session.ordinateur_contre_ordinateur = false;
   resultat_partie = a.resultat;
+  afficher_horloges();
   montrer_session();
 }
 
@@ -398,6 +400,10 @@ void TForm1::Nouveau2Click() {
 
 void TForm1::nouvelle_partie_installer() {
   abandonner_saisie();
+  resultat_partie = SANS_RESULTAT;
+  // The search display starts empty with the new game.
+  ListBox2->clear();
+  ListBox5->clear();
   if (damier_inverse != 0) Inverser();
   installer_nouvelle_partie();
   demarrer_tours();

@@ -139,7 +139,7 @@ void TForm1::afficher_horloges() {
 }
 
 void TForm1::ajouter_temps() {
-  if (ordinateur_au_trait != 0 && !session.humain_contre_humain) return;
+  if (partie_terminee() || (ordinateur_au_trait != 0 && !session.humain_contre_humain)) return;
   afficher_horloge(trait, temps_en_cours(trait));
 }
 
@@ -159,14 +159,7 @@ void TForm1::Horlogeszro1Click() {
 }
 
 void TForm1::Pause2Click() {
-  if (Timer1->isActive()) {
-    Timer1->stop();
-    session.horloges_arretees = true;
-  } else {
-    demarrer_tours();
-    Timer1->start();
-    session.horloges_arretees = false;
-  }
+  session.horloges_arretees = !session.horloges_arretees;
   montrer_session();
 }
 
@@ -208,7 +201,7 @@ void TForm1::N8Autre1Click() {
 void TForm1::BitBtn24Click() {
   bool ok = false;
   const int n = Nbminutes->text().trimmed().toInt(&ok);
-  if (!ok || n <= 0 || n > 100000) return;  // the panel stays open
+  if (!ok || n <= 0 || n > MINUTES_AUTRE_MAX) return;  // the panel stays open
   Panel9->hide();
   choisir_niveau_autre(n);
   minutes_autre = n;

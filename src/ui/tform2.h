@@ -58,16 +58,16 @@ class EditeurOuvertures : public FenetreSecondaire {
   void fermer_editeurs();
 };
 
-class TForm2 : public EditeurOuvertures {  // opening book of camp 0
+class TForm2 : public EditeurOuvertures {  // opening book of camp 0, drawn black
   Q_OBJECT
  public:
-  TForm2() : EditeurOuvertures("TForm2", BLANCS, "White", "Ouvertures (Blancs)") {}
+  TForm2() : EditeurOuvertures("TForm2", BLANCS, "White", "Ouvertures (Noirs)") {}
 };
 
-class TForm3 : public EditeurOuvertures {  // opening book of camp 1
+class TForm3 : public EditeurOuvertures {  // opening book of camp 1, drawn white
   Q_OBJECT
  public:
-  TForm3() : EditeurOuvertures("TForm3", NOIRS, "Black", "Ouvertures (Noirs)") {}
+  TForm3() : EditeurOuvertures("TForm3", NOIRS, "Black", "Ouvertures (Blancs)") {}
 };
 
 // The editor of a side's book among the windows made; null when none is.

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "evaluation/evaluation.h"
 #include "ui/editeurs.h"
 #include "ui/tform1.h"
 
@@ -39,11 +40,11 @@ TForm1* fenetre_principale(QWidget* editeur) {
 
 }  // namespace
 
-QLineEdit* EditeurParametres::boite(std::int8_t* champ) {
+QLineEdit* EditeurParametres::boite(std::int8_t* champ, const QString& nom) {
   auto* b = new QLineEdit;
   b->setAlignment(Qt::AlignRight);
   b->setFixedWidth(largeur_boite());
-  champs_.emplace_back(b, champ);
+  champs_.push_back({b, champ, nom});
   return b;
 }
 
@@ -67,7 +68,7 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
   const char* initiaux[3] = {"31", "23", "11"};  // shown until the editor is first filled
   for (int i = 0; i < 3; ++i) {
     seuils->addWidget(texte(avant[i]));
-    phases[i] = boite(champs_seuils[i]);
+    phases[i] = boite(champs_seuils[i], QString::fromUtf8(avant[i]).trimmed());
     phases[i]->setText(initiaux[i]);
     seuils->addWidget(phases[i]);
     seuils->addWidget(texte("pièces"));
@@ -86,7 +87,7 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
     const int rangee = 2 * (t / colonnes), colonne = 1 + t % colonnes;
     if (t % colonnes == 0) grille->addWidget(texte("Temps d'avance ="), rangee, 0);
     auto* poids = new QHBoxLayout;
-    temps[t] = boite(&temps_avance[t]);
+    temps[t] = boite(&temps_avance[t], QString::fromUtf8("Temps d'avance, %1").arg(QString::fromUtf8(TITRES_TABLES[t]).remove(" : ").trimmed()));
     poids->addWidget(temps[t]);
     poids->addSpacing(4);
     poids->addWidget(texte("/200 de pion"));
@@ -107,7 +108,8 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
       rang->addSpacing(r % 2 == 0 ? demi : 0);
       for (int i = 0; i < 4; ++i) {
         const int k = 32 - 4 * r - i;
-        cases[t][k] = boite(&tables_cases[t][k]);
+        cases[t][k] = boite(&tables_cases[t][k],
+                            QString::fromUtf8("%1, case %2").arg(QString::fromUtf8(TITRES_TABLES[t]).remove(" : ").trimmed()).arg(k));
         cases[t][k]->setObjectName(QString("case_%1_%2").arg(t).arg(k));
         rang->addWidget(cases[t][k]);
       }
@@ -131,8 +133,8 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
     bloc->addWidget(texte("cases possiblement blanches"), 1, 0);
     bloc->addWidget(texte("cases possiblement noires"), 2, 0);
     for (int i = 0; i < 7; ++i) {
-      cases_blanches[n][i] = boite(&blancs[n][i]);
-      cases_noires[n][i] = boite(&noirs[n][i]);
+      cases_blanches[n][i] = boite(&blancs[n][i], QString("Variante type %1, case blanche %2").arg(n + 1).arg(i + 1));
+      cases_noires[n][i] = boite(&noirs[n][i], QString("Variante type %1, case noire %2").arg(n + 1).arg(i + 1));
       bloc->addWidget(cases_blanches[n][i], 1, 1 + i);
       bloc->addWidget(cases_noires[n][i], 2, 1 + i);
     }
@@ -159,11 +161,21 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
 }
 
 void EditeurParametres::remplir_cases() {
-  for (auto& [b, champ] : champs_) b->setText(QString::number(*champ));
+  for (Champ& c : champs_) c.boite->setText(QString::number(*c.champ));
 }
 
-void EditeurParametres::lire_cases() {
-  for (auto& [b, champ] : champs_) *champ = valeur_saisie(b->text().toStdString());
+QLineEdit* EditeurParametres::lire_cases() {
+  std::vector<std::int8_t> valeurs(champs_.size());
+  for (std::size_t i = 0; i < champs_.size(); ++i)
+    if (!lire_valeur_parametre(champs_[i].boite->text().toStdString(), valeurs[i])) return champs_[i].boite;
+  for (std::size_t i = 0; i < champs_.size(); ++i) *champs_[i].champ = valeurs[i];
+  return nullptr;
+}
+
+QString EditeurParametres::nom_case(const QLineEdit* b) const {
+  for (const Champ& c : champs_)
+    if (c.boite == b) return c.nom;
+  return {};
 }
 
 void EditeurParametres::parametreOKClick() {

@@ -21,7 +21,10 @@ class EditeurParametres : public FenetreSecondaire {
   EditeurParametres(const char* nom, int colonnes);
 
   void remplir_cases();  // every box from the parameter set in force
-  void lire_cases();     // every box into the set, by the edit-box conversion
+  // Every box into the set when each holds a parameter value (-128..127);
+  // otherwise nothing is applied and the first box that does not is given.
+  QLineEdit* lire_cases();
+  QString nom_case(const QLineEdit* b) const;  // where a box stands, as a user names it
 
   // ---- components -----------------------------------------------------------
   QWidget* parametre0;                       // the panel holding everything
@@ -39,8 +42,13 @@ class EditeurParametres : public FenetreSecondaire {
   void parametrecancelClick();
 
  private:
-  std::vector<std::pair<QLineEdit*, std::int8_t*>> champs_;  // each box and its field
-  QLineEdit* boite(std::int8_t* champ);
+  struct Champ {
+    QLineEdit* boite;
+    std::int8_t* champ;
+    QString nom;  // where it stands: "Milieu par défaut, case 14"
+  };
+  std::vector<Champ> champs_;  // each box, its field and its name
+  QLineEdit* boite(std::int8_t* champ, const QString& nom);
 };
 
 class TForm5 : public EditeurParametres {

@@ -76,11 +76,12 @@ class Installation : public QObject {
     QVERIFY2(dialogues_->messages.isEmpty(), qPrintable(dialogues_->details.join('|')));
     QVERIFY(base_utilisable[0] != 0);
 
-    // The dialogs of the files the user writes open in the user's folders.
+    // The dialogs of the files the user writes open in the user's folders:
+    // games and pictures in "Sauve".
     for (const char* commande : {"Sauverlesparamtres1", "Crerunfichiertexte1", "Editerlimagefichierbmp1"})
       f->action(commande)->trigger();
     const QString u = QString::fromStdString(dossier_utilisateur().string());
-    QCOMPARE(dialogues_->dossiers, QStringList({u + "/Parametres", u, u}));
+    QCOMPARE(dialogues_->dossiers, QStringList({u + "/Parametres", u + "/Sauve", u + "/Sauve"}));
     dialogues_->dossiers.clear();
 
     // Ten plies against the computer, the game saved after the sixth, then "Quitter".

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include "support/dossier_programme.h"
 #include "support/fenetre.h"
@@ -79,6 +80,14 @@ class Joueurs : public QObject {
           (match_classe != 1 || f->Panel11->text() != "Match" || f->action("Arretrflexionparclicsouris1")->isEnabled() ||
            f->Nom_blanc->text() != "Corvane" || f->Nom_noir->text() != "Anna" || nb_demi_coups != 1))
         j.echec("the rated match did not start as chosen");
+      // A rated game's result is played, not edited: the buttons under the
+      // move list take nothing back.
+      if (en_match && nb_demi_coups == 1) {
+        cliquer(f->SpeedButton1);
+        cliquer(f->SpeedButton4);
+        if (nb_demi_coups != 1 || f->SpeedButton1->isEnabled() || f->SpeedButton5->isEnabled())
+          j.echec("a move of the rated game was taken back");
+      }
       if (j.coups < 2) return false;
       cliquer(f->Abandon1);
       return true;
@@ -91,6 +100,7 @@ class Joueurs : public QObject {
     // against 1700, the ratio applied three times.
     QVERIFY(f->fin_de_parties->isVisible());
     QCOMPARE(f->qui_gagne->text(), QString::fromUtf8("Vous abandonnez, gain CORVANE"));
+    QVERIFY(!f->Timer1->isActive());  // the clocks stand still once the game has its result
     QCOMPARE(f->Resultat_blanc->text(), QString::fromUtf8("Corvane passe de 2050 à 2064"));
     QCOMPARE(f->Resultat_noir->text(), QString::fromUtf8("Anna passe de 1700 à 1686"));
     QCOMPARE(match_classe, 0);

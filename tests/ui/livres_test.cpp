@@ -103,14 +103,14 @@ class Livres : public QObject {
         // the working book written.
         for (int h : {0, 1}) ab[h] = {partie[h + 1].depart, partie[h + 1].arrivee};
         ligne = QString::fromStdString(ecrire_ligne_ouverture(ab, 2));
-        f.action("Ouverturespourlesnoirs1")->trigger();
+        f.action("Ouverturespourlesblancs1")->trigger();
         editeur_vu = noirs.isVisible() && !f.isEnabled() && noirs.Nouvelle_Ouverture->text() == ligne &&
                      w->form2.Nouvelle_Ouverture->text() == ligne && noirs.Liste_Ouvertures->count() == 0;
         cliquer(noirs.Valide_Ouverture);
         cliquer(noirs.BitBtn3);
         // Read back from the working book: the editor reloads it, and so does "Annuler".
         ouvertures_noirs.clear();
-        f.action("Ouverturespourlesnoirs1")->trigger();
+        f.action("Ouverturespourlesblancs1")->trigger();
         editeur_vu = editeur_vu && lignes(noirs.Liste_Ouvertures) == QStringList{ligne};
         ouvertures_noirs.clear();
         cliquer(noirs.BitBtn2);
@@ -145,8 +145,10 @@ class Livres : public QObject {
     TForm1& f = w->form1;
     TForm2& blancs = w->form2;
     TForm3& noirs = w->form3;
-    // Black's book: one line, typed as a user may (one digit, "x").
-    f.action("Ouverturespourlesnoirs1")->trigger();
+    // Camp 1's book (drawn white): one line, typed as a user may (one
+    // digit, "x"). The menu item and the window name the same colour.
+    f.action("Ouverturespourlesblancs1")->trigger();
+    QVERIFY(noirs.isVisible() && noirs.windowTitle().contains("Blancs") && !blancs.isVisible());
     ajouter(noirs, "9-14 22x18");
     QCOMPARE(lignes(noirs.Liste_Ouvertures), QStringList{" 9-14 22-18 "});
     dialogues_->reponse.clear();
@@ -154,9 +156,11 @@ class Livres : public QObject {
     QVERIFY(!noirs.isVisible());
     QCOMPARE(contenu(dossier_ / "ouvert_n.ouv"), std::string(" 9-14 22-18 \r\n"));
 
-    // White's book: three lines, one taken out again, one refused (a man
-    // does not move backwards: its half-move is named); then saved as a set.
-    f.action("Ouverturespourlesblancs1")->trigger();
+    // Camp 0's book (drawn black): three lines, one taken out again, one
+    // refused (a man does not move backwards: its half-move is named); then
+    // saved as a set.
+    f.action("Ouverturespourlesnoirs1")->trigger();
+    QVERIFY(blancs.isVisible() && blancs.windowTitle().contains("Noirs"));
     for (const char* l : {"11-15 ", " 9-14 22-18 11-15 ", "10-14 ", " 9-14 22-18 14- 9 "}) ajouter(blancs, l);
     QCOMPARE(dialogues_->messages.size(), 1);
     QVERIFY2(dialogues_->messages[0].contains("demi-coup 3 (14-9)"), qPrintable(dialogues_->messages[0]));
@@ -178,7 +182,7 @@ class Livres : public QObject {
 
     // Other books in force; the set is loaded back: the lists and the
     // working books are the set's again.
-    f.action("Ouverturespourlesblancs1")->trigger();
+    f.action("Ouverturespourlesnoirs1")->trigger();
     ajouter(blancs, "12-16 ");
     cliquer(blancs.BitBtn3);
     ouvertures_noirs.clear();
@@ -192,7 +196,7 @@ class Livres : public QObject {
     // A cancelled dialog writes nothing.
     const auto fichiers = [&] { return std::distance(fs::directory_iterator(sets_), fs::directory_iterator()); };
     const auto avant = fichiers();
-    f.action("Ouverturespourlesnoirs1")->trigger();
+    f.action("Ouverturespourlesblancs1")->trigger();
     dialogues_->reponse.clear();
     cliquer(noirs.BitBtn1);
     QCOMPARE(fichiers(), avant);

@@ -64,12 +64,12 @@ class Parametres : public QObject {
     f->action("Changerlesparamtres1")->trigger();
     TForm5* e = f->editeurs->editeur_parametres();
     QVERIFY(e->isVisible());
-    // What a user types becomes the field: digits up to the first other
-    // character, the low 8 bits of the number.
-    taper(e->cases[1][32], "12abc");
-    taper(e->phases[0], "300");
+    // What a user types becomes the field (a box that holds no number from
+    // -128 to 127 is refused: the first-hour tests).
+    taper(e->cases[1][32], "12");
+    taper(e->phases[0], " 44");
     taper(e->cases_noires[0][0], "-5");
-    taper(e->temps[7], "");
+    taper(e->temps[7], "+0");
     cliquer(e->parametreOK);
     QVERIFY(!e->isVisible());
     std::string attendu = defaut;

@@ -182,6 +182,14 @@ class Exercices : public QObject {
     QVERIFY(f->Panel13->isVisible() && f->Panel14->isVisible());
     QCOMPARE(f->Panel13->text(), QString("Suivant ->"));
     QCOMPARE(f->Panel14->text(), QString("Revoir coup"));
+    // The commentary in the checked language, its solution kept for later.
+    const QString francais = QString::fromStdString(lire_commentaire(cinq.chemin / "1-coup-03.dam", 0));
+    QVERIFY(francais.startsWith("Les noirs jouent") && francais.contains("\n\nSolution : "));
+    QCOMPARE(commentaire(*f), francais.left(francais.indexOf("\n\n")));
+    f->demarrage->English1Click();
+    QVERIFY2(commentaire(*f).startsWith("Black to play") && !commentaire(*f).contains("Solution"),
+             qPrintable(commentaire(*f)));
+    f->demarrage->Franais1Click();
 
     // "Suivant ->" twice: the fourth, then the fifth, each at its start.
     cliquer(f->Panel13);

@@ -18,3 +18,5 @@ target_link_libraries(corvane PRIVATE corvane_ui)
 # Pictures of the window in named states: corvane-shots DIR.
 add_executable(corvane-shots ${CMAKE_SOURCE_DIR}/tools/shots/shots.cpp)
 target_link_libraries(corvane-shots PRIVATE corvane_ui Qt6::Test)
+# Moves are clicked in as the window tests click them.
+target_include_directories(corvane-shots PRIVATE ${CMAKE_SOURCE_DIR}/tests)

@@ -45,7 +45,7 @@ const std::vector<EntreeMenu>& table_menus() {
       article("Fichier1", "Sauver1", "save", &Menus::Sauver1),
       article("Fichier1", "Ouvrir1", "ouvre", &Menus::Ouvrir1),
       separateur("Fichier1"),
-      a_venir("Fichier1", "Problmes1", "Problmes1Click", &Menus::Problmes1),
+      article("Fichier1", "Problmes1", "Problmes1Click", &Menus::Problmes1),
       article("Fichier1", "Installeruneposition1", "Installeruneposition1Click", &Menus::Installeruneposition1),
       separateur("Fichier1"),
       a_venir("Fichier1", "Imprimer1", "Imprimer1Click", &Menus::Imprimer1),

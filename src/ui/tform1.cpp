@@ -28,6 +28,7 @@
 #include "ui/composants.h"
 #include "ui/demarrage.h"
 #include "ui/editeurs.h"
+#include "ui/exercices.h"
 #include "ui/fichiers.h"
 #include "ui/installation.h"
 #include "ui/joueurs.h"
@@ -65,6 +66,7 @@ TForm1::TForm1() {
   fichiers = new CommandesFichiers(*this);
   installation = new CommandesInstallation(*this);
   editeurs = new CommandesEditeurs(*this);
+  exercices = new CommandesExercices(*this);
   construire_menus(this, menus, [this](const char* nom) { return gestionnaire(nom); });
   construire_composants();
   appliquer_legendes(this, table_legendes(0));
@@ -120,7 +122,7 @@ QAction* TForm1::action(const char* nom) const { return findChild<QAction*>(nom)
 QObject* TForm1::gestionnaire(const char* nom) {
   const QByteArray signature = QMetaObject::normalizedSignature((std::string(nom) + "()").c_str());
   for (QObject* o : std::initializer_list<QObject*>{this, demarrage, navigation, joueurs, fichiers, installation,
-                                                    editeurs})
+                                                    editeurs, exercices})
     if (o->metaObject()->indexOfSlot(signature.constData()) >= 0) return o;
   return nullptr;
 }
@@ -244,6 +246,7 @@ void TForm1::montrer_session() {
   Nom_noir->setText(noir);
   B3D->setText(blanc + " : ");
   N3D->setText(noir + " : ");
+  exercices->montrer();
 }
 QMenu* TForm1::menu(const char* nom) const { return findChild<QMenu*>(nom); }
 

@@ -32,6 +32,7 @@ class Scene;
 class Toile;
 class CommandesDemarrage;
 class CommandesEditeurs;
+class CommandesExercices;
 class CommandesFichiers;
 class CommandesInstallation;
 class CommandesJoueurs;
@@ -59,6 +60,7 @@ class TForm1 : public QMainWindow {
   CommandesFichiers* fichiers;
   CommandesInstallation* installation;
   CommandesEditeurs* editeurs;
+  CommandesExercices* exercices;
 
   // A menu item or menu by its component name (for tests and tools that
   // name them), and the object whose slot a handler name is.
@@ -98,6 +100,7 @@ class TForm1 : public QMainWindow {
   // 1 while the computer searches (for its move or on the opponent's time).
   int recherche_en_cours = 0;
   bool boucle_en_cours() const { return boucle_en_cours_ > 0; }  // a game loop runs
+  bool coup_en_cours() const { return coup_en_cours_ > 0; }      // a move is being shown
   // The themes whose pictures start-up found (themes 3 to 8 are looked for).
   std::array<bool, 9> themes_lisibles_{true, true, true, true, true, true, true, true, true};
 
@@ -116,6 +119,7 @@ class TForm1 : public QMainWindow {
   // which plays camp 0 (black on screen) when `ordinateur_noir`.
   void partie_contre_ordinateur(const QString& joueur, bool ordinateur_noir, bool classee);
   void afficher_horloges();   // both clocks from temps_blancs and temps_noirs
+  void montrer_coup_ordinateur(const Coup& m);  // the computer's move drawn, blinking and capturing
   void afficher_nb_pieces();  // both sides' piece counts, from damier
   void erreur_fichier(const QString& chemin);  // "Impossible d'ouvrir ce fichier"
   void charger_theme(int theme);                // the board of a theme (0: 2D), as its menu item does
@@ -241,7 +245,6 @@ class TForm1 : public QMainWindow {
   void dessiner_fond_3d();
   void echange_horloges();
   void executer_changements();
-  void montrer_coup_ordinateur(const Coup& m);  // the computer's move drawn, blinking and capturing
   void montrer_avis_prise(bool visible);        // the compulsory-capture notice
   void afficher_horloge(Camp camp, std::int32_t secondes);
   void niveau_coche(int n);  // level n as `niveau` counts it
@@ -263,6 +266,7 @@ class TForm1 : public QMainWindow {
 // The handler groups, so that whoever holds the window reaches them whole.
 #include "ui/demarrage.h"
 #include "ui/editeurs.h"
+#include "ui/exercices.h"
 #include "ui/fichiers.h"
 #include "ui/installation.h"
 #include "ui/joueurs.h"

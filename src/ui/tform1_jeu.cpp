@@ -29,6 +29,7 @@
 #include "search/root.h"
 #include "search/search.h"
 #include "ui/demarrage.h"
+#include "ui/exercices.h"
 #include "ui/installation.h"
 #include "ui/joueurs.h"
 #include "ui/legendes.h"
@@ -304,7 +305,9 @@ void TForm1::clic1(int x, int y) {
     terminer_coup_humain();  // the mover's clock takes its shown value
   }
   navigation->ecrire_liste_coups(coup_saisi.arrivee);
-  if (contre_ordinateur != 0 && !session.humain_contre_humain) {
+  // A move of an exercise's solution is answered by the recorded reply, not searched.
+  const bool exercice_repond = exercices->coup_du_joueur(coup_de_la_saisie(coup_saisi));
+  if (contre_ordinateur != 0 && !session.humain_contre_humain && !exercice_repond) {
     ordinateur_au_trait = 1;
     debut_tour(trait) = heure_en_secondes();  // the computer's turn begins
   } else {
@@ -393,8 +396,7 @@ void TForm1::Nouveau2Click() {
   Nouvelle_partie->show();
   Nouvelle_partie->raise();
   installation_en_cours = 0;
-  Panel13->hide();
-  Panel14->hide();
+  exercices->fermer();  // "Suivant ->" and "Revoir coup" go
   joueurs->charger_listes_joueurs();
 }
 

@@ -103,6 +103,8 @@ void TForm1::construire_panneaux_partie() {
   connect(Abandon2, &QPushButton::clicked, this, &TForm1::AbandonClick);
   connect(Proposernul, &Panneau::clique, this, &TForm1::ProposernulClick);
   connect(Nulrefus, &Panneau::clique, this, &TForm1::ProposernulClick);
+  connect(Panel13, &Panneau::clique, exercices, &CommandesExercices::Button1Click);
+  connect(Panel14, &Panneau::clique, exercices, &CommandesExercices::Panel14Click);
   connect(Joue, &QPushButton::clicked, this, &TForm1::pause);
   connect(SpeedButton1, &QToolButton::clicked, navigation, &CommandesNavigation::reprise);
   connect(SpeedButton2, &QToolButton::clicked, navigation, &CommandesNavigation::avancer);

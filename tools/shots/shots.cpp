@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,9 @@
 #include "game/clocks.h"
 #include "game/game.h"
 #include "game/input.h"
+#include "knowledge/exercices.h"
+#include "knowledge/preuve.h"
+#include "knowledge/problemes.h"
 #include "players/registry.h"
 #include "records/files.h"
 #include "records/game_file.h"
@@ -23,10 +27,13 @@
 #include "rules/board.h"
 #include "rules/fen.h"
 #include "rules/moves.h"
+#include "support/clics.h"
 #include "ui/aide.h"
+#include "ui/commentaire.h"
 #include "ui/dialogues.h"
 #include "ui/panneau.h"
 #include "ui/programme.h"
+#include "ui/rendu.h"
 
 namespace {
 
@@ -238,6 +245,69 @@ int main(int argc, char** argv) {
   photo("result-rated");
   form1.BitBtn13Click();
   repertoire_depart = dossier_programme;
+
+  // An exercise of the program's folder opened from "Leçons, exercices et
+  // problèmes" on the 3D board, its commentary window beside it as the
+  // desktop shows them; solved by clicks on its solution's moves; then seen
+  // again ("Revoir coup") and tried with another move.
+  auto photo_exercice = [&](const char* nom) {
+    form1.montrer_session();  // as the game loop shows it at its next pass
+    QApplication::processEvents();
+    QPixmap image = form1.grab();
+    FenetreCommentaire* c = form1.exercices->commentaire;
+    if (c && c->isVisible()) {
+      const QPixmap fenetre = c->grab();
+      QPainter peintre(&image);
+      // Where the window first stands over a maximised main window.
+      const QPoint coin(image.width() - fenetre.width() - 16, image.height() / 5);
+      peintre.fillRect(QRect(coin - QPoint(2, 2), fenetre.size() + QSize(4, 4)), QColor(60, 60, 60));
+      peintre.drawPixmap(coin, fenetre);
+    }
+    const QString fichier = QString("%1/%2-%3.png").arg(dossier).arg(++n, 2, 10, QChar('0')).arg(nom);
+    if (!image.save(fichier)) {
+      std::fprintf(stderr, "cannot write %s\n", fichier.toLocal8Bit().constData());
+      std::exit(1);
+    }
+    std::printf("%s\n", fichier.toLocal8Bit().constData());
+  };
+  // A move entered as a user clicks it, square by square.
+  auto cliquer_coup = [&](const Coup& m) {
+    coups_legaux(trait);
+    const std::vector<Case> chemin = chemin_du_coup(m);
+    const int ply = nb_demi_coups;
+    for (int i = 0; i < 20 && nb_demi_coups == ply; ++i) {
+      const QPoint centre = cellule_2d(prochain_clic(m, chemin, false), damier_inverse != 0) + QPoint(30, 30);
+      form1.clic1(centre.x(), centre.y());
+    }
+  };
+  std::filesystem::path exercice;
+  for (const std::filesystem::path& p : lister_exercices(chemin_donnee("", DOSSIER_PROBLEMES))) {
+    std::string raison;
+    const std::optional<Exercice> e = lire_exercice(p, raison);
+    if (exercice.empty() && p.filename().string().rfind("1-coup", 0) == 0 && e && e->solution.size() >= 3) exercice = p;
+  }
+  if (!exercice.empty()) {
+    if (damier_inverse != 0) form1.Inverser();
+    form1.Damier3D1Click();
+    installer_dialogues(std::make_unique<OuvrirUnFichier>(QString::fromStdString(exercice.string())));
+    form1.action("Problmes1")->trigger();
+    installer_dialogues(std::make_unique<DialoguesSansFenetre>());
+    photo_exercice("exercise-opened");
+    const std::vector<Coup> solution = exercice_ouvert.exercice.solution;
+    for (std::size_t k = 0; k < solution.size(); k += 2) cliquer_coup(solution[k]);
+    photo_exercice("exercise-solved");
+    form1.exercices->Panel14Click();
+    const int nb = coups_legaux(trait);
+    for (int i = 0; i < nb; ++i)
+      if (!meme_position_atteinte(listes_coups[1][i], solution[0])) {
+        const Coup autre = listes_coups[1][i];
+        cliquer_coup(autre);
+        break;
+      }
+    photo_exercice("exercise-wrong");
+    form1.exercices->commentaire->hide();
+    ordinateur_au_trait = 0;
+  }
   // A window of its own, at a size.
   auto photo_fenetre = [&](QWidget* w, int largeur, int hauteur, const char* nom) {
     w->resize(largeur, hauteur);

@@ -218,6 +218,7 @@ int main(int argc, char** argv) {
   form1.BitBtn13Click();
   photo("3d-game-won-after-dialog");
   form1.Ordinateur();
+  nommer_joueur(nom_joueur_blanc, "Inconnu");
   commencer_partie();
   form1.ListBox1->clear();
   cases_devant_prendre = 0;
@@ -254,6 +255,10 @@ int main(int argc, char** argv) {
   // The same on a smaller screen: the move list keeps to the band beside the board.
   form1.resize(1366, 768);
   photo("3d-game-opened-1366");
+  // A screen without a band beside the stage: the list stands over the
+  // picture, right of the board.
+  form1.resize(1280, 1024);
+  photo("3d-game-opened-1280x1024");
   form1.resize(1920, 1080);
   // The pick list of a text file holding several games.
   const std::vector<PartieLue> parties = lire_parties_texte(

@@ -4,7 +4,10 @@ find_package(ALSA REQUIRED)
 
 file(GLOB UI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/ui/*.cpp)
 list(REMOVE_ITEM UI_SOURCES ${CMAKE_SOURCE_DIR}/src/ui/main.cpp)
-add_library(corvane_ui STATIC ${UI_SOURCES})
+# The board pictures' camera comes with it: the marks on the 3D board are
+# drawn in the perspective the pictures were drawn in.
+add_library(corvane_ui STATIC ${UI_SOURCES} ${CMAKE_SOURCE_DIR}/tools/pictures/geometry.cpp)
+target_include_directories(corvane_ui PRIVATE ${CMAKE_SOURCE_DIR}/tools)
 target_link_libraries(corvane_ui PUBLIC corvane_engine Qt6::Widgets Qt6::PrintSupport ALSA::ALSA)
 
 # Caption tables, one per language, built into the program.

@@ -2,7 +2,11 @@
 
 #include "game/clocks.h"
 #include "game/game.h"
+#include "rules/etat.h"
 #include "rules/moves.h"
+
+FinMontree fin_montree;
+ETAT_MOTEUR(fin_montree);
 
 namespace {
 
@@ -75,3 +79,10 @@ bool offre_nul_ordinateur(int score) {
   }
   return captures == 0 && score > -SCORE_OFFRE_NUL && score < SCORE_OFFRE_NUL;
 }
+
+void noter_fin(int code, int resultat) {
+  if (resultat == SANS_RESULTAT) return;
+  fin_montree = {true, resultat, code};
+}
+
+void oublier_fin() { fin_montree = FinMontree{}; }

@@ -36,13 +36,30 @@ struct ContexteFin {
   std::string nom_blanc, nom_noir;  // the names on screen: the winner of a match is named
 };
 
+// How the game on the board ended, kept on the board once the result panel
+// is closed, until a new game or a move played after the end.
+struct FinMontree {
+  bool terminee = false;
+  int resultat = SANS_RESULTAT;  // NOIRS_GAGNENT, PARTIE_NULLE or BLANCS_GAGNENT
+  int code = 0;                  // the reason fin_de_partie was given
+};
+
 struct AnnonceFin {
   int resultat;         // NOIRS_GAGNENT, PARTIE_NULLE or BLANCS_GAGNENT
   std::string message;  // the text of the result panel (empty: nobody is out of moves)
   const char* son;      // wave file to play, or nullptr
 };
 
+// ---- state ----------------------------------------------------------------
+
+extern FinMontree fin_montree;
+
 // ---- functions ------------------------------------------------------------
+
+// The game ended for reason `code` with `resultat`; SANS_RESULTAT (nobody is
+// out of moves) ends nothing.
+void noter_fin(int code, int resultat);
+void oublier_fin();
 
 // The announcement for reason `code` in the game position. Counts the legal
 // moves of camp 0, then of camp 1 (the last count is left in nb_coups_trait).

@@ -4,6 +4,7 @@
 
 #include "game/clocks.h"
 #include "game/end.h"
+#include "game/marks.h"
 #include "rules/etat.h"
 #include "rules/moves.h"
 
@@ -86,12 +87,18 @@ void commencer_partie() {
 void commencer_record() {
   nb_demi_coups = 0;
   dernier_demi_coup = 0;
+  effacer_marques_coup();
+  oublier_fin();
   trait_depart = trait_fin = trait;
   damier[0] = HORS_DAMIER;
   enregistrer_demi_coup(0, 0, 0);
 }
 
 void jouer_et_enregistrer(const Coup& m) {
+  // The marks spoke of the position before; a game played on after its end
+  // is no longer over.
+  effacer_marques_coup();
+  oublier_fin();
   jouer_coup(m);
   // The game goes on: a result was the end of the record this move replaces.
   resultat_partie = SANS_RESULTAT;
@@ -126,6 +133,7 @@ void aller_au_demi_coup(int k) {
   if (k < 0) k = 0;
   if (k > dernier_demi_coup) k = dernier_demi_coup;
   nb_demi_coups = static_cast<std::uint8_t>(k);
+  effacer_marques_coup();
   EntreePartie& e = partie[k];
   std::memcpy(damier + 1, e.position + 1, NB_CASES);
   damier[0] = HORS_DAMIER;

@@ -16,7 +16,10 @@ std::uint8_t marques_cases[33] = {};
 std::uint8_t ambiguite = 0;
 std::uint8_t nb_prises_courant = 0;
 CoupSaisi coup_saisi{};
-ETAT_MOTEUR(piece_en_main, chemin_saisi, nb_escales_saisies, marques_cases, ambiguite, nb_prises_courant, coup_saisi);
+Case case_clic_superflu = 0;
+std::int64_t fin_clic_superflu = 0;
+ETAT_MOTEUR(piece_en_main, chemin_saisi, nb_escales_saisies, marques_cases, ambiguite, nb_prises_courant, coup_saisi,
+            case_clic_superflu, fin_clic_superflu);
 
 namespace {
 
@@ -192,14 +195,39 @@ ResultatSaisie saisir_case(Case s) {
     r.etat = EtatSaisie::Deselection;
     return r;
   }
-  if (piece_en_main == 0 && !selectionner(s, r)) return r;
+  const bool selection = piece_en_main == 0;
+  if (selection && !selectionner(s, r)) return r;
   if (nb_prises_courant > 0 && nb_escales_saisies <= nb_prises_courant)
     r.etat = saisir_prise(s);
   else if (nb_prises_courant == 0)
     r.etat = saisir_calme(s);
   else
     r.etat = EtatSaisie::Attente;
+  if (selection && r.etat == EtatSaisie::Termine) {
+    case_clic_superflu = coup_saisi.arrivee;
+    fin_clic_superflu = 0;
+  }
   return r;
+}
+
+Case case_du_clic(int x, int y, bool inverse) {
+  // Divisions truncate toward zero, as the board's clicks always have.
+  const int c = (x - 20) / 60, r = (y - 20) / 60;
+  if (c < 0 || c >= 8 || r < 0 || r >= 8 || (c + r) % 2 == 0) return 0;
+  const int s = c / 2 + 4 * r + 1;
+  return static_cast<Case>(inverse ? 33 - s : s);
+}
+
+bool clic_superflu(Case s) {
+  const Case destination = case_clic_superflu;
+  if (destination == 0) return false;
+  const bool encore = fin_clic_superflu == 0 || horloge_ms() < fin_clic_superflu;
+  case_clic_superflu = 0;
+  return encore && s == destination;
+}
+
+void armer_clic_superflu() {
+  if (case_clic_superflu != 0 && fin_clic_superflu == 0) fin_clic_superflu = horloge_ms() + DELAI_CLIC_SUPERFLU_MS;
 }
 
 Coup coup_de_la_saisie(const CoupSaisi& c) {

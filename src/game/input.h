@@ -15,6 +15,9 @@ constexpr std::uint8_t MARQUE_DESTINATION = 100;  // a final square the user may
 constexpr std::uint32_t COULEUR_SELECTION = 0xFF0000;    // red
 constexpr std::uint32_t COULEUR_ESCALE = 0x0000FF;       // blue
 constexpr std::uint32_t COULEUR_DESTINATION = 0xFF00FF;  // magenta
+// How long after the reply to a move played at once a click on that move's
+// destination is still taken as meant for it.
+constexpr int DELAI_CLIC_SUPERFLU_MS = 1000;
 
 // ---- types ----------------------------------------------------------------
 
@@ -47,6 +50,12 @@ extern std::uint8_t marques_cases[33];      // 0, MARQUE_ESCALE or MARQUE_DESTIN
 extern std::uint8_t ambiguite;              // the candidate paths part at the step examined
 extern std::uint8_t nb_prises_courant;      // captures of the selected piece's moves (0: quiet)
 extern CoupSaisi coup_saisi;                // the move completed by the last click
+// A piece with a single move plays it on the click that selects it; the
+// player, who meant to click its destination next, must not start another
+// move there. The destination of such a move (0: none), and the tick until
+// which a click on it is dropped (0: until the reply is on the board).
+extern Case case_clic_superflu;
+extern std::int64_t fin_clic_superflu;
 
 // ---- functions ------------------------------------------------------------
 
@@ -65,3 +74,15 @@ void terminer_coup_humain();
 
 // No piece selected any more, no marks.
 void abandonner_saisie();
+
+// The playable square under a click of the 2D board's pixel system, on the
+// board normal or turned; 0 for any other place.
+Case case_du_clic(int x, int y, bool inverse);
+
+// A click on square s (0: elsewhere) is the destination of the move just
+// played at once, to be dropped. Whatever it was, the click ends the rule.
+bool clic_superflu(Case s);
+
+// The player is to move again, the reply shown: a click on the destination
+// of the move played at once is dropped for DELAI_CLIC_SUPERFLU_MS more.
+void armer_clic_superflu();

@@ -34,6 +34,8 @@ EtatCommandes etat_commandes() {
   e.navigation = !en_match;
   e.Proposernul = !calcul;
   e.resignation_visible = match_classe != 0;
+  // A rated game is played without help.
+  e.Conseil1 = match_classe == 0 && !calcul && installation_en_cours == 0 && !session.ordinateur_contre_ordinateur;
   return e;
 }
 

@@ -53,6 +53,7 @@ struct EtatCommandes {
   bool Probleme;    // the set-up group
   bool Proposernul;
   bool resignation_visible;  // Abandon, Abandon1, Abandon2
+  bool Conseil1;             // the engine's hint for the human
 };
 
 // ---- state ----------------------------------------------------------------

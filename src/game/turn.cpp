@@ -2,6 +2,8 @@
 
 #include "game/end.h"
 #include "game/game.h"
+#include "game/marks.h"
+#include "knowledge/books.h"
 #include "rules/moves.h"
 #include "search/root.h"
 #include "search/search.h"
@@ -32,7 +34,10 @@ ChoixOrdinateur choix_ordinateur(Camp camp, bool neophyte) {
 }
 
 std::uint8_t jouer_coup_ordinateur(const Coup& coup, int pieces_racine) {
+  std::uint8_t avant[33];
+  std::copy(std::begin(damier), std::end(damier), std::begin(avant));
   jouer_et_enregistrer(coup);
+  marquer_coup_ordinateur(coup, avant);
   sans_anticipation = 0;
   nb_coups_trait = coups_legaux(trait);
   std::copy(std::begin(damier), std::end(damier), std::begin(damier_sauve));
@@ -43,4 +48,21 @@ std::uint8_t jouer_coup_ordinateur(const Coup& coup, int pieces_racine) {
 
 bool nul_ordinateur_contre_ordinateur(int score) {
   return nul_entre_ordinateurs(pieces_par_demi_coup, nb_demi_coups, score);
+}
+
+ResultatRecherche chercher_conseil(Camp camp) {
+  const Score score = score_racine;
+  const std::int32_t anticipee = reflexion_anticipee, profondeur = profondeur_imposee;
+  const std::uint8_t livres = bibliotheque_active;
+  // Searched as on the opponent's time: no time budget, no clock touched,
+  // and a single legal move is searched like any other.
+  reflexion_anticipee = 1;
+  profondeur_imposee = PROFONDEUR_CONSEIL;
+  bibliotheque_active = 0;
+  const ResultatRecherche r = rechercher_coup(camp);
+  bibliotheque_active = livres;
+  profondeur_imposee = profondeur;
+  reflexion_anticipee = anticipee;
+  score_racine = score;
+  return r;
 }

@@ -7,6 +7,11 @@
 #include <cstdint>
 
 #include "rules/board.h"
+#include "search/root.h"
+
+// ---- constants ------------------------------------------------------------
+
+constexpr int PROFONDEUR_CONSEIL = 8;  // the hint's search: this many plies, without the book
 
 // ---- types ----------------------------------------------------------------
 
@@ -25,9 +30,16 @@ struct ChoixOrdinateur {
 ChoixOrdinateur choix_ordinateur(Camp camp, bool neophyte);
 
 // Plays the computer's move `coup` in the game (jouer_et_enregistrer), with
-// the piece total the search started from; the turn passes. Returns the
-// number of legal moves of the side now to move.
+// the piece total the search started from, and marks it (its squares and the
+// pieces it took); the turn passes. Returns the number of legal moves of the
+// side now to move.
 std::uint8_t jouer_coup_ordinateur(const Coup& coup, int pieces_racine);
 
 // Computer against computer: the game is drawn after the move just noted.
 bool nul_ordinateur_contre_ordinateur(int score);
+
+// The move the engine advises for `camp` in the game position (a hint for
+// the human): a search of PROFONDEUR_CONSEIL plies, without the book and
+// without the clock. What the last real search left for the draw proposals
+// (score_racine, reflexion_anticipee) stays as it was.
+ResultatRecherche chercher_conseil(Camp camp);

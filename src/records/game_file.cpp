@@ -215,6 +215,8 @@ std::optional<ContenuPartie> lire_contenu_partie(const std::filesystem::path& ch
 }
 
 void appliquer_partie(const ContenuPartie& c) {
+  // The end shown on the board was that of the game before.
+  oublier_fin();
   std::memcpy(partie, c.partie, sizeof partie);
   // The file keeps the last recorded ply in entry 0's unused first byte.
   dernier_demi_coup = c.partie[0].position[0];

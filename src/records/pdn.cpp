@@ -400,6 +400,16 @@ std::vector<PartieLue> lire_parties_pdn(std::string_view octets) {
   return Lecteur(octets, est_utf8(octets)).lire();
 }
 
+const char* texte_resultat_pdn(int resultat, bool algebrique) {
+  // The score of White comes first; which camp White is depends on the notation.
+  const Camp blanc = static_cast<Camp>(camp_de_lettre(algebrique ? NUMEROTATION_ALGEBRIQUE : NUMEROTATION_POOL, 'W'));
+  const int victoire_blanc = blanc == BLANCS ? BLANCS_GAGNENT : NOIRS_GAGNENT;
+  return resultat == PARTIE_NULLE                                 ? "1-1"
+         : resultat == victoire_blanc                             ? "2-0"
+         : resultat == BLANCS_GAGNENT || resultat == NOIRS_GAGNENT ? "0-2"
+                                                                   : "*";
+}
+
 std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& nom_noir, int resultat,
                               const std::string& date, bool chemins_complets) {
   OptionsPdn options;
@@ -411,13 +421,8 @@ std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& n
                               const std::string& date, const OptionsPdn& options) {
   const bool algebrique = options.algebrique, chemins_complets = options.chemins_complets;
   const Numerotation num = algebrique ? NUMEROTATION_ALGEBRIQUE : NUMEROTATION_POOL;
-  // The score of White comes first; which camp White is depends on the notation.
   const Camp blanc = static_cast<Camp>(camp_de_lettre(num, 'W'));
-  const int victoire_blanc = blanc == BLANCS ? BLANCS_GAGNENT : NOIRS_GAGNENT;
-  const char* texte_resultat = resultat == PARTIE_NULLE ? "1-1"
-                               : resultat == victoire_blanc ? "2-0"
-                               : resultat == BLANCS_GAGNENT || resultat == NOIRS_GAGNENT ? "0-2"
-                                                                                           : "*";
+  const char* texte_resultat = texte_resultat_pdn(resultat, algebrique);
   const int fin = std::min<int>(dernier_demi_coup, TAILLE_PARTIE - 1);
   const Position depart = depart_du_record();
   const Camp premier = depart.trait;

@@ -47,5 +47,9 @@ std::vector<PartieLue> lire_parties_pdn(std::string_view octets);
 // given; an empty date is written "????.??.??".
 std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& nom_noir, int resultat,
                               const std::string& date, bool chemins_complets = false);
+
+// A result (as resultat_partie) as PDN writes it, White's score first: "2-0",
+// "0-2", "1-1", or "*" for none. Which camp is White follows the notation.
+const char* texte_resultat_pdn(int resultat, bool algebrique);
 std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& nom_noir, int resultat,
                               const std::string& date, const OptionsPdn& options);

@@ -40,6 +40,12 @@ void Dialogues::message(QWidget* parent, const QString& texte, const QString& ti
   boite.exec();
 }
 
+bool Dialogues::question(QWidget* parent, const QString& texte, const QString& titre) {
+  QMessageBox boite(QMessageBox::Question, titre, texte, QMessageBox::Yes | QMessageBox::No, parent);
+  boite.setDefaultButton(QMessageBox::No);
+  return boite.exec() == QMessageBox::Yes;
+}
+
 QString DialoguesSansFenetre::fichier_a_sauver(QWidget*, const QString&, const QString&, const QString&,
                                                const QString&) {
   return {};

@@ -17,6 +17,8 @@ class Dialogues {
   virtual QString fichier_a_ouvrir(QWidget* parent, const QString& dossier, const QString& filtre);
   virtual void message(QWidget* parent, const QString& texte, const QString& titre, Icone icone,
                        const QString& detail = {});
+  // A yes-or-no question; true for yes.
+  virtual bool question(QWidget* parent, const QString& texte, const QString& titre);
 };
 
 // For programs without anyone at the screen (pictures, benchmarks): messages
@@ -26,6 +28,8 @@ class DialoguesSansFenetre : public Dialogues {
   QString fichier_a_sauver(QWidget*, const QString&, const QString&, const QString&, const QString&) override;
   QString fichier_a_ouvrir(QWidget*, const QString&, const QString&) override;
   void message(QWidget*, const QString& texte, const QString& titre, Icone, const QString& detail) override;
+  // Nobody is there to refuse: what was asked for is done.
+  bool question(QWidget*, const QString&, const QString&) override { return true; }
 };
 
 Dialogues& dialogues();

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
@@ -23,6 +24,11 @@ EntreeMenu sous_menu(const char* parent, const char* nom, Menu m, bool construit
 }
 EntreeMenu article(const char* parent, const char* nom, const char* gestionnaire, Article a, bool construit = true) {
   return {G::Article, parent, nom, gestionnaire, false, false, true, construit, nullptr, a};
+}
+// An item with a key of its own.
+EntreeMenu touche(EntreeMenu e, const char* raccourci) {
+  e.raccourci = raccourci;
+  return e;
 }
 EntreeMenu a_venir(const char* parent, const char* nom, const char* gestionnaire, Article a) {
   return article(parent, nom, gestionnaire, a, false);
@@ -59,10 +65,12 @@ const std::vector<EntreeMenu>& table_menus() {
       article("Fichier1", "Quitter1", "quitter", &Menus::Quitter1),
 
       menu("Edition1", &Menus::Edition1),
-      article("Edition1", "Reprendrecoups1", "reprise", &Menus::Reprendrecoups1),
-      article("Edition1", "Avancercoups1", "avancer", &Menus::Avancercoups1),
-      article("Edition1", "Reveniraudbut1", "revenir_debut", &Menus::Reveniraudbut1),
-      article("Edition1", "Allerlafin1", "Aller_fin", &Menus::Allerlafin1),
+      touche(article("Edition1", "Reprendrecoups1", "reprise", &Menus::Reprendrecoups1), "Left"),
+      touche(article("Edition1", "Avancercoups1", "avancer", &Menus::Avancercoups1), "Right"),
+      touche(article("Edition1", "Reveniraudbut1", "revenir_debut", &Menus::Reveniraudbut1), "Home"),
+      touche(article("Edition1", "Allerlafin1", "Aller_fin", &Menus::Allerlafin1), "End"),
+      separateur("Edition1"),
+      touche(article("Edition1", "Conseil1", "Conseil1Click", &Menus::Conseil1), "Ctrl+H"),
 
       menu("Affichage1", &Menus::Affichage1),
       coche("Affichage1", "Damier2D1", "Damier2D1Click", &Menus::Damier2D1, false),
@@ -215,6 +223,7 @@ void construire_menus(QMainWindow* fenetre, Menus& membres, const std::function<
         a->setChecked(e.coche);
         a->setVisible(e.visible);
         a->setEnabled(e.construit);
+        if (e.raccourci != nullptr) a->setShortcut(QKeySequence(QString::fromLatin1(e.raccourci)));
         menus.at(e.parent)->addAction(a);
         membres.*e.article = a;
         if (!e.construit) break;

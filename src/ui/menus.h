@@ -23,7 +23,7 @@ struct Menus {
       *Installeruneposition1, *Imprimer1, *Crerunfichiertexte1, *CrerunfichierPDN1, *Ouvrirunfichiertexte1,
       *OuvrirunfichierZUV1, *Editerlimagefichierbmp1, *Quitter1;
   // Edition.
-  QAction *Reprendrecoups1, *Avancercoups1, *Reveniraudbut1, *Allerlafin1;
+  QAction *Reprendrecoups1, *Avancercoups1, *Reveniraudbut1, *Allerlafin1, *Conseil1;
   // Affichage.
   QAction *Damier2D1, *Damier3D1, *Damier3D4, *Damier3D2, *Damier3D3, *Damier3D5, *Damier3D6, *Damier3D7,
       *Damier3D8, *Inverserdamier1;
@@ -66,6 +66,7 @@ struct EntreeMenu {
   bool construit;            // its behaviour exists: enabled and bound
   QMenu* Menus::*menu;       // the member it is kept in (menus and submenus)
   QAction* Menus::*article;  // the member it is kept in (items)
+  const char* raccourci = nullptr;  // its key, as QKeySequence reads it
 };
 
 const std::vector<EntreeMenu>& table_menus();

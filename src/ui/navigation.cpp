@@ -3,9 +3,11 @@
 #include <QListWidget>
 
 #include "game/clocks.h"
+#include "game/end.h"
 #include "game/game.h"
 #include "game/input.h"
 #include "records/game_file.h"
+#include "records/pdn.h"
 #include "rules/notation.h"
 #include "ui/tform1.h"
 
@@ -13,9 +15,40 @@ void CommandesNavigation::reconstruire_liste_coups() {
   QListWidget* l = f.ListBox1;
   l->clear();
   for (const std::string& ligne : lignes_liste_coups(partie, dernier_demi_coup)) l->addItem(QString::fromStdString(ligne));
-  // The line of the ply shown, as moving through the game selects it.
-  l->setCurrentRow(nb_demi_coups / 2 - 1);
+  ligne_resultat_ = -1;
+  montrer_ligne_courante();
   if (nb_demi_coups < 2) l->scrollToTop();
+  montrer_resultat();
+}
+
+void CommandesNavigation::montrer_ligne_courante() {
+  // The line that holds the ply shown (none before the first).
+  QListWidget* l = f.ListBox1;
+  const int ligne = (nb_demi_coups - 1) / 2;
+  if (nb_demi_coups == 0 || ligne >= l->count()) {
+    l->setCurrentRow(-1);
+    l->clearSelection();
+    return;
+  }
+  l->setCurrentRow(ligne);
+  l->scrollToItem(l->item(ligne));
+}
+
+void CommandesNavigation::montrer_resultat() {
+  QListWidget* l = f.ListBox1;
+  const bool resultat = fin_montree.terminee && l->count() > 0;
+  if (ligne_resultat_ < 0 && !resultat) return;
+  const std::vector<std::string> textes = lignes_liste_coups(partie, dernier_demi_coup);
+  const auto ecrire = [&](int i, const QString& suite) {
+    if (i >= 0 && i < l->count() && i < static_cast<int>(textes.size()))
+      l->item(i)->setText(QString::fromStdString(textes[i]) + suite);
+  };
+  ecrire(ligne_resultat_, QString());
+  ligne_resultat_ = -1;
+  if (!resultat) return;
+  ligne_resultat_ = l->count() - 1;
+  ecrire(ligne_resultat_,
+         QStringLiteral("  ") + QString::fromLatin1(texte_resultat_pdn(fin_montree.resultat, session.noms_algebriques)));
 }
 
 void CommandesNavigation::ecrire_liste_coups(int arrivee) {
@@ -31,7 +64,8 @@ void CommandesNavigation::ecrire_liste_coups(int arrivee) {
     liste->item(l.index)->setText(texte);
   else
     liste->addItem(texte);
-  liste->scrollToBottom();
+  montrer_ligne_courante();
+  montrer_resultat();
 }
 
 void CommandesNavigation::supprimer_lignes_reprises() {
@@ -39,6 +73,7 @@ void CommandesNavigation::supprimer_lignes_reprises() {
   QListWidget* l = f.ListBox1;
   const int garder = (nb_demi_coups + 1) / 2;
   while (l->count() > garder) delete l->takeItem(l->count() - 1);
+  if (ligne_resultat_ >= l->count()) ligne_resultat_ = -1;
 }
 
 void CommandesNavigation::aller_a(int demi_coup) {
@@ -53,7 +88,7 @@ void CommandesNavigation::aller_a(int demi_coup) {
 void CommandesNavigation::position_montree() {
   abandonner_saisie();
   demarrer_tours();
-  f.ListBox1->setCurrentRow(nb_demi_coups / 2 - 1);
+  montrer_ligne_courante();
   f.afficher_horloges();
   f.afficher_nb_pieces();
   f.placer_pions();

@@ -15,6 +15,10 @@ class CommandesNavigation : public Commandes {
   void supprimer_lignes_reprises();      // the lines past the current ply, after a take-back
   void aller_a(int demi_coup);           // ply k of the record, once no search runs
   void position_montree();               // the position reached shown: board, clocks, list, counts
+  // The list's last line with the game's result as PDN writes it ("2-0")
+  // while the game on the board is over, without it otherwise.
+  void montrer_resultat();
+  void montrer_ligne_courante();  // the line of the ply shown lit and in view
 
  public slots:
   void reprise();
@@ -22,4 +26,7 @@ class CommandesNavigation : public Commandes {
   void revenir_debut();
   void Aller_fin();
   void revenir_n();
+
+ private:
+  int ligne_resultat_ = -1;  // the line that carries the result
 };

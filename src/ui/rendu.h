@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPolygonF>
 #include <array>
 #include <cstdint>
 
@@ -31,6 +32,14 @@ extern QImage images_2d[NB_GENRES_IMAGE];  // 2D cells by image kind
 extern QImage cache_2d;                    // the light square of the 2D board
 extern QImage images_3d[NB_GENRES_IMAGE][33];  // 3D pictures by image kind and square
 extern QImage fond_theme;                  // the theme's board picture, for redrawing the empty board
+// The frames of the move being entered, by square (0xRRGGBB; 0: none): a
+// frame lasts until its square is drawn again. The 3D board shows it too
+// when `en_relief`.
+struct Cadre {
+  std::uint32_t couleur = 0;
+  bool en_relief = false;
+};
+extern std::array<Cadre, 33> cadres;
 
 // ---- functions ------------------------------------------------------------
 
@@ -43,6 +52,9 @@ QPoint cellule_2d(int s, bool inverse);
 // picture goes there.
 QPoint position_3d(int s, bool inverse);
 int case_image_3d(int s, bool inverse);
+// The outline of square s on the 3D board's surface, in the perspective its
+// pictures were drawn in, `retrait` (a share of a square) inside its edges.
+QPolygonF contour_3d(int s, bool inverse, double retrait);
 
 // The position set-up's label of white's direction, in a language.
 const char* texte_bas_haut(int langue, bool inverse);

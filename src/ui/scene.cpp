@@ -89,6 +89,13 @@ void Toile::paintEvent(QPaintEvent*) {
     for (const QRect& r : autour) p.fillRect(r, QColor(GRIS_ARGENT));
   }
   p.drawPixmap(z.topLeft(), reduite_);
+  if (dessus) {
+    p.translate(z.topLeft());
+    p.scale(z.width() / double(largeur_), z.height() / double(hauteur_));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    dessus(p);
+  }
 }
 
 void Toile::mousePressEvent(QMouseEvent* e) {
@@ -140,6 +147,7 @@ void Scene::resizeEvent(QResizeEvent* e) {
   setFont(f);
   appliquer_geometrie();
   Toile::resizeEvent(e);
+  if (geometrie_changee) geometrie_changee();
 }
 
 QRect Scene::zone() const {

@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <functional>
 
+class QPainter;
+
 // ---- constants ------------------------------------------------------------
 
 constexpr int LARGEUR_SCENE = 812;
@@ -46,6 +48,9 @@ class Toile : public QWidget {
   void changee();  // the canvas was drawn on: show it again
   QPoint vers_logique(QPoint physique) const;
   std::function<void(QPoint logique)> appui;  // mouse pressed on the canvas
+  // Drawn over the canvas at every paint, in the canvas' logical units: what
+  // is shown for a while over the pictures (the marks on the board).
+  std::function<void(QPainter&)> dessus;
 
  protected:
   virtual QRect zone() const { return rect(); }  // where the canvas is shown
@@ -70,6 +75,9 @@ class Scene : public Toile {
   QPointF origine() const { return origine_; }
   void appliquer_geometrie();  // places every logical widget at the current scale
   void appliquer_a(QWidget* w);
+  // Called once the scale has changed, for what is placed by other rules
+  // than the stage's (the bands a wide window leaves beside the stage).
+  std::function<void()> geometrie_changee;
 
  protected:
   QRect zone() const override;

@@ -33,6 +33,7 @@
 #include "ui/installation.h"
 #include "ui/joueurs.h"
 #include "ui/navigation.h"
+#include "ui/plateau.h"
 #include "ui/dialogues.h"
 #include "ui/images.h"
 #include "ui/son.h"
@@ -67,12 +68,15 @@ TForm1::TForm1() {
   installation = new CommandesInstallation(*this);
   editeurs = new CommandesEditeurs(*this);
   exercices = new CommandesExercices(*this);
+  plateau = new CommandesPlateau(*this);
   construire_menus(this, menus, [this](const char* nom) { return gestionnaire(nom); });
   construire_composants();
   appliquer_legendes(this, table_legendes(0));
   montrer_session();
   scene->appui = [this](QPoint p) { clic(p.x(), p.y()); };
   Image5->appui = [this](QPoint p) { DamierImage1Click(p.x(), p.y()); };
+  scene->dessus = [this](QPainter& p) { dessiner_marques(p, false); };
+  Image5->dessus = [this](QPainter& p) { dessiner_marques(p, true); };
   installer_crochets();
 }
 
@@ -122,7 +126,7 @@ QAction* TForm1::action(const char* nom) const { return findChild<QAction*>(nom)
 QObject* TForm1::gestionnaire(const char* nom) {
   const QByteArray signature = QMetaObject::normalizedSignature((std::string(nom) + "()").c_str());
   for (QObject* o : std::initializer_list<QObject*>{this, demarrage, navigation, joueurs, fichiers, installation,
-                                                    editeurs, exercices})
+                                                    editeurs, exercices, plateau})
     if (o->metaObject()->indexOfSlot(signature.constData()) >= 0) return o;
   return nullptr;
 }
@@ -213,6 +217,7 @@ void TForm1::montrer_session() {
   m.Jeuenaveugle1->setEnabled(session.vue != VUE_2D);
   Probleme->setEnabled(e.Probleme);
   Proposernul->setEnabled(e.Proposernul);
+  m.Conseil1->setEnabled(e.Conseil1);
   for (QWidget* w : std::initializer_list<QWidget*>{Abandon, Abandon1, Abandon2}) w->setVisible(e.resignation_visible);
   // The clocks run while a game goes on: not before the introduction is
   // left, nor while the user stops them, nor once the game has a result.
@@ -247,6 +252,7 @@ void TForm1::montrer_session() {
   B3D->setText(blanc + " : ");
   N3D->setText(noir + " : ");
   exercices->montrer();
+  plateau->montrer();
 }
 QMenu* TForm1::menu(const char* nom) const { return findChild<QMenu*>(nom); }
 
@@ -276,6 +282,7 @@ void TForm1::construire_composants() {
   // clocks and names) and stays under the centre panels; widgets stack in
   // the order they are made.
   construire_scene_3d();
+  plateau->construire();
   construire_panneaux_caches();
   demarrage->construire_apropos();
   demarrage->construire_intro();
@@ -322,14 +329,15 @@ void TForm1::construire_scene_3d() {
   minblanc3d = etiquette(Horlogeblanc3d, "minblanc3d", "0", 3, 2, 29, 26, 18, Qt::AlignRight | Qt::AlignVCenter);
   secblanc3d = etiquette(Horlogeblanc3d, "secblanc3d", "0", 38, 2, 29, 26, 18);
 
-  Panel11 = panneau(Panel10, "Panel11", 10, 486, 112, 26, 12);
-  Nbcoups3d = panneau(Panel10, "Nbcoups3d", 126, 486, 92, 26, 12);
+  // The mode panel holds "Humain contre humain" in every language.
+  Panel11 = panneau(Panel10, "Panel11", 10, 486, 170, 26, 12);
+  Nbcoups3d = panneau(Panel10, "Nbcoups3d", 184, 486, 92, 26, 12);
   Nbcoups3d->setText("Coups 1");
-  Abandon = panneau(Panel10, "Abandon", 222, 486, 84, 26, 12);
-  Proposernul = panneau(Panel10, "Proposernul", 310, 486, 104, 26, 12);
-  Nulrefus = panneau(Panel10, "Nulrefus", 310, 486, 104, 26, 12);
-  Panel13 = panneau(Panel10, "Panel13", 418, 486, 92, 26, 12);
-  Panel14 = panneau(Panel10, "Panel14", 514, 486, 100, 26, 12);
+  Abandon = panneau(Panel10, "Abandon", 280, 486, 84, 26, 12);
+  Proposernul = panneau(Panel10, "Proposernul", 368, 486, 104, 26, 12);
+  Nulrefus = panneau(Panel10, "Nulrefus", 368, 486, 104, 26, 12);
+  Panel13 = panneau(Panel10, "Panel13", 476, 486, 92, 26, 12);
+  Panel14 = panneau(Panel10, "Panel14", 572, 486, 100, 26, 12);
   for (Panneau* p : {Abandon, Nulrefus, Panel13, Panel14}) p->hide();
   Panel10->hide();
 }
@@ -371,7 +379,10 @@ void TForm1::construire_onglets() {
 
   ListBox1 = creer<QListWidget>(Liste, "ListBox1");
   placer(ListBox1, 4, 4, 268, 204, 13);
-  ListBox1->setStyleSheet("font-family: monospace;");
+  // The line of the ply shown stays lit when the list has not the focus.
+  ListBox1->setStyleSheet(
+      "QAbstractItemView { font-family: monospace; }"
+      " QAbstractItemView::item:selected { background: rgb(255, 212, 84); color: black; }");
   auto navigation = [this](const char* nom, QStyle::StandardPixmap icone, int x) {
     auto* b = creer<QToolButton>(Liste, nom);
     b->setIcon(style()->standardIcon(icone));

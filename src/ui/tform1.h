@@ -37,6 +37,8 @@ class CommandesFichiers;
 class CommandesInstallation;
 class CommandesJoueurs;
 class CommandesNavigation;
+class CommandesPlateau;
+class QPainter;
 
 // ---- state ----------------------------------------------------------------
 
@@ -61,6 +63,7 @@ class TForm1 : public QMainWindow {
   CommandesInstallation* installation;
   CommandesEditeurs* editeurs;
   CommandesExercices* exercices;
+  CommandesPlateau* plateau;
 
   // A menu item or menu by its component name (for tests and tools that
   // name them), and the object whose slot a handler name is.
@@ -123,6 +126,11 @@ class TForm1 : public QMainWindow {
   void afficher_nb_pieces();  // both sides' piece counts, from damier
   void erreur_fichier(const QString& chemin);  // "Impossible d'ouvrir ce fichier"
   void charger_theme(int theme);                // the board of a theme (0: 2D), as its menu item does
+  // The marks on the boards changed (their state): both views show them again.
+  void marques_changees();
+  // The pieces of the human to move that must capture, marked as the turn
+  // begins; none while the computer is to move or a piece is in hand.
+  void actualiser_prises_obligatoires();
 
   // ---- components (named as the window's components) ----------------------
   Scene* scene;  // the window canvas, with the 2D board
@@ -243,6 +251,7 @@ class TForm1 : public QMainWindow {
   void basculer(bool& option);             // an option of the session turned over, shown
   bool theme_3d(int theme);                // shows a 3D theme; false when a picture is missing
   void dessiner_fond_3d();
+  void dessiner_marques(QPainter& p, bool relief);  // the marks over one view, from their state
   void echange_horloges();
   void executer_changements();
   void montrer_avis_prise(bool visible);        // the compulsory-capture notice
@@ -271,3 +280,4 @@ class TForm1 : public QMainWindow {
 #include "ui/installation.h"
 #include "ui/joueurs.h"
 #include "ui/navigation.h"
+#include "ui/plateau.h"

@@ -9,6 +9,8 @@
 #include <QTabWidget>
 
 #include "game/game.h"
+#include "game/input.h"
+#include "game/marks.h"
 #include "records/files.h"
 #include "rules/board.h"
 #include "search/search.h"
@@ -98,6 +100,7 @@ void TForm1::placer_pions() {
 
 void TForm1::afficher_case(int s, int piece) {
   if (s < 1 || s > 32) return;
+  cadres[s] = Cadre{};  // drawn again, the square loses its frame
   const int genre = genre_image(piece);
   const bool inverse = damier_inverse != 0;
   if (!images_2d[genre].isNull()) {
@@ -124,26 +127,111 @@ void TForm1::afficher_case(int s, int piece) {
 
 void TForm1::encadrer_case(int s, std::uint32_t couleur) {
   if (s < 1 || s > 32) return;
-  const bool inverse = damier_inverse != 0;
-  const QColor c(QRgb(0xff000000u | couleur));
-  const QPoint cellule = cellule_2d(s, inverse);
-  {
-    // Two nested one-pixel frames just inside the cell's edges.
-    QPainter p(&scene->image());
-    for (int bord = 0; bord < 2; ++bord) {
-      const QRect r(cellule.x() + bord, cellule.y() + bord, 60 - 2 * bord, 60 - 2 * bord);
-      p.fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
-      p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
-      p.fillRect(QRect(r.left(), r.top(), 1, r.height()), c);
-      p.fillRect(QRect(r.right(), r.top(), 1, r.height()), c);
-    }
+  // The human's squares always show in 3D, the computer's only with
+  // "Indication des mouvements".
+  cadres[s] = {couleur, session.indication_mouvements || ordinateur_au_trait == 0};
+  marques_changees();
+}
+
+void TForm1::marques_changees() {
+  scene->update();
+  Image5->update();
+}
+
+namespace {
+
+// Frames at the squares' edges (the move being entered, the last move) and
+// inside them (the pieces that must capture, the hint), so that a square may
+// carry both.
+constexpr double RETRAIT_INTERIEUR_2D = 5.5;  // logical pixels inside the cell's edge
+constexpr double RETRAIT_3D = 0.03, RETRAIT_INTERIEUR_3D = 0.11;  // shares of a square
+constexpr double OPACITE_PRISE = 0.45;  // a taken piece shows faintly where it stood, crossed out
+constexpr QRgb ROUGE_PRISE = qRgb(210, 0, 0);
+
+QPen plume(std::uint32_t couleur, double epaisseur) {
+  return QPen(QColor(QRgb(0xff000000u | couleur)), epaisseur, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
+// The marks a square carries besides the frames of the move being entered.
+struct MarquesCase {
+  std::uint32_t bord = 0, interieur = 0;  // frame colours (0: none)
+  int prise = VIDE;                        // a piece the last move took here
+};
+
+MarquesCase marques_de(int s, bool dernier_coup, bool pieces) {
+  MarquesCase m;
+  if (dernier_coup) {
+    if (s == case_arrivee_marquee) m.bord = COULEUR_ARRIVEE;
+    if (s == case_depart_marquee) m.bord = COULEUR_DEPART;
+    for (int k = 0; k < nb_prises_marquees; ++k)
+      if (prises_marquees[k].case_ == s && pieces) m.prise = prises_marquees[k].piece;
   }
-  scene->changee();
-  if (session.indication_mouvements || ordinateur_au_trait == 0) {
-    const QPoint en = position_3d(s, inverse);
-    QPainter p(&Image5->image());
-    p.fillRect(QRect(en.x() + 25, en.y() + 25, 6, 6), c);
-    Image5->changee();
+  if (pieces && case_marquee(cases_devant_prendre, s)) m.interieur = COULEUR_PRISE_OBLIGATOIRE;
+  if (conseil_montre != 0) {
+    bool sur_le_chemin = s == coup_conseille.depart;
+    for (int j = 1; j < MAX_PRISES && escales_conseil[j] != 0; ++j) sur_le_chemin = sur_le_chemin || escales_conseil[j] == s;
+    if (sur_le_chemin) m.interieur = COULEUR_CONSEIL;
+  }
+  return m;
+}
+
+}  // namespace
+
+void TForm1::dessiner_marques(QPainter& p, bool relief) {
+  const bool inverse = damier_inverse != 0;
+  // The 3D board shows the computer's marks with "Indication des mouvements"
+  // only, and in blind play nothing that tells where pieces stand.
+  const bool dernier_coup = !relief || session.indication_mouvements;
+  const bool pieces = !relief || !session.jeu_en_aveugle;
+  for (int s = 1; s <= 32; ++s) {
+    const MarquesCase m = marques_de(s, dernier_coup, pieces);
+    const Cadre& c = cadres[s];
+    const std::uint32_t bord = c.couleur != 0 && (!relief || c.en_relief) ? c.couleur : m.bord;
+    if (m.prise == VIDE && bord == 0 && m.interieur == 0) continue;
+    if (!relief) {
+      const QPointF cellule = cellule_2d(s, inverse);
+      if (m.prise != VIDE) {
+        p.setOpacity(OPACITE_PRISE);
+        p.drawImage(QRectF(cellule, QSizeF(COTE_CASE_2D, COTE_CASE_2D)), images_2d[genre_image(m.prise)]);
+        p.setOpacity(1);
+        p.setPen(plume(ROUGE_PRISE, 3));
+        p.drawLine(cellule + QPointF(18, 18), cellule + QPointF(42, 42));
+        p.drawLine(cellule + QPointF(42, 18), cellule + QPointF(18, 42));
+      }
+      p.setBrush(Qt::NoBrush);
+      if (bord != 0) {
+        // Two pixels just inside the cell's edges, as the board always framed.
+        p.setPen(plume(bord, 2));
+        p.drawRect(QRectF(cellule + QPointF(1, 1), QSizeF(COTE_CASE_2D - 2, COTE_CASE_2D - 2)));
+      }
+      if (m.interieur != 0) {
+        const double r = RETRAIT_INTERIEUR_2D;
+        p.setPen(plume(m.interieur, 3));
+        p.drawRect(QRectF(cellule + QPointF(r, r), QSizeF(COTE_CASE_2D - 2 * r, COTE_CASE_2D - 2 * r)));
+      }
+    } else {
+      const int k = case_image_3d(s, inverse);
+      if (m.prise != VIDE && !images_3d[genre_image(m.prise)][k].isNull()) {
+        const QImage& image = images_3d[genre_image(m.prise)][k];
+        p.setOpacity(OPACITE_PRISE);
+        p.drawImage(QRectF(position_3d(s, inverse), image.deviceIndependentSize()), image);
+        p.setOpacity(1);
+        // The cross lies on the square, in its perspective.
+        const QPolygonF c = contour_3d(s, inverse, 0.3);
+        p.setPen(plume(ROUGE_PRISE, 3));
+        p.drawLine(c[0], c[2]);
+        p.drawLine(c[1], c[3]);
+      }
+      p.setBrush(Qt::NoBrush);
+      if (bord != 0) {
+        p.setPen(plume(bord, 3));
+        p.drawPolygon(contour_3d(s, inverse, RETRAIT_3D));
+      }
+      if (m.interieur != 0) {
+        p.setPen(plume(m.interieur, 3.5));
+        p.drawPolygon(contour_3d(s, inverse, RETRAIT_INTERIEUR_3D));
+      }
+    }
   }
 }
 
@@ -281,6 +369,9 @@ void TForm1::clic(int x, int y) {
   if (ordinateur_au_trait != 0 && match_classe != 0) return;
   Learn->hide();
   if (ordinateur_au_trait != 0 && !session.arret_par_clic) return;
+  // The click meant as the destination of a move already played: it stops
+  // no search and starts no move.
+  if (installation_en_cours == 0 && clic_superflu(case_du_clic(x, y, damier_inverse != 0))) return;
   clic_en_attente = 1;
   clic_x = x;
   clic_y = y;
@@ -298,9 +389,11 @@ void TForm1::DamierImage1Click(int x, int y) {
         if (x3d[j] < x && x < x3d[j] + 60) k = j;
   // Into the 2D board's pixels, inside slot k's square (no square for k = 0).
   const int r = (k - 1) / 4, p = (k - 1) % 4;
+  const int x2d = 115 * (p + 1) - (r % 2 != 0 ? 58 : 0), y2d = 58 * r + 58;
+  if (installation_en_cours == 0 && clic_superflu(case_du_clic(x2d, y2d, damier_inverse != 0))) return;
   clic_en_attente = 1;
-  clic_x = 115 * (p + 1) - (r % 2 != 0 ? 58 : 0);
-  clic_y = 58 * r + 58;
+  clic_x = x2d;
+  clic_y = y2d;
   arret_calcul = 1;
 }
 

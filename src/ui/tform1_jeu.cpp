@@ -22,12 +22,15 @@
 #include "game/hooks.h"
 #include "game/input.h"
 #include "game/levels.h"
+#include "game/marks.h"
 #include "game/turn.h"
+#include "players/registry.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
 #include "rules/notation.h"
 #include "search/root.h"
 #include "search/search.h"
+#include "ui/dialogues.h"
 #include "ui/demarrage.h"
 #include "ui/exercices.h"
 #include "ui/installation.h"
@@ -41,8 +44,6 @@
 
 namespace {
 
-constexpr std::uint32_t COULEUR_ARRIVEE = 0x00FFFF;  // aqua
-constexpr std::uint32_t COULEUR_DEPART = 0xC0C0C0;   // silver
 constexpr int CLIGNOTEMENTS = 10;
 
 }  // namespace
@@ -65,6 +66,7 @@ void TForm1::boucle_de_jeu() {
     if (ordinateur_au_trait != 0) montrer_avis_prise(false);
     if (session.ordinateur_contre_ordinateur) ordinateur_au_trait = 1;
     montrer_session();
+    actualiser_prises_obligatoires();
 
     // Read before and after the window's events, which may change them.
     const auto tour_humain = [] {
@@ -152,10 +154,9 @@ void TForm1::animer_prise(const Case* escales_, int n, Case arrivee, int piece) 
 }
 
 void TForm1::tour_ordinateur() {
-  if (case_depart_marquee != 0 && case_arrivee_marquee != 0 && (!session.jeu_en_aveugle || session.vue == VUE_2D)) {
-    afficher_case(case_depart_marquee, damier[case_depart_marquee]);
-    afficher_case(case_arrivee_marquee, damier[case_arrivee_marquee]);
-  }
+  // The marks of the previous move (and a hint) go.
+  effacer_marques_coup();
+  marques_changees();
   calcul_annule = 0;
   reflexion_anticipee = 0;
   afficher_nb_pieces();
@@ -203,10 +204,7 @@ void TForm1::tour_ordinateur() {
       jouer_coup_ordinateur(m, pieces_racine);
     }
     navigation->ecrire_liste_coups(m.arrivee);
-    encadrer_case(m.arrivee, COULEUR_ARRIVEE);
-    encadrer_case(m.depart, COULEUR_DEPART);
-    case_depart_marquee = m.depart;
-    case_arrivee_marquee = m.arrivee;
+    marques_changees();  // its squares and the pieces it took
     debut_tour(trait) = heure_en_secondes();
   } else {
     sans_anticipation = 0;
@@ -219,6 +217,10 @@ void TForm1::tour_ordinateur() {
   if (partie_pleine()) fin_de_partie(FIN_NULLE);
   if (session.bip) jouer_son("son.wav");
   if (session.ordinateur_contre_ordinateur && nul_ordinateur_contre_ordinateur(score_racine)) fin_de_partie(FIN_NULLE);
+  // The reply is on the board: a click meant for a move played at once
+  // counts as such a little longer.
+  armer_clic_superflu();
+  montrer_session();  // the other side's turn
   executer_changements();
 }
 
@@ -257,6 +259,19 @@ void TForm1::afficher_nb_pieces() {
 int TForm1::langue_cochee() const { return langue_courante < NB_LANGUES ? langue_courante : 0; }
 
 // ---- the human's clicks -----------------------------------------------------------
+
+void TForm1::actualiser_prises_obligatoires() {
+  // Counted on the game's position, never under a search or a piece in hand
+  // (both use the move list).
+  if (recherche_en_cours != 0 || coup_en_cours_ != 0 || piece_en_main != 0) return;
+  const bool humain = (ordinateur_au_trait == 0 || session.humain_contre_humain) && ordinateur_doit_jouer == 0 &&
+                      !session.ordinateur_contre_ordinateur && installation_en_cours == 0 && intro_terminee != 0 &&
+                      !fin_montree.terminee;
+  const std::uint32_t cases = humain ? pieces_devant_prendre(damier_sauve, trait) : 0;
+  if (cases == cases_devant_prendre) return;
+  cases_devant_prendre = cases;
+  marques_changees();
+}
 
 void TForm1::montrer_avis_prise(bool visible) {
   for (QLabel* l : {Label29, Label31, Label30}) l->setVisible(visible);
@@ -315,8 +330,10 @@ void TForm1::clic1(int x, int y) {
     afficher_nb_pieces();
     nb_coups_trait = coups_legaux(trait);
     if (nb_coups_trait == 0) fin_de_partie(FIN_SANS_COUP_HUMAIN);
+    armer_clic_superflu();
   }
   if (partie_pleine()) fin_de_partie(FIN_NULLE);
+  montrer_session();  // the other side's turn
   executer_changements();
 }
 
@@ -330,6 +347,7 @@ void TForm1::fin_de_partie(int code) {
                              QString::fromLatin1(nom_joueur_blanc).toStdString(),
                              QString::fromLatin1(nom_joueur_noir).toStdString()};
   const AnnonceFin a = annonce_fin(code, contexte);
+  noter_fin(code, a.resultat);  // kept on the board once the panel is closed
   if (!a.message.empty()) qui_gagne->setText(QString::fromStdString(a.message));
   if (a.son != nullptr && session.commentaires) jouer_son(a.son);
   fin_de_parties->show();
@@ -343,10 +361,16 @@ void TForm1::fin_de_partie(int code) {
   session.ordinateur_contre_ordinateur = false;
   resultat_partie = a.resultat;
   afficher_horloges();
+  navigation->montrer_resultat();
+  actualiser_prises_obligatoires();
   montrer_session();
 }
 
 void TForm1::AbandonClick() {
+  const int l = langue_cochee();
+  if (!dialogues().question(this, texte_catalogue(l, "msg.plateau.abandon.question"),
+                            texte_catalogue(l, "msg.plateau.abandon.titre")))
+    return;
   arret_calcul = 1;
   fin_de_partie(FIN_ABANDON);
   match_classe = 0;
@@ -380,6 +404,20 @@ void TForm1::Annul_nulClick() { Match_nul->hide(); }
 void TForm1::Ordinateur() {
   contre_ordinateur = static_cast<std::uint8_t>(1 - contre_ordinateur);
   session.humain_contre_humain = !session.humain_contre_humain;
+  // The names say who plays: two players, or the computer on its side again.
+  QString noms[2] = {QString::fromLatin1(nom_joueur_blanc), QString::fromLatin1(nom_joueur_noir)};
+  if (session.humain_contre_humain) {
+    for (int camp = 0; camp < 2; ++camp)
+      if (noms[camp] == NOM_ORDINATEUR)
+        noms[camp] = texte_catalogue(langue_cochee(), "msg.joueurs.defaut").arg(camp + 1);
+  } else {
+    noms[couleur_ordi == 1 ? NOIRS : BLANCS] = NOM_ORDINATEUR;
+  }
+  // Into the names and the current entry's names only: a search on the
+  // human's time may be using the board.
+  nommer(noms[BLANCS], noms[NOIRS]);
+  std::memcpy(partie[nb_demi_coups].nom_blancs, nom_joueur_blanc, LONGUEUR_NOM);
+  std::memcpy(partie[nb_demi_coups].nom_noirs, nom_joueur_noir, LONGUEUR_NOM);
   montrer_session();
 }
 

@@ -41,8 +41,14 @@ class DialoguesDeTest : public Dialogues {
     messages << titre + ": " + texte + (icone == Icone::Erreur ? " (stop)" : "");
     details << detail;
   }
+  // "title: text" of each question, answered with `oui`.
+  bool question(QWidget*, const QString& texte, const QString& titre) override {
+    questions << titre + ": " + texte;
+    return oui;
+  }
   QString reponse, filtre;
-  QStringList dossiers, messages, details;
+  QStringList dossiers, messages, details, questions;
+  bool oui = true;
 };
 
 // Installs the dialogs for the whole test program and keeps them at hand.

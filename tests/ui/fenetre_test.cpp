@@ -211,9 +211,16 @@ class Fenetre : public QObject {
     QCOMPARE(hauteurs(), (QList<int>{avant[1], avant[0], avant[3], avant[2]}));
     QCOMPARE(pixel(f->scene->image(), cellule_2d(32, false) + QPoint(30, 30)), couleur_2d(genre_image(PION_NOIR)));
     QCOMPARE(pixel(f->Image5->image(), position_3d(32, false) + QPoint(3, 3)), couleur_3d(genre_image(PION_NOIR), 1, 32));
+    // A frame stands over the square's picture, in its perspective, the
+    // pictures themselves untouched.
+    const QImage sans_cadre = f->Image5->image();
     f->encadrer_case(1, 0x00ffff);
-    QCOMPARE(pixel(f->scene->image(), cellule_2d(32, false)), qRgb(0, 255, 255));
-    QCOMPARE(pixel(f->scene->image(), cellule_2d(32, false) + QPoint(2, 2)), couleur_2d(genre_image(PION_NOIR)));
+    const QPolygonF contour = contour_3d(1, true, 0.03);
+    const QPointF bord = (contour[2] + contour[3]) / 2;
+    const QImage vu = f->Image5->grab().toImage();
+    QCOMPARE(vu.pixel(int(bord.x() * vu.width() / LARGEUR_IMAGE5), int(bord.y() * vu.height() / HAUTEUR_IMAGE5)),
+             qRgb(0, 255, 255));
+    QVERIFY(f->Image5->image() == sans_cadre);
     // A click lands on the square shown under it, through the stage's
     // scale, on either board.
     QVERIFY(f->scene->echelle() > 1.2);

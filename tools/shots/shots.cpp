@@ -20,6 +20,7 @@
 #include "knowledge/exercices.h"
 #include "knowledge/preuve.h"
 #include "knowledge/problemes.h"
+#include "game/marks.h"
 #include "players/registry.h"
 #include "records/files.h"
 #include "records/game_file.h"
@@ -172,6 +173,62 @@ int main(int argc, char** argv) {
   photo("2d-capture-entry");
   abandonner_saisie();
   for (QWidget* l : std::initializer_list<QWidget*>{form1.Label29, form1.Label30, form1.Label31}) l->hide();
+
+  // What the board tells the player. A man with two moves taken up (red, its
+  // destinations magenta) in two 3D themes and in 2D, the player's panels lit.
+  poser("B:W17,21,22,23,25,26,27,29,30,31,32:B1,2,3,4,6,7,9,10,11,13");
+  form1.afficher_nb_pieces();
+  form1.montrer_session();
+  const Case homme = 33 - 10;  // shown as 10
+  for (void (TForm1::*theme)() : {&TForm1::Damier3D1Click, &TForm1::Damier3D4Click, &TForm1::Damier2D1Click}) {
+    (form1.*theme)();
+    cliquer_2d(homme);
+    photo(theme == &TForm1::Damier2D1Click ? "2d-selection" : theme == &TForm1::Damier3D1Click ? "3d-selection-classique"
+                                                                                              : "3d-selection-death-valley");
+    cliquer_2d(homme);  // put down again
+  }
+  // The hint for that position, in 3D.
+  form1.Damier3D1Click();
+  form1.plateau->Conseil1Click();
+  photo("3d-hint");
+  effacer_marques_coup();
+  // A capture to make: the two men that can capture are marked as the turn begins.
+  poser("B:W17,18,19,21,26,27,30,31,32:B1,2,3,5,6,10,14,15,12");
+  form1.placer_pions();
+  form1.actualiser_prises_obligatoires();
+  photo("3d-compulsory-capture");
+  form1.Damier2D1Click();
+  photo("2d-compulsory-capture");
+  // The computer's only move takes two men: its squares framed, the men it
+  // took shown faintly where they stood.
+  poser("W:W28,29,31,32,25,22:B24,16,7,3,1,2,5,9,6,11");
+  form1.placer_pions();
+  form1.actualiser_prises_obligatoires();
+  ordinateur_au_trait = 1;
+  form1.tour_ordinateur();
+  form1.actualiser_prises_obligatoires();
+  form1.montrer_session();
+  photo("2d-computer-move");
+  form1.Damier3D1Click();
+  photo("3d-computer-move");
+  // Two players; black's capture takes white's last man: the end stays on
+  // the board once its panel is closed, the list's last line with the result.
+  form1.Ordinateur();
+  nommer_joueur(nom_joueur_blanc, "Anna");
+  nommer_joueur(nom_joueur_noir, "Bruno");
+  poser("B:W18:B14,1,5,9");
+  commencer_partie();
+  form1.ListBox1->clear();
+  form1.placer_pions();
+  ordinateur_au_trait = 0;
+  cliquer_2d(33 - 14);
+  form1.BitBtn13Click();
+  photo("3d-game-won-after-dialog");
+  form1.Ordinateur();
+  nommer_joueur(nom_joueur_blanc, "Inconnu");
+  commencer_partie();
+  form1.ListBox1->clear();
+  cases_devant_prendre = 0;
   // A game in progress with both clocks running, then the computer's draw
   // offer, the result panel, and the set-up tab.
   poser(POSITION);
@@ -192,6 +249,7 @@ int main(int argc, char** argv) {
   form1.AbandonClick();
   photo("result");
   form1.BitBtn13Click();
+  photo("result-after-dialog");
   // A saved game just opened: its whole move list, the position of the ply
   // it was saved at.
   installer_dialogues(std::make_unique<OuvrirUnFichier>(partie_sauvee(QDir::tempPath())));
@@ -201,6 +259,14 @@ int main(int argc, char** argv) {
   photo("2d-game-opened");
   form1.Damier3D1Click();
   photo("3d-game-opened");
+  // The same on a smaller screen: the move list keeps to the band beside the board.
+  form1.resize(1366, 768);
+  photo("3d-game-opened-1366");
+  // A screen without a band beside the stage: the list stands over the
+  // picture, right of the board.
+  form1.resize(1280, 1024);
+  photo("3d-game-opened-1280x1024");
+  form1.resize(1920, 1080);
   // The pick list of a text file holding several games.
   const std::vector<PartieLue> parties = lire_parties_texte(
       "Durand-Lef\xE8vre  2-0\r\n 1.11-15 24-19\r\n\r\nMartin-Nguyen  1-1\r\n 1.10-14 23-18\r\n\r\n"

@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+class QPrinter;
 class QWidget;
 
 class Dialogues {
@@ -17,6 +18,9 @@ class Dialogues {
   virtual QString fichier_a_ouvrir(QWidget* parent, const QString& dossier, const QString& filtre);
   virtual void message(QWidget* parent, const QString& texte, const QString& titre, Icone icone,
                        const QString& detail = {});
+  // The print dialog over `imprimante`: true when the user chose to print
+  // (the printer, or a PDF file, set up as chosen).
+  virtual bool imprimer(QWidget* parent, QPrinter& imprimante);
 };
 
 // For programs without anyone at the screen (pictures, benchmarks): messages
@@ -26,6 +30,7 @@ class DialoguesSansFenetre : public Dialogues {
   QString fichier_a_sauver(QWidget*, const QString&, const QString&, const QString&, const QString&) override;
   QString fichier_a_ouvrir(QWidget*, const QString&, const QString&) override;
   void message(QWidget*, const QString& texte, const QString& titre, Icone, const QString& detail) override;
+  bool imprimer(QWidget*, QPrinter&) override;
 };
 
 Dialogues& dialogues();

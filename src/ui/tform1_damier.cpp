@@ -9,6 +9,8 @@
 #include <QTabWidget>
 
 #include "game/game.h"
+#include "knowledge/learning.h"
+#include "records/analysis.h"
 #include "records/files.h"
 #include "rules/board.h"
 #include "search/search.h"
@@ -281,6 +283,9 @@ void TForm1::clic(int x, int y) {
   if (ordinateur_au_trait != 0 && match_classe != 0) return;
   Learn->hide();
   if (ordinateur_au_trait != 0 && !session.arret_par_clic) return;
+  // The analysis and a learning session own the board: a click would cut
+  // their search and then play into the record they replay.
+  if (analyse_ouverte != 0 || session_apprentissage != 0) return;
   clic_en_attente = 1;
   clic_x = x;
   clic_y = y;
@@ -290,6 +295,7 @@ void TForm1::clic(int x, int y) {
 void TForm1::DamierImage1Click(int x, int y) {
   if (ordinateur_au_trait != 0 && match_classe != 0) return;
   if (ordinateur_au_trait != 0 && !session.arret_par_clic) return;
+  if (analyse_ouverte != 0 || session_apprentissage != 0) return;
   // The slot under the click, by the 3D positions (the last hit wins).
   int k = 0;
   for (int r = 0; r < 8; ++r)

@@ -1,10 +1,12 @@
 // Window benchmarks: the program's start until its introduction is drawn,
-// and switching between 3D themes (the two parts reloaded and the board
-// repainted).
+// switching between 3D themes (the two parts reloaded and the board
+// repainted), the computer's thinking and a game's analysis with the
+// longest wait for events.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -19,6 +21,9 @@
 #include "game/game.h"
 #include "game/hooks.h"
 #include "knowledge/books.h"
+#include "records/analysis.h"
+#include "records/pdn.h"
+#include "records/text_games.h"
 #include "rules/fen.h"
 #include "ui/dialogues.h"
 #include "ui/formes.h"
@@ -128,6 +133,57 @@ void BM_reflexion_niveau_5(benchmark::State& state) {
   state.counters["pompes"] = static_cast<double>(pompes);
 }
 BENCHMARK(BM_reflexion_niveau_5)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// A game of 60 plies analysed in the window at level 1, as "Débuter une
+// analyse" runs it (the board, the list and the graph following each
+// position): the whole analysis, and the longest time the window went
+// without dispatching its events, measured by a timer due at every chance.
+// The game is the analysis benchmark's (corvane-bench AnalyseNiveau1): the
+// tool's figure for the same work.
+constexpr const char* PARTIE_60 =
+    "1. 12-16 24-19 2. 16-20 19-16 3. 11-15 16-12 4. 15-19 23x16 5. 20x11 28-24 6. 9-14 22-18 "
+    "7. 14x23 26x19 8. 5-9 31-26 9. 9-13 25-22 10. 1-5 26-23 11. 11-15 30-25 12. 8-11 19-16 "
+    "13. 11x20 22-17 14. 13x22 25x11 15. 7x16 12x19 16. 4-8 29-25 17. 8-11 21-17 18. 3-7 19-16 "
+    "19. 10-15 16-12 20. 6-10 23-19 21. 15-18 17-13 22. 2-6 32-28 23. 11-16 19-15 24. 18x11 12x19 "
+    "25. 10-14 25-22 26. 14-17 22-18 27. 17-21 19-15 28. 11-16 18-14 29. 16-19 14-10 30. 7x14 15-11 *";
+
+void BM_analyse_60_demi_coups_niveau_1(benchmark::State& state) {
+  TForm1& f = fenetre();
+  f.Niveau01Click();
+  const std::vector<PartieLue> parties = lire_parties_pdn(PARTIE_60);
+  using Horloge = std::chrono::steady_clock;
+  double ecart_max = 0;
+  Horloge::time_point dernier = Horloge::now();
+  QTimer veille;
+  veille.setInterval(0);
+  QObject::connect(&veille, &QTimer::timeout, [&] {
+    const auto t = Horloge::now();
+    ecart_max = std::max(ecart_max, std::chrono::duration<double, std::milli>(t - dernier).count());
+    dernier = t;
+  });
+  int lignes = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    rejouer_partie(parties[0], 1, true);
+    aller_au_demi_coup(dernier_demi_coup);
+    f.navigation->reconstruire_liste_coups();
+    f.navigation->position_montree();
+    QApplication::processEvents();
+    veille.start();
+    dernier = Horloge::now();
+    state.ResumeTiming();
+    f.analyse->Analyser();
+    state.PauseTiming();
+    veille.stop();
+    lignes = static_cast<int>(coups_analyses.size());
+    f.analyse->Button4Click();
+    state.ResumeTiming();
+  }
+  if (lignes != 60) state.SkipWithError("the analysis did not give 60 lines");
+  state.counters["lines"] = lignes;
+  state.counters["ecart_max_ms"] = ecart_max;
+}
+BENCHMARK(BM_analyse_60_demi_coups_niveau_1)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 }  // namespace
 

@@ -54,6 +54,11 @@ struct EtatCommandes {
   bool Proposernul;
   bool resignation_visible;  // Abandon, Abandon1, Abandon2
   bool Conseil1;             // the engine's hint for the human
+  // The items that put another game on the board without a panel first.
+  bool Installeruneposition1, Ouvrirunfichiertexte1;
+  // The menus "Analyse" and "Apprentissage".
+  bool Dbuteruneanalyse1, Arrtercettephase1, Terminerlanalyse1;
+  bool Apprentissage1, Lancerunesession1, Arrterlasession1, Chargerdesleons1;
 };
 
 // ---- state ----------------------------------------------------------------
@@ -71,7 +76,9 @@ ModePartie mode_partie();
 // The commands' states for the game as it stands. A rated game in progress
 // takes away everything that would edit its result (the record's moves, the
 // clocks, the files); the computer's own search takes away what would
-// change the game under it.
+// change the game under it. An open analysis replays the record and a
+// learning session plays games of its own: neither lets another game be put
+// under it, and a session keeps the record to itself.
 EtatCommandes etat_commandes();
 
 // Back to the state of a program just started.

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 std::unique_ptr<Dialogues>& actuels() {
@@ -46,6 +48,11 @@ bool Dialogues::question(QWidget* parent, const QString& texte, const QString& t
   return boite.exec() == QMessageBox::Yes;
 }
 
+bool Dialogues::imprimer(QWidget* parent, QPrinter& imprimante) {
+  QPrintDialog dialogue(&imprimante, parent);
+  return dialogue.exec() == QDialog::Accepted;
+}
+
 QString DialoguesSansFenetre::fichier_a_sauver(QWidget*, const QString&, const QString&, const QString&,
                                                const QString&) {
   return {};
@@ -58,3 +65,5 @@ void DialoguesSansFenetre::message(QWidget*, const QString& texte, const QString
   std::fprintf(stderr, "%s: %s %s\n", titre.toLocal8Bit().constData(), texte.toLocal8Bit().constData(),
                detail.toLocal8Bit().constData());
 }
+
+bool DialoguesSansFenetre::imprimer(QWidget*, QPrinter&) { return false; }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+class QPrinter;
 class QWidget;
 
 class Dialogues {
@@ -19,6 +20,9 @@ class Dialogues {
                        const QString& detail = {});
   // A yes-or-no question; true for yes.
   virtual bool question(QWidget* parent, const QString& texte, const QString& titre);
+  // The print dialog over `imprimante`: true when the user chose to print
+  // (the printer, or a PDF file, set up as chosen).
+  virtual bool imprimer(QWidget* parent, QPrinter& imprimante);
 };
 
 // For programs without anyone at the screen (pictures, benchmarks): messages
@@ -30,6 +34,7 @@ class DialoguesSansFenetre : public Dialogues {
   void message(QWidget*, const QString& texte, const QString& titre, Icone, const QString& detail) override;
   // Nobody is there to refuse: what was asked for is done.
   bool question(QWidget*, const QString&, const QString&) override { return true; }
+  bool imprimer(QWidget*, QPrinter&) override;
 };
 
 Dialogues& dialogues();

@@ -1,6 +1,6 @@
 // The six secondary windows: the opening-book editors (white and black),
 // the analysis window and the three parameter editors, of which only the
-// first is ever shown. Their contents come with the editors and the analysis.
+// first is ever shown.
 #pragma once
 
 #include <QWidget>
@@ -17,10 +17,5 @@ class FenetreSecondaire : public QWidget {
 // The secondary windows that exist, in the order they were made.
 const std::vector<QWidget*>& fenetres_secondaires();
 
-class TForm4 : public FenetreSecondaire {  // analysis
-  Q_OBJECT
- public:
-  TForm4() : FenetreSecondaire("TForm4", 480, 520) {}
-};
-
-// The parameter editors TForm5, TForm6 and TForm7: ui/tform5.h.
+// The analysis window TForm4: ui/tform4.h. The parameter editors TForm5,
+// TForm6 and TForm7: ui/tform5.h.

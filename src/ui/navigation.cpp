@@ -6,6 +6,7 @@
 #include "game/end.h"
 #include "game/game.h"
 #include "game/input.h"
+#include "knowledge/learning.h"
 #include "records/game_file.h"
 #include "records/pdn.h"
 #include "rules/notation.h"
@@ -77,6 +78,8 @@ void CommandesNavigation::supprimer_lignes_reprises() {
 }
 
 void CommandesNavigation::aller_a(int demi_coup) {
+  // A learning session's games are its own.
+  if (session_apprentissage != 0) return;
   f.changer_partie([this, demi_coup] {
     aller_au_demi_coup(demi_coup);
     position_montree();

@@ -6,6 +6,7 @@
 #include "ui/tform1.h"
 #include "ui/tform5.h"
 #include "ui/tform2.h"
+#include "ui/tform4.h"
 
 struct Fenetres {
   TForm1 form1;

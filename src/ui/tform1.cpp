@@ -24,12 +24,15 @@
 #include "search/root.h"
 #include "search/search.h"
 #include "search/table.h"
+#include "ui/analyse.h"
+#include "ui/apprentissage.h"
 #include "ui/commandes.h"
 #include "ui/composants.h"
 #include "ui/demarrage.h"
 #include "ui/editeurs.h"
 #include "ui/exercices.h"
 #include "ui/fichiers.h"
+#include "ui/impression.h"
 #include "ui/installation.h"
 #include "ui/joueurs.h"
 #include "ui/navigation.h"
@@ -69,6 +72,9 @@ TForm1::TForm1() {
   editeurs = new CommandesEditeurs(*this);
   exercices = new CommandesExercices(*this);
   plateau = new CommandesPlateau(*this);
+  analyse = new CommandesAnalyse(*this);
+  apprentissage = new CommandesApprentissage(*this);
+  impression = new CommandesImpression(*this);
   construire_menus(this, menus, [this](const char* nom) { return gestionnaire(nom); });
   construire_composants();
   appliquer_legendes(this, table_legendes(0));
@@ -103,9 +109,9 @@ void TForm1::installer_crochets() {
   crochet_etat_recherche = [this](const EtatRecherche& e) {
     static const FormatsRecherche francais{"Profondeur : %5d", "Noeuds : %8u", "Temps : %6d s", "Noeuds/s : %8u",
                                            "Noeuds/s : //",    "Score : %5d",  "Coups : %3d"};
-    const std::vector<std::string> lignes = lignes_recherche(e, francais);
+    lignes_calcul = lignes_recherche(e, francais);
     ListBox2->clear();
-    for (const std::string& l : lignes) ListBox2->addItem(QString::fromStdString(l));
+    for (const std::string& l : lignes_calcul) ListBox2->addItem(QString::fromStdString(l));
   };
   crochet_ligne_racine = [this](const LigneRacine& l) {
     if (l.index < 0) {
@@ -126,7 +132,8 @@ QAction* TForm1::action(const char* nom) const { return findChild<QAction*>(nom)
 QObject* TForm1::gestionnaire(const char* nom) {
   const QByteArray signature = QMetaObject::normalizedSignature((std::string(nom) + "()").c_str());
   for (QObject* o : std::initializer_list<QObject*>{this, demarrage, navigation, joueurs, fichiers, installation,
-                                                    editeurs, exercices, plateau})
+                                                    editeurs, exercices, plateau, analyse, apprentissage,
+                                                    impression})
     if (o->metaObject()->indexOfSlot(signature.constData()) >= 0) return o;
   return nullptr;
 }
@@ -203,6 +210,16 @@ void TForm1::montrer_session() {
   m.Sauver1->setEnabled(e.Sauver1);
   m.Ouvrir1->setEnabled(e.Ouvrir1);
   m.Quitter1->setEnabled(e.Quitter1);
+  m.Imprimer1->setEnabled(e.Imprimer1);
+  m.Installeruneposition1->setEnabled(e.Installeruneposition1);
+  m.Ouvrirunfichiertexte1->setEnabled(e.Ouvrirunfichiertexte1);
+  m.Dbuteruneanalyse1->setEnabled(e.Dbuteruneanalyse1);
+  m.Arrtercettephase1->setEnabled(e.Arrtercettephase1);
+  m.Terminerlanalyse1->setEnabled(e.Terminerlanalyse1);
+  m.Apprentissage1->setEnabled(e.Apprentissage1);
+  m.Lancerunesession1->setEnabled(e.Lancerunesession1);
+  m.Arrterlasession1->setEnabled(e.Arrterlasession1);
+  m.Chargerdesleons1->setEnabled(e.Chargerdesleons1);
   m.Edition1->setEnabled(e.Edition1);
   m.Joueurs1->setEnabled(e.Joueurs1);
   m.Niveau1->setEnabled(e.Niveau1);
@@ -253,6 +270,7 @@ void TForm1::montrer_session() {
   N3D->setText(noir + " : ");
   exercices->montrer();
   plateau->montrer();
+  analyse->montrer_etat();
 }
 QMenu* TForm1::menu(const char* nom) const { return findChild<QMenu*>(nom); }
 
@@ -409,8 +427,7 @@ void TForm1::construire_onglets() {
   Best1 = bouton(Calcul, "Best1", 190, 250, 82, 30);
   Abandon2->hide();
   for (QWidget* w : std::initializer_list<QWidget*>{ListBox1, ListBox2, Joue}) w->hide();
-  // Saving the search display comes with the analysis.
-  Best1->setEnabled(false);
+  connect(Best1, &QPushButton::clicked, analyse, &CommandesAnalyse::Best1Click);
 
   Probleme = creer<QGroupBox>(Probleme0, "Probleme");
   Probleme->setTitle("PLACEZ LES PIONS");
@@ -433,6 +450,7 @@ void TForm1::construire_panneaux_caches() {
   for (Panneau* p : {Nouvelle_partie, Nouveau_joueur, Efface_j, Joueurs, fin_de_parties, Match_nul, Panel9, Panel2,
                      Patientez, Zut, Learn})
     p->hide();
+  apprentissage->construire_learn();
 }
 
 bool TForm1::event(QEvent* e) {

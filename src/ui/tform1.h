@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "game/session.h"
@@ -30,9 +31,12 @@ class QToolButton;
 class Panneau;
 class Scene;
 class Toile;
+class CommandesAnalyse;
+class CommandesApprentissage;
 class CommandesDemarrage;
 class CommandesEditeurs;
 class CommandesExercices;
+class CommandesImpression;
 class CommandesFichiers;
 class CommandesInstallation;
 class CommandesJoueurs;
@@ -64,6 +68,9 @@ class TForm1 : public QMainWindow {
   CommandesEditeurs* editeurs;
   CommandesExercices* exercices;
   CommandesPlateau* plateau;
+  CommandesAnalyse* analyse;
+  CommandesApprentissage* apprentissage;
+  CommandesImpression* impression;
 
   // A menu item or menu by its component name (for tests and tools that
   // name them), and the object whose slot a handler name is.
@@ -78,6 +85,10 @@ class TForm1 : public QMainWindow {
   // or move display uses the board: at once, or when the running search has
   // been stopped and has returned.
   void changer_partie(std::function<void()> changement);
+  // Runs the changes waiting, if no search runs and no move is being shown
+  // (the game loop between two passes; the analysis and the learning
+  // session between two positions).
+  void executer_changements();
   // While one is alive the game is being changed by the loop (a move being
   // shown, a list waiting for its choice): changes wait for it to go.
   class Occupation {
@@ -100,8 +111,11 @@ class TForm1 : public QMainWindow {
   // Animations (the blinking origin, the capture shown step by step) run at
   // this percentage of their length; tests set 0.
   int duree_animation = 100;
-  // 1 while the computer searches (for its move or on the opponent's time).
+  // 1 while the computer searches (for its move, on the opponent's time, in
+  // an analysis or a learning session).
   int recherche_en_cours = 0;
+  // The search panel's lines (ListBox2) as last shown: "Editer coups" saves them.
+  std::vector<std::string> lignes_calcul;
   bool boucle_en_cours() const { return boucle_en_cours_ > 0; }  // a game loop runs
   bool coup_en_cours() const { return coup_en_cours_ > 0; }      // a move is being shown
   // The themes whose pictures start-up found (themes 3 to 8 are looked for).
@@ -253,7 +267,6 @@ class TForm1 : public QMainWindow {
   void dessiner_fond_3d();
   void dessiner_marques(QPainter& p, bool relief);  // the marks over one view, from their state
   void echange_horloges();
-  void executer_changements();
   void montrer_avis_prise(bool visible);        // the compulsory-capture notice
   void afficher_horloge(Camp camp, std::int32_t secondes);
   void niveau_coche(int n);  // level n as `niveau` counts it
@@ -273,10 +286,13 @@ class TForm1 : public QMainWindow {
 };
 
 // The handler groups, so that whoever holds the window reaches them whole.
+#include "ui/analyse.h"
+#include "ui/apprentissage.h"
 #include "ui/demarrage.h"
 #include "ui/editeurs.h"
 #include "ui/exercices.h"
 #include "ui/fichiers.h"
+#include "ui/impression.h"
 #include "ui/installation.h"
 #include "ui/joueurs.h"
 #include "ui/navigation.h"

@@ -11,6 +11,8 @@
 #include "game/game.h"
 #include "game/input.h"
 #include "game/marks.h"
+#include "knowledge/learning.h"
+#include "records/analysis.h"
 #include "records/files.h"
 #include "rules/board.h"
 #include "search/search.h"
@@ -369,6 +371,9 @@ void TForm1::clic(int x, int y) {
   if (ordinateur_au_trait != 0 && match_classe != 0) return;
   Learn->hide();
   if (ordinateur_au_trait != 0 && !session.arret_par_clic) return;
+  // The analysis and a learning session own the board: a click would cut
+  // their search and then play into the record they replay.
+  if (analyse_ouverte != 0 || session_apprentissage != 0) return;
   // The click meant as the destination of a move already played: it stops
   // no search and starts no move.
   if (installation_en_cours == 0 && clic_superflu(case_du_clic(x, y, damier_inverse != 0))) return;
@@ -381,6 +386,7 @@ void TForm1::clic(int x, int y) {
 void TForm1::DamierImage1Click(int x, int y) {
   if (ordinateur_au_trait != 0 && match_classe != 0) return;
   if (ordinateur_au_trait != 0 && !session.arret_par_clic) return;
+  if (analyse_ouverte != 0 || session_apprentissage != 0) return;
   // The slot under the click, by the 3D positions (the last hit wins).
   int k = 0;
   for (int r = 0; r < 8; ++r)

@@ -27,6 +27,7 @@
 #include "players/registry.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
+#include "records/analysis.h"
 #include "rules/notation.h"
 #include "search/root.h"
 #include "search/search.h"
@@ -77,14 +78,16 @@ void TForm1::boucle_de_jeu() {
              !anticipation_faite && !partie_pleine() && clic_en_attente == 0;
     };
     // Nothing to do until the user acts: sleep until the next event (the
-    // clock's timer included) instead of spinning.
+    // clock's timer included) instead of spinning. While the analysis
+    // window is open the game waits for it to end.
+    const bool etude = analyse_ouverte != 0;
     const bool attendre = clic_en_attente == 0 && changements_.empty() &&
-                          (installation_en_cours != 0 || (tour_humain() && !anticiper()));
+                          (installation_en_cours != 0 || etude || (tour_humain() && !anticiper()));
     QCoreApplication::processEvents(attendre ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
     if (fin_programme != 0) break;
     executer_changements();
 
-    if (installation_en_cours == 0) {
+    if (installation_en_cours == 0 && analyse_ouverte == 0) {
       if (tour_humain()) {
         arret_calcul = 0;
         if (session.humain_contre_humain) sauver_position();

@@ -4,6 +4,8 @@
 #include "game/clocks.h"
 #include "game/installation.h"
 #include "game/session.h"
+#include "knowledge/learning.h"
+#include "records/analysis.h"
 #include "records/game_file.h"
 #include "support/etat.h"
 #include "support/positions.h"
@@ -74,6 +76,43 @@ TEST_F(SessionDeJeu, TheCommandsFollowTheRatedGameAndTheComputersSearch) {
   session.ordinateur_reflechit = false;
   EXPECT_FALSE(etat_commandes().Ouvertures1);
   installation_en_cours = 0;
+}
+
+// The analysis replays the record: nothing may put another game under it,
+// but the user may move through the record and save it. A learning session
+// plays its own games: only "Arrêter la session" and quitting act on it.
+TEST_F(SessionDeJeu, TheAnalysisAndALearningSessionKeepTheirGame) {
+  EtatCommandes e = etat_commandes();
+  EXPECT_TRUE(e.Dbuteruneanalyse1 && e.Lancerunesession1 && e.Chargerdesleons1 && e.Imprimer1);
+  EXPECT_FALSE(e.Arrtercettephase1 || e.Terminerlanalyse1 || e.Arrterlasession1);
+
+  analyse_en_cours = 1;
+  analyse_ouverte = 1;
+  e = etat_commandes();
+  EXPECT_FALSE(e.Nouveau2 || e.Ouvrir1 || e.Humaincontrehumain1 || e.Joueurs1 || e.Probleme || e.Ouvertures1);
+  EXPECT_FALSE(e.Installeruneposition1 || e.Ouvrirunfichiertexte1 || e.Dbuteruneanalyse1 || e.Lancerunesession1);
+  EXPECT_TRUE(e.navigation && e.Edition1 && e.Sauver1 && e.Imprimer1 && e.Quitter1 && e.Analyse2);
+  EXPECT_TRUE(e.Arrtercettephase1 && e.Terminerlanalyse1);
+  // The loop has ended; the game is the analysis's until "Fin analyse".
+  analyse_en_cours = 0;
+  e = etat_commandes();
+  EXPECT_TRUE(e.navigation && e.Terminerlanalyse1);
+  EXPECT_FALSE(e.Nouveau2 || e.Ouvrir1 || e.Dbuteruneanalyse1 || e.Lancerunesession1);
+  analyse_ouverte = 0;
+  e = etat_commandes();
+  EXPECT_TRUE(e.Nouveau2 && e.Ouvrir1 && e.Dbuteruneanalyse1);
+
+  session_apprentissage = 1;
+  e = etat_commandes();
+  EXPECT_FALSE(e.navigation || e.Edition1 || e.Nouveau2 || e.Ouvrir1 || e.Sauver1 || e.Imprimer1 || e.Niveau1);
+  EXPECT_FALSE(e.Analyse2 || e.Joueurs1 || e.Lancerunesession1 || e.Chargerdesleons1 || e.Installeruneposition1);
+  EXPECT_TRUE(e.Apprentissage1 && e.Arrterlasession1 && e.Quitter1 && e.Fichier1);
+  session_apprentissage = 0;
+
+  // A rated game is not the time for a session.
+  match_classe = 1;
+  EXPECT_FALSE(etat_commandes().Apprentissage1);
+  match_classe = 0;
 }
 
 // A record begun by camp 1 (a set-up position): every ply takes its side to

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPrinter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,7 +24,9 @@
 #include "game/marks.h"
 #include "players/registry.h"
 #include "records/files.h"
+#include "records/analysis.h"
 #include "records/game_file.h"
+#include "records/pdn.h"
 #include "records/text_games.h"
 #include "rules/board.h"
 #include "rules/fen.h"
@@ -37,6 +40,15 @@
 #include "ui/rendu.h"
 
 namespace {
+
+// A game of 60 plies (the analysis benchmark's), names on the sheet.
+constexpr const char* PARTIE_ANALYSEE =
+    "[Black \"Anna\"]\n[White \"Bruno\"]\n[GameType \"23\"]\n\n"
+    "1. 12-16 24-19 2. 16-20 19-16 3. 11-15 16-12 4. 15-19 23x16 5. 20x11 28-24 6. 9-14 22-18 "
+    "7. 14x23 26x19 8. 5-9 31-26 9. 9-13 25-22 10. 1-5 26-23 11. 11-15 30-25 12. 8-11 19-16 "
+    "13. 11x20 22-17 14. 13x22 25x11 15. 7x16 12x19 16. 4-8 29-25 17. 8-11 21-17 18. 3-7 19-16 "
+    "19. 10-15 16-12 20. 6-10 23-19 21. 15-18 17-13 22. 2-6 32-28 23. 11-16 19-15 24. 18x11 12x19 "
+    "25. 10-14 25-22 26. 14-17 22-18 27. 17-21 19-15 28. 11-16 18-14 29. 16-19 14-10 30. 7x14 15-11 *\n";
 
 // A middle game with kings of both colours.
 constexpr const char* POSITION = "W:W14,18,21,K24,27,28,30:B2,K6,7,11,15,20,K29";
@@ -411,5 +423,57 @@ int main(int argc, char** argv) {
     photo(taille.width() > 1400 ? "parameters" : "parameters-small", &fenetres.form5);
   }
   form1.editeurs->parametrecancelClick();
+
+  // The analysis of a 60-ply game at level 1: the window beside the board
+  // halfway through (the graph filling in from the end), then done with a
+  // starred line chosen, the panel "Apprendre ?", and both printouts as PDF.
+  const std::vector<PartieLue> analysee = lire_parties_pdn(PARTIE_ANALYSEE);
+  rejouer_partie(analysee[0], 1, true);
+  aller_au_demi_coup(dernier_demi_coup);
+  form1.navigation->reconstruire_liste_coups();
+  form1.navigation->position_montree();
+  form1.Niveau01Click();
+  TForm4& analyse = fenetres.form4;
+  auto photo_analyse = [&](const char* nom) {
+    // The screen as the user sees it: the analysis window over the main one.
+    QApplication::processEvents();
+    QImage ecran = form1.grab().toImage();
+    {
+      QPainter p(&ecran);
+      p.drawPixmap(analyse.geometry().topLeft() - form1.mapToGlobal(QPoint(0, 0)), analyse.grab());
+    }
+    const QString fichier = QString("%1/%2-%3.png").arg(dossier).arg(++n, 2, 10, QChar('0')).arg(nom);
+    if (!ecran.save(fichier)) std::exit(1);
+    std::printf("%s\n", fichier.toLocal8Bit().constData());
+    photo((std::string(nom) + "-window").c_str(), &analyse);
+  };
+  debuter_analyse(0);
+  for (int i = 0; i < 34; ++i) analyser_position();
+  form1.analyse->montrer_fenetre();
+  form1.analyse->montrer_analyse();
+  form1.montrer_session();
+  photo_analyse("analysis-running");
+  while (analyser_position()) {
+  }
+  form1.navigation->position_montree();
+  form1.analyse->montrer_analyse();
+  form1.analyse->montrer_ligne(57);
+  form1.analyse->fenetre_analyse()->ListBox1->setCurrentRow(57);
+  photo_analyse("analysis-done");
+  auto imprimer = [&](bool lignes_analyse, const char* nom) {
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setPageSize(QPageSize(QPageSize::A4));
+    imprimante.setPageMargins(QMarginsF(18, 15, 15, 12), QPageLayout::Millimeter);
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    const QString fichier = QString("%1/%2.pdf").arg(dossier, nom);
+    imprimante.setOutputFileName(fichier);
+    if (!form1.impression->imprimer(imprimante, lignes_analyse)) std::exit(1);
+    std::printf("%s\n", fichier.toLocal8Bit().constData());
+  };
+  imprimer(false, "printed-game");
+  imprimer(true, "printed-analysis");
+  form1.analyse->Button4Click();
+  photo("learn-panel");
+  form1.apprentissage->Learn_noClick();
   return 0;
 }

@@ -14,14 +14,32 @@ std::atomic<bool> compter{false};  // counts the allocations while set
 std::atomic<long> allocations{0};
 }  // namespace
 
+// Every ordinary form is replaced, so that whatever allocates through one form
+// and frees through another (the library's temporary buffers use the nothrow
+// form) meets malloc and free on both sides, under the address sanitizer too.
 // Out of line: inlined, the compiler would pair malloc and free with new and delete, and warn.
-[[gnu::noinline]] void* operator new(std::size_t n) {
+namespace {
+void* allouer(std::size_t n) noexcept {
   if (compter) ++allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
+  return std::malloc(n ? n : 1);
+}
+}  // namespace
+[[gnu::noinline]] void* operator new(std::size_t n) {
+  if (void* p = allouer(n)) return p;
   throw std::bad_alloc();
 }
+[[gnu::noinline]] void* operator new[](std::size_t n) {
+  if (void* p = allouer(n)) return p;
+  throw std::bad_alloc();
+}
+[[gnu::noinline]] void* operator new(std::size_t n, const std::nothrow_t&) noexcept { return allouer(n); }
+[[gnu::noinline]] void* operator new[](std::size_t n, const std::nothrow_t&) noexcept { return allouer(n); }
 [[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete[](void* p) noexcept { std::free(p); }
 [[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace {
 using DecisiveScores = Recherche;

@@ -44,5 +44,3 @@ QPoint cellule_2d(int s, bool inverse);
 QPoint position_3d(int s, bool inverse);
 int case_image_3d(int s, bool inverse);
 
-// The position set-up's label of white's direction, in a language.
-const char* texte_bas_haut(int langue, bool inverse);

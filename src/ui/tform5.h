@@ -11,6 +11,8 @@
 #include "evaluation/evaluation.h"
 #include "ui/formes.h"
 
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -22,10 +24,11 @@ class EditeurParametres : public FenetreSecondaire {
 
   void remplir_cases();  // every box from the parameter set in force
   void lire_cases();     // every box into the set, by the edit-box conversion
+  void montrer_langue(int langue) override;
 
   // ---- components -----------------------------------------------------------
   QWidget* parametre0;                       // the panel holding everything
-  QWidget* panneaux_tables[NB_TABLES_CASES];  // parmetre1, parametre2 ... parametre8
+  QGroupBox* panneaux_tables[NB_TABLES_CASES];  // parmetre1, parametre2 ... parametre8
   QLineEdit* cases[NB_TABLES_CASES][33];     // entry k of each table, 1..32 (0 is not shown)
   QLineEdit* phases[3];                      // phase0_bas, phase1_bas, phase2_bas
   QLineEdit* temps[8];                       // temps_avance
@@ -41,6 +44,14 @@ class EditeurParametres : public FenetreSecondaire {
  private:
   std::vector<std::pair<QLineEdit*, std::int8_t*>> champs_;  // each box and its field
   QLineEdit* boite(std::int8_t* champ);
+  // Each label with its catalogue key and the number it holds (0: none).
+  struct Texte {
+    QLabel* etiquette;
+    const char* cle;
+    int nombre;
+  };
+  std::vector<Texte> textes_;
+  QLabel* texte(const char* cle, int nombre = 0);
 };
 
 class TForm5 : public EditeurParametres {

@@ -1,6 +1,7 @@
 #include "ui/scene.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
@@ -28,7 +29,12 @@ class StyleOnglets : public QProxyStyle {
 }  // namespace
 
 void onglets_a_l_echelle(QTabWidget* onglets) {
-  static StyleOnglets* style = new StyleOnglets;
+  // One for every tab bar, going with the application.
+  static StyleOnglets* style = [] {
+    auto* s = new StyleOnglets;
+    s->setParent(QCoreApplication::instance());
+    return s;
+  }();
   onglets->tabBar()->setStyle(style);
 }
 

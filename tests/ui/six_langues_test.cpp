@@ -245,7 +245,7 @@ class SixLangues : public QObject {
   // widget gives it, on the 1080p screen and on a window the stage's own
   // size: every caption, and every text the window composes in each of its
   // forms (the banner of each mode, both colours, the longest move number,
-  // each end of game, a rating change, the static scores).
+  // each end of game, a rating change, the static scores); and the menu bar.
   void noCaptionNorComposedTextOverflowsItsPlaceInAnyLanguage() {
     const QSize tailles[2] = {{1920, 1080}, {LARGEUR_SCENE, HAUTEUR_SCENE + 24}};
     int comptees = 0;
@@ -289,6 +289,10 @@ class SixLangues : public QObject {
       for (int l = 0; l < NB_LANGUES; ++l) {
         f.action(ARTICLES[l])->trigger();
         noter(l, mesurer_scene(f), taille);
+        // The menu bar holds every menu without its overflow arrow.
+        QStringList menus;
+        for (QAction* a : f.menuBar()->actions()) menus << a->text();
+        noter(l, {Mesure{"menu bar", menus.join(' '), f.menuBar()->sizeHint().width(), f.width(), 0, 0}}, taille);
         // The composed texts in each of their forms.
         const std::pair<QWidget*, std::function<void(int)>> formes[] = {
             {f.Panel11,

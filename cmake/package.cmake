@@ -20,6 +20,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(CORVANE_WINDOW)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  # Qt's own dialogs in the user's language; without it they speak English.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 endif()
 # Most of the package is bitmaps, which xz packs to a fraction of their size.
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

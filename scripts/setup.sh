@@ -3,7 +3,7 @@
 # with --tests also the desktop's validators the tests run, with --package
 # what CPack needs to make the Debian package.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev libasound2-dev libgtest-dev libbenchmark-dev
+packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libasound2-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core qt6-qpa-plugins xvfb xauth xdotool imagemagick poppler-utils)
 case "${1:-}" in
   --tests) packages+=(desktop-file-utils appstream) ;;

@@ -59,7 +59,7 @@ extern std::int8_t centre_adverse;
 // ---- functions: parameters -----------------------------------------------------
 
 // Loads a .par file; a short file fills only the start of parametres_bruts.
-// An unopenable file is reported ("Impossible d'ouvrir ce fichier", "Erreur")
+// An unopenable file is reported ("msg.impossible_ouvrir", "msg.erreur")
 // and changes nothing. Returns whether the file was read.
 bool charger_parametres(const std::filesystem::path& chemin);
 

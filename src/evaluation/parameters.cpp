@@ -55,7 +55,7 @@ void copier_champs() {
   copier(OFFSET_TEMPS, temps_avance, 8);
 }
 
-void signaler_ouverture_impossible() { signaler_erreur("Impossible d'ouvrir ce fichier", "Erreur"); }
+void signaler_ouverture_impossible() { signaler_erreur("msg.impossible_ouvrir", "msg.erreur"); }
 
 }  // namespace
 

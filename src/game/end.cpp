@@ -17,7 +17,7 @@ int gain_humain(std::uint8_t couleur_ordi) { return couleur_ordi == 0 ? NOIRS_GA
 }  // namespace
 
 AnnonceFin annonce_fin(int code, const ContexteFin& c) {
-  AnnonceFin a{SANS_RESULTAT, "", nullptr};
+  AnnonceFin a{SANS_RESULTAT, nullptr, "", nullptr};
   int r = -1;
   nb_coups_trait = coups_legaux(BLANCS);
   if (nb_coups_trait == 0) {
@@ -29,29 +29,31 @@ AnnonceFin annonce_fin(int code, const ContexteFin& c) {
   if (r >= 0) {
     a.resultat = r;
     if (c.match_classe != 0) {
-      a.message = (r == BLANCS_GAGNENT ? c.nom_blanc : c.nom_noir) + " gagne";
+      a.cle = "msg.fin.gagne";
+      a.nom = r == BLANCS_GAGNENT ? c.nom_blanc : c.nom_noir;
     } else if (c.humain_contre_humain) {
-      a.message = r == BLANCS_GAGNENT ? "Black wins" : "White wins";
+      // Camp 0 is drawn black.
+      a.cle = r == BLANCS_GAGNENT ? "msg.fin.noirs_gagnent" : "msg.fin.blancs_gagnent";
     } else if (r == gain_ordinateur(c.couleur_ordi)) {
-      a.message = "Désolé, CORVANE a gagné";
+      a.cle = "msg.fin.ordinateur_gagne";
       a.son = "Perdu.wav";
     } else {
-      a.message = "Bravo, vous avez gagné";
+      a.cle = "msg.fin.vous_gagnez";
       a.son = "gagne.wav";
     }
   }
   switch (code) {
     case FIN_NULLE:
-      a = {PARTIE_NULLE, "Match nul !", nullptr};
+      a = {PARTIE_NULLE, "msg.fin.nul", "", nullptr};
       break;
     case CODE_TEMPS_HUMAIN:
-      a = {gain_ordinateur(c.couleur_ordi), "Temps dépassé, gain CORVANE", "Perdu.wav"};
+      a = {gain_ordinateur(c.couleur_ordi), "msg.fin.temps_ordinateur", "", "Perdu.wav"};
       break;
     case CODE_TEMPS_ORDINATEUR:
-      a = {gain_humain(c.couleur_ordi), "Temps dépassé, vous gagnez", "gagne.wav"};
+      a = {gain_humain(c.couleur_ordi), "msg.fin.temps_joueur", "", "gagne.wav"};
       break;
     case FIN_ABANDON:
-      a = {gain_ordinateur(c.couleur_ordi), "Vous abandonnez, gain CORVANE", "Perdu.wav"};
+      a = {gain_ordinateur(c.couleur_ordi), "msg.fin.abandon", "", "Perdu.wav"};
       break;
     default:
       break;

@@ -45,9 +45,10 @@ struct FinMontree {
 };
 
 struct AnnonceFin {
-  int resultat;         // NOIRS_GAGNENT, PARTIE_NULLE or BLANCS_GAGNENT
-  std::string message;  // the text of the result panel (empty: nobody is out of moves)
-  const char* son;      // wave file to play, or nullptr
+  int resultat;      // NOIRS_GAGNENT, PARTIE_NULLE or BLANCS_GAGNENT
+  const char* cle;   // catalogue key of the result panel's text ("msg.fin.nul"); nullptr: nobody is out of moves
+  std::string nom;   // the winner's name the text holds (%1), for "msg.fin.gagne"
+  const char* son;   // wave file to play, or nullptr
 };
 
 // ---- state ----------------------------------------------------------------
@@ -63,7 +64,7 @@ void oublier_fin();
 
 // The announcement for reason `code` in the game position. Counts the legal
 // moves of camp 0, then of camp 1 (the last count is left in nb_coups_trait).
-// The messages name the colours as drawn: camp 0 is black on screen.
+// The texts name the colours as drawn: camp 0 is black on screen.
 AnnonceFin annonce_fin(int code, const ContexteFin& c);
 
 // The computer's answer to a human's draw proposal, from the last search:

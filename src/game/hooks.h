@@ -38,7 +38,8 @@ struct LigneRacine {
 // every 5001 nodes, the game loop every pass).
 extern std::function<void()> crochet_pompe_messages;
 
-// Shows a message box: text and caption ("Impossible d'ouvrir ce fichier", "Erreur").
+// Shows a message box: its text and caption as catalogue keys
+// ("msg.impossible_ouvrir", "msg.erreur"), which the window writes in its language.
 extern std::function<void(const std::string& texte, const std::string& titre)> crochet_erreur;
 
 // The search display: the panel's state and the root-move list's lines, as

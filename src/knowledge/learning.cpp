@@ -34,7 +34,7 @@ ETAT_MOTEUR(session_apprentissage);
 
 namespace {
 
-constexpr const char* IMPOSSIBLE_OUVRIR = "Impossible d'ouvrir ce fichier";
+constexpr const char* IMPOSSIBLE_OUVRIR = "msg.impossible_ouvrir";  // "Impossible d'ouvrir ce fichier"
 
 // The largest learnt score kept: one the search could give. -32768 would wrap
 // when negated (a lost position would read as won), and beyond 32000 a score
@@ -103,7 +103,7 @@ bool charger_pool(const std::filesystem::path& dossier) {
 bool charger_lecons(const std::filesystem::path& fichier) {
   const auto octets = lire_image(fichier);
   if (!octets || table_apprise == nullptr) {
-    signaler_erreur(IMPOSSIBLE_OUVRIR, "Erreur");
+    signaler_erreur(IMPOSSIBLE_OUVRIR, "msg.erreur");
     return false;
   }
   copier_image(*octets);
@@ -136,7 +136,7 @@ bool apprendre_position(const std::filesystem::path& fichier, Score score) {
   if (table_apprise == nullptr) return false;
   retenir_position(score);
   if (!sauver_table_apprise(fichier)) {
-    signaler_erreur(IMPOSSIBLE_OUVRIR, "Erreur");
+    signaler_erreur(IMPOSSIBLE_OUVRIR, "msg.erreur");
     return false;
   }
   return true;

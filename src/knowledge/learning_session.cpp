@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr const char* IMPOSSIBLE_OUVRIR = "Impossible d'ouvrir ce fichier";
+constexpr const char* IMPOSSIBLE_OUVRIR = "msg.impossible_ouvrir";  // "Impossible d'ouvrir ce fichier"
 
 Position position_du_record(int k) {
   Position p{};
@@ -133,7 +133,7 @@ BilanSession jouer_session(const ReglageSession& r) {
   std::error_code ec;
   if (std::filesystem::exists(r.lecon, ec) && !charger_lecons(r.lecon)) return bilan;
   if (!sauver_table_apprise(r.lecon)) {
-    signaler_erreur(IMPOSSIBLE_OUVRIR, "Erreur");
+    signaler_erreur(IMPOSSIBLE_OUVRIR, "msg.erreur");
     return bilan;
   }
   bilan.demarree = true;

@@ -1,7 +1,6 @@
 #include "players/ratings.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "game/end.h"
 #include "rules/etat.h"
@@ -38,12 +37,6 @@ Classements nouveaux_classements(std::int32_t blanc, std::int32_t noir, int resu
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, CLASSEMENT_MIN, CLASSEMENT_MAX));
   };
   return {borne(nw), borne(nn)};
-}
-
-std::string texte_passage(std::int32_t avant, std::int32_t apres) {
-  char texte[48];
-  std::snprintf(texte, sizeof texte, " passe de %4d à %4d", avant, apres);
-  return texte;
 }
 
 IndicesMatch indices_match(int selection, bool ordinateur_camp0, IndicesMatch precedents) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 // ---- constants ------------------------------------------------------------
 
@@ -40,9 +39,6 @@ extern std::int32_t indice_blanc, indice_noir;  // registry entries of a rated g
 // a camp 0 win applies the ratio of the ratings three times, a camp 1 win
 // four times; a draw moves each a tenth of the way to the other.
 Classements nouveaux_classements(std::int32_t blanc, std::int32_t noir, int resultat);
-
-// " passe de 1800 à 1822": a player's rating before and after.
-std::string texte_passage(std::int32_t avant, std::int32_t apres);
 
 // The entries of a rated game with the computer on camp 0 when
 // `ordinateur_camp0`: the computer's is 0, the human's the line selected in

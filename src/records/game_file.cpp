@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "game/catalogue.h"
 #include "game/clocks.h"
 #include "game/end.h"
 #include "game/levels.h"
@@ -38,23 +39,28 @@ bool taille_connue(std::int32_t taille) {
   return false;
 }
 
+// A reason of the catalogue in a language, with its numbers.
+std::string raison_en(int langue, const char* cle, std::initializer_list<long long> nombres = {}) {
+  std::vector<std::string> valeurs;
+  for (long long n : nombres) valeurs.push_back(std::to_string(n));
+  return remplir_texte(texte_langue(langue, cle), valeurs);
+}
+
 // What no game the program records can hold, or "" for a possible record.
-std::string faute_du_record(const ContenuPartie& c) {
+std::string faute_du_record(const ContenuPartie& c, int langue) {
   const int dernier = c.partie[0].position[0];
-  if (dernier > DERNIER_DEMI_COUP) return "last ply " + std::to_string(dernier) + " beyond the record";
-  if (c.nb_demi_coups > dernier)
-    return "current ply " + std::to_string(c.nb_demi_coups) + " beyond the last ply " + std::to_string(dernier);
-  if (c.trait > 1) return "side to move " + std::to_string(c.trait);
+  if (dernier > DERNIER_DEMI_COUP) return raison_en(langue, "msg.fichier.dernier_demi_coup", {dernier});
+  if (c.nb_demi_coups > dernier) return raison_en(langue, "msg.fichier.demi_coup_courant", {c.nb_demi_coups, dernier});
+  if (c.trait > 1) return raison_en(langue, "msg.fichier.trait", {c.trait});
   for (int k = 0; k < TAILLE_PARTIE; ++k) {
     const EntreePartie& e = c.partie[k];
     for (int s = 1; s <= NB_CASES; ++s)
-      if (e.position[s] > DAME_NOIRE)
-        return "piece code " + std::to_string(e.position[s]) + " in entry " + std::to_string(k);
-    if (e.depart > NB_CASES || e.arrivee > NB_CASES) return "square beyond 32 in entry " + std::to_string(k);
+      if (e.position[s] > DAME_NOIRE) return raison_en(langue, "msg.fichier.code_piece", {e.position[s], k});
+    if (e.depart > NB_CASES || e.arrivee > NB_CASES) return raison_en(langue, "msg.fichier.case", {k});
     // A recorded ply goes from a square to another (entry 254's squares
     // carry settings).
     if (k >= 1 && k <= dernier && k < DERNIER_DEMI_COUP && (e.depart == 0 || e.arrivee == 0))
-      return "ply " + std::to_string(k) + " without its squares";
+      return raison_en(langue, "msg.fichier.sans_cases", {k});
   }
   return {};
 }
@@ -133,9 +139,11 @@ std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c) {
   return octets;
 }
 
-bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuPartie& c, std::string& raison) {
+bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuPartie& c, std::string& raison,
+                    int langue) {
   if (taille != TAILLE_FICHIER_PARTIE) {
-    raison = std::to_string(taille) + " bytes instead of " + std::to_string(TAILLE_FICHIER_PARTIE);
+    raison = raison_en(langue, "msg.fichier.taille",
+                       {static_cast<long long>(taille), static_cast<long long>(TAILLE_FICHIER_PARTIE)});
     return false;
   }
   std::memcpy(c.partie, octets, sizeof c.partie);
@@ -144,7 +152,7 @@ bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuParti
   for (EntreePartie& e : c.partie) e.nom_blancs[LONGUEUR_NOM - 1] = e.nom_noirs[LONGUEUR_NOM - 1] = 0;
   c.nb_demi_coups = octets[POSITION_NB_DEMI_COUPS];
   c.trait = octets[POSITION_TRAIT];
-  raison = faute_du_record(c);
+  raison = faute_du_record(c, langue);
   if (!raison.empty()) return false;
   if (c.partie[0].position[0] == DERNIER_DEMI_COUP) retrouver_dernier_demi_coup(c.partie);
   const int code_resultat = octets[POSITION_RESULTAT];
@@ -173,13 +181,11 @@ bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuParti
     r.langue = LANGUE_SANS_REGLAGES;
     return true;
   }
-  if (r.langue >= NB_LANGUES_FICHIER) raison = "language " + std::to_string(r.langue);
-  else if (!niveau_connu(r.niveau)) raison = "level " + std::to_string(r.niveau);
-  else if (r.budget_reflexion < 0 || r.temps_limite < 0) raison = "negative thinking time";
-  else if (r.budget_reflexion > BUDGET_MAX)
-    raison = "thinking time " + std::to_string(r.budget_reflexion) + " s beyond any level's";
-  else if (r.temps_limite > LIMITE_MAX)
-    raison = "clock allowance " + std::to_string(r.temps_limite) + " s beyond any level's";
+  if (r.langue >= NB_LANGUES_FICHIER) raison = raison_en(langue, "msg.fichier.langue", {r.langue});
+  else if (!niveau_connu(r.niveau)) raison = raison_en(langue, "msg.fichier.niveau", {r.niveau});
+  else if (r.budget_reflexion < 0 || r.temps_limite < 0) raison = raison_en(langue, "msg.fichier.temps_negatif");
+  else if (r.budget_reflexion > BUDGET_MAX) raison = raison_en(langue, "msg.fichier.budget", {r.budget_reflexion});
+  else if (r.temps_limite > LIMITE_MAX) raison = raison_en(langue, "msg.fichier.limite", {r.temps_limite});
   return raison.empty();
 }
 
@@ -199,16 +205,17 @@ bool ecrire_partie(const std::filesystem::path& chemin, std::uint8_t langue) {
   return ecrire_fichier_sur(chemin, octets.data(), octets.size());
 }
 
-std::optional<ContenuPartie> lire_contenu_partie(const std::filesystem::path& chemin, std::string& raison) {
+std::optional<ContenuPartie> lire_contenu_partie(const std::filesystem::path& chemin, std::string& raison,
+                                                 int langue) {
   bool trop_long = false;
   const auto octets = lire_fichier(chemin, TAILLE_FICHIER_PARTIE + 1, &trop_long);
   if (!octets) {
-    raison = "cannot be read";
+    raison = raison_en(langue, "msg.fichier.illisible");
     return std::nullopt;
   }
   ContenuPartie c;
-  if (!decoder_partie(octets->data(), octets->size(), c, raison)) {
-    if (trop_long) raison = "longer than " + std::to_string(TAILLE_FICHIER_PARTIE) + " bytes";
+  if (!decoder_partie(octets->data(), octets->size(), c, raison, langue)) {
+    if (trop_long) raison = raison_en(langue, "msg.fichier.trop_long", {static_cast<long long>(TAILLE_FICHIER_PARTIE)});
     return std::nullopt;
   }
   return c;
@@ -240,7 +247,7 @@ void appliquer_partie(const ContenuPartie& c) {
 }
 
 bool lire_partie(const std::filesystem::path& chemin, std::uint8_t& langue, std::string& raison) {
-  const std::optional<ContenuPartie> c = lire_contenu_partie(chemin, raison);
+  const std::optional<ContenuPartie> c = lire_contenu_partie(chemin, raison, LANGUE_RAISONS);
   if (!c) return false;
   appliquer_partie(*c);
   taille_tables = c->reglages.taille_tables;

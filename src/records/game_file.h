@@ -44,6 +44,7 @@ constexpr std::int32_t LIMITE_SANS_REGLAGES = 178;
 constexpr std::int32_t MINUTES_SANS_REGLAGES = 3;
 constexpr std::uint8_t NIVEAU_SANS_REGLAGES = 5;
 constexpr std::uint8_t LANGUE_SANS_REGLAGES = 1;  // English
+constexpr int LANGUE_RAISONS = 1;  // the tools say why a file is no game in English
 
 constexpr const char* FICHIER_DERNIERE_PARTIE = "last32.dam";
 
@@ -78,7 +79,7 @@ std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c);
 // ply beyond the record or the current ply beyond the last one, a side to
 // move other than 0 or 1, settings out of their ranges, a thinking time or
 // allowance beyond BUDGET_MAX or LIMITE_MAX), is refused with `raison`
-// saying why. Settings of a file without settings are the defaults; a table
+// saying why, in `langue` (0 French ... 5 Italian). Settings of a file without settings are the defaults; a table
 // size that is none of the menu's reads as 0. Clocks are bounded to
 // 0..HORLOGE_MAX. A name field without its zero keeps its first 19 bytes,
 // the last one becoming the zero. The result is the one kept in the file; a
@@ -87,7 +88,8 @@ std::vector<std::uint8_t> encoder_partie(const ContenuPartie& c);
 // full record is a draw, otherwise no result. In a full record, the squares
 // of ply 254 (whose fields carry settings in the file) are found again from
 // the positions before and after it.
-bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuPartie& c, std::string& raison);
+bool decoder_partie(const std::uint8_t* octets, std::size_t taille, ContenuPartie& c, std::string& raison,
+                    int langue = LANGUE_RAISONS);
 
 // The game as it stands: partie (byte 0 of entry 0 set to dernier_demi_coup),
 // nb_demi_coups, trait, the settings (minutes_autre, taille_tables,
@@ -98,8 +100,10 @@ ContenuPartie partie_courante(std::uint8_t langue);
 // written.
 bool ecrire_partie(const std::filesystem::path& chemin, std::uint8_t langue);
 
-// Reads and decodes `chemin`: nothing, with `raison`, when it is no game file.
-std::optional<ContenuPartie> lire_contenu_partie(const std::filesystem::path& chemin, std::string& raison);
+// Reads and decodes `chemin`: nothing, with `raison` in `langue`, when it
+// is no game file.
+std::optional<ContenuPartie> lire_contenu_partie(const std::filesystem::path& chemin, std::string& raison,
+                                                 int langue = LANGUE_RAISONS);
 
 // Takes a decoded game file as the game: the record, its last ply and the
 // side that began it, the ply it was left at (aller_au_demi_coup, with the
@@ -110,7 +114,7 @@ void appliquer_partie(const ContenuPartie& c);
 
 // Reads `chemin`; when it is a game file, takes it as the game
 // (appliquer_partie) with its table size, and gives its language in
-// `langue`. Otherwise false with `raison`, and nothing changes.
+// `langue`. Otherwise false with `raison` (in English), and nothing changes.
 bool lire_partie(const std::filesystem::path& chemin, std::uint8_t& langue, std::string& raison);
 
 // The move list of a record up to ply `dernier`: one line per full move, the

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "game/catalogue.h"
 #include "game/end.h"
 #include "game/game.h"
 #include "records/game_file.h"
@@ -415,40 +416,32 @@ ArretRejeu rejouer_partie(const PartieLue& p, int numero, bool arreter) {
   return a;
 }
 
-std::string texte_arret(const ArretRejeu& a, bool francais) {
+std::string texte_arret(const ArretRejeu& a, int langue) {
   std::string raison;
   switch (a.raison) {
     case ArretRejeu::Raison::CoupIllegal:
-      raison = francais ? "coup impossible dans cette position" : "not a legal move in this position";
       // Russian and Brazilian games are replayed under our rules, which differ on a few moves.
-      if (a.type_jeu == 25 || a.type_jeu == 26) {
-        const bool russe = a.type_jeu == 25;
-        raison += francais ? (russe ? " selon nos règles (partie de dames russes)"
-                                    : " selon nos règles (partie de dames brésiliennes)")
-                           : (russe ? " under our rules (a game of Russian draughts)"
-                                    : " under our rules (a game of Brazilian draughts)");
-      }
+      raison = texte_langue(langue, a.type_jeu == 25   ? "msg.import.coup_illegal_russe"
+                                    : a.type_jeu == 26 ? "msg.import.coup_illegal_bresilien"
+                                                       : "msg.import.coup_illegal");
       break;
     case ArretRejeu::Raison::CoupAmbigu:
-      raison = francais ? "prise ambiguë : plusieurs prises vont de cette case à celle-ci en prenant d'autres pièces"
-                        : "ambiguous capture: more than one capture between these squares takes other pieces";
+      raison = texte_langue(langue, "msg.import.prise_ambigue");
       break;
     case ArretRejeu::Raison::CoupIllisible:
-      raison = francais ? "ce n'est pas un coup dans la notation de la partie"
-                        : "not a move in the game's notation";
+      raison = texte_langue(langue, "msg.import.coup_illisible");
       break;
     case ArretRejeu::Raison::PartiePleine:
-      raison = francais ? "la partie dépasse 254 demi-coups" : "the game goes beyond 254 plies";
+      raison = texte_langue(langue, "msg.import.partie_pleine");
       break;
     case ArretRejeu::Raison::Partie:
       raison = a.detail;
       break;
   }
   const std::string partie = std::to_string(a.partie);
-  if (a.coup.empty()) return (francais ? "Partie " : "Game ") + partie + " : " + raison;
+  if (a.coup.empty()) return remplir_texte(texte_langue(langue, "msg.import.partie"), {partie, raison});
   const std::string coup = std::to_string(a.numero) + " (" + a.coup + ")";
-  return francais ? "Coup " + coup + " de la partie " + partie + " : " + raison
-                  : "Move " + coup + " of game " + partie + ": " + raison;
+  return remplir_texte(texte_langue(langue, "msg.import.coup"), {coup, partie, raison});
 }
 
 // ---- writing ---------------------------------------------------------------------

@@ -112,8 +112,9 @@ std::string ligne_choix_partie(int numero, const PartieLue& p);
 // the game in the message.
 ArretRejeu rejouer_partie(const PartieLue& p, int numero, bool arreter);
 
-// "Move 12 (11-15) of game 3: ..." in French or English.
-std::string texte_arret(const ArretRejeu& a, bool francais);
+// "Move 12 (11-15) of game 3: ..." in a language (0 French ... 5 Italian);
+// what was wrong with a game itself (`detail`) stays as the reader wrote it.
+std::string texte_arret(const ArretRejeu& a, int langue);
 
 // The landing squares of ply h (1..DERNIER_DEMI_COUP) of the record after
 // each jump, the destination last, when a reader needs them: another legal

@@ -46,29 +46,19 @@
 
 namespace {
 
-// Texts that each language switch sets, in the order French, English,
-// Dutch, Portuguese, Spanish, Italian.
-const char* const TITRES_FENETRE[NB_LANGUES] = {"Corvane 3D, le jeu",   "Corvane 3D, the game",
-                                                "Corvane 3D, the game", "Corvane 3D, o jogo",
-                                                "Corvane 3D, el juego", "Corvane 3D, il gioco"};
 // The four translated theme names of the introduction: themes 1, 2, 3, 7.
-const char* const NOMS_TRADUITS[NB_LANGUES][4] = {{"Classique", "Nuit", "Luxe", "Grand luxe"},
-                                                  {"Classic", "Night", "DeLuxe", "DeLuxe++"},
-                                                  {"Classic", "Night", "DeLuxe", "DeLuxe++"},
-                                                  {"Clássico", "Noite", "Luxo", "Luxo++"},
-                                                  {"Clásico", "Noche", "Lujo", "Gran lujo"},
-                                                  {"Classico", "Notte", "DeLuxe", "DeLuxe++"}};
-const char* const NOM_2D[NB_LANGUES] = {"Damier 2D",    "2D board",   "2D bord",
-                                        "Tabuleiro 2D", "Tablero 2D", "Damiera 2D"};
+const char* const NOMS_TRADUITS[4] = {"msg.theme.classique", "msg.theme.nuit", "msg.theme.luxe",
+                                      "msg.theme.grand_luxe"};
 // Themes 4, 5, 6 and 8 carry these names in every language.
 const char* const NOMS_FIXES[4] = {"Death Valley", "Key West", "Hawaï", "Mississipi River"};
 const char* const VERSION = "Version 7.00";
 
-// Help pages by language: the user guide and the rules.
+// Help pages by language: the user guide and the rules, each language its
+// own pages (Spanish rules and the Italian pages too, now that they are written).
 const char* const PAGES_GUIDE[NB_LANGUES] = {"Corvane.html",   "Corvane_e.html",  "Corvane_nl.html",
-                                             "Corvane_p.html", "Corvane_es.html", "Corvane_e.html"};
+                                             "Corvane_p.html", "Corvane_es.html", "Corvane_it.html"};
 const char* const PAGES_REGLES[NB_LANGUES] = {"Rcorvane_f.html", "Rcorvane_e.html",  "Rcorvane_nl.html",
-                                              "Rcorvane_p.html", "Rcorvane_e.html", "Rcorvane_e.html"};
+                                              "Rcorvane_p.html", "Rcorvane_es.html", "Rcorvane_it.html"};
 
 
 bool fichier_lisible(const std::filesystem::path& p) {
@@ -285,10 +275,12 @@ void CommandesDemarrage::Introduction() {
 
 void CommandesDemarrage::changement_legendes(int langue) {
   langue_courante = static_cast<std::uint8_t>(langue);
+  charger_traduction_qt(langue);
   appliquer_legendes(&f, table_legendes(langue));
-  for (QWidget* fenetre : fenetres_secondaires()) appliquer_legendes(fenetre, table_legendes(langue));
+  for (QWidget* fenetre : fenetres_secondaires())
+    if (auto* s = qobject_cast<FenetreSecondaire*>(fenetre)) s->montrer_langue(langue);
   // The captions the tables set, then what the state composes over them.
-  f.montrer_session();
+  f.montrer_langue();
 }
 
 void CommandesDemarrage::changement_complet(int langue) {
@@ -299,12 +291,12 @@ void CommandesDemarrage::changement_complet(int langue) {
     if (noms_themes[themes_fixes[i]]) noms_themes[themes_fixes[i]]->setText(QString::fromUtf8(NOMS_FIXES[i]));
   }
   Titre_apropos->setText("CORVANE 3D");
-  f.setWindowTitle(QString::fromUtf8(TITRES_FENETRE[langue]));
+  f.setWindowTitle(texte_catalogue(langue, "msg.titre_fenetre"));
   const int themes_traduits[4] = {1, 2, 3, 7};
   for (int i = 0; i < 4; ++i)
     if (noms_themes[themes_traduits[i]])
-      noms_themes[themes_traduits[i]]->setText(QString::fromUtf8(NOMS_TRADUITS[langue][i]));
-  if (noms_themes[0]) noms_themes[0]->setText(QString::fromUtf8(NOM_2D[langue]));
+      noms_themes[themes_traduits[i]]->setText(texte_catalogue(langue, NOMS_TRADUITS[i]));
+  if (noms_themes[0]) noms_themes[0]->setText(texte_catalogue(langue, "msg.theme.damier_2d"));
   if (intro_terminee == 0 && Intro) {
     Version_intro->setText(VERSION);
     // Credits and prompts exist in the languages whose caption tables exist.

@@ -32,14 +32,20 @@ QString Dialogues::fichier_a_ouvrir(QWidget* parent, const QString& dossier, con
   return QFileDialog::getOpenFileName(parent, QString(), dossier, filtre);
 }
 
+std::unique_ptr<QMessageBox> boite_message(QWidget* parent, const QString& texte, const QString& titre,
+                                           Dialogues::Icone icone, const QString& detail) {
+  using Icone = Dialogues::Icone;
+  auto boite = std::make_unique<QMessageBox>(icone == Icone::Erreur           ? QMessageBox::Critical
+                                             : icone == Icone::Avertissement ? QMessageBox::Warning
+                                                                             : QMessageBox::Information,
+                                             titre, texte, QMessageBox::Ok, parent);
+  if (!detail.isEmpty()) boite->setInformativeText(detail);
+  return boite;
+}
+
 void Dialogues::message(QWidget* parent, const QString& texte, const QString& titre, Icone icone,
                         const QString& detail) {
-  QMessageBox boite(icone == Icone::Erreur           ? QMessageBox::Critical
-                    : icone == Icone::Avertissement ? QMessageBox::Warning
-                                                    : QMessageBox::Information,
-                    titre, texte, QMessageBox::Ok, parent);
-  if (!detail.isEmpty()) boite.setInformativeText(detail);
-  boite.exec();
+  boite_message(parent, texte, titre, icone, detail)->exec();
 }
 
 bool Dialogues::question(QWidget* parent, const QString& texte, const QString& titre) {

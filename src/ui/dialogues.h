@@ -6,6 +6,8 @@
 #include <memory>
 
 class QPrinter;
+
+class QMessageBox;
 class QWidget;
 
 class Dialogues {
@@ -39,3 +41,8 @@ class DialoguesSansFenetre : public Dialogues {
 
 Dialogues& dialogues();
 void installer_dialogues(std::unique_ptr<Dialogues> d);
+
+// The message box Dialogues::message shows, made but not shown (the
+// pictures of the window show it as it stands).
+std::unique_ptr<QMessageBox> boite_message(QWidget* parent, const QString& texte, const QString& titre,
+                                           Dialogues::Icone icone, const QString& detail = {});

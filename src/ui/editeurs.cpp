@@ -55,7 +55,7 @@ void CommandesEditeurs::parametrecancelClick() { editeur_parametres()->hide(); }
 
 QString CommandesEditeurs::fichier_parametres(bool sauver) {
   const QString dossier = QString::fromStdString(dossier_ecriture("Parametres").string());
-  const QString filtre = "parameters (*.par *.PAR)";
+  const QString filtre = texte_catalogue(f.langue_cochee(), "msg.filtre.parametres");
   return sauver ? dialogues().fichier_a_sauver(&f, dossier, "*.par", filtre, "par")
                 : dialogues().fichier_a_ouvrir(&f, dossier, filtre);
 }
@@ -93,8 +93,9 @@ bool CommandesEditeurs::choisir_taille(int choix) {
     QString avant = QString::number(nb_entrees_table);
     for (const ChoixTaille& c : CHOIX_TAILLES)
       if (std::uint32_t(c.entrees) == nb_entrees_table) avant = QString::fromUtf8(c.legende);
-    dialogues().message(&f, "Erreur allocation Hash tables", "Erreur", Dialogues::Icone::Erreur,
-                        QString::fromUtf8("La table de %1 est conservée.").arg(avant));
+    const int l = f.langue_cochee();
+    dialogues().message(&f, texte_catalogue(l, "msg.erreur_allocation"), texte_catalogue(l, "msg.erreur"),
+                        Dialogues::Icone::Erreur, texte_catalogue(l, "msg.table_conservee").arg(avant));
     return false;
   }
   f.montrer_session();
@@ -127,7 +128,7 @@ void CommandesEditeurs::Bibliothquesactives1Click() {
 
 void CommandesEditeurs::Changerbibliothqueouvertures1Click() {
   const QString nom = dialogues().fichier_a_ouvrir(
-      &f, QString::fromStdString(dossier_jeux_ouvertures().string()), FILTRE_JEUX_OUVERTURES);
+      &f, QString::fromStdString(dossier_jeux_ouvertures().string()), filtre_jeux_ouvertures());
   if (nom.isEmpty()) return;
   std::vector<LigneRefusee> refusees;
   if (!charger_jeu_ouvertures(nom.toStdString(), &refusees)) {

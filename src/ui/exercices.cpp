@@ -22,7 +22,6 @@
 
 namespace {
 
-const char* const FILTRE_EXERCICES = "Fichiers Corvane (*.dam)";
 constexpr std::uint32_t COULEUR_ARRIVEE = 0x00FFFF;  // framed as the computer's moves are
 constexpr std::uint32_t COULEUR_DEPART = 0xC0C0C0;
 
@@ -47,7 +46,7 @@ CommandesExercices::CommandesExercices(TForm1& fenetre) : Commandes(fenetre) { f
 void CommandesExercices::Problmes1Click() {
   arret_calcul = 1;
   const QString dossier = QString::fromStdString(chemin_donnee("", DOSSIER_PROBLEMES).string());
-  const QString nom = dialogues().fichier_a_ouvrir(&f, dossier, FILTRE_EXERCICES);
+  const QString nom = dialogues().fichier_a_ouvrir(&f, dossier, texte_catalogue(f.langue_cochee(), "msg.filtre.parties"));
   if (nom.isEmpty()) return;
   const std::filesystem::path chemin = nom.toStdString();
   commencer_recherche_problemes(chemin);

@@ -25,6 +25,7 @@
 #include "ui/images.h"
 #include "ui/legendes.h"
 #include "ui/installation.h"
+#include "ui/legendes.h"
 #include "ui/navigation.h"
 #include "ui/panneau.h"
 #include "ui/scene.h"
@@ -32,7 +33,6 @@
 
 namespace {
 
-const char* const FILTRE_PARTIES = "Fichiers Corvane (*.dam)";
 const char* const EXTENSION_PARTIES = "dam";
 
 // Files are opened in the folder the program writes in (a desktop launch may
@@ -43,6 +43,8 @@ std::filesystem::path chemin_derniere_partie() { return chemin_courant() / FICHI
 
 }  // namespace
 
+QString CommandesFichiers::filtre(const char* cle) const { return texte_catalogue(f.langue_cochee(), cle); }
+
 QString CommandesFichiers::dossier_sauve() const {
   const std::filesystem::path d = chemin_sans_casse(chemin_courant(), "Sauve");
   std::error_code ec;
@@ -51,7 +53,8 @@ QString CommandesFichiers::dossier_sauve() const {
 }
 
 void CommandesFichiers::save() {
-  const QString nom = dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.dam", FILTRE_PARTIES, EXTENSION_PARTIES);
+  const QString nom = dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.dam", filtre("msg.filtre.parties"),
+                                                   EXTENSION_PARTIES);
   if (nom.isEmpty() || !ecriture_permise(nom)) {
     f.placer_pions();
     return;
@@ -67,10 +70,10 @@ void CommandesFichiers::save() {
 
 void CommandesFichiers::ouvre() {
   arret_calcul = 1;
-  const QString nom = dialogues().fichier_a_ouvrir(&f, dossier_sauve(), FILTRE_PARTIES);
+  const QString nom = dialogues().fichier_a_ouvrir(&f, dossier_sauve(), filtre("msg.filtre.parties"));
   if (nom.isEmpty()) return;
   std::string raison;
-  const std::optional<ContenuPartie> lue = lire_contenu_partie(nom.toStdString(), raison);
+  const std::optional<ContenuPartie> lue = lire_contenu_partie(nom.toStdString(), raison, f.langue_cochee());
   if (!lue) {
     f.erreur_fichier(nom + " (" + QString::fromStdString(raison) + ")");
     return;
@@ -89,7 +92,7 @@ void CommandesFichiers::prendre_partie_lue(const ContenuPartie& lue) {
 
 void CommandesFichiers::lire_reglages_derniere_partie() {
   std::string raison;
-  const std::optional<ContenuPartie> lue = lire_contenu_partie(chemin_derniere_partie(), raison);
+  const std::optional<ContenuPartie> lue = lire_contenu_partie(chemin_derniere_partie(), raison, f.langue_cochee());
   if (!lue) {
     // The initial settings stay; only a file that is there and no game is
     // worth a word (the first run has none).
@@ -105,7 +108,7 @@ void CommandesFichiers::reprendre_derniere_partie() {
   arret_calcul = 1;
   std::string raison;
   // A missing file was reported when the window first came up.
-  const std::optional<ContenuPartie> lue = lire_contenu_partie(chemin_derniere_partie(), raison);
+  const std::optional<ContenuPartie> lue = lire_contenu_partie(chemin_derniere_partie(), raison, f.langue_cochee());
   if (!lue) return;
   f.editeurs->regler_taille_tables(lue->reglages.taille_tables);
   prendre_partie_lue(*lue);
@@ -164,9 +167,8 @@ void CommandesFichiers::ecrire_partie_texte(bool pdn) {
     }
   }
   const QString chemin =
-      pdn ? dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.pdn", "Fichiers PDN (*.pdn *.PDN)", "pdn")
-          : dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.txt",
-                                         "Fichiers texte (*.txt *.TXT);;Fichiers commentaires (*.damt *.DAMT)", "txt");
+      pdn ? dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.pdn", filtre("msg.filtre.pdn"), "pdn")
+          : dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.txt", filtre("msg.filtre.texte"), "txt");
   if (chemin.isEmpty() || !ecriture_permise(chemin)) return;
   const std::string texte =
       pdn ? ecrire_partie_pdn(blanc, noir, resultat_partie, QDate::currentDate().toString("yyyy.MM.dd").toStdString())
@@ -221,8 +223,7 @@ void CommandesFichiers::Ouvrirunfichiertexte1Click() {
 
 void CommandesFichiers::ouvrir_fichier_texte() {
   if (choix_liste_ == LISTE_EN_ATTENTE) return;
-  const QString chemin = dialogues().fichier_a_ouvrir(
-      &f, dossier_sauve(), "Parties (*.txt *.TXT *.doc *.DOC *.pdn *.PDN);;Tous les fichiers (*)");
+  const QString chemin = dialogues().fichier_a_ouvrir(&f, dossier_sauve(), filtre("msg.filtre.import"));
   if (chemin.isEmpty()) return;
   const auto octets = lire_fichier(chemin.toStdString(), TAILLE_PDN_LUE);
   if (!octets) {
@@ -255,12 +256,12 @@ void CommandesFichiers::ouvrir_fichier_texte() {
   f.navigation->position_montree();
   f.ListBox1->setCurrentRow(f.ListBox1->count() - 1);
   if (arret.arrete)
-    dialogues().message(&f, QString::fromStdString(texte_arret(arret, f.langue_cochee() == 0)), "Erreur",
-                        Dialogues::Icone::Avertissement, chemin);
+    dialogues().message(&f, QString::fromStdString(texte_arret(arret, f.langue_cochee())),
+                        texte_catalogue(f.langue_cochee(), "msg.erreur"), Dialogues::Icone::Avertissement, chemin);
 }
 
 void CommandesFichiers::Editerlimagefichierbmp1Click() {
-  const QString nom = dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.bmp", "Picture (*.bmp *.BMP)", "bmp");
+  const QString nom = dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.bmp", filtre("msg.filtre.image"), "bmp");
   if (nom.isEmpty() || !ecriture_permise(nom)) return;
   if (!sauver_bmp(f.Image5->image(), nom.toStdString())) f.erreur_fichier(nom);
 }

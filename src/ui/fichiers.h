@@ -42,6 +42,8 @@ class CommandesFichiers : public Commandes {
  private:
   QString dossier_sauve() const;                      // the saved games' folder, made when missing
   bool ecriture_permise(const QString& chemin);       // false (and said) for a file the program ships
+
+  QString filtre(const char* cle) const;              // a file dialog's filter, in the language in force
   void prendre_partie_lue(const ContenuPartie& lue);  // a game file's game taken and shown
   void ecrire_partie_texte(bool pdn);
   void ouvrir_fichier_texte();  // the text or PDN file chosen, its game taken

@@ -20,6 +20,8 @@ FenetreSecondaire::FenetreSecondaire(const char* nom, int largeur, int hauteur) 
   registre().push_back(this);
 }
 
+void FenetreSecondaire::montrer_langue(int langue) { appliquer_legendes(this, table_legendes(langue)); }
+
 FenetreSecondaire::~FenetreSecondaire() {
   auto& r = registre();
   r.erase(std::remove(r.begin(), r.end(), this), r.end());

@@ -12,6 +12,9 @@ class FenetreSecondaire : public QWidget {
  public:
   FenetreSecondaire(const char* nom, int largeur, int hauteur);
   ~FenetreSecondaire() override;
+  // The window's captions from the caption table of a language, and the
+  // texts it composes, in that language.
+  virtual void montrer_langue(int langue);
 };
 
 // The secondary windows that exist, in the order they were made.

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
-#include <cstdio>
 #include <cstring>
 
 #include "evaluation/evaluation.h"
@@ -18,6 +17,7 @@
 #include "search/search.h"
 #include "ui/composants.h"
 #include "ui/images.h"
+#include "ui/legendes.h"
 #include "ui/panneau.h"
 #include "ui/scene.h"
 #include "ui/tform1.h"
@@ -80,11 +80,8 @@ void CommandesInstallation::Entrerpositionclick() {
 
 void CommandesInstallation::entrer_ou_quitter_installation() {
   compter_pieces();
-  char texte[48];
-  std::snprintf(texte, sizeof texte, "Eval stat blacks:%4d", evaluer_statique(BLANCS) / 2);
-  Blancs->setText(texte);
-  std::snprintf(texte, sizeof texte, "Eval stat white:%4d", evaluer_statique(NOIRS) / 2);
-  Noirs->setText(texte);
+  // Camp 0 is drawn black; montrer_session writes the scores.
+  evaluations = {evaluer_statique(BLANCS) / 2, evaluer_statique(NOIRS) / 2};
   if (installation_en_cours != 0) {
     f.Probleme->hide();
     if (terminer_installation()) {
@@ -103,6 +100,12 @@ void CommandesInstallation::entrer_ou_quitter_installation() {
     ordinateur_doit_jouer = 1;
   }
   f.montrer_session();
+}
+
+void CommandesInstallation::montrer_evaluations(int langue) {
+  if (!evaluations) return;
+  Blancs->setText(texte_catalogue(langue, "msg.eval_stat_noirs").arg(evaluations->first, 4));
+  Noirs->setText(texte_catalogue(langue, "msg.eval_stat_blancs").arg(evaluations->second, 4));
 }
 
 void CommandesInstallation::poser_piece(Case s) {

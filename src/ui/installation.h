@@ -4,6 +4,9 @@
 // clicks that place pieces.
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include "rules/board.h"
 #include "ui/commandes.h"
 
@@ -19,6 +22,10 @@ class CommandesInstallation : public Commandes {
 
   void construire_probleme();  // the set-up group's components
   void poser_piece(Case s);    // a set-up click: the piece chosen goes on square s
+  void montrer_evaluations(int langue);  // the static scores in Blancs and Noirs, once there are some
+
+  // The static scores of camp 0 and camp 1 as the set-up last showed them.
+  std::optional<std::pair<int, int>> evaluations;
 
   // The piece a set-up click puts on a square.
   int piece_a_placer = 0;

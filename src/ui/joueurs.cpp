@@ -137,14 +137,11 @@ void CommandesJoueurs::construire_panneaux_joueurs() {
 void CommandesJoueurs::charger_listes_joueurs() {
   const LectureRegistre l = lire_registre(dossier_ecriture());
   if (l.points_manquants > 0)
-    dialogues().message(&f,
-                        QString::fromUtf8("Le fichier points.dat a %1 ligne(s) de moins que joueurs.dat : "
-                                          "les classements manquants valent 0.")
-                            .arg(l.points_manquants),
-                        "Joueurs", Dialogues::Icone::Avertissement);
+    dialogues().message(&f, texte_catalogue(f.langue_cochee(), "msg.joueurs.points_manquants").arg(l.points_manquants),
+                        texte_catalogue(f.langue_cochee(), "msg.joueurs.titre"), Dialogues::Icone::Avertissement);
   if (l.incomplet)
-    dialogues().message(&f, texte_catalogue(langue_courante, "msg.joueurs.incomplet"), "Joueurs",
-                        Dialogues::Icone::Avertissement,
+    dialogues().message(&f, texte_catalogue(f.langue_cochee(), "msg.joueurs.incomplet"),
+                        texte_catalogue(f.langue_cochee(), "msg.joueurs.titre"), Dialogues::Icone::Avertissement,
                         QString::fromStdString((dossier_ecriture() / FICHIER_JOUEURS).string()));
   registre_montre_ = l.registre;
   registre_montre_.points.resize(registre_montre_.noms.size(), "0");
@@ -218,8 +215,15 @@ void CommandesJoueurs::BitBtn12Click() {
 
 void CommandesJoueurs::ListBox8Click() { copier_choix(ListBox8, f.Joueur0); }
 void CommandesJoueurs::ListBox9Click() { copier_choix(ListBox9, Joueur1); }
-void CommandesJoueurs::ListBox10Click() { copier_choix(ListBox10, f.Joueur2); }
-void CommandesJoueurs::ListBox11Click() { copier_choix(ListBox11, f.Joueur3); }
+void CommandesJoueurs::ListBox10Click() {
+  copier_choix(ListBox10, f.Joueur2);
+  f.noms_humains_par_defaut[0] = false;
+}
+
+void CommandesJoueurs::ListBox11Click() {
+  copier_choix(ListBox11, f.Joueur3);
+  f.noms_humains_par_defaut[1] = false;
+}
 
 bool CommandesJoueurs::ordinateur_choisi() const {
   // The computer's entry is not a human player.
@@ -264,9 +268,10 @@ void CommandesJoueurs::BitBtn16Click() {
 void CommandesJoueurs::mise_a_jour_classement(int resultat) {
   match_classe = 5;  // scored once only
   const Classements c = nouveaux_classements(points_blanc, points_noir, resultat);
-  f.Resultat_noir->setText(QString::fromLatin1(nom_joueur_noir) + QString::fromUtf8(texte_passage(points_noir, c.noir)));
-  f.Resultat_blanc->setText(QString::fromLatin1(nom_joueur_blanc) +
-                          QString::fromUtf8(texte_passage(points_blanc, c.blanc)));
+  // Shown by montrer_session, in the language in force.
+  using Passage = TForm1::ResultatMontre::Passage;
+  f.resultat_montre.noir = Passage{QString::fromLatin1(nom_joueur_noir), points_noir, c.noir};
+  f.resultat_montre.blanc = Passage{QString::fromLatin1(nom_joueur_blanc), points_blanc, c.blanc};
   // The registry as the new game's panel showed it, the computer's reset included.
   Registre& r = registre_montre_;
   if (indice_blanc >= 0) inscrire_classement(r, indice_blanc, c.blanc);

@@ -2,7 +2,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -14,6 +17,11 @@ namespace {
 const char* const FICHIERS[NB_LANGUES] = {":/langues/francais.txt", ":/langues/anglais.txt",
                                           ":/langues/neerlandais.txt", ":/langues/portugais.txt",
                                           ":/langues/espagnol.txt", ":/langues/italien.txt"};
+
+// Qt's translations of its own texts, by language; English is Qt's own, and
+// Portugal's Portuguese is not translated: Brazil's stands for it.
+const char* const TRADUCTIONS_QT[NB_LANGUES] = {"qtbase_fr", nullptr, "qtbase_nl", "qtbase_pt_BR", "qtbase_es",
+                                                "qtbase_it"};
 
 // Catalogue keys start so, which no component name does.
 const QString PREFIXE_CATALOGUE = QStringLiteral("msg.");
@@ -113,4 +121,28 @@ QString texte_catalogue(int langue, const char* cle) {
     if (!texte.isEmpty()) return texte;
   }
   return nom;
+}
+
+bool charger_traduction_qt(int langue) {
+  static QTranslator* installee = nullptr;
+  static int langue_installee = 1;  // Qt speaks English by itself
+  if (langue < 0 || langue >= NB_LANGUES) langue = 0;
+  // Each activation of the window applies the language again: the same one
+  // is not read twice.
+  if (langue == langue_installee) return installee != nullptr || TRADUCTIONS_QT[langue] == nullptr;
+  langue_installee = langue;
+  if (installee != nullptr) {
+    QCoreApplication::removeTranslator(installee);
+    delete installee;
+    installee = nullptr;
+  }
+  if (TRADUCTIONS_QT[langue] == nullptr) return true;
+  auto* t = new QTranslator;
+  if (!t->load(TRADUCTIONS_QT[langue], QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete t;
+    return false;
+  }
+  QCoreApplication::installTranslator(t);
+  installee = t;
+  return true;
 }

@@ -35,3 +35,9 @@ const Catalogue& catalogue(int langue);
 // QString::arg. A language without the key gives the French text; a key that
 // no table holds gives the key itself, so that the fault shows on screen.
 QString texte_catalogue(int langue, const char* cle);
+
+// Qt's own texts (the buttons of message boxes, the file and print dialogs)
+// in a language: Qt's translation of it is installed in place of the one
+// before, English being Qt's own. False when the translation cannot be read
+// (Qt then speaks English).
+bool charger_traduction_qt(int langue);

@@ -30,9 +30,6 @@ EntreeMenu touche(EntreeMenu e, const char* raccourci) {
   e.raccourci = raccourci;
   return e;
 }
-EntreeMenu a_venir(const char* parent, const char* nom, const char* gestionnaire, Article a) {
-  return article(parent, nom, gestionnaire, a, false);
-}
 EntreeMenu coche(const char* parent, const char* nom, const char* gestionnaire, Article a, bool coche_,
                  bool construit = true) {
   return {G::Article, parent, nom, gestionnaire, coche_, true, true, construit, nullptr, a};
@@ -166,12 +163,12 @@ const std::vector<EntreeMenu>& table_menus() {
       article("Aide1", "Apropos1", "Apropos1Click", &Menus::Apropos1),
       separateur("Aide1"),
       sous_menu("Aide1", "Idioma1", &Menus::Idioma1),
-      coche("Idioma1", "Portugues1", "Button2Click", &Menus::Portugues1, false, false),
+      coche("Idioma1", "Portugues1", "Button2Click", &Menus::Portugues1, false),
       coche("Idioma1", "Franais1", "Button5Click", &Menus::Franais1, true),
-      coche("Idioma1", "English1", "Button6Click", &Menus::English1, false, false),
-      coche("Idioma1", "Nederlands1", "Button7Click", &Menus::Nederlands1, false, false),
-      coche("Idioma1", "Espanol1", "Button8Click", &Menus::Espanol1, false, false),
-      coche("Idioma1", "Italiano1", "Button1AClick", &Menus::Italiano1, false, false),
+      coche("Idioma1", "English1", "Button6Click", &Menus::English1, false),
+      coche("Idioma1", "Nederlands1", "Button7Click", &Menus::Nederlands1, false),
+      coche("Idioma1", "Espanol1", "Button8Click", &Menus::Espanol1, false),
+      coche("Idioma1", "Italiano1", "Button1AClick", &Menus::Italiano1, false),
   };
   return table;
 }

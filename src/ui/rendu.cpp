@@ -53,11 +53,3 @@ QPolygonF contour_3d(int s, bool inverse, double retrait) {
   return contour;
 }
 
-const char* texte_bas_haut(int langue, bool inverse) {
-  static const char* const normal[6] = {"Blancs:Haut->Bas",  "White:Up->Down",    "Wit:Boven->Beneden",
-                                        "Br.:Acima->Embaixo", "Bl.:Arriba->Abajo", "Bl.:Bianco:Su->Giù"};
-  static const char* const tourne[6] = {"Blancs:Bas->Haut",  "White:Down->Up",    "Wit:Beneden->Boven",
-                                        "Br.:Embaixo->Acima", "Bl.:Abajo->Arriba", "Bl.:Bianco:Giù->Su"};
-  if (langue < 0 || langue > 5) langue = 0;
-  return inverse ? tourne[langue] : normal[langue];
-}

@@ -56,5 +56,3 @@ int case_image_3d(int s, bool inverse);
 // pictures were drawn in, `retrait` (a share of a square) inside its edges.
 QPolygonF contour_3d(int s, bool inverse, double retrait);
 
-// The position set-up's label of white's direction, in a language.
-const char* texte_bas_haut(int langue, bool inverse);

@@ -1,8 +1,12 @@
 #include "ui/scene.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QTabBar>
+#include <QTabWidget>
 #include <cmath>
 
 namespace {
@@ -13,7 +17,26 @@ constexpr const char* PROP_ICONE = "icone_logique";
 
 int arrondi(double v) { return static_cast<int>(std::lround(v)); }
 
+// Half the font's size on each side of a tab's caption.
+class StyleOnglets : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+    if (m == PM_TabBarTabHSpace && w != nullptr) return w->font().pixelSize() > 0 ? w->font().pixelSize() : 12;
+    return QProxyStyle::pixelMetric(m, o, w);
+  }
+};
+
 }  // namespace
+
+void onglets_a_l_echelle(QTabWidget* onglets) {
+  // One for every tab bar, going with the application.
+  static StyleOnglets* style = [] {
+    auto* s = new StyleOnglets;
+    s->setParent(QCoreApplication::instance());
+    return s;
+  }();
+  onglets->tabBar()->setStyle(style);
+}
 
 QImage nouvelle_toile(int largeur, int hauteur, QRgb fond) {
   QImage image(largeur * ECHELLE_IMAGES, hauteur * ECHELLE_IMAGES, QImage::Format_RGB32);

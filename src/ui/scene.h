@@ -13,6 +13,8 @@
 
 class QPainter;
 
+class QTabWidget;
+
 // ---- constants ------------------------------------------------------------
 
 constexpr int LARGEUR_SCENE = 812;
@@ -32,6 +34,9 @@ void placer(QWidget* w, const QRect& r, int police = 0);
 void deplacer(QWidget* w, int x, int y);  // new logical top-left, same size
 QRect rect_logique(const QWidget* w);
 void taille_icone(QWidget* bouton, QSize logique);  // the logical size of a button's icon
+// A tab widget of the stage whose tabs' side padding scales with their font,
+// as everything else on the stage does (the style's is a fixed pixel count).
+void onglets_a_l_echelle(QTabWidget* onglets);
 
 // A canvas of logical size l x h, stored at twice that size and filled.
 QImage nouvelle_toile(int largeur, int hauteur, QRgb fond);

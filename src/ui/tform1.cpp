@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -59,7 +61,7 @@ TForm1::TForm1() {
   // if any, goes.
   reinitialiser_session();
   setObjectName("Form1");
-  setWindowTitle("Corvane 3D, le jeu");
+  setWindowTitle(texte_catalogue(0, "msg.titre_fenetre"));
   resize(LARGEUR_SCENE, HAUTEUR_SCENE + 24);
   scene = new Scene(this);
   scene->setObjectName("Scene");
@@ -78,7 +80,7 @@ TForm1::TForm1() {
   construire_menus(this, menus, [this](const char* nom) { return gestionnaire(nom); });
   construire_composants();
   appliquer_legendes(this, table_legendes(0));
-  montrer_session();
+  montrer_langue();
   scene->appui = [this](QPoint p) { clic(p.x(), p.y()); };
   Image5->appui = [this](QPoint p) { DamierImage1Click(p.x(), p.y()); };
   scene->dessus = [this](QPainter& p) { dessiner_marques(p, false); };
@@ -104,14 +106,17 @@ void TForm1::installer_crochets() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
   };
   crochet_erreur = [this](const std::string& texte, const std::string& titre) {
-    dialogues().message(this, QString::fromStdString(texte), QString::fromStdString(titre), Dialogues::Icone::Erreur);
+    // The engine names its texts by their catalogue keys.
+    const auto traduire = [this](const std::string& t) {
+      return t.rfind("msg.", 0) == 0 ? texte_catalogue(langue_cochee(), t.c_str()) : QString::fromStdString(t);
+    };
+    dialogues().message(this, traduire(texte), traduire(titre), Dialogues::Icone::Erreur);
   };
   crochet_etat_recherche = [this](const EtatRecherche& e) {
-    static const FormatsRecherche francais{"Profondeur : %5d", "Noeuds : %8u", "Temps : %6d s", "Noeuds/s : %8u",
-                                           "Noeuds/s : //",    "Score : %5d",  "Coups : %3d"};
-    lignes_calcul = lignes_recherche(e, francais);
-    ListBox2->clear();
-    for (const std::string& l : lignes_calcul) ListBox2->addItem(QString::fromStdString(l));
+    etat_recherche_ = e;
+    variante_recherche_.assign(e.variante, e.variante + std::max(0, e.longueur_variante));
+    etat_recherche_->variante = nullptr;
+    montrer_recherche();
   };
   crochet_ligne_racine = [this](const LigneRacine& l) {
     if (l.index < 0) {
@@ -142,18 +147,25 @@ Commandes::Commandes(TForm1& fenetre) : QObject(&fenetre), f(fenetre) {}
 
 namespace {
 
-// The training word of the mode banner, by language.
-const char* const MOT_ENTRAINEMENT[6] = {"Entraînement", "Training", "Training", "Treino", "Entrenamiento",
-                                         "Allenamento"};
-// The set-up's toggles, French to Italian.
-const char* const ORDINATEUR_NOIR[6] = {"Ordinateur noir",   "Computer black",   "Computer zwart",
-                                        "Computador pretas", "Ordenador negras", "Calcolatore nero"};
-const char* const ORDINATEUR_BLANC[6] = {"Ordinateur blanc",   "Computer white",    "Computer wit",
-                                         "Computador brancas", "Ordenador blancas", "Calcolatore blanco"};
-const char* const JOUEUR_JOUE[6] = {"Joueur joue",  "Player's turn",  "Speler aan zet",
-                                    "Jogador joga", "Jugador juegue", "Tocca al giocatore"};
-const char* const ORDINATEUR_JOUE[6] = {"Ordinateur joue", "Computer's turn",  "Computer aan zet",
-                                        "Computador joga", "Ordenador juegue", "Tocca al calcolatore"};
+// The search panel's lines in a language: the numbers in the columns the
+// French lines give them, then the principal variation.
+QStringList lignes_calcul(const EtatRecherche& e, const std::vector<Coup>& variante, int l) {
+  QStringList lignes;
+  lignes << texte_catalogue(l, "msg.calcul.profondeur").arg(e.profondeur, 5)
+         << texte_catalogue(l, "msg.calcul.noeuds").arg(e.noeuds, 8);
+  if (e.chronometre) {
+    lignes << texte_catalogue(l, "msg.calcul.temps").arg(e.secondes, 6);
+    if (e.secondes > 0)
+      lignes << texte_catalogue(l, "msg.calcul.vitesse").arg(e.noeuds / static_cast<std::uint32_t>(e.secondes), 8);
+    else
+      lignes << texte_catalogue(l, "msg.calcul.vitesse_nulle");
+  }
+  lignes << texte_catalogue(l, "msg.calcul.score").arg(e.score, 5)
+         << texte_catalogue(l, "msg.calcul.coups").arg(e.numero_coup, 3);
+  for (const std::string& v : lignes_variante(variante.data(), static_cast<int>(variante.size())))
+    lignes << QString::fromStdString(v);
+  return lignes;
+}
 
 // The menu item of a level as `niveau` counts it (0..8, 11..17, 18 "Autre").
 int indice_niveau(int n) {
@@ -251,18 +263,32 @@ void TForm1::montrer_session() {
   setCursor(curseur);
   Image5->setCursor(curseur);
 
-  // Texts composed from the state.
+  // Texts composed from the state, in the language in force.
   const ModePartie mode = mode_partie();
   if (mode == ModePartie::Match)
-    Panel11->setText("Match");
+    Panel11->setText(texte_catalogue(l, "msg.match"));
   else if (mode == ModePartie::HumainContreHumain)
     Panel11->setText(legende(l, "Humain"));
   else
-    Panel11->setText(QString::fromUtf8(MOT_ENTRAINEMENT[l]));
-  Nbcoups3d->setText("Coups : " + QString::number(nb_demi_coups / 2 + 1));
-  installation->Couleurordi->setText(QString::fromUtf8(couleur_ordi == 0 ? ORDINATEUR_NOIR[l] : ORDINATEUR_BLANC[l]));
-  installation->Couleurjoue->setText(QString::fromUtf8(ordinateur_au_trait != 0 ? ORDINATEUR_JOUE[l] : JOUEUR_JOUE[l]));
-  installation->Bas_Haut->setText(QString::fromUtf8(texte_bas_haut(l, damier_inverse != 0)));
+    Panel11->setText(texte_catalogue(l, "msg.entrainement"));
+  Nbcoups3d->setText(texte_catalogue(l, "msg.coups").arg(nb_demi_coups / 2 + 1));
+  installation->Couleurordi->setText(
+      texte_catalogue(l, couleur_ordi == 0 ? "msg.ordinateur_noir" : "msg.ordinateur_blanc"));
+  installation->Couleurjoue->setText(
+      texte_catalogue(l, ordinateur_au_trait != 0 ? "msg.ordinateur_joue" : "msg.joueur_joue"));
+  installation->Bas_Haut->setText(
+      texte_catalogue(l, damier_inverse != 0 ? "msg.bas_haut.inverse" : "msg.bas_haut.normal"));
+  installation->montrer_evaluations(l);
+  const ResultatMontre& r = resultat_montre;
+  const QString fin = r.cle ? texte_catalogue(l, r.cle) : QString();
+  qui_gagne->setText(fin.contains("%1") ? fin.arg(r.nom) : fin);
+  const auto passage = [l](const std::optional<ResultatMontre::Passage>& p) {
+    // All at once: a name may hold a "%2".
+    const auto nombre = [](int n) { return QString("%1").arg(n, 4); };
+    return p ? texte_catalogue(l, "msg.classement.passe").arg(p->nom, nombre(p->avant), nombre(p->apres)) : QString();
+  };
+  Resultat_blanc->setText(passage(r.blanc));
+  Resultat_noir->setText(passage(r.noir));
   const QString blanc = QString::fromLatin1(nom_joueur_blanc), noir = QString::fromLatin1(nom_joueur_noir);
   Nom_blanc->setText(blanc);
   Nom_noir->setText(noir);
@@ -272,6 +298,20 @@ void TForm1::montrer_session() {
   plateau->montrer();
   analyse->montrer_etat();
 }
+
+void TForm1::montrer_recherche() {
+  ListBox2->clear();
+  if (etat_recherche_) ListBox2->addItems(lignes_calcul(*etat_recherche_, variante_recherche_, langue_cochee()));
+}
+
+void TForm1::montrer_langue() {
+  montrer_session();
+  montrer_recherche();
+  QLineEdit* const noms[2] = {Joueur2, Joueur3};
+  for (int i = 0; i < 2; ++i)
+    if (noms_humains_par_defaut[i]) noms[i]->setText(texte_catalogue(langue_cochee(), "msg.joueurs.defaut").arg(i + 1));
+}
+
 QMenu* TForm1::menu(const char* nom) const { return findChild<QMenu*>(nom); }
 
 void TForm1::construire_composants() {
@@ -289,11 +329,12 @@ void TForm1::construire_composants() {
 
   Panel17 = panneau(scene, "Panel17", 512, 120, 281, 305);
   ListBox6 = creer<QListWidget>(Panel17, "ListBox6");
-  placer(ListBox6, 4, 4, 273, 254);
-  Button10 = bouton(Panel17, "Button10", 4, 266, 66, 30);
-  Button11 = bouton(Panel17, "Button11", 73, 266, 66, 30);
-  Button12 = bouton(Panel17, "Button12", 142, 266, 66, 30);
-  Button13 = bouton(Panel17, "Button13", 211, 266, 66, 30);
+  placer(ListBox6, 4, 4, 273, 222);
+  // Two rows of two: "Fin analyse" is long in some languages.
+  Button10 = bouton(Panel17, "Button10", 4, 232, 134, 30);
+  Button11 = bouton(Panel17, "Button11", 143, 232, 134, 30);
+  Button12 = bouton(Panel17, "Button12", 4, 268, 134, 30);
+  Button13 = bouton(Panel17, "Button13", 143, 268, 134, 30);
   Panel17->hide();
 
   // The 3D board covers the right-hand panels when it shows (it has its own
@@ -347,10 +388,9 @@ void TForm1::construire_scene_3d() {
   minblanc3d = etiquette(Horlogeblanc3d, "minblanc3d", "0", 3, 2, 29, 26, 18, Qt::AlignRight | Qt::AlignVCenter);
   secblanc3d = etiquette(Horlogeblanc3d, "secblanc3d", "0", 38, 2, 29, 26, 18);
 
-  // The mode panel holds "Humain contre humain" in every language.
+  // The banner holds "Humain contre humain" in every language.
   Panel11 = panneau(Panel10, "Panel11", 10, 486, 170, 26, 12);
   Nbcoups3d = panneau(Panel10, "Nbcoups3d", 184, 486, 92, 26, 12);
-  Nbcoups3d->setText("Coups 1");
   Abandon = panneau(Panel10, "Abandon", 280, 486, 84, 26, 12);
   Proposernul = panneau(Panel10, "Proposernul", 368, 486, 104, 26, 12);
   Nulrefus = panneau(Panel10, "Nulrefus", 368, 486, 104, 26, 12);
@@ -387,6 +427,7 @@ void TForm1::construire_panneaux_horloges() {
 
 void TForm1::construire_onglets() {
   Onglet = creer<QTabWidget>(scene, "Onglet");
+  onglets_a_l_echelle(Onglet);
   placer(Onglet, 512, 96, 281, 321, 12);
   Liste = creer<QWidget>(nullptr, "Liste");
   Calcul = creer<QWidget>(nullptr, "Calcul");
@@ -422,9 +463,9 @@ void TForm1::construire_onglets() {
   placer(ListBox2, 4, 4, 268, 132, 11);
   ListBox5 = creer<QListWidget>(Calcul, "ListBox5");
   placer(ListBox5, 4, 140, 268, 104, 11);
-  Joue = bouton(Calcul, "Joue", 4, 250, 96, 30);
-  Abandon2 = bouton(Calcul, "Abandon2", 104, 250, 82, 30);
-  Best1 = bouton(Calcul, "Best1", 190, 250, 82, 30);
+  Joue = bouton(Calcul, "Joue", 4, 250, 100, 30);
+  Abandon2 = bouton(Calcul, "Abandon2", 106, 250, 80, 30);
+  Best1 = bouton(Calcul, "Best1", 188, 250, 84, 30);
   Abandon2->hide();
   for (QWidget* w : std::initializer_list<QWidget*>{ListBox1, ListBox2, Joue}) w->hide();
   connect(Best1, &QPushButton::clicked, analyse, &CommandesAnalyse::Best1Click);

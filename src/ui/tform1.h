@@ -11,8 +11,11 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+
+#include <optional>
 #include <vector>
 
+#include "game/hooks.h"
 #include "game/session.h"
 #include "rules/board.h"
 #include "ui/menus.h"
@@ -81,6 +84,25 @@ class TForm1 : public QMainWindow {
   // Shows the session: every check mark, enabled state and run-time caption
   // of the window, from the state of the game and the session.
   void montrer_session();
+  // After a change of language: what the window composed while it ran and
+  // keeps (the search display, the default names of the players) written
+  // again in the language in force.
+  void montrer_langue();
+  void montrer_recherche();  // the search display, from the state the search last showed
+
+  // What the result panel says, kept to be written in another language.
+  struct ResultatMontre {
+    const char* cle = nullptr;  // the announcement's catalogue key; nullptr: none
+    QString nom;                // the winner it names
+    struct Passage {
+      QString nom;
+      int avant = 0, apres = 0;
+    };
+    std::optional<Passage> blanc, noir;  // the rating changes of a rated game
+  } resultat_montre;
+  // Each name of "Humain contre humain" (Joueur2, Joueur3) is the default
+  // one, written in the language in force, until the user gives another.
+  std::array<bool, 2> noms_humains_par_defaut{true, true};
   // Runs a change of the position, the record or the board once no search
   // or move display uses the board: at once, or when the running search has
   // been stopped and has returned.
@@ -114,8 +136,6 @@ class TForm1 : public QMainWindow {
   // 1 while the computer searches (for its move, on the opponent's time, in
   // an analysis or a learning session).
   int recherche_en_cours = 0;
-  // The search panel's lines (ListBox2) as last shown: "Editer coups" saves them.
-  std::vector<std::string> lignes_calcul;
   bool boucle_en_cours() const { return boucle_en_cours_ > 0; }  // a game loop runs
   bool coup_en_cours() const { return coup_en_cours_ > 0; }      // a move is being shown
   // The themes whose pictures start-up found (themes 3 to 8 are looked for).
@@ -283,6 +303,9 @@ class TForm1 : public QMainWindow {
   std::vector<std::function<void()>> changements_;
   int coup_en_cours_ = 0;
   QImage image_fond_3d_;  // damier<n>.bmp of the current theme
+  // The last state of the search display, its variation copied.
+  std::optional<EtatRecherche> etat_recherche_;
+  std::vector<Coup> variante_recherche_;
 };
 
 // The handler groups, so that whoever holds the window reaches them whole.

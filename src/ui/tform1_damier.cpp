@@ -18,6 +18,7 @@
 #include "search/search.h"
 #include "ui/dialogues.h"
 #include "ui/images.h"
+#include "ui/legendes.h"
 #include "ui/panneau.h"
 #include "ui/rendu.h"
 #include "ui/scene.h"
@@ -75,7 +76,8 @@ void ecrire_nom(QImage& toile, QPoint en, int s) {
 QAction* TForm1::action_theme(int theme) const { return menus.themes()[theme]; }
 
 void TForm1::erreur_fichier(const QString& chemin) {
-  dialogues().message(this, "Impossible d'ouvrir ce fichier", "Erreur", Dialogues::Icone::Erreur, chemin);
+  dialogues().message(this, texte_catalogue(langue_cochee(), "msg.impossible_ouvrir"),
+                      texte_catalogue(langue_cochee(), "msg.erreur"), Dialogues::Icone::Erreur, chemin);
 }
 
 // ---- drawing ------------------------------------------------------------------

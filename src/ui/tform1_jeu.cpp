@@ -351,13 +351,14 @@ void TForm1::fin_de_partie(int code) {
                              QString::fromLatin1(nom_joueur_noir).toStdString()};
   const AnnonceFin a = annonce_fin(code, contexte);
   noter_fin(code, a.resultat);  // kept on the board once the panel is closed
-  if (!a.message.empty()) qui_gagne->setText(QString::fromStdString(a.message));
+  // Nobody out of moves: the panel keeps what it said.
+  if (a.cle != nullptr) resultat_montre = {a.cle, QString::fromStdString(a.nom), {}, {}};
   if (a.son != nullptr && session.commentaires) jouer_son(a.son);
   fin_de_parties->show();
   fin_de_parties->raise();
   if (match_classe == 0) {
-    Resultat_blanc->clear();
-    Resultat_noir->clear();
+    resultat_montre.blanc.reset();
+    resultat_montre.noir.reset();
   } else {
     joueurs->mise_a_jour_classement(a.resultat);
   }

@@ -38,6 +38,7 @@
 
 void TForm1::construire_nouvelle_partie() {
   Onglets_nouvelle = creer<QTabWidget>(Nouvelle_partie, "Onglets_nouvelle", 8, 8, 484, 344, 13);
+  onglets_a_l_echelle(Onglets_nouvelle);
   auto* entrainement = new QWidget;
   entrainement->setObjectName("Entrainement");
   auto* match = new QWidget;
@@ -64,8 +65,9 @@ void TForm1::construire_nouvelle_partie() {
   Joueur2 = creer<QLineEdit>(humain, "Joueur2", 16, 34, 220, 28, 13);
   texte(humain, "Nom_noirs", 248, 8, 220, 24);
   Joueur3 = creer<QLineEdit>(humain, "Joueur3", 248, 34, 220, 28, 13);
-  Joueur2->setText("Joueur 1");
-  Joueur3->setText("Joueur 2");
+  // Default names until the user gives others; each language writes its own.
+  connect(Joueur2, &QLineEdit::textEdited, this, [this] { noms_humains_par_defaut[0] = false; });
+  connect(Joueur3, &QLineEdit::textEdited, this, [this] { noms_humains_par_defaut[1] = false; });
   BitBtn17 = creer<QPushButton>(humain, "BitBtn17", 120, 250, 110, 34, 13);
   auto* annuler = creer<QPushButton>(humain, "BitBtn19", 250, 250, 110, 34, 13);
   connect(BitBtn17, &QPushButton::clicked, this, &TForm1::BitBtn17Click);

@@ -16,26 +16,9 @@
 #include "ui/legendes.h"
 #include "ui/tform1.h"
 
-const char* const FILTRE_JEUX_OUVERTURES = "Fichiers d'ouvertures (*.ovv *.OVV)";
-
 namespace {
 
 constexpr int LIGNES_REFUSEES_NOMMEES = 10;  // a message names this many refused lines, then counts the rest
-
-// The refusal of a line, in each language: %1 the half-move's number, %2 its move.
-const char* const TEXTES_REFUS[NB_LANGUES] = {
-    "Ligne refusée : le demi-coup %1 (%2) n'est pas un coup légal depuis la position de départ.",
-    "Line refused: half-move %1 (%2) is not a legal move from the starting position.",
-    "Regel geweigerd: halve zet %1 (%2) is geen geldige zet vanuit de beginstelling.",
-    "Linha recusada: o meio-lance %1 (%2) não é um lance legal a partir da posição inicial.",
-    "Línea rechazada: la media jugada %1 (%2) no es una jugada legal desde la posición inicial.",
-    "Linea rifiutata: la semimossa %1 (%2) non è una mossa legale dalla posizione iniziale.",
-};
-const char* const TEXTES_AUTRES[NB_LANGUES] = {"… et %1 autres lignes refusées.", "… and %1 more lines refused.",
-                                               "… en nog %1 geweigerde regels.", "… e mais %1 linhas recusadas.",
-                                               "… y %1 líneas rechazadas más.", "… e altre %1 linee rifiutate."};
-const char* const TITRES_REFUS[NB_LANGUES] = {"Ouvertures", "Openings", "Openingen", "Aberturas", "Aperturas",
-                                              "Aperture"};
 
 int langue() { return langue_courante < NB_LANGUES ? langue_courante : 0; }
 
@@ -49,14 +32,15 @@ QString texte_demi_coup(const std::string& ligne, int j) {
 }
 
 void erreur_ecriture(QWidget* parent, const std::filesystem::path& chemin) {
-  dialogues().message(parent, "Impossible d'ouvrir ce fichier", "Erreur", Dialogues::Icone::Erreur,
+  dialogues().message(parent, texte_catalogue(langue(), "msg.impossible_ouvrir"),
+                      texte_catalogue(langue(), "msg.erreur"), Dialogues::Icone::Erreur,
                       QString::fromStdString(chemin.string()));
 }
 
-QPushButton* bouton(QWidget* parent, const char* nom, const char* texte, const char* bulle = nullptr) {
-  auto* b = new QPushButton(QString::fromUtf8(texte), parent);
+// A button captioned by the caption tables.
+QPushButton* bouton(QWidget* parent, const char* nom) {
+  auto* b = new QPushButton(parent);
   b->setObjectName(nom);
-  if (bulle) b->setToolTip(QString::fromUtf8(bulle));
   b->setMinimumWidth(140);
   return b;
 }
@@ -65,18 +49,22 @@ QPushButton* bouton(QWidget* parent, const char* nom, const char* texte, const c
 
 std::filesystem::path dossier_jeux_ouvertures() { return dossier_ecriture("Parametres"); }
 
+QString filtre_jeux_ouvertures() { return texte_catalogue(langue(), "msg.filtre.ouvertures"); }
+
 void signaler_lignes_refusees(QWidget* parent, const std::vector<LigneRefusee>& refusees) {
   if (refusees.empty()) return;
   QStringList lignes;
   const int nommees = std::min<int>(LIGNES_REFUSEES_NOMMEES, static_cast<int>(refusees.size()));
   for (int i = 0; i < nommees; ++i) {
     const LigneRefusee& r = refusees[i];
-    lignes << QString::fromUtf8(TEXTES_REFUS[langue()]).arg(r.demi_coup).arg(texte_demi_coup(r.ligne, r.demi_coup))
+    lignes << texte_catalogue(langue(), "msg.ouvertures.refus")
+                  .arg(r.demi_coup)
+                  .arg(texte_demi_coup(r.ligne, r.demi_coup))
            << "    " + QString::fromStdString(r.ligne).trimmed();
   }
   if (static_cast<int>(refusees.size()) > nommees)
-    lignes << QString::fromUtf8(TEXTES_AUTRES[langue()]).arg(static_cast<int>(refusees.size()) - nommees);
-  dialogues().message(parent, lignes.join('\n'), QString::fromUtf8(TITRES_REFUS[langue()]),
+    lignes << texte_catalogue(langue(), "msg.ouvertures.autres").arg(static_cast<int>(refusees.size()) - nommees);
+  dialogues().message(parent, lignes.join('\n'), texte_catalogue(langue(), "msg.ouvertures.titre"),
                       Dialogues::Icone::Avertissement);
 }
 
@@ -86,26 +74,23 @@ EditeurOuvertures* editeur_ouvertures(Camp camp) {
   return nullptr;
 }
 
-EditeurOuvertures::EditeurOuvertures(const char* nom, Camp camp_, const char* titre, const char* fiche)
-    : FenetreSecondaire(nom, 420, 480), camp(camp_) {
-  setWindowTitle(titre);
+EditeurOuvertures::EditeurOuvertures(const char* nom, Camp camp_) : FenetreSecondaire(nom, 420, 480), camp(camp_) {
   QFont fixe = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixe.setPointSize(12);
 
-  Fiche_Ouvertures = new QGroupBox(QString::fromUtf8(fiche), this);
+  Fiche_Ouvertures = new QGroupBox(windowTitle(), this);
   Fiche_Ouvertures->setObjectName("Fiche_Ouvertures");
   Nouvelle_Ouverture = new QLineEdit(Fiche_Ouvertures);
   Nouvelle_Ouverture->setObjectName("Nouvelle_Ouverture");
   Nouvelle_Ouverture->setFont(fixe);
-  Valide_Ouverture = bouton(Fiche_Ouvertures, "Valide_Ouverture", "Ajouter",
-                            "Ajouter l'ouverture ci-dessus dans la liste ci-dessous");
-  Effacer = bouton(Fiche_Ouvertures, "Effacer", "Effacer", "Effacer l'ouverture ci-dessus (et la même dessous)");
+  Valide_Ouverture = bouton(Fiche_Ouvertures, "Valide_Ouverture");
+  Effacer = bouton(Fiche_Ouvertures, "Effacer");
   Liste_Ouvertures = new QListWidget(Fiche_Ouvertures);
   Liste_Ouvertures->setObjectName("Liste_Ouvertures");
   Liste_Ouvertures->setFont(fixe);
-  BitBtn1 = bouton(this, "BitBtn1", "Enregistrer");
-  BitBtn3 = bouton(this, "BitBtn3", "Construire et enregistrer");
-  BitBtn2 = bouton(this, "BitBtn2", "Annuler");
+  BitBtn1 = bouton(this, "BitBtn1");
+  BitBtn3 = bouton(this, "BitBtn3");
+  BitBtn2 = bouton(this, "BitBtn2");
 
   auto* edition = new QHBoxLayout;
   edition->addWidget(Valide_Ouverture);
@@ -132,7 +117,13 @@ EditeurOuvertures::EditeurOuvertures(const char* nom, Camp camp_, const char* ti
   connect(BitBtn2, &QPushButton::clicked, this, &EditeurOuvertures::BitBtn2Click);
   connect(BitBtn3, &QPushButton::clicked, this, &EditeurOuvertures::BitBtn3Click);
   // The components exist only now: the captions of the language in force.
-  appliquer_legendes(this, table_legendes(langue()));
+  montrer_langue(langue());
+}
+
+void EditeurOuvertures::montrer_langue(int l) {
+  FenetreSecondaire::montrer_langue(l);
+  Valide_Ouverture->setToolTip(texte_catalogue(l, "msg.ouvertures.bulle_ajouter"));
+  Effacer->setToolTip(texte_catalogue(l, "msg.ouvertures.bulle_effacer"));
 }
 
 std::vector<std::string>& EditeurOuvertures::livre() const {
@@ -204,7 +195,7 @@ void EditeurOuvertures::Liste_OuverturesClick() {
 void EditeurOuvertures::BitBtn1Click() {
   Fiche_Ouvertures->hide();
   const QString dossier = QString::fromStdString(dossier_jeux_ouvertures().string());
-  QString nom = dialogues().fichier_a_sauver(this, dossier, "*.ovv", FILTRE_JEUX_OUVERTURES, "ovv");
+  QString nom = dialogues().fichier_a_sauver(this, dossier, "*.ovv", filtre_jeux_ouvertures(), "ovv");
   if (!nom.isEmpty()) {
     if (!nom.endsWith(".ovv", Qt::CaseInsensitive)) nom += ".ovv";
     // The .ovv only names the set; the other side's book is its working file.

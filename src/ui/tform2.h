@@ -20,7 +20,7 @@ class TForm1;
 class EditeurOuvertures : public FenetreSecondaire {
   Q_OBJECT
  public:
-  EditeurOuvertures(const char* nom, Camp camp_, const char* titre, const char* fiche);
+  EditeurOuvertures(const char* nom, Camp camp_);
 
   const Camp camp;  // the side whose moves the book holds
   // The window the editors hide and return to; its ListBox6 fills a set's .ovv.
@@ -38,6 +38,7 @@ class EditeurOuvertures : public FenetreSecondaire {
   void recharger();
   // Shows the editor over `fenetre` with the line of the game in both editors.
   void ouvrir(TForm1* fenetre);
+  void montrer_langue(int langue) override;
 
  public slots:
   void Valide_OuvertureClick();
@@ -61,13 +62,13 @@ class EditeurOuvertures : public FenetreSecondaire {
 class TForm2 : public EditeurOuvertures {  // opening book of camp 0, drawn black
   Q_OBJECT
  public:
-  TForm2() : EditeurOuvertures("TForm2", BLANCS, "White", "Ouvertures (Noirs)") {}
+  TForm2() : EditeurOuvertures("TForm2", BLANCS) {}
 };
 
 class TForm3 : public EditeurOuvertures {  // opening book of camp 1, drawn white
   Q_OBJECT
  public:
-  TForm3() : EditeurOuvertures("TForm3", NOIRS, "Black", "Ouvertures (Blancs)") {}
+  TForm3() : EditeurOuvertures("TForm3", NOIRS) {}
 };
 
 // The editor of a side's book among the windows made; null when none is.
@@ -76,6 +77,7 @@ EditeurOuvertures* editeur_ouvertures(Camp camp);
 // Tells the user which book lines were refused and why; nothing when none was.
 void signaler_lignes_refusees(QWidget* parent, const std::vector<LigneRefusee>& refusees);
 
-// Where book sets are kept: "Parametres" in the program's directory.
+// Where book sets are kept: "Parametres" in the program's directory, and
+// the file dialogs' filter of book sets, in the language in force.
 std::filesystem::path dossier_jeux_ouvertures();
-extern const char* const FILTRE_JEUX_OUVERTURES;
+QString filtre_jeux_ouvertures();

@@ -8,23 +8,29 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "evaluation/evaluation.h"
 #include "ui/editeurs.h"
+#include "ui/legendes.h"
 #include "ui/tform1.h"
 
 namespace {
 
 const char* const TITRES_TABLES[NB_TABLES_CASES] = {
-    "Début par défaut",          "Milieu par défaut",         "Préfinale par défaut",      "Finale par défaut",
-    "Début variante type 1 : ", "Milieu variante type 1 : ", "Début variante type 2 : ", "Milieu variante type 2 : ",
+    "msg.parametres.table0", "msg.parametres.table1", "msg.parametres.table2", "msg.parametres.table3",
+    "msg.parametres.table4", "msg.parametres.table5", "msg.parametres.table6", "msg.parametres.table7",
 };
 const char* const NOMS_PANNEAUX[NB_TABLES_CASES] = {"parmetre1", "parametre2", "parametre3", "parametre4",
                                                     "parametre5", "parametre6", "parametre7", "parametre8"};
 
-QLabel* texte(const char* t) { return new QLabel(QString::fromUtf8(t)); }
+// A label's words without what follows them on the editor (" : + de", " =").
+QString sans_signe(const QString& texte) {
+  const qsizetype fin = texte.indexOf(QRegularExpression("\\s*[:=]"));
+  return (fin < 0 ? texte : texte.left(fin)).trimmed();
+}
 
 // Room for "-128" and the frame.
 int largeur_boite() { return QFontMetrics(QApplication::font()).horizontalAdvance("-1288") + 12; }
@@ -40,16 +46,32 @@ TForm1* fenetre_principale(QWidget* editeur) {
 
 }  // namespace
 
-QLineEdit* EditeurParametres::boite(std::int8_t* champ, const QString& nom) {
+QLabel* EditeurParametres::texte(const char* cle, int nombre) {
+  auto* l = new QLabel;
+  textes_.push_back({l, cle, nombre});
+  return l;
+}
+
+void EditeurParametres::montrer_langue(int langue) {
+  FenetreSecondaire::montrer_langue(langue);
+  for (const Texte& t : textes_) {
+    const QString texte = texte_catalogue(langue, t.cle);
+    t.etiquette->setText(t.nombre > 0 ? texte.arg(t.nombre) : texte);
+  }
+  for (int t = 0; t < NB_TABLES_CASES; ++t) panneaux_tables[t]->setTitle(texte_catalogue(langue, TITRES_TABLES[t]));
+  parametreOK->setText(texte_catalogue(langue, "msg.ok"));
+  parametrecancel->setText(texte_catalogue(langue, "msg.annuler"));
+}
+
+QLineEdit* EditeurParametres::boite(std::int8_t* champ, std::function<QString(int)> nom) {
   auto* b = new QLineEdit;
   b->setAlignment(Qt::AlignRight);
   b->setFixedWidth(largeur_boite());
-  champs_.push_back({b, champ, nom});
+  champs_.push_back({b, champ, std::move(nom)});
   return b;
 }
 
 EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSecondaire(nom, 760, 560) {
-  setWindowTitle("Parameters");
   auto* defilement = new QScrollArea(this);
   defilement->setWidgetResizable(true);
   defilement->setFrameShape(QFrame::NoFrame);
@@ -63,21 +85,21 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
 
   // The phase thresholds, along the top.
   auto* seuils = new QHBoxLayout;
-  const char* avant[3] = {"Début de partie : + de", "Milieu de parties : + de ", "Préfinale : + de "};
+  const char* avant[3] = {"msg.parametres.debut", "msg.parametres.milieu", "msg.parametres.prefinale"};
   std::int8_t* champs_seuils[3] = {&phase0_bas, &phase1_bas, &phase2_bas};
   const char* initiaux[3] = {"31", "23", "11"};  // shown until the editor is first filled
   for (int i = 0; i < 3; ++i) {
     seuils->addWidget(texte(avant[i]));
-    phases[i] = boite(champs_seuils[i], QString::fromUtf8(avant[i]).trimmed());
+    phases[i] = boite(champs_seuils[i], [cle = avant[i]](int l) { return sans_signe(texte_catalogue(l, cle)); });
     phases[i]->setText(initiaux[i]);
     seuils->addWidget(phases[i]);
-    seuils->addWidget(texte("pièces"));
+    seuils->addWidget(texte("msg.parametres.pieces"));
     seuils->addSpacing(24);
   }
-  seuils->addWidget(texte("Finale : (le reste)"));
+  seuils->addWidget(texte("msg.parametres.finale"));
   seuils->addStretch();
   v->addLayout(seuils);
-  v->addWidget(texte("Toutes les valeurs des tableaux sont en  1/200ème de pion"));
+  v->addWidget(texte("msg.parametres.unite"));
 
   // Rows of tables, each under its tempo weight; a table's boxes stand
   // where its squares are on the board seen from black's side, 32 top left.
@@ -85,16 +107,19 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
   grille->setHorizontalSpacing(12);
   for (int t = 0; t < NB_TABLES_CASES; ++t) {
     const int rangee = 2 * (t / colonnes), colonne = 1 + t % colonnes;
-    if (t % colonnes == 0) grille->addWidget(texte("Temps d'avance ="), rangee, 0);
+    if (t % colonnes == 0) grille->addWidget(texte("msg.parametres.temps_avance"), rangee, 0);
     auto* poids = new QHBoxLayout;
-    temps[t] = boite(&temps_avance[t], QString::fromUtf8("Temps d'avance, %1").arg(QString::fromUtf8(TITRES_TABLES[t]).remove(" : ").trimmed()));
+    temps[t] = boite(&temps_avance[t], [t](int l) {
+      return sans_signe(texte_catalogue(l, "msg.parametres.temps_avance")) + ", " +
+             sans_signe(texte_catalogue(l, TITRES_TABLES[t]));
+    });
     poids->addWidget(temps[t]);
     poids->addSpacing(4);
-    poids->addWidget(texte("/200 de pion"));
+    poids->addWidget(texte("msg.parametres.sur_200"));
     poids->addStretch();
     grille->addLayout(poids, rangee, colonne);
 
-    auto* panneau = new QGroupBox(QString::fromUtf8(TITRES_TABLES[t]));
+    auto* panneau = new QGroupBox;
     panneau->setObjectName(NOMS_PANNEAUX[t]);
     panneaux_tables[t] = panneau;
     auto* damier = new QVBoxLayout(panneau);
@@ -108,8 +133,9 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
       rang->addSpacing(r % 2 == 0 ? demi : 0);
       for (int i = 0; i < 4; ++i) {
         const int k = 32 - 4 * r - i;
-        cases[t][k] = boite(&tables_cases[t][k],
-                            QString::fromUtf8("%1, case %2").arg(QString::fromUtf8(TITRES_TABLES[t]).remove(" : ").trimmed()).arg(k));
+        cases[t][k] = boite(&tables_cases[t][k], [t, k](int l) {
+          return texte_catalogue(l, "msg.parametres.case").arg(sans_signe(texte_catalogue(l, TITRES_TABLES[t]))).arg(k);
+        });
         cases[t][k]->setObjectName(QString("case_%1_%2").arg(t).arg(k));
         rang->addWidget(cases[t][k]);
       }
@@ -128,13 +154,19 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
   std::int8_t* noirs[2] = {cases_v1_noirs, cases_v2_noirs};
   for (int n = 0; n < 2; ++n) {
     auto* bloc = new QGridLayout;
-    const QString titre = QString("Variante type %1 si 8 des 14 conditions  ci après sont vérifiées :").arg(n + 1);
-    bloc->addWidget(new QLabel(titre), 0, 0, 1, 8);
-    bloc->addWidget(texte("cases possiblement blanches"), 1, 0);
-    bloc->addWidget(texte("cases possiblement noires"), 2, 0);
+    bloc->addWidget(texte("msg.parametres.variante", n + 1), 0, 0, 1, 8);
+    bloc->addWidget(texte("msg.parametres.blanches"), 1, 0);
+    bloc->addWidget(texte("msg.parametres.noires"), 2, 0);
     for (int i = 0; i < 7; ++i) {
-      cases_blanches[n][i] = boite(&blancs[n][i], QString("Variante type %1, case blanche %2").arg(n + 1).arg(i + 1));
-      cases_noires[n][i] = boite(&noirs[n][i], QString("Variante type %1, case noire %2").arg(n + 1).arg(i + 1));
+      const auto condition = [n, i](const char* cle) {
+        return [n, i, cle](int l) {
+          return texte_catalogue(l, "msg.parametres.case")
+              .arg(sans_signe(texte_catalogue(l, "msg.parametres.variante").arg(n + 1)) + " — " + texte_catalogue(l, cle))
+              .arg(i + 1);
+        };
+      };
+      cases_blanches[n][i] = boite(&blancs[n][i], condition("msg.parametres.blanches"));
+      cases_noires[n][i] = boite(&noirs[n][i], condition("msg.parametres.noires"));
       bloc->addWidget(cases_blanches[n][i], 1, 1 + i);
       bloc->addWidget(cases_noires[n][i], 2, 1 + i);
     }
@@ -146,9 +178,9 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
 
   auto* boutons = new QHBoxLayout;
   boutons->addStretch();
-  parametreOK = new QPushButton("OK");
+  parametreOK = new QPushButton;
   parametreOK->setObjectName("parametreOK");
-  parametrecancel = new QPushButton("Annuler");
+  parametrecancel = new QPushButton;
   parametrecancel->setObjectName("parametrecancel");
   for (QPushButton* b : {parametreOK, parametrecancel}) {
     b->setMinimumWidth(110);
@@ -158,6 +190,7 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
   v->addStretch();
   connect(parametreOK, &QPushButton::clicked, this, &EditeurParametres::parametreOKClick);
   connect(parametrecancel, &QPushButton::clicked, this, &EditeurParametres::parametrecancelClick);
+  montrer_langue(langue_courante < NB_LANGUES ? langue_courante : 0);
 }
 
 void EditeurParametres::remplir_cases() {
@@ -174,7 +207,7 @@ QLineEdit* EditeurParametres::lire_cases() {
 
 QString EditeurParametres::nom_case(const QLineEdit* b) const {
   for (const Champ& c : champs_)
-    if (c.boite == b) return c.nom;
+    if (c.boite == b) return c.nom(langue_courante < NB_LANGUES ? langue_courante : 0);
   return {};
 }
 

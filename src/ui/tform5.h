@@ -5,12 +5,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
 #include "evaluation/evaluation.h"
 #include "ui/formes.h"
 
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -25,10 +28,11 @@ class EditeurParametres : public FenetreSecondaire {
   // otherwise nothing is applied and the first box that does not is given.
   QLineEdit* lire_cases();
   QString nom_case(const QLineEdit* b) const;  // where a box stands, as a user names it
+  void montrer_langue(int langue) override;
 
   // ---- components -----------------------------------------------------------
   QWidget* parametre0;                       // the panel holding everything
-  QWidget* panneaux_tables[NB_TABLES_CASES];  // parmetre1, parametre2 ... parametre8
+  QGroupBox* panneaux_tables[NB_TABLES_CASES];  // parmetre1, parametre2 ... parametre8
   QLineEdit* cases[NB_TABLES_CASES][33];     // entry k of each table, 1..32 (0 is not shown)
   QLineEdit* phases[3];                      // phase0_bas, phase1_bas, phase2_bas
   QLineEdit* temps[8];                       // temps_avance
@@ -45,10 +49,18 @@ class EditeurParametres : public FenetreSecondaire {
   struct Champ {
     QLineEdit* boite;
     std::int8_t* champ;
-    QString nom;  // where it stands: "Milieu par défaut, case 14"
+    std::function<QString(int)> nom;  // where it stands, in a language: "Milieu par défaut, case 14"
   };
   std::vector<Champ> champs_;  // each box, its field and its name
-  QLineEdit* boite(std::int8_t* champ, const QString& nom);
+  QLineEdit* boite(std::int8_t* champ, std::function<QString(int)> nom);
+  // Each label with its catalogue key and the number it holds (0: none).
+  struct Texte {
+    QLabel* etiquette;
+    const char* cle;
+    int nombre;
+  };
+  std::vector<Texte> textes_;
+  QLabel* texte(const char* cle, int nombre = 0);
 };
 
 class TForm5 : public EditeurParametres {

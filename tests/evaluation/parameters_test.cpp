@@ -60,7 +60,7 @@ TEST_F(Parametres, AMissingFileOrAFailedSaveIsReportedAndChangesNothing) {
   EXPECT_FALSE(charger_parametres(dossier / "absent.par"));
   EXPECT_EQ(tables_cases[4][4], avant);
   EXPECT_FALSE(sauver_parametres(dossier / "pas_de_dossier" / "x.par"));
-  const std::pair<std::string, std::string> message{"Impossible d'ouvrir ce fichier", "Erreur"};
+  const std::pair<std::string, std::string> message{"msg.impossible_ouvrir", "msg.erreur"};
   EXPECT_EQ(erreurs, (std::vector{message, message}));
 }
 

@@ -2,6 +2,7 @@
 // game, draws, long computer games, the lowest level's choice.
 #include <limits>
 
+#include "game/catalogue.h"
 #include "game/end.h"
 #include "game/turn.h"
 #include "support/etat.h"
@@ -57,27 +58,41 @@ TEST_F(Play, ATurnNeverCountsNegativeTime) {
   EXPECT_EQ(temps_en_cours(NOIRS), 100);
 }
 
+namespace {
+
+// The result panel's text as the window composes it from the announcement.
+std::string texte_fin(const AnnonceFin& a, int langue = 0) {
+  return a.cle == nullptr ? std::string() : remplir_texte(texte_langue(langue, a.cle), {a.nom});
+}
+
+}  // namespace
+
 TEST_F(Play, TheEndOfAGameNamesTheWinnerAsTheBoardShowsIt) {
   // Camp 0 has no move: camp 1 won, whatever camp 1 could do.
   poser_fen("B:W8,11:B4");
   ContexteFin c{0, false, 1, "Mister X", "Corvane"};
   AnnonceFin a = annonce_fin(FIN_SANS_COUP_ORDINATEUR, c);
   EXPECT_EQ(a.resultat, NOIRS_GAGNENT);
-  EXPECT_EQ(a.message, "Désolé, CORVANE a gagné");
+  EXPECT_EQ(texte_fin(a), "Désolé, CORVANE a gagné");
+  EXPECT_STREQ(a.son, "Perdu.wav");
   c.couleur_ordi = 0;
-  EXPECT_EQ(annonce_fin(FIN_SANS_COUP_HUMAIN, c).message, "Bravo, vous avez gagné");
+  EXPECT_EQ(texte_fin(annonce_fin(FIN_SANS_COUP_HUMAIN, c)), "Bravo, vous avez gagné");
   c.humain_contre_humain = true;
-  EXPECT_EQ(annonce_fin(FIN_SANS_COUP_HUMAIN, c).message, "White wins");
+  EXPECT_EQ(texte_fin(annonce_fin(FIN_SANS_COUP_HUMAIN, c)), "White wins");
+  EXPECT_EQ(texte_fin(annonce_fin(FIN_SANS_COUP_HUMAIN, c), 2), "Wit wint");
   c.match_classe = 1;
-  EXPECT_EQ(annonce_fin(FIN_SANS_COUP_HUMAIN, c).message, "Corvane gagne");
+  EXPECT_EQ(texte_fin(annonce_fin(FIN_SANS_COUP_HUMAIN, c)), "Corvane gagne");
+  EXPECT_EQ(texte_fin(annonce_fin(FIN_SANS_COUP_HUMAIN, c), 4), "Corvane gana");
   // Codes that decide by themselves, the computer playing camp 0.
   c = {1, false, 0, "Corvane", "Mister X"};
   position_initiale();
   EXPECT_EQ(annonce_fin(CODE_TEMPS_HUMAIN, c).resultat, BLANCS_GAGNENT);
   EXPECT_EQ(annonce_fin(CODE_TEMPS_ORDINATEUR, c).resultat, NOIRS_GAGNENT);
-  EXPECT_EQ(annonce_fin(FIN_ABANDON, c).message, "Vous abandonnez, gain CORVANE");
+  EXPECT_EQ(texte_fin(annonce_fin(FIN_ABANDON, c)), "Vous abandonnez, gain CORVANE");
+  EXPECT_EQ(texte_fin(annonce_fin(FIN_ABANDON, c), 1), "You resign, CORVANE wins");
   EXPECT_EQ(annonce_fin(FIN_NULLE, c).resultat, PARTIE_NULLE);
-  EXPECT_EQ(annonce_fin(FIN_SANS_COUP_HUMAIN, c).message, "");
+  EXPECT_EQ(texte_fin(annonce_fin(FIN_NULLE, c)), "Match nul !");
+  EXPECT_EQ(annonce_fin(FIN_SANS_COUP_HUMAIN, c).cle, nullptr);
 }
 
 TEST_F(Play, DrawsProposedAndOffered) {

@@ -274,7 +274,7 @@ TEST_F(LearningSession, StoppingEndsItWithoutLearningAndAPlaceItCannotWriteNever
 
   // Not a lesson, or nowhere to write: one box, before any game.
   ecrire(dossier / "texte.dal", "not a lesson");
-  const std::pair<std::string, std::string> message{"Impossible d'ouvrir ce fichier", "Erreur"};
+  const std::pair<std::string, std::string> message{"msg.impossible_ouvrir", "msg.erreur"};
   for (const fs::path& f : {dossier / "texte.dal", dossier / "missing" / "s.dal"}) {
     erreurs.clear();
     commencer_partie();

@@ -135,7 +135,7 @@ TEST_F(Apprises, ALessonThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
   EXPECT_FALSE(charger_lecons(dossier / "short.dal"));
   EXPECT_FALSE(charger_lecons(dossier / "missing.dal"));
   EXPECT_FALSE(apprendre(1, 1, 5, "no-such-folder/x.dal"));
-  const std::pair<std::string, std::string> message{"Impossible d'ouvrir ce fichier", "Erreur"};
+  const std::pair<std::string, std::string> message{"msg.impossible_ouvrir", "msg.erreur"};
   EXPECT_EQ(erreurs, (std::vector{message, message, message}));
   ASSERT_NE(sonder_apprises(42, 4242), nullptr);
   EXPECT_EQ(sonder_apprises(42, 4242)->score, 17);

@@ -49,7 +49,6 @@ TEST(Ratings, TheUpdateFollowsTheExamplesOfEveryResult) {
   const Classements zero = nouveaux_classements(0, 2050, BLANCS_GAGNENT);
   EXPECT_EQ(zero.blanc, CLASSEMENT_MAX);
   EXPECT_EQ(zero.noir, CLASSEMENT_MIN);
-  EXPECT_EQ(texte_passage(1800, 1822), " passe de 1800 à 1822");
 }
 
 TEST(Ratings, TheHumansEntryIsTheSelectedOneElseThePreviousHumans) {

@@ -81,7 +81,7 @@ std::vector<PartieLue> lire(const std::string& texte) { return lire_parties_pdn(
 // Replays game `g` (from 0) to its end; its record.
 std::vector<DemiCoupRecord> rejouer(const std::vector<PartieLue>& p, std::size_t g) {
   const ArretRejeu a = rejouer_partie(p.at(g), static_cast<int>(g) + 1, true);
-  EXPECT_FALSE(a.arrete) << texte_arret(a, false);
+  EXPECT_FALSE(a.arrete) << texte_arret(a, 1);
   return plis_du_record();
 }
 
@@ -149,10 +149,10 @@ TEST_F(PdnAutres, AMoveOurRulesRefuseStopsTheGameThereAndIsNamedAsWritten) {
   const std::vector<PartieLue> r = lire(RUSSES);
   const ArretRejeu a = rejouer_partie(r.at(1), 2, true);
   ASSERT_TRUE(a.arrete);
-  EXPECT_EQ(texte_arret(a, false),
+  EXPECT_EQ(texte_arret(a, 1),
             "Move 2 (b6:d8:g5) of game 2: not a legal move in this position under our rules (a game of Russian "
             "draughts)");
-  EXPECT_EQ(texte_arret(a, true),
+  EXPECT_EQ(texte_arret(a, 0),
             "Coup 2 (b6:d8:g5) de la partie 2 : coup impossible dans cette position selon nos r\xC3\xA8gles (partie "
             "de dames russes)");
   EXPECT_EQ(dernier_demi_coup, 2);  // the moves before it are kept
@@ -166,11 +166,11 @@ TEST_F(PdnAutres, AWordThatIsNoMoveIsNamedAndAGameIsNeverReadAsNothing) {
   ASSERT_EQ(p.size(), 4u);
   const char* const attendus[] = {"Move 1 (e4) of game 1: not a move in the game's notation",
                                   "Move 1 (11-15) of game 2: not a move in the game's notation",
-                                  "Game 3 : GameType 25: a board of 10 by 10 squares is not the 8x8 board"};
+                                  "Game 3: GameType 25: a board of 10 by 10 squares is not the 8x8 board"};
   for (int g = 0; g < 3; ++g) {
     const ArretRejeu a = rejouer_partie(p[g], g + 1, true);
     EXPECT_TRUE(a.arrete) << g;
-    EXPECT_EQ(texte_arret(a, false), attendus[g]);
+    EXPECT_EQ(texte_arret(a, 1), attendus[g]);
     EXPECT_EQ(dernier_demi_coup, 0);
   }
   // A GameType that names no notation gives way to the moves.
@@ -282,7 +282,7 @@ TEST_F(PdnAutres, OurFilesInNumbersOrAlgebraicReadBackAsTheSameGame) {
     const std::vector<PartieLue> p = lire(ecrit);
     ASSERT_EQ(p.size(), 1u);
     const ArretRejeu a = rejouer_partie(p[0], 1, true);
-    ASSERT_FALSE(a.arrete) << texte_arret(a, false) << "\n" << ecrit;
+    ASSERT_FALSE(a.arrete) << texte_arret(a, 1) << "\n" << ecrit;
     EXPECT_EQ(plis_du_record(), record) << ecrit;
     EXPECT_EQ(resultat_partie, resultat) << ecrit;
     EXPECT_EQ(p[0].nom_blanc, "Zo\xEB");

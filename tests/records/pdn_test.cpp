@@ -47,7 +47,7 @@ TEST_F(Pdn, ReadsGamesAsOtherProgramsWriteThem) {
   EXPECT_EQ(p[1].coups[0].escales, (std::vector<Case>{33 - 2, 33 - 20, 33 - 31}));
   const ArretRejeu ambigu = rejouer_partie(p[3], 4, true);
   EXPECT_TRUE(ambigu.arrete);
-  EXPECT_EQ(texte_arret(ambigu, false),
+  EXPECT_EQ(texte_arret(ambigu, 1),
             "Move 1 (13x31) of game 4: ambiguous capture: more than one capture between these squares takes other "
             "pieces");
   std::vector<std::string> positions;
@@ -73,7 +73,7 @@ TEST_F(Pdn, ReadsGamesAsOtherProgramsWriteThem) {
         lire_parties_pdn(std::string("[FEN \"B:W8,18,32:BK4\"]\n1. ") + coup + " 32-27 *\n");
     ASSERT_EQ(droit.size(), 1u);
     const ArretRejeu a = rejouer_partie(droit[0], 1, true);
-    EXPECT_FALSE(a.arrete) << coup << ": " << texte_arret(a, false);
+    EXPECT_FALSE(a.arrete) << coup << ": " << texte_arret(a, 1);
     EXPECT_EQ(dernier_demi_coup, 2) << coup;
     EXPECT_EQ(damier[33 - 22], DAME_BLANCHE) << coup;
   }
@@ -97,8 +97,8 @@ TEST_F(Pdn, AMoveThatIsNotLegalStopsTheGameAndIsNamed) {
   ASSERT_EQ(p.size(), 4u);
   const ArretRejeu a = rejouer_partie(p[1], 2, true);
   ASSERT_TRUE(a.arrete);
-  EXPECT_EQ(texte_arret(a, false), "Move 3 (11-16) of game 2: not a legal move in this position");
-  EXPECT_EQ(texte_arret(a, true), "Coup 3 (11-16) de la partie 2 : coup impossible dans cette position");
+  EXPECT_EQ(texte_arret(a, 1), "Move 3 (11-16) of game 2: not a legal move in this position");
+  EXPECT_EQ(texte_arret(a, 0), "Coup 3 (11-16) de la partie 2 : coup impossible dans cette position");
   EXPECT_EQ(dernier_demi_coup, 4);  // the game up to that move
   EXPECT_EQ(resultat_partie, SANS_RESULTAT);
   // Without stopping, the move is skipped and the same side plays the next.
@@ -106,8 +106,8 @@ TEST_F(Pdn, AMoveThatIsNotLegalStopsTheGameAndIsNamed) {
   EXPECT_EQ(dernier_demi_coup, 4);
   const ArretRejeu f = rejouer_partie(p[2], 3, true);
   ASSERT_TRUE(f.arrete);
-  EXPECT_NE(texte_arret(f, false).find("Game 3 : FEN"), std::string::npos) << texte_arret(f, false);
-  EXPECT_NE(texte_arret(rejouer_partie(p[3], 4, true), false).find("not pool checkers"), std::string::npos);
+  EXPECT_NE(texte_arret(f, 1).find("Game 3: FEN"), std::string::npos) << texte_arret(f, 1);
+  EXPECT_NE(texte_arret(rejouer_partie(p[3], 4, true), 1).find("not pool checkers"), std::string::npos);
 }
 
 // 24 random games, some from a set-up start (one with camp 1 to move), every
@@ -137,7 +137,7 @@ TEST_F(Pdn, AFileOfRandomGamesWithFullCapturePathsComesBackTheSame) {
     ASSERT_EQ(p.size(), 1u);
     EXPECT_EQ(p[0].position_posee, g % 6 == 2 || g % 6 == 5);
     const ArretRejeu a = rejouer_partie(p[0], 1, true);
-    ASSERT_FALSE(a.arrete) << texte_arret(a, false) << "\n" << court;
+    ASSERT_FALSE(a.arrete) << texte_arret(a, 1) << "\n" << court;
     EXPECT_EQ(plis_du_record(), records.back()) << court;
     EXPECT_EQ(resultat_partie, resultat);
     EXPECT_EQ(p[0].nom_blanc, nom);
@@ -151,7 +151,7 @@ TEST_F(Pdn, AFileOfRandomGamesWithFullCapturePathsComesBackTheSame) {
   std::string encore;
   for (std::size_t g = 0; g < p.size(); ++g) {
     const ArretRejeu a = rejouer_partie(p[g], static_cast<int>(g + 1), true);
-    ASSERT_FALSE(a.arrete) << texte_arret(a, false);
+    ASSERT_FALSE(a.arrete) << texte_arret(a, 1);
     EXPECT_EQ(plis_du_record(), records[g]) << "game " << g + 1;
     encore += ecrire_partie_pdn(p[g].nom_blanc, p[g].nom_noir, p[g].resultat, "2026.12.07", true);
   }

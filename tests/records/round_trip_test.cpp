@@ -37,7 +37,7 @@ class AllerRetour : public MoteurDossier {
     EXPECT_EQ(p[0].nom_blanc, BLANC);
     EXPECT_EQ(p[0].nom_noir, NOIR);
     const ArretRejeu a = rejouer_partie(p[0], 1, true);
-    EXPECT_FALSE(a.arrete) << texte_arret(a, false);
+    EXPECT_FALSE(a.arrete) << texte_arret(a, 1);
   }
 };
 

@@ -27,6 +27,7 @@ std::set<std::string> globaux_de_la_bibliotheque() {
     std::istringstream l(ligne);
     std::string adresse, genre, nom;
     if (!(l >> adresse >> genre >> nom) || (genre != "B" && genre != "D")) continue;
+    if (nom.rfind("__", 0) == 0) continue;  // the compiler's and the sanitizers' own (__odr_asan.*)
     nom = nom.substr(0, nom.find('['));  // [abi:cxx11]
     noms.insert(nom);
   }

@@ -279,10 +279,10 @@ class Exercices : public QObject {
     cliquer(f->SpeedButton2);
     QCOMPARE(int(nb_demi_coups), 7);
 
-    // A file that is no exercise is reported; the game stays.
+    // A file that is no exercise is reported, in the user's language; the game stays.
     ecrire(d.chemin / "court.dam", "not a game");
     choisir(*f, d.chemin / "court.dam");
-    QCOMPARE(dialogues_->messages, QStringList{"Erreur: Impossible d'ouvrir ce fichier (stop)"});
+    QCOMPARE(dialogues_->messages, QStringList{"Error: Cannot open this file (stop)"});
     QCOMPARE(int(nb_demi_coups), 7);
   }
 

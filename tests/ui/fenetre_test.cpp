@@ -117,8 +117,8 @@ class Fenetre : public QObject {
     f->action("Guide1")->trigger();
     QVERIFY(f->demarrage->aide->navigateur()->source().toLocalFile().endsWith("/Corvane_e.html"));
     dialogues_->messages.clear();
-    f->action("Rgles1")->trigger();  // no rules page in this folder
-    QCOMPARE(dialogues_->messages, QStringList("Erreur: Impossible d'ouvrir ce fichier (stop)"));
+    f->action("Rgles1")->trigger();  // no rules page in this folder: said in the checked language
+    QCOMPARE(dialogues_->messages, QStringList("Error: Cannot open this file (stop)"));
 
     lus.clear();
     cliquer(f->demarrage->boutons_themes[0]);

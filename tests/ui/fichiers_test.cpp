@@ -149,7 +149,7 @@ class Fichiers : public QObject {
     ecrire(sauve / "court.dam", "not a game");
     dialogues_->reponse = QString::fromStdString((sauve / "court.dam").string());
     f->action("Ouvrir1")->trigger();
-    QCOMPARE(dialogues_->messages, QStringList{"Erreur: Impossible d'ouvrir ce fichier (stop)"});
+    QCOMPARE(dialogues_->messages, QStringList{"Error: Cannot open this file (stop)"});  // the language checked
     dialogues_->reponse.clear();
     f->action("Ouvrir1")->trigger();
     QCOMPARE(int(nb_demi_coups), 20);

@@ -45,7 +45,7 @@ bool lire_jeu(const std::string& chemin, int numero, std::string& raison) {
   }
   const ArretRejeu arret = rejouer_partie(parties[static_cast<std::size_t>(numero) - 1], numero, est_pdn(texte, chemin));
   if (arret.arrete) {
-    raison = texte_arret(arret, false);
+    raison = texte_arret(arret, 1);
     return false;
   }
   return true;

@@ -66,7 +66,7 @@ bool lire_texte(const std::string& chemin, std::string& raison) {
   }
   const ArretRejeu arret = rejouer_partie(parties[numero_partie - 1], numero_partie, est_pdn(texte, chemin));
   if (arret.arrete) {
-    raison = texte_arret(arret, false);
+    raison = texte_arret(arret, 1);
     return false;
   }
   return true;
@@ -178,7 +178,7 @@ int verifier(const std::string& chemin) {
   for (std::size_t g = 0; g < parties.size(); ++g) {
     const ArretRejeu a = rejouer_partie(parties[g], static_cast<int>(g) + 1, pdn);
     if (a.arrete) {
-      std::printf("%s\n", texte_arret(a, false).c_str());
+      std::printf("%s\n", texte_arret(a, 1).c_str());
     } else {
       ++completes;
       plis += dernier_demi_coup;

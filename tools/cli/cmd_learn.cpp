@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "cli.h"
+#include "game/catalogue.h"
 #include "game/hooks.h"
 #include "knowledge/books.h"
 #include "knowledge/learning.h"
@@ -61,7 +62,7 @@ int executer(const std::vector<std::string>& args) {
   bibliotheque_active = livres ? 1 : 0;
   std::srand(static_cast<unsigned>(graine));
   std::string message;
-  crochet_erreur = [&message](const std::string& texte, const std::string&) { message = texte; };
+  crochet_erreur = [&message](const std::string& cle, const std::string&) { message = texte_langue(0, cle); };
 
   ReglageSession r;
   r.lecon = lecon;

@@ -3,6 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -35,6 +39,7 @@
 #include "ui/aide.h"
 #include "ui/commentaire.h"
 #include "ui/dialogues.h"
+#include "ui/legendes.h"
 #include "ui/panneau.h"
 #include "ui/programme.h"
 #include "ui/rendu.h"
@@ -127,6 +132,13 @@ int main(int argc, char** argv) {
   };
 
   photo("introduction");
+  // The introduction in each language, through its buttons; French again after.
+  const char* const langues[6] = {"fr", "en", "nl", "pt", "es", "it"};
+  const char* const boutons_langues[6] = {"Button5", "Button6", "Button7", "Button2", "Button8", "Button1A"};
+  for (int l : {1, 2, 3, 4, 5, 0}) {
+    form1.findChild<QPushButton*>(boutons_langues[l])->click();
+    if (l != 0) photo((std::string("introduction-") + langues[l]).c_str());
+  }
   form1.demarrage->choisir_theme_intro(0);
   photo("2d-start");
   poser(POSITION);
@@ -475,5 +487,74 @@ int main(int argc, char** argv) {
   form1.analyse->Button4Click();
   photo("learn-panel");
   form1.apprentissage->Learn_noClick();
+
+  // Each language through the menu: the 3D board with its panels during a
+  // game, the 2D board with the search display and the set-up tab, the new
+  // game's panel, the result of a rated game, a message box and a file dialog.
+  const char* const articles_langues[6] = {"Franais1",   "English1", "Nederlands1",
+                                           "Portugues1", "Espanol1", "Italiano1"};
+  poser(POSITION);
+  nb_demi_coups = 37;
+  temps_blancs = 754;
+  temps_noirs = 1029;
+  form1.afficher_horloges();
+  form1.afficher_nb_pieces();
+  // The search display of a search that has gone nine plies deep.
+  coups_legaux(trait);
+  const Coup variante[1] = {listes_coups[1][0]};
+  montrer_etat_recherche({9, 1234567, true, 12, -35, 19, variante, 1});
+  // A folder of saved games for the file dialog.
+  QTemporaryDir sauvegardes;
+  for (const char* nom : {"Finale.dam", "Ouverture.dam", "Partie du club.dam"})
+    QFile::copy(QDir::tempPath() + "/partie.dam", sauvegardes.filePath(nom));
+  for (int l = 0; l < 6; ++l) {
+    const std::string suffixe = std::string("-") + langues[l];
+    auto nom = [&](const char* etat) { return std::string(etat) + suffixe; };
+    form1.action(articles_langues[l])->trigger();
+    form1.Damier3D1Click();
+    form1.Proposernul->show();
+    form1.Nulrefus->hide();
+    photo(nom("3d-board").c_str());
+    form1.Damier2D1Click();
+    ordinateur_au_trait = 0;  // the human's turn: every tab may be chosen
+    form1.Onglet->setCurrentWidget(form1.Calcul);
+    photo(nom("2d-search").c_str());
+    form1.installation->Installeruneposition1Click();
+    photo(nom("2d-set-up").c_str());
+    form1.installation->Entrerpositionclick();
+    form1.Onglet->setCurrentWidget(form1.Liste);
+    form1.Nouveau2Click();
+    form1.Onglets_nouvelle->setCurrentIndex(0);
+    photo(nom("new-game").c_str());
+    form1.Onglets_nouvelle->setCurrentIndex(2);
+    photo(nom("new-game-humans").c_str());
+    form1.Annule_nouveauClick();
+    form1.resultat_montre = {"msg.fin.temps_ordinateur", "", TForm1::ResultatMontre::Passage{"Corvane", 2050, 2062},
+                             TForm1::ResultatMontre::Passage{"Chlo\u00e9", 1823, 1811}};
+    form1.montrer_session();
+    form1.fin_de_parties->show();
+    form1.fin_de_parties->raise();
+    photo(nom("result-rated").c_str());
+    form1.BitBtn13Click();
+    const auto boite = boite_message(&form1, texte_catalogue(l, "msg.impossible_ouvrir"),
+                                     texte_catalogue(l, "msg.erreur"), Dialogues::Icone::Erreur,
+                                     QString::fromStdString((std::filesystem::path(dossier.toStdString()) / "Sauve" /
+                                                             "partie.dam").string()));
+    boite->show();
+    photo(nom("message").c_str(), boite.get());
+    boite->close();
+    QFileDialog fichiers(&form1, QString(), sauvegardes.path(), texte_catalogue(l, "msg.filtre.parties"));
+    fichiers.setOption(QFileDialog::DontUseNativeDialog);
+    fichiers.resize(760, 480);
+    fichiers.show();
+    photo(nom("file-dialog").c_str(), &fichiers);
+    fichiers.close();
+    // The parameter editor on a small screen.
+    form1.editeurs->Changer1Click();
+    fenetres.form5.showNormal();
+    fenetres.form5.setGeometry(QRect(0, 0, 1366, 768));
+    photo(nom("parameters-small").c_str(), &fenetres.form5);
+    form1.editeurs->parametrecancelClick();
+  }
   return 0;
 }

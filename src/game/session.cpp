@@ -1,5 +1,6 @@
 #include "game/session.h"
 
+#include "game/end.h"
 #include "game/game.h"
 #include "knowledge/learning.h"
 #include "knowledge/learning_session.h"
@@ -46,7 +47,8 @@ EtatCommandes etat_commandes() {
   // back or replayed, by the menu or by the buttons. The analysis moves
   // through the record as the user asks; a session's games are its own.
   e.navigation = !en_match && !apprentissage;
-  e.Proposernul = !calcul;
+  // A game that has its result cannot be drawn afterwards.
+  e.Proposernul = !calcul && !partie_terminee();
   e.resignation_visible = match_classe != 0;
   // A rated game is played without help.
   e.Conseil1 = match_classe == 0 && !calcul && installation_en_cours == 0 && !session.ordinateur_contre_ordinateur;

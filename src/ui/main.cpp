@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
+#include <cstdlib>
 #include <cstring>
 
 #include "ui/panneau.h"
@@ -35,6 +36,13 @@ int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "--quitter-a-l-intro") == 0 && form1.demarrage->Intro) {
     auto* filtre = new FinApresDessin(form1.demarrage->Intro);
     form1.demarrage->Intro->installEventFilter(filtre);
+  }
+  // "--quitter-apres=MS": close the window as a user would after MS
+  // milliseconds, so that scripts can start and leave the program many times.
+  constexpr const char* QUITTER_APRES = "--quitter-apres=";
+  if (argc > 1 && std::strncmp(argv[1], QUITTER_APRES, std::strlen(QUITTER_APRES)) == 0) {
+    const int ms = std::atoi(argv[1] + std::strlen(QUITTER_APRES));
+    QTimer::singleShot(ms > 0 ? ms : 0, &form1, [&form1] { form1.close(); });
   }
   return QApplication::exec();
 }

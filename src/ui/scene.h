@@ -19,9 +19,9 @@ class QTabWidget;
 
 constexpr int LARGEUR_SCENE = 812;
 constexpr int HAUTEUR_SCENE = 586;
-// Nothing stands below this on the stage (the capture notices end there):
-// the stage is centred on what it shows, not on its empty lower band.
-constexpr int HAUTEUR_UTILE = 552;
+// Nothing stands below this on the stage (the end-of-game line ends there):
+// the stage is centred on what it shows, not on its empty lower edge.
+constexpr int HAUTEUR_UTILE = 582;
 constexpr int ECHELLE_IMAGES = 2;  // pictures and canvases are made at twice the logical size
 constexpr QRgb GRIS_ARGENT = qRgb(192, 192, 192);
 

@@ -246,6 +246,9 @@ void TForm1::montrer_session() {
   m.Jeuenaveugle1->setEnabled(session.vue != VUE_2D);
   Probleme->setEnabled(e.Probleme);
   Proposernul->setEnabled(e.Proposernul);
+  // Once the game has its result there is no draw to offer, nor a refusal to show.
+  Proposernul->setVisible(!partie_terminee());
+  if (partie_terminee()) Nulrefus->hide();
   m.Conseil1->setEnabled(e.Conseil1);
   for (QWidget* w : std::initializer_list<QWidget*>{Abandon, Abandon1, Abandon2}) w->setVisible(e.resignation_visible);
   // The clocks run while a game goes on: not before the introduction is

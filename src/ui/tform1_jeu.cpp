@@ -382,6 +382,7 @@ void TForm1::AbandonClick() {
 }
 
 void TForm1::ProposernulClick() {
+  if (!etat_commandes().Proposernul) return;
   if (nul_accepte(score_racine, reflexion_anticipee != 0, somme_nb_pieces())) {
     Nulrefus->hide();
     fin_de_partie(FIN_NULLE);

@@ -107,6 +107,15 @@ class PremiereHeure : public QObject {
     QCOMPARE(int(nb_demi_coups), 1);
     QVERIFY(f->fin_de_parties->isVisible());
     QVERIFY(!f->Timer1->isActive());
+    // The won game offers no draw any more, and the offer cannot replace its result.
+    const int gagnee = resultat_partie;
+    QVERIFY(gagnee != SANS_RESULTAT && gagnee != PARTIE_NULLE);
+    QVERIFY(f->Proposernul->isHidden());
+    score_racine = 0;  // an offer the computer would take in a game still going
+    reflexion_anticipee = 0;
+    f->ProposernulClick();
+    QCOMPARE(resultat_partie, gagnee);
+    QVERIFY(!f->Nulrefus->isVisible());
     attendre(*f, 200);
     QCOMPARE(horloge_montree(*f, BLANCS), QString("1:26"));
     QCOMPARE(horloge_montree(*f, NOIRS), QString("0:42"));
@@ -117,6 +126,7 @@ class PremiereHeure : public QObject {
     f->action("Nouveau2")->trigger();
     cliquer(f->BitBtn15);
     QVERIFY(f->Timer1->isActive());
+    QVERIFY(!f->Proposernul->isHidden());
     QCOMPARE(horloge_montree(*f, BLANCS), QString("0:00"));  // empty clocks read minutes and two digits
     f->action("Ouvrir1")->trigger();
     QVERIFY(partie_terminee());
@@ -322,13 +332,13 @@ class PremiereHeure : public QObject {
   }
 
   // The stage stands in the middle of the window: as much room above the
-  // board as below the capture notices.
+  // board as below the end-of-game line, which stays inside the window.
   void theStageIsCentredOnWhatItShows() {
     auto f = demarrer(1);
     QVERIFY(f);
     f->resize(1600, 700);
     QCoreApplication::processEvents();
-    const QRect notice = f->Label29->geometry();
+    const QRect notice = f->plateau->Fin_partie->geometry();
     const int dessus = f->Panel10->geometry().top(), dessous = f->scene->height() - (notice.bottom() + 1);
     QVERIFY2(std::abs(dessus - dessous) <= 2, qPrintable(QString("%1 above, %2 below").arg(dessus).arg(dessous)));
   }

@@ -1,10 +1,13 @@
 #include "ui/scene.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <cmath>
@@ -154,6 +157,12 @@ void Scene::appliquer_a(QWidget* w) {
     QFont f = w->font();
     f.setPixelSize(std::max(1, arrondi(police.toInt() * echelle_)));
     w->setFont(f);
+  }
+  // The style draws radio buttons and check boxes at one size whatever the
+  // text's: they grow with the stage like their captions.
+  if (qobject_cast<QRadioButton*>(w) != nullptr || qobject_cast<QCheckBox*>(w) != nullptr) {
+    const int cote = std::max(13, arrondi(QFontMetrics(w->font()).ascent() * 0.9));
+    w->setStyleSheet(QString("QRadioButton::indicator, QCheckBox::indicator { width: %1px; height: %1px; }").arg(cote));
   }
 }
 

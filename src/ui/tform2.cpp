@@ -3,17 +3,21 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "game/hooks.h"
 #include "records/files.h"
 #include "ui/dialogues.h"
 #include "ui/legendes.h"
+#include "ui/scene.h"
 #include "ui/tform1.h"
 
 namespace {
@@ -154,6 +158,20 @@ void EditeurOuvertures::ouvrir(TForm1* fenetre) {
   Fiche_Ouvertures->show();
   recharger();
   if (principale) principale->setEnabled(false);
+  // The lines and the buttons' captions in a size that goes with the board's,
+  // on a window that fills the screen even where no window manager maximises.
+  if (principale) {
+    const double e = std::max(0.5, principale->scene->echelle());
+    QFont police = font();
+    police.setPixelSize(std::clamp(static_cast<int>(std::lround(8.5 * e)), 12, 24));
+    setFont(police);
+    QFont fixe = Liste_Ouvertures->font();
+    fixe.setPixelSize(std::clamp(static_cast<int>(std::lround(9.5 * e)), 12, 26));
+    Liste_Ouvertures->setFont(fixe);
+    Nouvelle_Ouverture->setFont(fixe);
+  }
+  if (const QScreen* ecran = principale ? principale->screen() : QGuiApplication::primaryScreen())
+    setGeometry(ecran->availableGeometry());
   showMaximized();
   raise();
   activateWindow();

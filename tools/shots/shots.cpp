@@ -20,6 +20,7 @@
 #include <string>
 
 #include "game/clocks.h"
+#include "game/end.h"
 #include "game/game.h"
 #include "game/input.h"
 #include "knowledge/exercices.h"
@@ -31,6 +32,7 @@
 #include "records/analysis.h"
 #include "records/game_file.h"
 #include "records/pdn.h"
+#include "search/root.h"
 #include "records/text_games.h"
 #include "rules/board.h"
 #include "rules/fen.h"
@@ -256,8 +258,10 @@ int main(int argc, char** argv) {
   // A game in progress with both clocks running, then the computer's draw
   // offer, the result panel, and the set-up tab.
   poser(POSITION);
+  resultat_partie = SANS_RESULTAT;  // the game won above is over: this one goes on
   temps_blancs = 754;
   temps_noirs = 1029;
+  form1.montrer_session();
   form1.afficher_horloges();
   form1.afficher_nb_pieces();
   form1.placer_pions();
@@ -270,6 +274,11 @@ int main(int argc, char** argv) {
   form1.Match_nul->raise();
   photo("draw-offer");
   form1.Annul_nulClick();
+  // The player's offer, refused by a computer that stands better.
+  score_racine = 400;
+  reflexion_anticipee = 0;
+  form1.ProposernulClick();
+  photo("draw-refused");
   form1.AbandonClick();
   photo("result");
   form1.BitBtn13Click();

@@ -25,7 +25,7 @@ for ((i = 0; i < runs; i++)); do
   if ((i % 5 == 0)); then rm -rf "$home" && home=$(mktemp -d); fi
   HOME="$home" XDG_DATA_HOME="$home/.local/share" \
   ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} \
-    timeout 40 xvfb-run -a -s "-screen 0 ${size}x24" bash -c '
+    timeout 40 xvfb-run -a -n $((300 + i)) -s "-screen 0 ${size}x24" bash -c '
       "$1/corvane" "--quitter-apres=$2" &
       pid=$!
       # Clicks while the program starts: on the first board of the introduction

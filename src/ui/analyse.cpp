@@ -201,9 +201,9 @@ void CommandesAnalyse::ecrire_pdn_analyse() {
 
 void CommandesAnalyse::Best1Click() {
   const std::filesystem::path dossier = dossier_ecriture();
-  // The search panel as it shows, in the language checked.
+  // The search panel's lines, in the language checked.
   std::vector<std::string> lignes;
-  for (int i = 0; i < f.ListBox2->count(); ++i) lignes.push_back(f.ListBox2->item(i)->text().toStdString());
+  for (const QString& l : f.lignes_recherche_montrees()) lignes.push_back(l.toStdString());
   if (!sauver_coups_calcul(dossier, lignes))
     f.erreur_fichier(QString::fromStdString((dossier / FICHIER_COUPS_CALCUL).string()));
 }

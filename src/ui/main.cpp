@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -20,10 +21,26 @@ class FinApresDessin : public QObject {
   }
 };
 
+QtMessageHandler gestionnaire_qt = nullptr;
+
+// Until the application exists, a fatal message is Qt saying that it cannot
+// open a window at all (no display, no platform plugin): said, and the
+// program ends with a failure status instead of aborting with a core dump.
+void avant_la_fenetre(QtMsgType genre, const QMessageLogContext& contexte, const QString& texte) {
+  if (genre == QtFatalMsg) {
+    std::fprintf(stderr, "corvane: cannot open the window: %s\n", texte.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+  }
+  if (gestionnaire_qt != nullptr) gestionnaire_qt(genre, contexte, texte);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  gestionnaire_qt = qInstallMessageHandler(avant_la_fenetre);
   QApplication application(argc, argv);
+  qInstallMessageHandler(gestionnaire_qt);
   QApplication::setApplicationName("Corvane 3D Analyse");
   Fenetres fenetres;
   TForm1& form1 = fenetres.form1;

@@ -302,9 +302,13 @@ void TForm1::montrer_session() {
   analyse->montrer_etat();
 }
 
+QStringList TForm1::lignes_recherche_montrees() const {
+  return etat_recherche_ ? lignes_calcul(*etat_recherche_, variante_recherche_, langue_cochee()) : QStringList();
+}
+
 void TForm1::montrer_recherche() {
   ListBox2->clear();
-  if (etat_recherche_) ListBox2->addItems(lignes_calcul(*etat_recherche_, variante_recherche_, langue_cochee()));
+  ListBox2->addItems(lignes_recherche_montrees());
 }
 
 void TForm1::montrer_langue() {

@@ -89,6 +89,7 @@ class TForm1 : public QMainWindow {
   // again in the language in force.
   void montrer_langue();
   void montrer_recherche();  // the search display, from the state the search last showed
+  QStringList lignes_recherche_montrees() const;  // its lines, in the language checked
 
   // What the result panel says, kept to be written in another language.
   struct ResultatMontre {

@@ -565,5 +565,24 @@ int main(int argc, char** argv) {
     photo(nom("parameters-small").c_str(), &fenetres.form5);
     form1.editeurs->parametrecancelClick();
   }
+  // The analysis window in each language: the last sixteen plies of the
+  // analysed game, its lines and graph composed in that language.
+  for (int l = 0; l < 6; ++l) {
+    form1.action(articles_langues[l])->trigger();
+    rejouer_partie(analysee[0], 1, true);
+    aller_au_demi_coup(16);
+    form1.navigation->reconstruire_liste_coups();
+    form1.navigation->position_montree();
+    debuter_analyse(l);
+    while (analyser_position()) {
+    }
+    form1.navigation->position_montree();
+    form1.analyse->montrer_fenetre();
+    form1.analyse->montrer_analyse();
+    form1.montrer_session();
+    photo_analyse((std::string("analysis-") + langues[l]).c_str());
+    form1.analyse->Button4Click();
+    form1.apprentissage->Learn_noClick();
+  }
   return 0;
 }

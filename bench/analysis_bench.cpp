@@ -12,6 +12,7 @@
 #include "game/game.h"
 #include "game/hooks.h"
 #include "game/levels.h"
+#include "moteur_bench.h"
 #include "knowledge/endgame.h"
 #include "records/analysis.h"
 #include "records/files.h"
@@ -30,20 +31,9 @@ constexpr const char* PARTIE_60 =
     "19. 10-15 16-12 20. 6-10 23-19 21. 15-18 17-13 22. 2-6 32-28 23. 11-16 19-15 24. 18x11 12x19 "
     "25. 10-14 25-22 26. 14-17 22-18 27. 17-21 19-15 28. 11-16 18-14 29. 16-19 14-10 30. 7x14 15-11 *";
 
-void demarrer() {
-  static bool fait = false;
-  if (fait) return;
-  fait = true;
-  fixer_repertoire_depart();
-  crochet_erreur = [](const std::string&, const std::string&) {};
-  allouer_tables();
-  charger_bases();
-  bases_chargees = 1;
-  charger_parametres_defaut();
-}
 
 void BM_Analyse(benchmark::State& etat, int niveau_choisi, int profondeur) {
-  demarrer();
+  demarrer_moteur_bench();
   const std::vector<PartieLue> parties = lire_parties_pdn(PARTIE_60);
   std::int64_t attente_max = 0;
   std::int64_t precedent = 0;

@@ -14,6 +14,7 @@
 #include "game/levels.h"
 #include "knowledge/books.h"
 #include "knowledge/endgame.h"
+#include "moteur_bench.h"
 #include "records/files.h"
 #include "rules/fen.h"
 #include "search/root.h"
@@ -57,15 +58,7 @@ const PositionSuite SUITE[] = {
 constexpr int TAILLE_SUITE = sizeof SUITE / sizeof SUITE[0];
 
 void demarrer() {
-  static bool fait = false;
-  if (fait) return;
-  fait = true;
-  fixer_repertoire_depart();
-  crochet_erreur = [](const std::string&, const std::string&) {};
-  allouer_tables();
-  charger_bases();
-  bases_chargees = 1;
-  charger_parametres_defaut();
+  demarrer_moteur_bench();
   bibliotheque_active = 0;
 }
 

@@ -49,23 +49,6 @@ std::uint64_t cle_position(Camp camp) {
 int vers_table(int v, int ply) { return v > PREUVE_DECISIVE ? v + ply : v < -PREUVE_DECISIVE ? v - ply : v; }
 int depuis_table(int v, int ply) { return v > PREUVE_DECISIVE ? v - ply : v < -PREUVE_DECISIVE ? v + ply : v; }
 
-struct Sauvegarde {
-  std::uint8_t cases[33];
-  std::uint32_t blancs, noirs, dames;
-  void prendre() {
-    std::memcpy(cases, damier, sizeof cases);
-    blancs = masque_blancs;
-    noirs = masque_noirs;
-    dames = masque_dames;
-  }
-  void rendre() const {
-    std::memcpy(damier, cases, sizeof cases);
-    masque_blancs = blancs;
-    masque_noirs = noirs;
-    masque_dames = dames;
-  }
-};
-
 // Move i of the list is a capture some earlier move of the list already makes.
 bool jumelle(const Coup* liste, int i) {
   if (liste[i].nb_prises < 2) return false;
@@ -124,7 +107,7 @@ int chercher(Camp camp, int profondeur, int alpha, int beta, int ply) {
       ordre[b] = i;
     }
 
-  Sauvegarde s;
+  PlateauGarde s;
   s.prendre();
   const Camp autre = adversaire(camp);
   int meilleur = -PREUVE_GAGNE - 1, meilleur_coup = SANS_COUP, a = alpha;
@@ -212,7 +195,7 @@ std::vector<Coup> coups_distincts(Camp camp) {
 
 std::vector<CoupValeur> valeurs_coups(Camp camp, int profondeur, int alpha, int beta) {
   std::vector<CoupValeur> valeurs;
-  Sauvegarde s;
+  PlateauGarde s;
   for (const Coup& m : coups_distincts(camp)) {
     s.prendre();
     jouer_preuve(m);
@@ -225,7 +208,7 @@ std::vector<CoupValeur> valeurs_coups(Camp camp, int profondeur, int alpha, int 
 
 std::vector<Coup> coups_atteignant(Camp camp, int profondeur, int seuil, std::size_t maximum) {
   std::vector<Coup> coups;
-  Sauvegarde s;
+  PlateauGarde s;
   for (const Coup& m : coups_distincts(camp)) {
     s.prendre();
     jouer_preuve(m);
@@ -272,7 +255,7 @@ std::optional<int> issue_base(const std::uint8_t cases[33], Camp camp) {
   if (total > 4) return std::nullopt;
   // A side that cannot move has lost; the tables hold that too, but only
   // for the placements they index.
-  Sauvegarde s;
+  PlateauGarde s;
   s.prendre();
   std::memmove(damier, cases, 33);  // cases may be damier itself
   damier[0] = HORS_DAMIER;
@@ -291,7 +274,7 @@ std::optional<int> issue_base(const std::uint8_t cases[33], Camp camp) {
 
 std::optional<std::vector<CoupValeur>> issues_coups_base(Camp camp) {
   std::vector<CoupValeur> issues;
-  Sauvegarde s;
+  PlateauGarde s;
   for (const Coup& m : coups_distincts(camp)) {
     s.prendre();
     jouer_preuve(m);
@@ -301,4 +284,18 @@ std::optional<std::vector<CoupValeur>> issues_coups_base(Camp camp) {
     issues.push_back({m, *v});
   }
   return issues;
+}
+
+void PlateauGarde::prendre() {
+  std::memcpy(cases, damier, sizeof cases);
+  blancs = masque_blancs;
+  noirs = masque_noirs;
+  dames = masque_dames;
+}
+
+void PlateauGarde::rendre() const {
+  std::memcpy(damier, cases, sizeof cases);
+  masque_blancs = blancs;
+  masque_noirs = noirs;
+  masque_dames = dames;
 }

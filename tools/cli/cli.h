@@ -30,5 +30,10 @@ int erreur_usage(const char* commande, const std::string& message);
 // position) and places it on the board; false after reporting the fault.
 bool charger_position(const char* commande, const std::string& texte);
 
+// Game `numero` (from 1) of a text or PDN file, replayed into the record; a
+// PDN game that stops at a move that is not legal is a fault. False with the
+// reason.
+bool lire_partie_de_texte(const std::string& chemin, int numero, std::string& raison);
+
 // Parses a whole decimal number within [min, max].
 bool lire_entier(const std::string& texte, long min, long max, long& valeur);

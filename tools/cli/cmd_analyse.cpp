@@ -32,23 +32,7 @@ bool lire_jeu(const std::string& chemin, int numero, std::string& raison) {
     std::uint8_t langue = 0;
     return lire_partie(chemin, langue, raison);
   }
-  const auto octets = lire_fichier(chemin);
-  if (!octets) {
-    raison = "cannot be read";
-    return false;
-  }
-  const std::string_view texte(reinterpret_cast<const char*>(octets->data()), octets->size());
-  const std::vector<PartieLue> parties = lire_parties(texte, chemin);
-  if (numero > static_cast<int>(parties.size())) {
-    raison = "has " + std::to_string(parties.size()) + " game(s), no game " + std::to_string(numero);
-    return false;
-  }
-  const ArretRejeu arret = rejouer_partie(parties[static_cast<std::size_t>(numero) - 1], numero, est_pdn(texte, chemin));
-  if (arret.arrete) {
-    raison = texte_arret(arret, 1);
-    return false;
-  }
-  return true;
+  return lire_partie_de_texte(chemin, numero, raison);
 }
 
 int executer(const std::vector<std::string>& args) {

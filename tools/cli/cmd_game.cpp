@@ -53,23 +53,7 @@ bool ecrire_dam(const std::string& chemin, std::string& raison) {
 // Game `numero_partie` of a text or PDN file, replayed into the record; a
 // PDN game stops at a move that is not legal, and that is a fault.
 bool lire_texte(const std::string& chemin, std::string& raison) {
-  const auto octets = lire_fichier(chemin);
-  if (!octets) {
-    raison = "cannot be read";
-    return false;
-  }
-  const std::string_view texte(reinterpret_cast<const char*>(octets->data()), octets->size());
-  const std::vector<PartieLue> parties = lire_parties(texte, chemin);
-  if (numero_partie > static_cast<int>(parties.size())) {
-    raison = "has " + std::to_string(parties.size()) + " game(s), no game " + std::to_string(numero_partie);
-    return false;
-  }
-  const ArretRejeu arret = rejouer_partie(parties[numero_partie - 1], numero_partie, est_pdn(texte, chemin));
-  if (arret.arrete) {
-    raison = texte_arret(arret, 1);
-    return false;
-  }
-  return true;
+  return lire_partie_de_texte(chemin, numero_partie, raison);
 }
 
 // The names the record carries at the ply shown.

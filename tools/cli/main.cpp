@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "cli.h"
+#include "records/files.h"
+#include "records/text_games.h"
 
 namespace {
 std::vector<Commande>& commandes() {
@@ -36,6 +38,26 @@ bool charger_position(const char* commande, const std::string& texte) {
     return false;
   }
   placer_position(pos);
+  return true;
+}
+
+bool lire_partie_de_texte(const std::string& chemin, int numero, std::string& raison) {
+  const auto octets = lire_fichier(chemin);
+  if (!octets) {
+    raison = "cannot be read";
+    return false;
+  }
+  const std::string_view texte(reinterpret_cast<const char*>(octets->data()), octets->size());
+  const std::vector<PartieLue> parties = lire_parties(texte, chemin);
+  if (numero < 1 || numero > static_cast<int>(parties.size())) {
+    raison = "has " + std::to_string(parties.size()) + " game(s), no game " + std::to_string(numero);
+    return false;
+  }
+  const ArretRejeu arret = rejouer_partie(parties[static_cast<std::size_t>(numero) - 1], numero, est_pdn(texte, chemin));
+  if (arret.arrete) {
+    raison = texte_arret(arret, 1);
+    return false;
+  }
   return true;
 }
 

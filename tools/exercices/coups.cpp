@@ -18,23 +18,6 @@ constexpr int TRI_RAPIDE = 7;  // plies of the first look at a position
 constexpr int GAIN_MAX = 12;   // a larger gain is a won game, no shot
 constexpr int PALIER = 10;     // plies of the look that sorts out most positions before the proof
 
-struct Plateau {
-  std::uint8_t cases[33];
-  std::uint32_t blancs, noirs, dames;
-  void prendre() {
-    std::memcpy(cases, damier, sizeof cases);
-    blancs = masque_blancs;
-    noirs = masque_noirs;
-    dames = masque_dames;
-  }
-  void rendre() const {
-    std::memcpy(damier, cases, sizeof cases);
-    masque_blancs = blancs;
-    masque_noirs = noirs;
-    masque_dames = dames;
-  }
-};
-
 bool peut_prendre(Camp camp) {
   const std::vector<Coup> c = coups_distincts(camp);
   return !c.empty() && c[0].nb_prises > 0;
@@ -51,7 +34,7 @@ int dames_de(Camp camp) {
 // player's move is not alone before that, or the line is too long. The
 // board is given back.
 std::optional<std::vector<Coup>> ligne_solution(Camp camp, int profondeur, int gain) {
-  Plateau depart;
+  PlateauGarde depart;
   depart.prendre();
   std::vector<Coup> ligne;
   Camp au_trait = camp;
@@ -152,7 +135,7 @@ std::string cle(Camp camp) {
 // (where it counts 2) does not cover.
 std::optional<PreuveCoup> forme_de_coup(Camp camp, const std::vector<Coup>& ligne, int gain) {
   PreuveCoup p{ligne, 0, gain, false, 0, 0, 0, 0};
-  Plateau depart;
+  PlateauGarde depart;
   depart.prendre();
   const int dames_joueur = dames_de(camp), dames_autre = dames_de(adversaire(camp));
   bool a_pris = false;
@@ -296,7 +279,7 @@ std::vector<ExerciceGenere> trouver_pieges(const std::vector<std::string>& ligne
       // A mistake that loses nothing at once: the shot is the whole trap.
       for (const CoupValeur& f : valeurs_coups(fautif, 2)) {
         if (f.valeur < avant || meme_position_atteinte(f.coup, livre[p])) continue;
-        Plateau garde;
+        PlateauGarde garde;
         garde.prendre();
         jouer_preuve(f.coup);
         const Camp joueur = adversaire(fautif);

@@ -5,13 +5,16 @@
 # starting, and is closed as a user would close it after a moment.
 # Usage: scripts/start-many.sh [RUNS] [BIN_DIR]   (default 100, build/bin)
 # A run fails when the program crashes, ends with a non-zero status, hangs
-# past its time, or the sanitizers report anything.
+# past its time, or the sanitizers report anything. A run whose virtual
+# screen never came up (the program then says it cannot open its window and
+# ends with status 1) is counted apart, with the X server's own words.
 set -u
 runs=${1:-100}
 bin=$(cd "${2:-build/bin}" && pwd)
 sizes=(1366x768 1920x1080 1024x600 2560x1440 800x600)
 journal=$(mktemp -d)
 failures=0
+sans_ecran=0
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 
@@ -25,7 +28,7 @@ for ((i = 0; i < runs; i++)); do
   if ((i % 5 == 0)); then rm -rf "$home" && home=$(mktemp -d); fi
   HOME="$home" XDG_DATA_HOME="$home/.local/share" \
   ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} \
-    timeout 40 xvfb-run -a -n $((300 + i)) -s "-screen 0 ${size}x24" bash -c '
+    timeout 40 xvfb-run -a -n $((300 + i)) -e "$log.xvfb" -s "-screen 0 ${size}x24" bash -c '
       "$1/corvane" "--quitter-apres=$2" &
       pid=$!
       # Clicks while the program starts: on the first board of the introduction
@@ -42,12 +45,15 @@ for ((i = 0; i < runs; i++)); do
       done
       wait $pid' _ "$bin" "$life" "$w" "$h" >"$log" 2>&1
   status=$?
-  if ((status != 0)) || grep -qE "ERROR: AddressSanitizer|runtime error:|LeakSanitizer" "$log"; then
+  if ((status == 1)) && grep -q "corvane: cannot open the window" "$log"; then
+    sans_ecran=$((sans_ecran + 1))
+    echo "run $i ($size): no screen to open the window on; the X server said: $(tr '\n' ' ' <"$log.xvfb" | cut -c1-200)"
+  elif ((status != 0)) || grep -qE "ERROR: AddressSanitizer|runtime error:|LeakSanitizer" "$log"; then
     failures=$((failures + 1))
     echo "run $i ($size, closed after $life ms): status $status, log kept in $log"
   else
-    rm -f "$log"
+    rm -f "$log" "$log.xvfb"
   fi
 done
-echo "$runs starts, $failures failures"
+echo "$runs starts, $failures failures, $sans_ecran without a screen"
 [ "$failures" -eq 0 ]

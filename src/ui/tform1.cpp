@@ -23,6 +23,7 @@
 #include "game/hooks.h"
 #include "game/levels.h"
 #include "knowledge/books.h"
+#include "records/text_games.h"
 #include "search/root.h"
 #include "search/search.h"
 #include "search/table.h"
@@ -77,6 +78,7 @@ TForm1::TForm1() {
   analyse = new CommandesAnalyse(*this);
   apprentissage = new CommandesApprentissage(*this);
   impression = new CommandesImpression(*this);
+  edition = new CommandesEdition(*this);
   construire_menus(this, menus, [this](const char* nom) { return gestionnaire(nom); });
   construire_composants();
   appliquer_legendes(this, table_legendes(0));
@@ -138,7 +140,7 @@ QObject* TForm1::gestionnaire(const char* nom) {
   const QByteArray signature = QMetaObject::normalizedSignature((std::string(nom) + "()").c_str());
   for (QObject* o : std::initializer_list<QObject*>{this, demarrage, navigation, joueurs, fichiers, installation,
                                                     editeurs, exercices, plateau, analyse, apprentissage,
-                                                    impression})
+                                                    impression, edition})
     if (o->metaObject()->indexOfSlot(signature.constData()) >= 0) return o;
   return nullptr;
 }
@@ -225,6 +227,9 @@ void TForm1::montrer_session() {
   m.Imprimer1->setEnabled(e.Imprimer1);
   m.Installeruneposition1->setEnabled(e.Installeruneposition1);
   m.Ouvrirunfichiertexte1->setEnabled(e.Ouvrirunfichiertexte1);
+  m.Copierlaposition1->setEnabled(e.Copierlaposition1);
+  m.Copierlapartie1->setEnabled(e.Copierlapartie1);
+  m.Coller1->setEnabled(e.Coller1);
   m.Dbuteruneanalyse1->setEnabled(e.Dbuteruneanalyse1);
   m.Arrtercettephase1->setEnabled(e.Arrtercettephase1);
   m.Terminerlanalyse1->setEnabled(e.Terminerlanalyse1);
@@ -289,7 +294,7 @@ void TForm1::montrer_session() {
   };
   Resultat_blanc->setText(passage(r.blanc));
   Resultat_noir->setText(passage(r.noir));
-  const QString blanc = QString::fromLatin1(nom_joueur_blanc), noir = QString::fromLatin1(nom_joueur_noir);
+  const QString blanc = nom_montre(BLANCS), noir = nom_montre(NOIRS);
   Nom_blanc->setText(blanc);
   Nom_noir->setText(noir);
   B3D->setText(blanc + " : ");
@@ -297,6 +302,11 @@ void TForm1::montrer_session() {
   exercices->montrer();
   plateau->montrer();
   analyse->montrer_etat();
+}
+
+QString TForm1::nom_montre(Camp camp) {
+  return camp == BLANCS ? QString::fromStdString(nom_entier(nom_du_champ(nom_joueur_blanc), nom_complet_blanc))
+                        : QString::fromStdString(nom_entier(nom_du_champ(nom_joueur_noir), nom_complet_noir));
 }
 
 void TForm1::montrer_recherche() {

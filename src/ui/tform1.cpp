@@ -299,6 +299,9 @@ void TForm1::montrer_session() {
   Nom_noir->setText(noir);
   B3D->setText(blanc + " : ");
   N3D->setText(noir + " : ");
+  // A name cut to fit its place is read whole under the pointer.
+  for (QWidget* w : std::initializer_list<QWidget*>{Nom_blanc, B3D}) w->setToolTip(blanc);
+  for (QWidget* w : std::initializer_list<QWidget*>{Nom_noir, N3D}) w->setToolTip(noir);
   exercices->montrer();
   plateau->montrer();
   analyse->montrer_etat();
@@ -389,6 +392,8 @@ void TForm1::construire_scene_3d() {
   N3D->setIndent(6);
   Nbb3d = etiquette(B3D, "Nbb3d", "20", 92, 2, 30, 22, 12, Qt::AlignRight | Qt::AlignVCenter);
   Nbn3d = etiquette(N3D, "Nbn3d", "20", 92, 2, 30, 22, 12, Qt::AlignRight | Qt::AlignVCenter);
+  B3D->elider(Nbb3d);
+  N3D->elider(Nbn3d);
 
   Horlogenoir3d = panneau(Panel10, "Horlogenoir3d", 712, 56, 70, 30, 18);
   Horlogeblanc3d = panneau(Panel10, "Horlogeblanc3d", 712, 448, 70, 30, 18);
@@ -419,8 +424,12 @@ void TForm1::construire_panneaux_horloges() {
     Panneau* p = panneau(scene, nom_panneau, 512, y, 281, 81);
     icone = etiquette(p, nom_icone, "", 10, 14, 52, 52);
     icone->setScaledContents(true);
-    nom = etiquette(p, nom_nom, "", 72, 5, 200, 22, 14);
-    nom->setStyleSheet("font-weight: bold;");
+    auto* n = new Panneau(p, nom_nom, Panneau::Bord::Aucun);
+    placer(n, 72, 5, 200, 22, 14);
+    n->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    n->setStyleSheet("font-weight: bold;");
+    n->elider();
+    nom = n;
     min = etiquette(p, nom_min, "0", 70, 30, 62, 42, 32, Qt::AlignRight | Qt::AlignVCenter);
     etiquette(p, "", ":", 133, 30, 12, 42, 32, Qt::AlignCenter);
     sec = etiquette(p, nom_sec, "0", 146, 30, 56, 42, 32);

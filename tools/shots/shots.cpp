@@ -416,8 +416,8 @@ int main(int argc, char** argv) {
     form1.Damier3D1Click();
     installer_dialogues(std::make_unique<OuvrirUnFichier>(QString::fromStdString(exercice.string())));
     form1.action("Problmes1")->trigger();
-    auto* messages = new MessagesGardes;
-  installer_dialogues(std::unique_ptr<Dialogues>(messages));
+    messages = new MessagesGardes;
+    installer_dialogues(std::unique_ptr<Dialogues>(messages));
     photo_exercice("exercise-opened");
     const std::vector<Coup> solution = exercice_ouvert.exercice.solution;
     for (std::size_t k = 0; k < solution.size(); k += 2) cliquer_coup(solution[k]);

@@ -40,6 +40,14 @@ void poser_piece_installation(Case s, Piece p) {
   recalculer_masques();
 }
 
+void poser_position_installation(const Position& p) {
+  for (int s = 1; s <= NB_CASES; ++s) damier[s] = damier_sauve[s] = p.cases[s];
+  recalculer_masques();
+  trait = p.trait;
+  couleur_ordi = static_cast<std::uint8_t>(adversaire(p.trait));
+  ordinateur_au_trait = 0;
+}
+
 void vider_installation() {
   for (int s = 1; s <= NB_CASES; ++s) damier[s] = damier_sauve[s] = VIDE;
   recalculer_masques();

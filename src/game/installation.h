@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "rules/board.h"
+#include "rules/fen.h"
 
 // ---- state ----------------------------------------------------------------
 
@@ -25,6 +26,11 @@ bool terminer_installation();
 
 // A set-up click: piece `p` (VIDE to empty it) on square s.
 void poser_piece_installation(Case s, Piece p);
+
+// A whole position on the set-up board at once (a pasted one): its pieces
+// and its side to move, which the human plays, the computer taking the
+// other side.
+void poser_position_installation(const Position& p);
 
 // Every square emptied, the side to move kept.
 void vider_installation();

@@ -38,6 +38,10 @@ EtatCommandes etat_commandes() {
   e.Quitter1 = !calcul;
   e.Installeruneposition1 = e.Ouvrirunfichiertexte1 = !analyse && !apprentissage;
   e.Edition1 = !calcul && !apprentissage;
+  // A rated game gives nothing out to be studied elsewhere while it runs,
+  // and a paste puts another game on the board as an opened file does.
+  e.Copierlaposition1 = e.Copierlapartie1 = !en_match && e.Edition1;
+  e.Coller1 = !en_match && autre_partie && e.Installeruneposition1;
   e.Joueurs1 = e.Probleme = !en_match && autre_partie;
   e.Analyse2 = !en_match && !calcul && !apprentissage;
   e.Ouvertures1 = !en_match && autre_partie && installation_en_cours == 0;

@@ -56,6 +56,9 @@ struct EtatCommandes {
   bool Conseil1;             // the engine's hint for the human
   // The items that put another game on the board without a panel first.
   bool Installeruneposition1, Ouvrirunfichiertexte1;
+  // Copy and paste in "Edition": the position and the game go out, a
+  // position or a game comes in.
+  bool Copierlaposition1, Copierlapartie1, Coller1;
   // The menus "Analyse" and "Apprentissage".
   bool Dbuteruneanalyse1, Arrtercettephase1, Terminerlanalyse1;
   bool Apprentissage1, Lancerunesession1, Arrterlasession1, Chargerdesleons1;

@@ -359,13 +359,6 @@ class Lecteur {
 
 // ---- writing -------------------------------------------------------------------
 
-// A name for the file: the full name when the record's name was made from
-// it (a game read from a file and still open), else the record's, in UTF-8.
-std::string nom_a_ecrire(const std::string& latin1, const std::string& complet) {
-  if (!complet.empty() && nom_en_latin1(complet, LONGUEUR_NOM - 1) == latin1) return complet;
-  return latin1_en_utf8(latin1);
-}
-
 std::string echapper(const std::string& utf8) {
   std::string s;
   for (const char c : utf8) {
@@ -410,6 +403,14 @@ const char* texte_resultat_pdn(int resultat, bool algebrique) {
                                                                    : "*";
 }
 
+std::string partie_en_pdn(const std::string& date) {
+  OptionsPdn options;
+  options.nom_complet_blanc = nom_complet_blanc;
+  options.nom_complet_noir = nom_complet_noir;
+  return ecrire_partie_pdn(nom_du_champ(nom_joueur_blanc), nom_du_champ(nom_joueur_noir), resultat_partie, date,
+                           options);
+}
+
 std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& nom_noir, int resultat,
                               const std::string& date, bool chemins_complets) {
   OptionsPdn options;
@@ -435,8 +436,8 @@ std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& n
   const auto etiquette = [&](const char* nom, const std::string& valeur) {
     s += std::string("[") + nom + " \"" + echapper(valeur) + "\"]\r\n";
   };
-  const std::string noms[2] = {nom_a_ecrire(nom_blanc, options.nom_complet_blanc),
-                               nom_a_ecrire(nom_noir, options.nom_complet_noir)};
+  const std::string noms[2] = {nom_entier(nom_blanc, options.nom_complet_blanc),
+                               nom_entier(nom_noir, options.nom_complet_noir)};
   etiquette("Event", "Corvane 3D");
   etiquette("Date", date.empty() ? "????.??.??" : date);
   etiquette("Black", noms[adversaire(blanc)]);

@@ -48,6 +48,10 @@ std::vector<PartieLue> lire_parties_pdn(std::string_view octets);
 std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& nom_noir, int resultat,
                               const std::string& date, bool chemins_complets = false);
 
+// The game record as ecrire_partie_pdn writes it, with the players' names
+// in force: in full while the game read with them is open.
+std::string partie_en_pdn(const std::string& date);
+
 // A result (as resultat_partie) as PDN writes it, White's score first: "2-0",
 // "0-2", "1-1", or "*" for none. Which camp is White follows the notation.
 const char* texte_resultat_pdn(int resultat, bool algebrique);

@@ -47,6 +47,7 @@ Collage lire_collage(std::string_view texte) {
       c.genre = GenreCollage::Position;
     } else {
       c.raison = "not a position: " + erreur;
+      c.erreur_position = erreur;
     }
     return c;
   }

@@ -18,6 +18,7 @@ struct Collage {
   Position position{};             // Position: to set up, checked as a FEN is
   std::vector<PartieLue> parties;  // Partie: the PDN games, to replay as an opened file's
   std::string raison;              // Rien: why the text is neither (English)
+  std::string erreur_position;     // Rien: the fault of a text that meant to be a FEN (English)
 };
 
 // ---- functions ------------------------------------------------------------

@@ -256,6 +256,11 @@ PartieLue lire_partie_texte(std::string_view bloc) {
 
 }  // namespace
 
+std::string nom_entier(const std::string& latin1, const std::string& complet) {
+  if (!complet.empty() && nom_en_latin1(complet, LONGUEUR_NOM - 1) == latin1) return complet;
+  return latin1_en_utf8(latin1);
+}
+
 std::vector<PartieLue> lire_parties_texte(std::string_view octets) {
   const std::string texte = texte_en_latin1(octets.substr(0, TAILLE_TEXTE_LU));
   std::string_view t = texte;
@@ -301,7 +306,8 @@ std::vector<PartieLue> lire_parties(std::string_view octets, std::string_view no
 std::string ligne_choix_partie(int numero, const PartieLue& p) {
   char tete[16];
   std::snprintf(tete, sizeof tete, "%2d:", numero);
-  return std::string(tete) + " " + p.nom_blanc + " - " + p.nom_noir;
+  return std::string(tete) + " " + nom_entier(p.nom_blanc, p.nom_blanc_complet) + " - " +
+         nom_entier(p.nom_noir, p.nom_noir_complet);
 }
 
 // ---- replaying ------------------------------------------------------------------------

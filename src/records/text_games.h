@@ -86,6 +86,13 @@ bool est_utf8(std::string_view octets);
 // Cut to `longueur` bytes (0: not cut).
 std::string nom_en_latin1(std::string_view utf8, std::size_t longueur = 0);
 
+// A player's name as it is shown and written in UTF-8: the full name when
+// the record's Latin-1 name was made from it (nom_en_latin1 cut to the
+// record's length; a game read from a file and still open), else the
+// record's name. A full name kept from a game whose players were renamed
+// since is not taken.
+std::string nom_entier(const std::string& latin1, const std::string& complet);
+
 // The games of a text file in the program's text format (at most
 // TAILLE_TEXTE_LU bytes are looked at).
 std::vector<PartieLue> lire_parties_texte(std::string_view octets);
@@ -95,7 +102,8 @@ std::vector<PartieLue> lire_parties_texte(std::string_view octets);
 bool est_pdn(std::string_view octets, std::string_view nom_fichier);
 std::vector<PartieLue> lire_parties(std::string_view octets, std::string_view nom_fichier);
 
-// The pick-list line of game `numero` (from 1): "%2d:" and the two names.
+// The pick-list line of game `numero` (from 1): "%2d:" and the two names
+// in full (nom_entier), in UTF-8.
 std::string ligne_choix_partie(int numero, const PartieLue& p);
 
 // Replays a parsed game into the game record: its names (the full names

@@ -23,7 +23,6 @@
 #include "ui/dialogues.h"
 #include "ui/editeurs.h"
 #include "ui/images.h"
-#include "ui/legendes.h"
 #include "ui/installation.h"
 #include "ui/legendes.h"
 #include "ui/navigation.h"
@@ -42,6 +41,8 @@ std::filesystem::path chemin_courant() { return dossier_ecriture(); }
 std::filesystem::path chemin_derniere_partie() { return chemin_courant() / FICHIER_DERNIERE_PARTIE; }
 
 }  // namespace
+
+std::string date_du_jour() { return QDate::currentDate().toString("yyyy.MM.dd").toStdString(); }
 
 QString CommandesFichiers::filtre(const char* cle) const { return texte_catalogue(f.langue_cochee(), cle); }
 
@@ -171,8 +172,7 @@ void CommandesFichiers::ecrire_partie_texte(bool pdn) {
           : dialogues().fichier_a_sauver(&f, dossier_sauve(), "*.txt", filtre("msg.filtre.texte"), "txt");
   if (chemin.isEmpty() || !ecriture_permise(chemin)) return;
   const std::string texte =
-      pdn ? ecrire_partie_pdn(blanc, noir, resultat_partie, QDate::currentDate().toString("yyyy.MM.dd").toStdString())
-          : ecrire_texte_partie(blanc, noir, resultat_partie);
+      pdn ? partie_en_pdn(date_du_jour()) : ecrire_texte_partie(blanc, noir, resultat_partie);
   if (!ecrire_fichier_sur(chemin.toStdString(), texte)) f.erreur_fichier(chemin);
 }
 
@@ -232,10 +232,14 @@ void CommandesFichiers::ouvrir_fichier_texte() {
   }
   const std::string_view texte(reinterpret_cast<const char*>(octets->data()), octets->size());
   const std::string nom = chemin.toStdString();
-  const std::vector<PartieLue> parties = lire_parties(texte, nom);
+  prendre_parties(lire_parties(texte, nom), est_pdn(texte, nom), chemin);
+}
+
+void CommandesFichiers::prendre_parties(const std::vector<PartieLue>& parties, bool arreter, const QString& origine) {
+  if (choix_liste_ == LISTE_EN_ATTENTE) return;
   ListBox16->clear();
   for (std::size_t i = 0; i < parties.size(); ++i)
-    ListBox16->addItem(QString::fromLatin1(ligne_choix_partie(static_cast<int>(i) + 1, parties[i])));
+    ListBox16->addItem(QString::fromStdString(ligne_choix_partie(static_cast<int>(i) + 1, parties[i])));
   if (parties.empty()) return;
   int choix = 0;
   if (parties.size() > 1) {
@@ -247,7 +251,7 @@ void CommandesFichiers::ouvrir_fichier_texte() {
 
   // A PDN game stops at a move that is not legal; the text format skips it.
   f.installation->remplir();
-  const ArretRejeu arret = rejouer_partie(parties[choix], choix + 1, est_pdn(texte, nom));
+  const ArretRejeu arret = rejouer_partie(parties[choix], choix + 1, arreter);
   aller_au_demi_coup(dernier_demi_coup);
   f.navigation->reconstruire_liste_coups();
   for (QWidget* w : std::initializer_list<QWidget*>{f.fin_de_parties, f.Match_nul, f.Zut, f.Nulrefus}) w->hide();
@@ -257,7 +261,7 @@ void CommandesFichiers::ouvrir_fichier_texte() {
   f.ListBox1->setCurrentRow(f.ListBox1->count() - 1);
   if (arret.arrete)
     dialogues().message(&f, QString::fromStdString(texte_arret(arret, f.langue_cochee())),
-                        texte_catalogue(f.langue_cochee(), "msg.erreur"), Dialogues::Icone::Avertissement, chemin);
+                        texte_catalogue(f.langue_cochee(), "msg.erreur"), Dialogues::Icone::Avertissement, origine);
 }
 
 void CommandesFichiers::Editerlimagefichierbmp1Click() {

@@ -6,12 +6,18 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <vector>
 
 #include "ui/commandes.h"
 
 class QListWidget;
 class QPushButton;
 struct ContenuPartie;
+struct PartieLue;
+
+// Today as the PDN Date tag writes it.
+std::string date_du_jour();
 
 class CommandesFichiers : public Commandes {
   Q_OBJECT
@@ -24,6 +30,12 @@ class CommandesFichiers : public Commandes {
   void lire_reglages_derniere_partie();
   void reprendre_derniere_partie();
   void ecrire_derniere_partie();
+
+  // Games read from a file or pasted: the one chosen from the pick list
+  // when there are several is replayed and shown. With `arreter` (PDN) the
+  // replay stops at a move it cannot play and says where, `origine` (the
+  // file) beside the message.
+  void prendre_parties(const std::vector<PartieLue>& parties, bool arreter, const QString& origine);
 
   // The pick list of a text file of several games, on Panel2.
   QListWidget* ListBox16 = nullptr;

@@ -102,6 +102,19 @@ void CommandesInstallation::entrer_ou_quitter_installation() {
   f.montrer_session();
 }
 
+void CommandesInstallation::installer_position(const Position& p) {
+  arret_calcul = 1;
+  f.changer_partie([this, p] {
+    if (installation_en_cours == 0) commencer_installation();
+    poser_position_installation(p);
+    entrer_ou_quitter_installation();
+    // The set-up drew each piece as it was placed: this one draws them all.
+    for (QWidget* w : std::initializer_list<QWidget*>{f.fin_de_parties, f.Match_nul, f.Zut, f.Nulrefus}) w->hide();
+    f.placer_pions();
+    f.afficher_nb_pieces();
+  });
+}
+
 void CommandesInstallation::montrer_evaluations(int langue) {
   if (!evaluations) return;
   Blancs->setText(texte_catalogue(langue, "msg.eval_stat_noirs").arg(evaluations->first, 4));

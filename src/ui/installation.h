@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "rules/board.h"
+#include "rules/fen.h"
 #include "ui/commandes.h"
 
 class QLabel;
@@ -22,7 +23,11 @@ class CommandesInstallation : public Commandes {
 
   void construire_probleme();  // the set-up group's components
   void poser_piece(Case s);    // a set-up click: the piece chosen goes on square s
-  void montrer_evaluations(int langue);  // the static scores in Blancs and Noirs, once there are some
+  void montrer_evaluations(int langue);
+  // A whole position set up at once (a pasted one), the human to move: the
+  // set-up begun if it was not, the position put on its board, the set-up
+  // left as its button leaves it.
+  void installer_position(const Position& p);  // the static scores in Blancs and Noirs, once there are some
 
   // The static scores of camp 0 and camp 1 as the set-up last showed them.
   std::optional<std::pair<int, int>> evaluations;

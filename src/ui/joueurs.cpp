@@ -270,8 +270,8 @@ void CommandesJoueurs::mise_a_jour_classement(int resultat) {
   const Classements c = nouveaux_classements(points_blanc, points_noir, resultat);
   // Shown by montrer_session, in the language in force.
   using Passage = TForm1::ResultatMontre::Passage;
-  f.resultat_montre.noir = Passage{QString::fromLatin1(nom_joueur_noir), points_noir, c.noir};
-  f.resultat_montre.blanc = Passage{QString::fromLatin1(nom_joueur_blanc), points_blanc, c.blanc};
+  f.resultat_montre.noir = Passage{TForm1::nom_montre(NOIRS), points_noir, c.noir};
+  f.resultat_montre.blanc = Passage{TForm1::nom_montre(BLANCS), points_blanc, c.blanc};
   // The registry as the new game's panel showed it, the computer's reset included.
   Registre& r = registre_montre_;
   if (indice_blanc >= 0) inscrire_classement(r, indice_blanc, c.blanc);

@@ -68,6 +68,10 @@ const std::vector<EntreeMenu>& table_menus() {
       touche(article("Edition1", "Allerlafin1", "Aller_fin", &Menus::Allerlafin1), "End"),
       separateur("Edition1"),
       touche(article("Edition1", "Conseil1", "Conseil1Click", &Menus::Conseil1), "Ctrl+H"),
+      separateur("Edition1"),
+      touche(article("Edition1", "Copierlaposition1", "Copierlaposition1Click", &Menus::Copierlaposition1), "Ctrl+C"),
+      touche(article("Edition1", "Copierlapartie1", "Copierlapartie1Click", &Menus::Copierlapartie1), "Ctrl+Shift+C"),
+      touche(article("Edition1", "Coller1", "Coller1Click", &Menus::Coller1), "Ctrl+V"),
 
       menu("Affichage1", &Menus::Affichage1),
       coche("Affichage1", "Damier2D1", "Damier2D1Click", &Menus::Damier2D1, false),

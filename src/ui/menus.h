@@ -23,7 +23,8 @@ struct Menus {
       *Installeruneposition1, *Imprimer1, *Crerunfichiertexte1, *CrerunfichierPDN1, *Ouvrirunfichiertexte1,
       *OuvrirunfichierZUV1, *Editerlimagefichierbmp1, *Quitter1;
   // Edition.
-  QAction *Reprendrecoups1, *Avancercoups1, *Reveniraudbut1, *Allerlafin1, *Conseil1;
+  QAction *Reprendrecoups1, *Avancercoups1, *Reveniraudbut1, *Allerlafin1, *Conseil1, *Copierlaposition1,
+      *Copierlapartie1, *Coller1;
   // Affichage.
   QAction *Damier2D1, *Damier3D1, *Damier3D4, *Damier3D2, *Damier3D3, *Damier3D5, *Damier3D6, *Damier3D7,
       *Damier3D8, *Inverserdamier1;

@@ -42,10 +42,6 @@ void allumer(QWidget* w, bool au_trait) {
   w->setPalette(p);
 }
 
-QString nom_de(Camp camp) {
-  return QString::fromLatin1(nom_du_champ(camp == BLANCS ? nom_joueur_blanc : nom_joueur_noir).c_str());
-}
-
 }  // namespace
 
 void CommandesPlateau::construire() {
@@ -135,7 +131,7 @@ QString CommandesPlateau::texte_fin() const {
                     : fin_montree.code == FIN_SANS_COUP_HUMAIN || fin_montree.code == FIN_SANS_COUP_ORDINATEUR
                         ? "msg.plateau.fin.sans_coup"
                         : "msg.plateau.fin.temps";
-  return texte_catalogue(l, cle).arg(nom_de(gagnant), nom_de(adversaire(gagnant)));
+  return texte_catalogue(l, cle).arg(TForm1::nom_montre(gagnant), TForm1::nom_montre(adversaire(gagnant)));
 }
 
 void CommandesPlateau::montrer() {

@@ -23,6 +23,7 @@
 #include "game/hooks.h"
 #include "game/levels.h"
 #include "knowledge/books.h"
+#include "records/text_games.h"
 #include "search/root.h"
 #include "search/search.h"
 #include "search/table.h"
@@ -77,6 +78,7 @@ TForm1::TForm1() {
   analyse = new CommandesAnalyse(*this);
   apprentissage = new CommandesApprentissage(*this);
   impression = new CommandesImpression(*this);
+  edition = new CommandesEdition(*this);
   construire_menus(this, menus, [this](const char* nom) { return gestionnaire(nom); });
   construire_composants();
   appliquer_legendes(this, table_legendes(0));
@@ -138,7 +140,7 @@ QObject* TForm1::gestionnaire(const char* nom) {
   const QByteArray signature = QMetaObject::normalizedSignature((std::string(nom) + "()").c_str());
   for (QObject* o : std::initializer_list<QObject*>{this, demarrage, navigation, joueurs, fichiers, installation,
                                                     editeurs, exercices, plateau, analyse, apprentissage,
-                                                    impression})
+                                                    impression, edition})
     if (o->metaObject()->indexOfSlot(signature.constData()) >= 0) return o;
   return nullptr;
 }
@@ -225,6 +227,9 @@ void TForm1::montrer_session() {
   m.Imprimer1->setEnabled(e.Imprimer1);
   m.Installeruneposition1->setEnabled(e.Installeruneposition1);
   m.Ouvrirunfichiertexte1->setEnabled(e.Ouvrirunfichiertexte1);
+  m.Copierlaposition1->setEnabled(e.Copierlaposition1);
+  m.Copierlapartie1->setEnabled(e.Copierlapartie1);
+  m.Coller1->setEnabled(e.Coller1);
   m.Dbuteruneanalyse1->setEnabled(e.Dbuteruneanalyse1);
   m.Arrtercettephase1->setEnabled(e.Arrtercettephase1);
   m.Terminerlanalyse1->setEnabled(e.Terminerlanalyse1);
@@ -292,11 +297,14 @@ void TForm1::montrer_session() {
   };
   Resultat_blanc->setText(passage(r.blanc));
   Resultat_noir->setText(passage(r.noir));
-  const QString blanc = QString::fromLatin1(nom_joueur_blanc), noir = QString::fromLatin1(nom_joueur_noir);
+  const QString blanc = nom_montre(BLANCS), noir = nom_montre(NOIRS);
   Nom_blanc->setText(blanc);
   Nom_noir->setText(noir);
   B3D->setText(blanc + " : ");
   N3D->setText(noir + " : ");
+  // A name cut to fit its place is read whole under the pointer.
+  for (QWidget* w : std::initializer_list<QWidget*>{Nom_blanc, B3D}) w->setToolTip(blanc);
+  for (QWidget* w : std::initializer_list<QWidget*>{Nom_noir, N3D}) w->setToolTip(noir);
   exercices->montrer();
   plateau->montrer();
   analyse->montrer_etat();
@@ -304,6 +312,11 @@ void TForm1::montrer_session() {
 
 QStringList TForm1::lignes_recherche_montrees() const {
   return etat_recherche_ ? lignes_calcul(*etat_recherche_, variante_recherche_, langue_cochee()) : QStringList();
+}
+
+QString TForm1::nom_montre(Camp camp) {
+  return camp == BLANCS ? QString::fromStdString(nom_entier(nom_du_champ(nom_joueur_blanc), nom_complet_blanc))
+                        : QString::fromStdString(nom_entier(nom_du_champ(nom_joueur_noir), nom_complet_noir));
 }
 
 void TForm1::montrer_recherche() {
@@ -386,6 +399,8 @@ void TForm1::construire_scene_3d() {
   N3D->setIndent(6);
   Nbb3d = etiquette(B3D, "Nbb3d", "20", 92, 2, 30, 22, 12, Qt::AlignRight | Qt::AlignVCenter);
   Nbn3d = etiquette(N3D, "Nbn3d", "20", 92, 2, 30, 22, 12, Qt::AlignRight | Qt::AlignVCenter);
+  B3D->elider(Nbb3d);
+  N3D->elider(Nbn3d);
 
   Horlogenoir3d = panneau(Panel10, "Horlogenoir3d", 712, 56, 70, 30, 18);
   Horlogeblanc3d = panneau(Panel10, "Horlogeblanc3d", 712, 448, 70, 30, 18);
@@ -416,8 +431,12 @@ void TForm1::construire_panneaux_horloges() {
     Panneau* p = panneau(scene, nom_panneau, 512, y, 281, 81);
     icone = etiquette(p, nom_icone, "", 10, 14, 52, 52);
     icone->setScaledContents(true);
-    nom = etiquette(p, nom_nom, "", 72, 5, 200, 22, 14);
-    nom->setStyleSheet("font-weight: bold;");
+    auto* n = new Panneau(p, nom_nom, Panneau::Bord::Aucun);
+    placer(n, 72, 5, 200, 22, 14);
+    n->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    n->setStyleSheet("font-weight: bold;");
+    n->elider();
+    nom = n;
     min = etiquette(p, nom_min, "0", 70, 30, 62, 42, 32, Qt::AlignRight | Qt::AlignVCenter);
     etiquette(p, "", ":", 133, 30, 12, 42, 32, Qt::AlignCenter);
     sec = etiquette(p, nom_sec, "0", 146, 30, 56, 42, 32);

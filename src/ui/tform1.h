@@ -38,6 +38,7 @@ class CommandesAnalyse;
 class CommandesApprentissage;
 class CommandesDemarrage;
 class CommandesEditeurs;
+class CommandesEdition;
 class CommandesExercices;
 class CommandesImpression;
 class CommandesFichiers;
@@ -74,6 +75,7 @@ class TForm1 : public QMainWindow {
   CommandesAnalyse* analyse;
   CommandesApprentissage* apprentissage;
   CommandesImpression* impression;
+  CommandesEdition* edition;
 
   // A menu item or menu by its component name (for tests and tools that
   // name them), and the object whose slot a handler name is.
@@ -159,6 +161,9 @@ class TForm1 : public QMainWindow {
   void afficher_horloges();   // both clocks from temps_blancs and temps_noirs
   void montrer_coup_ordinateur(const Coup& m);  // the computer's move drawn, blinking and capturing
   void afficher_nb_pieces();  // both sides' piece counts, from damier
+  // A player's name as the window shows it: in full while the game read
+  // with it is open.
+  static QString nom_montre(Camp camp);
   void erreur_fichier(const QString& chemin);  // "Impossible d'ouvrir ce fichier"
   void charger_theme(int theme);                // the board of a theme (0: 2D), as its menu item does
   // The marks on the boards changed (their state): both views show them again.
@@ -314,6 +319,7 @@ class TForm1 : public QMainWindow {
 #include "ui/apprentissage.h"
 #include "ui/demarrage.h"
 #include "ui/editeurs.h"
+#include "ui/edition.h"
 #include "ui/exercices.h"
 #include "ui/fichiers.h"
 #include "ui/impression.h"

@@ -347,8 +347,7 @@ void TForm1::fin_de_partie(int code) {
   // The clocks stop at the end: the side to move keeps the time it had used.
   if (Timer1->isActive()) horloge(trait) = temps_en_cours(trait);
   const ContexteFin contexte{match_classe, session.humain_contre_humain, couleur_ordi,
-                             QString::fromLatin1(nom_joueur_blanc).toStdString(),
-                             QString::fromLatin1(nom_joueur_noir).toStdString()};
+                             nom_montre(BLANCS).toStdString(), nom_montre(NOIRS).toStdString()};
   const AnnonceFin a = annonce_fin(code, contexte);
   noter_fin(code, a.resultat);  // kept on the board once the panel is closed
   // Nobody out of moves: the panel keeps what it said.

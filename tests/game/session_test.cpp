@@ -55,16 +55,20 @@ TEST_F(SessionDeJeu, TheCommandsFollowTheRatedGameAndTheComputersSearch) {
   EXPECT_FALSE(e.navigation || e.Fichier1 || e.Joueurs1 || e.Analyse2 || e.Ouvertures1 || e.Probleme);
   EXPECT_FALSE(e.Horlogeszro1 || e.Pause1 || e.Rflexionsurtempsadverse1 || e.Arretrflexionparclicsouris1);
   EXPECT_TRUE(e.Niveau1 && e.Edition1 && e.Proposernul && e.resignation_visible);
+  // Nothing is copied out of a rated game nor pasted over it.
+  EXPECT_FALSE(e.Copierlaposition1 || e.Copierlapartie1 || e.Coller1);
   nb_demi_coups = 11;  // the level is fixed once the game is under way
   EXPECT_FALSE(etat_commandes().Niveau1);
   match_classe = 5;
   e = etat_commandes();
   EXPECT_TRUE(e.navigation && e.Fichier1 && e.Niveau1 && e.Horlogeszro1 && e.resignation_visible);
+  EXPECT_TRUE(e.Copierlaposition1 && e.Copierlapartie1 && e.Coller1);
 
   match_classe = 0;
   session.ordinateur_reflechit = true;
   e = etat_commandes();
   EXPECT_FALSE(e.Nouveau2 || e.Sauver1 || e.Ouvrir1 || e.Quitter1 || e.Edition1 || e.Fichier1 || e.Proposernul);
+  EXPECT_FALSE(e.Copierlaposition1 || e.Copierlapartie1 || e.Coller1);
   EXPECT_FALSE(e.resignation_visible);
   EXPECT_TRUE(e.navigation && e.Niveau1);
   // Between computers the file menu stays open: its mode item stops them.
@@ -93,6 +97,9 @@ TEST_F(SessionDeJeu, TheAnalysisAndALearningSessionKeepTheirGame) {
   EXPECT_FALSE(e.Installeruneposition1 || e.Ouvrirunfichiertexte1 || e.Dbuteruneanalyse1 || e.Lancerunesession1);
   EXPECT_TRUE(e.navigation && e.Edition1 && e.Sauver1 && e.Imprimer1 && e.Quitter1 && e.Analyse2);
   EXPECT_TRUE(e.Arrtercettephase1 && e.Terminerlanalyse1);
+  // The analysis's game may be copied out; nothing is pasted over it.
+  EXPECT_TRUE(e.Copierlaposition1 && e.Copierlapartie1);
+  EXPECT_FALSE(e.Coller1);
   // The loop has ended; the game is the analysis's until "Fin analyse".
   analyse_en_cours = 0;
   e = etat_commandes();
@@ -107,6 +114,7 @@ TEST_F(SessionDeJeu, TheAnalysisAndALearningSessionKeepTheirGame) {
   EXPECT_FALSE(e.navigation || e.Edition1 || e.Nouveau2 || e.Ouvrir1 || e.Sauver1 || e.Imprimer1 || e.Niveau1);
   EXPECT_FALSE(e.Analyse2 || e.Joueurs1 || e.Lancerunesession1 || e.Chargerdesleons1 || e.Installeruneposition1);
   EXPECT_TRUE(e.Apprentissage1 && e.Arrterlasession1 && e.Quitter1 && e.Fichier1);
+  EXPECT_FALSE(e.Copierlaposition1 || e.Copierlapartie1 || e.Coller1);
   session_apprentissage = 0;
 
   // A rated game is not the time for a session.

@@ -2,6 +2,7 @@
 // and writes pictures of named states, to look at what users see.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "game/clocks.h"
@@ -71,6 +73,37 @@ void poser(const char* fen) {
   std::copy(std::begin(damier), std::end(damier), std::begin(damier_sauve));
 }
 
+// A game in Cyrillic names as a federation's page gives it (algebraic,
+// White first), and a Russian game whose second move crowns a man in the
+// middle of a capture and goes on capturing with it.
+constexpr const char* PARTIE_CYRILLIQUE =
+    "[Event \"\xD0\x9A\xD1\x83\xD0\xB1\xD0\xBE\xD0\xBA\"]\r\n"
+    "[White \"\xD0\x9F\xD1\x91\xD1\x82\xD1\x80 \xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD\xD0\xBE\xD0\xB2\"]\r\n"
+    "[Black \"\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0 \xD0\xA1\xD0\xBC\xD0\xB8\xD1\x80\xD0\xBD\xD0\xBE\xD0\xB2\xD0\xB0\"]\r\n"
+    "[Result \"*\"]\r\n\r\n"
+    "1. c3-d4 f6-e5 2. d4xf6 g7xe5 3. b2-c3 h6-g5 4. c3-d4 e5xc3 5. d2xb4 *\r\n";
+constexpr const char* PARTIE_RUSSE =
+    "[GameType \"25\"]\r\n[White \"\xD0\xA1\xD0\xB5\xD1\x80\xD0\xB3\xD0\xB5\xD0\xB9\"]\r\n"
+    "[Black \"\xD0\x9C\xD0\xB8\xD1\x85\xD0\xB0\xD0\xB8\xD0\xBB\"]\r\n"
+    "[FEN \"W:Wf6,a1,c3,e3:Bd8,b6,h8\"]\r\n\r\n"
+    "1. a1-b2 d8-e7 2. f6:d8:a5 h8-g7 *\r\n";
+
+// Messages printed as DialoguesSansFenetre prints them, the last one kept
+// to be pictured.
+class MessagesGardes : public DialoguesSansFenetre {
+ public:
+  void message(QWidget* parent, const QString& texte, const QString& titre, Icone icone, const QString& detail) override {
+    DialoguesSansFenetre::message(parent, texte, titre, icone, detail);
+    dernier = {texte, titre, icone, detail};
+  }
+  struct Message {
+    QString texte, titre;
+    Icone icone = Icone::Information;
+    QString detail;
+  };
+  std::optional<Message> dernier;
+};
+
 // Answers the open dialog with one file.
 class OuvrirUnFichier : public DialoguesSansFenetre {
  public:
@@ -112,7 +145,8 @@ int main(int argc, char** argv) {
   const QString dossier = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(dossier);
   terminer_processus = [](int) {};
-  installer_dialogues(std::make_unique<DialoguesSansFenetre>());
+  auto* messages = new MessagesGardes;
+  installer_dialogues(std::unique_ptr<Dialogues>(messages));
 
   Fenetres fenetres;
   TForm1& form1 = fenetres.form1;
@@ -288,7 +322,8 @@ int main(int argc, char** argv) {
   installer_dialogues(std::make_unique<OuvrirUnFichier>(partie_sauvee(QDir::tempPath())));
   form1.Damier2D1Click();
   form1.action("Ouvrir1")->trigger();
-  installer_dialogues(std::make_unique<DialoguesSansFenetre>());
+  messages = new MessagesGardes;
+  installer_dialogues(std::unique_ptr<Dialogues>(messages));
   photo("2d-game-opened");
   form1.Damier3D1Click();
   photo("3d-game-opened");
@@ -306,7 +341,7 @@ int main(int argc, char** argv) {
       "Rossi-Dupont\r\n 1.09-13 22-17\r\n\r\nCorvane-\xC9lodie  0-2\r\n 1.12-16 21-17\r\n");
   form1.fichiers->ListBox16->clear();
   for (std::size_t i = 0; i < parties.size(); ++i)
-    form1.fichiers->ListBox16->addItem(QString::fromLatin1(ligne_choix_partie(static_cast<int>(i) + 1, parties[i])));
+    form1.fichiers->ListBox16->addItem(QString::fromStdString(ligne_choix_partie(static_cast<int>(i) + 1, parties[i])));
   form1.fichiers->ListBox16->setCurrentRow(1);
   form1.Panel2->show();
   form1.Panel2->raise();
@@ -390,7 +425,8 @@ int main(int argc, char** argv) {
     form1.Damier3D1Click();
     installer_dialogues(std::make_unique<OuvrirUnFichier>(QString::fromStdString(exercice.string())));
     form1.action("Problmes1")->trigger();
-    installer_dialogues(std::make_unique<DialoguesSansFenetre>());
+    messages = new MessagesGardes;
+    installer_dialogues(std::unique_ptr<Dialogues>(messages));
     photo_exercice("exercise-opened");
     const std::vector<Coup> solution = exercice_ouvert.exercice.solution;
     for (std::size_t k = 0; k < solution.size(); k += 2) cliquer_coup(solution[k]);
@@ -584,5 +620,42 @@ int main(int argc, char** argv) {
     form1.analyse->Button4Click();
     form1.apprentissage->Learn_noClick();
   }
+
+
+  // Copy and paste, in French: a position pasted from a page in algebraic
+  // squares, a game with Cyrillic names on both boards, and the message of
+  // a Russian game stopped at a move our rules refuse.
+  form1.action("Franais1")->trigger();
+  messages->dernier.reset();
+  QGuiApplication::clipboard()->setText("W:Wa1,c1,e1,b2,d2,f2,a3,c3,Kh4,e5:Bb6,d6,h6,a7,c7,e7,g7,b8,Kd8,h8.");
+  form1.action("Coller1")->trigger();
+  photo("pasted-position");
+  QGuiApplication::clipboard()->setText(QString::fromUtf8(PARTIE_CYRILLIQUE));
+  form1.action("Coller1")->trigger();
+  photo("pasted-game-cyrillic-2d");
+  form1.Damier3D1Click();
+  photo("pasted-game-cyrillic-3d");
+  form1.Damier2D1Click();
+  QGuiApplication::clipboard()->setText(QString::fromUtf8(PARTIE_RUSSE));
+  form1.action("Coller1")->trigger();
+  photo("pasted-russian-game-stopped");
+  if (!messages->dernier) {
+    std::fprintf(stderr, "the Russian game did not stop\n");
+    return 1;
+  }
+  const auto arret = boite_message(&form1, messages->dernier->texte, messages->dernier->titre,
+                                   messages->dernier->icone, messages->dernier->detail);
+  arret->show();
+  photo("pasted-russian-game-message", arret.get());
+  arret->close();
+  QGuiApplication::clipboard()->setText("Bonjour, voici ma partie d'hier soir.");
+  messages->dernier.reset();
+  form1.action("Coller1")->trigger();
+  if (!messages->dernier) return 1;
+  const auto rien = boite_message(&form1, messages->dernier->texte, messages->dernier->titre,
+                                  messages->dernier->icone, messages->dernier->detail);
+  rien->show();
+  photo("paste-nothing-message", rien.get());
+  rien->close();
   return 0;
 }

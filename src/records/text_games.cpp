@@ -589,3 +589,7 @@ std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string&
   }
   return s;
 }
+
+bool partie_vide(const PartieLue& p) {
+  return p.coups.empty() && !p.position_posee && p.resultat == 3 && p.erreur.empty();
+}

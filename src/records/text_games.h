@@ -58,6 +58,10 @@ struct PartieLue {
   std::string erreur;  // what could not be read (a PDN game whose position tag is wrong)
 };
 
+// A game that holds nothing: no move, no position, no result, nothing wrong
+// with it (what the text reader makes of a paragraph of prose).
+bool partie_vide(const PartieLue& p);
+
 // Why a replay stopped: the move, numbered as written, of game `partie`
 // (counted from 1).
 struct ArretRejeu {

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -240,7 +241,12 @@ void CommandesFichiers::prendre_parties(const std::vector<PartieLue>& parties, b
   ListBox16->clear();
   for (std::size_t i = 0; i < parties.size(); ++i)
     ListBox16->addItem(QString::fromStdString(ligne_choix_partie(static_cast<int>(i) + 1, parties[i])));
-  if (parties.empty()) return;
+  if (std::all_of(parties.begin(), parties.end(), partie_vide)) {
+    // A file read as nothing is said to be so; the game shown stays.
+    dialogues().message(&f, texte_catalogue(f.langue_cochee(), "msg.fichier.aucune_partie"),
+                        texte_catalogue(f.langue_cochee(), "msg.erreur"), Dialogues::Icone::Avertissement, origine);
+    return;
+  }
   int choix = 0;
   if (parties.size() > 1) {
     // Changes asked for while the list is open wait for the choice.

@@ -106,6 +106,19 @@ class Fichiers : public QObject {
     QVERIFY2(pdn.find("[Black \"\xC3\x89lise\"]\r\n[White \"Marc\"]") != std::string::npos &&
                  pdn.find("1. 11-15 22-18 2. 15x22 26x17 1-1") != std::string::npos, pdn.c_str());
     QVERIFY(dialogues_->messages.isEmpty());
+
+    // A file with no game in it, empty or of prose, is said to be so, once,
+    // and the game shown stays.
+    for (const char* texte : {"", "Bonjour,\r\nvoici la liste des joueurs du club.\r\n"}) {
+      ecrire(fichier("rien.txt"), texte);
+      repondre("rien.txt");
+      dialogues_->messages.clear();
+      f->action("Ouvrirunfichiertexte1")->trigger();
+      QCOMPARE(dialogues_->messages.size(), 1);
+      QVERIFY2(dialogues_->messages[0].contains("aucune partie"), qPrintable(dialogues_->messages[0]));
+      QCOMPARE(dernier_demi_coup, 4);
+      QCOMPARE(lignes(f->ListBox1), QStringList({" 1.11-15 22-18", " 2.15x22 26x17"}));
+    }
   }
 
   void aGameSavedAfterGoingBackOpensWholeAtThePlyShownAndTheLastGameComesBack() {

@@ -112,13 +112,6 @@ class TestLangues : public QObject {
     QVERIFY(texte_catalogue(3, "msg.analyse.attente").startsWith("(nao considerar"));
   }
 
-  void theFourFixedThemesKeepTheirNamesInEveryLanguage() {
-    const QStringList fixes = {"Death Valley", "Key West", QString::fromUtf8("Hawaï"), "Mississipi River"};
-    const char* const articles[4] = {"Damier3D4", "Damier3D5", "Damier3D6", "Damier3D8"};
-    for (int l = 0; l < NB_LANGUES; ++l)
-      for (int i = 0; i < 4; ++i) QCOMPARE(legende(l, articles[i]), fixes[i]);
-  }
-
   void aCatalogueTextFillsInAndFallsBack() {
     QCOMPARE(texte_catalogue(4, "msg.fin.gagne").arg("Ana"), QString("Ana gana"));
     QCOMPARE(texte_catalogue(0, "msg.coups").arg(12), QString("Coups : 12"));

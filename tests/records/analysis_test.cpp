@@ -1,7 +1,5 @@
 // The analysis of a game: its lines and their order, the star, the languages,
 // the search cut short, the end, the saved lines and the annotated PDN.
-#include <set>
-
 #include "game/catalogue.h"
 #include "game/session.h"
 #include "records/analysis.h"
@@ -292,21 +290,23 @@ TEST_F(AnalysisFiles, TheAnnotatedPdnCarriesTheStarsAndReadsBackAsTheSameGame) {
   ASSERT_TRUE(analyser_partie(0));
   fin_analyse();
   const std::string pdn = ecrire_analyse_pdn("Ana", "Bo", 3, "2024.05.01");
-  std::set<std::string> attendus;
-  for (const CoupAnalyse& c : coups_analyses) {
-    if (!c.etoile) continue;
-    const int s = c.score_meilleur / 2;
-    const std::string coup = std::to_string(33 - c.meilleur.depart) + (c.meilleur.nb_prises ? "x" : "-") +
-                             std::to_string(33 - c.meilleur.arrivee);
-    std::string a = "$";
-    a += std::to_string(c.nag()) + " {meilleur : " + coup + ", " + (s > 0 ? "+" : "") + std::to_string(s) + "}";
-    attendus.insert(a);
-  }
-  ASSERT_FALSE(attendus.empty());
-  std::string plat = pdn;  // the comments may be wrapped
+  // One comment a starred move, naming the better move in French (the comments may be wrapped).
+  std::string plat = pdn;
   for (char& ch : plat)
     if (ch == '\r' || ch == '\n') ch = ' ';
-  for (const std::string& a : attendus) EXPECT_NE(plat.find(a), std::string::npos) << a << "\n" << pdn;
+  int etoiles = 0, commentaires = 0;
+  for (std::size_t i = plat.find(" {meilleur : "); i != std::string::npos; i = plat.find(" {meilleur : ", i + 1)) ++commentaires;
+  for (const CoupAnalyse& c : coups_analyses) {
+    if (!c.etoile) continue;
+    ++etoiles;
+    const std::string coup = std::to_string(33 - c.meilleur.depart) + (c.meilleur.nb_prises ? "x" : "-") +
+                             std::to_string(33 - c.meilleur.arrivee);
+    std::string a = "$";  // (built a piece at a time: g++ 12 warns on "$" + ...)
+    a += std::to_string(c.nag()) + " {meilleur : " + coup + ", ";
+    EXPECT_NE(plat.find(a), std::string::npos) << a;
+  }
+  EXPECT_GT(etoiles, 0);
+  EXPECT_EQ(commentaires, etoiles) << pdn;
   EXPECT_NE(pdn.find("$4 {meilleur"), std::string::npos) << pdn;  // the man thrown away
 
   const std::vector<PartieLue> relues = lire_parties_pdn(pdn);

@@ -257,10 +257,14 @@ TEST_F(PdnAutres, NamesBeyondLatin1AreTransliteratedForTheRecordAndKeptInFull) {
 }
 
 // Random games, some from a set-up start with either side to move, written
-// in numbers or in squares a1..h8 with Cyrillic names, come back the same.
+// in numbers or in squares a1..h8 with Cyrillic names, some with every
+// capture's landing squares, come back the same, one by one and as one file.
 TEST_F(PdnAutres, OurFilesInNumbersOrAlgebraicReadBackAsTheSameGame) {
   std::mt19937 hasard(23);
   const std::string complet = "\xD0\x9F\xD1\x91\xD1\x82\xD1\x80 \xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD\xD0\xBE\xD0\xB2";
+  std::string fichier;
+  std::vector<std::vector<DemiCoupRecord>> records;
+  int prises_multiples = 0;
   for (int g = 0; g < 24; ++g) {
     SCOPED_TRACE(g);
     position_initiale();
@@ -270,23 +274,38 @@ TEST_F(PdnAutres, OurFilesInNumbersOrAlgebraicReadBackAsTheSameGame) {
       recalculer_masques();
     }
     partie_aleatoire(hasard, 200);
-    const auto record = plis_du_record();
+    records.push_back(plis_du_record());
+    for (int h = 1; h <= dernier_demi_coup; ++h) prises_multiples += partie[h].nb_prises > 1;
     const int resultat = resultat_partie;
     OptionsPdn options;
     options.algebrique = g % 2 == 1;
-    options.chemins_complets = g % 4 == 1;
+    options.chemins_complets = g % 4 < 2;
     options.nom_complet_noir = complet;
     const std::string ecrit = ecrire_partie_pdn("Zo\xEB", nom_en_latin1(complet), resultat, "2026.03.04", options);
+    fichier += ecrit;
     EXPECT_NE(ecrit.find(options.algebrique ? "[GameType \"23,W,8,8,A0,0\"]" : "[GameType \"23,B,8,8,N1,0\"]"),
               std::string::npos);
     const std::vector<PartieLue> p = lire(ecrit);
     ASSERT_EQ(p.size(), 1u);
+    EXPECT_EQ(p[0].position_posee, g % 3 != 0);
     const ArretRejeu a = rejouer_partie(p[0], 1, true);
     ASSERT_FALSE(a.arrete) << texte_arret(a, 1) << "\n" << ecrit;
-    EXPECT_EQ(plis_du_record(), record) << ecrit;
+    EXPECT_EQ(plis_du_record(), records.back()) << ecrit;
     EXPECT_EQ(resultat_partie, resultat) << ecrit;
     EXPECT_EQ(p[0].nom_blanc, "Zo\xEB");
     EXPECT_EQ(p[0].nom_noir, "Pyotr Ivanov");
     EXPECT_EQ(p[0].nom_noir_complet, complet);
+  }
+  EXPECT_GT(prises_multiples, 24);
+  DossierTemporaire d;
+  ASSERT_TRUE(ecrire_fichier_sur(d.chemin / "parties.pdn", fichier));
+  const auto lu = lire_fichier(d.chemin / "parties.pdn");
+  ASSERT_TRUE(lu);
+  const std::vector<PartieLue> p =
+      lire_parties(std::string_view(reinterpret_cast<const char*>(lu->data()), lu->size()), "parties.pdn");
+  ASSERT_EQ(p.size(), 24u);
+  for (std::size_t g = 0; g < p.size(); ++g) {
+    ASSERT_FALSE(rejouer_partie(p[g], static_cast<int>(g + 1), true).arrete) << g;
+    EXPECT_EQ(plis_du_record(), records[g]) << "game " << g + 1;
   }
 }

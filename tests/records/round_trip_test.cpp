@@ -1,14 +1,12 @@
-// What the program writes, each of its game readers reads back as the same
-// game: every ply of a full record, names of 19 characters with accents
+// What the program writes, its game file and PDN readers read back as the
+// same game: every ply of a full record, names of 19 characters with accents
 // (Latin-1), the result; the awkward cases fuzzing turned up.
 
 #include "game/end.h"
 #include "records/game_file.h"
 #include "records/pdn.h"
-#include "records/text_games.h"
 #include "records_support.h"
 #include "support/etat.h"
-#include "support/positions.h"
 
 namespace {
 
@@ -79,16 +77,6 @@ TEST_F(AllerRetour, GameFile) {
   }
 }
 
-TEST_F(AllerRetour, TextFile) {
-  partie_pleine_nommee();
-  const auto plis = plis_du_record();
-  const std::string texte = ecrire_texte_partie(BLANC, NOIR, resultat_partie);
-  ASSERT_FALSE(texte.empty());
-  relire(texte, "a.txt");
-  EXPECT_TRUE(plis_du_record() == plis) << texte;
-  EXPECT_EQ(resultat_partie, PARTIE_NULLE);
-}
-
 TEST_F(AllerRetour, PdnFile) {
   partie_pleine_nommee();
   const auto plis = plis_du_record();
@@ -97,15 +85,4 @@ TEST_F(AllerRetour, PdnFile) {
     EXPECT_TRUE(plis_du_record() == plis);
     EXPECT_EQ(resultat_partie, PARTIE_NULLE);
   }
-  // From a set-up position, camp 1 to move first, a king on the board.
-  nommer_joueur(nom_joueur_blanc, BLANC);
-  nommer_joueur(nom_joueur_noir, NOIR);
-  poser_fen("W:W18,22,K30:B9,14,K3");
-  std::mt19937 hasard(3);
-  partie_aleatoire(hasard, 40);
-  const auto installe = plis_du_record();
-  const int resultat = resultat_partie;
-  relire(ecrire_partie_pdn(BLANC, NOIR, resultat, ""), "b.pdn");
-  EXPECT_TRUE(plis_du_record() == installe);
-  EXPECT_EQ(resultat_partie, resultat);
 }

@@ -32,6 +32,13 @@ inline bool montrer(TForm1& f, const std::filesystem::path& d, int theme) {
   return true;
 }
 
+// A fast level, without sounds, and without thinking on the human's time
+// unless `anticipation`.
+inline void jeu_rapide(TForm1& f, bool anticipation = false) {
+  for (const char* nom : {"Niveau01", "Bipchaquecoup2", "Commentaires1"}) f.action(nom)->trigger();
+  if (!anticipation) f.action("Rflexionsurtempsadverse1")->trigger();
+}
+
 class DossierProgramme {
  public:
   // Without the run's own files nor the entries named in `sans`.
@@ -52,6 +59,14 @@ class DossierProgramme {
   std::unique_ptr<TForm1> demarrer(int theme) const {
     auto f = std::make_unique<TForm1>();
     return montrer(*f, chemin, theme) ? std::move(f) : nullptr;
+  }
+  // The same without the game a former run left, playing fast (see jeu_rapide).
+  std::unique_ptr<TForm1> demarrer_rapide(int theme, bool anticipation = false) const {
+    std::error_code ec;
+    std::filesystem::remove(chemin / "last32.dam", ec);
+    auto f = demarrer(theme);
+    if (f) jeu_rapide(*f, anticipation);
+    return f;
   }
 
   DossierProgramme(const DossierProgramme&) = delete;

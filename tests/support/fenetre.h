@@ -18,6 +18,7 @@
 #include "rules/notation.h"
 #include "search/root.h"
 #include "support/clics.h"
+#include "support/dossier_programme.h"
 #include "support/dossier_temporaire.h"
 #include "ui/dialogues.h"
 #include "ui/panneau.h"
@@ -46,6 +47,8 @@ class DialoguesDeTest : public Dialogues {
     questions << titre + ": " + texte;
     return oui;
   }
+  // The next file dialog answers `p`.
+  void repondre(const std::filesystem::path& p) { reponse = QString::fromStdString(p.string()); }
   QString reponse, filtre;
   QStringList dossiers, messages, details, questions;
   bool oui = true;
@@ -68,13 +71,6 @@ inline QStringList lignes(const QListWidget* l) {
 inline void cliquer(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 inline void cliquer_rond(QRadioButton* r) { QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(8, r->height() / 2)); }
 
-// A fast level, without sounds, and without thinking on the human's time
-// unless `anticipation`.
-inline void jeu_rapide(TForm1& f, bool anticipation = false) {
-  for (const char* nom : {"Niveau01", "Bipchaquecoup2", "Commentaires1"}) f.action(nom)->trigger();
-  if (!anticipation) f.action("Rflexionsurtempsadverse1")->trigger();
-}
-
 // Clicks the line of a list that reads `texte`.
 inline bool cliquer_ligne(QListWidget* liste, const QString& texte) {
   const QList<QListWidgetItem*> l = liste->findItems(texte, Qt::MatchExactly);
@@ -95,6 +91,26 @@ inline void cliquer_case(TForm1& f, Case s) {
     const QPointF p = f.scene->origine() + QPointF(cellule_2d(s, inverse) + QPoint(30, 30)) * f.scene->echelle();
     QTest::mouseClick(f.scene, Qt::LeftButton, {}, p.toPoint());
   }
+}
+
+// A click on square s taken as the game loop takes it.
+inline void cliquer_et_traiter(TForm1& f, Case s) {
+  cliquer_case(f, s);
+  if (clic_en_attente == 0) return;
+  clic_en_attente = 0;
+  f.clic1(clic_x, clic_y);
+}
+
+// Move m clicked in by its origin, then its destination when it was not played at once.
+inline void cliquer_coup(TForm1& f, const Coup& m) {
+  cliquer_et_traiter(f, m.depart);
+  if (piece_en_main != 0) cliquer_et_traiter(f, m.arrivee);
+}
+
+// Past the introduction on board theme `theme`.
+inline void passer_intro(TForm1& f, int theme) {
+  f.demarrage->choisir_theme_intro(theme);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The board a legal move of the position on damier leads to.

@@ -294,8 +294,8 @@ class Analyse : public QObject {
 
   // A session of three games cut at 30 plies, searched three plies deep:
   // the lesson is asked for once, nothing else is shown until the end, and
-  // what it learnt is in the file and found by a later search.
-  void aLearningSessionLearnsUnattendedAndALaterSearchFindsIt() {
+  // what it learnt is in the file.
+  void aLearningSessionLearnsUnattended() {
     auto f = programme_.demarrer(0);
     QVERIFY(f);
     profondeur_imposee = 3;
@@ -319,9 +319,6 @@ class Analyse : public QObject {
     QVERIFY(b.demarree && b.lecon_ecrite);
     QCOMPARE(b.parties.size(), std::size_t(3));
     QVERIFY(b.apprises >= 1);
-    for (const PartieSession& p : b.parties)
-      qInfo("game %d: %d plies, verdict %d, score %d, learnt %d", p.numero, p.demi_coups, int(p.verdict), p.score,
-            int(p.apprise));
     QCOMPARE(dialogues_->messages.size(), 1);  // the figures, once it is over
     QVERIFY2(dialogues_->messages[0].contains(QString("3 parties jouées, %1 positions apprises").arg(b.apprises)),
              qPrintable(dialogues_->messages[0]));
@@ -331,30 +328,6 @@ class Analyse : public QObject {
     const std::string lecon = contenu(programme_.chemin / "session.dal");
     QCOMPARE(lecon.size(), TAILLE_FICHIER_APPRIS);
     QVERIFY(entrees_non_vides(lecon) >= entrees_non_vides(pool) + 1);
-
-    // A search from the position before a learnt one meets it below its root.
-    const PartieSession* p = nullptr;
-    for (const PartieSession& q : b.parties)
-      if (q.apprise && q.score != 0) p = &q;
-    QVERIFY(p != nullptr);
-    placer_position(p->avant);
-    commencer_partie();
-    Coup vers_finale{};
-    const int n = coups_legaux(trait);
-    for (int i = 0; i < n; ++i)
-      if (std::memcmp(apres(listes_coups[1][i]).data() + 1, p->finale.cases + 1, NB_CASES) == 0)
-        vers_finale = listes_coups[1][i];
-    QVERIFY(vers_finale.depart != 0);
-    int score_vu = 100000;
-    const auto ligne = crochet_ligne_racine;
-    crochet_ligne_racine = [&](const LigneRacine& l) {
-      if (l.index >= 0 && !l.en_cours && l.coup.depart == vers_finale.depart && l.coup.arrivee == vers_finale.arrivee)
-        score_vu = l.score;
-    };
-    profondeur_imposee = 1;
-    rechercher_coup(trait);
-    crochet_ligne_racine = ligne;
-    QCOMPARE(score_vu, -score_affiche(p->score));
   }
 
   void aSessionRunsUntilItIsStoppedAndTheHumanHasTheMove() {

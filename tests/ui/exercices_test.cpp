@@ -114,15 +114,12 @@ class Exercices : public QObject {
   const fs::path problemes_ = fs::path(CORVANE_BIN_DIR) / "Problemes";
 
   std::unique_ptr<TForm1> demarrer(int theme) {
-    fs::remove(programme_.chemin / FICHIER_DERNIERE_PARTIE);
-    auto f = programme_.demarrer(theme);
-    if (!f) return f;
-    jeu_rapide(*f);
-    f->demarrage->Franais1Click();
+    auto f = programme_.demarrer_rapide(theme);
+    if (f) f->demarrage->Franais1Click();
     return f;
   }
   void choisir(TForm1& f, const fs::path& p) {
-    dialogues_->reponse = QString::fromStdString(p.string());
+    dialogues_->repondre(p);
     f.action("Problmes1")->trigger();
   }
   static QString verdict(TForm1& f) {

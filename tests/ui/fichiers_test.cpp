@@ -14,9 +14,7 @@
 #include "game/end.h"
 #include "game/levels.h"
 #include "records/game_file.h"
-#include "records/pdn.h"
 #include "search/table.h"
-#include "support/positions.h"
 #include "support/dossier_programme.h"
 #include "support/fenetre.h"
 
@@ -34,12 +32,6 @@ void jouer(TForm1& f, int plies, unsigned graine) {
 }
 
 bool plateau_de(int ply) { return std::memcmp(damier + 1, partie[ply].position + 1, NB_CASES) == 0; }
-
-// Another game on the board, so that what is read is not what was left.
-void remplir_partie_vide() {
-  position_initiale();
-  commencer_partie();
-}
 
 }  // namespace
 
@@ -216,36 +208,6 @@ class Fichiers : public QObject {
     QCOMPARE(dialogues_->messages, QStringList{"Erreur: Impossible d'ouvrir ce fichier (stop)"});
     QCOMPARE(int(nb_demi_coups), 0);
     fs::remove(derniere);
-  }
-
-  // A game that starts from a position with the second side to move (a PDN
-  // game with a FEN), opened, then moved through with the buttons: each ply
-  // has the side to move its place in the record gives it.
-  void aGameStartedByTheSecondSideKeepsItsSideToMoveThroughTheRecord() {
-    auto f = programme_.demarrer(0);
-    QVERIFY(f);
-    dialogues_->messages.clear();
-    poser({{1, PION_NOIR}, {6, PION_NOIR}, {27, PION_BLANC}, {31, PION_BLANC}, {32, DAME_BLANCHE}}, NOIRS);
-    commencer_partie();
-    std::mt19937 aleas(4);
-    for (int h = 0; h < 5; ++h) jouer_et_enregistrer(static_cast<int>(aleas() % unsigned(coups_legaux(trait))));
-    ecrire(fichier("noirs.pdn"), ecrire_partie_pdn("Un", "Deux", SANS_RESULTAT, "2026.12.07"));
-    remplir_partie_vide();
-    repondre("noirs.pdn");
-    f->action("Ouvrirunfichiertexte1")->trigger();
-    QVERIFY2(dialogues_->messages.isEmpty(), qPrintable(dialogues_->messages.join('|')));
-    QCOMPARE(dernier_demi_coup, 5);
-    QCOMPARE(int(trait), int(BLANCS));  // after five plies begun by camp 1
-    cliquer(f->SpeedButton4);
-    QVERIFY(plateau_de(0));
-    QCOMPARE(int(trait), int(NOIRS));
-    cliquer(f->SpeedButton2);
-    QCOMPARE(int(trait), int(BLANCS));
-    cliquer(f->SpeedButton5);
-    QVERIFY(plateau_de(5));
-    QCOMPARE(int(trait), int(BLANCS));
-    cliquer(f->SpeedButton1);
-    QCOMPARE(int(trait), int(NOIRS));
   }
 };
 

@@ -34,12 +34,7 @@ class Joueurs : public QObject {
   std::string lire(const char* nom) const { return contenu(programme_.chemin / nom); }
 
   // A fast game on the 2D board.
-  std::unique_ptr<TForm1> demarrer() {
-    auto f = programme_.demarrer(0);
-    if (!f) return nullptr;
-    jeu_rapide(*f);
-    return f;
-  }
+  std::unique_ptr<TForm1> demarrer() { return programme_.demarrer_rapide(0); }
 
  private slots:
   void initTestCase() { dialogues_ = installer_dialogues_de_test(); }

@@ -37,13 +37,7 @@ class Partie : public QObject {
   Q_OBJECT
 
   // A fast game past the introduction, thinking on the human's time.
-  std::unique_ptr<TForm1> demarrer(int theme) {
-    std::filesystem::remove(programme_.chemin / "last32.dam");  // each game starts afresh
-    auto f = programme_.demarrer(theme);
-    if (!f) return nullptr;
-    jeu_rapide(*f, true);
-    return f;
-  }
+  std::unique_ptr<TForm1> demarrer(int theme) { return programme_.demarrer_rapide(theme, true); }
 
   DossierProgramme programme_{CORVANE_BIN_DIR};
 

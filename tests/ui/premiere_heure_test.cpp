@@ -39,14 +39,9 @@ QString horloge_montree(const TForm1& f, Camp camp) {
   return d2 == d3 ? d2 : d2 + " / " + d3;
 }
 
-// A click on square s, taken as the game loop takes it: the click, then the
-// computer's answer when it is to move.
+// A click on square s as the game loop takes it, then the computer's answer.
 void jouer_clic(TForm1& f, Case s) {
-  cliquer_case(f, s);
-  if (clic_en_attente != 0) {
-    clic_en_attente = 0;
-    f.clic1(clic_x, clic_y);
-  }
+  cliquer_et_traiter(f, s);
   if (ordinateur_au_trait != 0 && installation_en_cours == 0) f.tour_ordinateur();
 }
 
@@ -60,9 +55,7 @@ class PremiereHeure : public QObject {
   std::int64_t maintenant_ = 1'000'000;  // the clock every reading of the program sees
 
   std::unique_ptr<TForm1> demarrer(int theme) {
-    fs::remove(programme_.chemin / "last32.dam");
-    auto f = programme_.demarrer(theme);
-    if (f) jeu_rapide(*f);
+    auto f = programme_.demarrer_rapide(theme);
     dialogues_->messages.clear();
     return f;
   }
@@ -73,10 +66,9 @@ class PremiereHeure : public QObject {
   }
   // A game file written in the program's folder and opened by "Ouvrir".
   void ouvrir(TForm1& f, const ContenuPartie& c, const char* nom) {
-    const fs::path chemin = programme_.chemin / nom;
     const std::vector<std::uint8_t> octets = encoder_partie(c);
-    ecrire(chemin, std::string(octets.begin(), octets.end()));
-    dialogues_->reponse = QString::fromStdString(chemin.string());
+    ecrire(programme_.chemin / nom, std::string(octets.begin(), octets.end()));
+    dialogues_->repondre(programme_.chemin / nom);
     f.action("Ouvrir1")->trigger();
   }
 
@@ -121,7 +113,7 @@ class PremiereHeure : public QObject {
     QCOMPARE(horloge_montree(*f, NOIRS), QString("0:42"));
 
     // Saved and opened again, it keeps its result and its clocks' times.
-    dialogues_->reponse = QString::fromStdString((programme_.chemin / "Sauve" / "fin.dam").string());
+    dialogues_->repondre(programme_.chemin / "Sauve" / "fin.dam");
     f->action("Sauver1")->trigger();
     f->action("Nouveau2")->trigger();
     cliquer(f->BitBtn15);
@@ -134,7 +126,7 @@ class PremiereHeure : public QObject {
     attendre(*f, 300);
     QCOMPARE(horloge_montree(*f, BLANCS), QString("1:26"));
     // Its PDN carries the result.
-    dialogues_->reponse = QString::fromStdString((programme_.chemin / "Sauve" / "fin.pdn").string());
+    dialogues_->repondre(programme_.chemin / "Sauve" / "fin.pdn");
     f->action("CrerunfichierPDN1")->trigger();
     const std::string pdn = contenu(programme_.chemin / "Sauve" / "fin.pdn");
     QVERIFY2(pdn.find("[Result \"2-0\"]") != std::string::npos || pdn.find("[Result \"0-2\"]") != std::string::npos,
@@ -273,7 +265,7 @@ class PremiereHeure : public QObject {
     QVERIFY(f);
     poser({{1, PION_NOIR}, {32, PION_BLANC}}, BLANCS);
     commencer_partie();
-    dialogues_->reponse = QString::fromStdString((programme_.chemin / "Sauve" / "posee.txt").string());
+    dialogues_->repondre(programme_.chemin / "Sauve" / "posee.txt");
     f->action("Crerunfichiertexte1")->trigger();
     QCOMPARE(dialogues_->messages.size(), 1);
     QVERIFY2(dialogues_->messages[0].contains("PDN"), qPrintable(dialogues_->messages[0]));
@@ -291,14 +283,14 @@ class PremiereHeure : public QObject {
     f->nommer("Jean", "Anne");
     const fs::path apercu = programme_.chemin / "apercu1.bmp";
     const auto taille = fs::file_size(apercu);
-    dialogues_->reponse = QString::fromStdString(apercu.string());
+    dialogues_->repondre(apercu);
     dialogues_->dossiers.clear();
     f->action("Editerlimagefichierbmp1")->trigger();
     QCOMPARE(dialogues_->messages.size(), 1);
     QCOMPARE(fs::file_size(apercu), taille);
     QVERIFY(dialogues_->dossiers.value(0).endsWith("Sauve"));
     dialogues_->messages.clear();
-    dialogues_->reponse = QString::fromStdString((programme_.chemin / "Sauve" / "jean.txt").string());
+    dialogues_->repondre(programme_.chemin / "Sauve" / "jean.txt");
     f->action("Crerunfichiertexte1")->trigger();
     QVERIFY2(dialogues_->messages.isEmpty(), qPrintable(dialogues_->messages.join('|')));
     QVERIFY(fs::exists(programme_.chemin / "Sauve" / "jean.txt"));

@@ -200,10 +200,7 @@ class SixLangues : public QObject {
     if (!montrer(w->form1, programme_.chemin, -1)) return nullptr;
     w->form1.resize(taille);
     QCoreApplication::processEvents();
-    if (theme >= 0) {
-      w->form1.demarrage->choisir_theme_intro(theme);
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    if (theme >= 0) passer_intro(w->form1, theme);
     return w;
   }
 
@@ -249,30 +246,20 @@ class SixLangues : public QObject {
   void noCaptionNorComposedTextOverflowsItsPlaceInAnyLanguage() {
     const QSize tailles[2] = {{1920, 1080}, {LARGEUR_SCENE, HAUTEUR_SCENE + 24}};
     int comptees = 0;
-    std::map<QString, Mesure> pires;      // the tightest text of each language
-    std::map<QString, QString> serrees;  // the tightest texts of all, by component
-    std::map<QString, int> marges;
     QStringList fautes;
     const auto noter = [&](int l, const QList<Mesure>& mesures, QSize taille) {
-      for (const Mesure& m : mesures) {
-        ++comptees;
-        const QString cle = NOMS_LANGUES[l];
-        if (!pires.count(cle) || m.marge() < pires[cle].marge()) pires[cle] = m;
-        const QString ligne = QString("%1 %2x%3: %4 \"%5\" needs %6x%7 of %8x%9")
-                                  .arg(NOMS_LANGUES[l])
-                                  .arg(taille.width())
-                                  .arg(taille.height())
-                                  .arg(m.composant, m.texte)
-                                  .arg(m.besoin)
-                                  .arg(m.hauteur)
-                                  .arg(m.place)
-                                  .arg(m.haut);
-        if (!marges.count(m.composant) || m.marge() < marges[m.composant]) {
-          marges[m.composant] = m.marge();
-          serrees[m.composant] = ligne;
-        }
-        if (m.marge() < 0) fautes << ligne;
-      }
+      comptees += static_cast<int>(mesures.size());
+      for (const Mesure& m : mesures)
+        if (m.marge() < 0)
+          fautes << QString("%1 %2x%3: %4 \"%5\" needs %6x%7 of %8x%9")
+                        .arg(NOMS_LANGUES[l])
+                        .arg(taille.width())
+                        .arg(taille.height())
+                        .arg(m.composant, m.texte)
+                        .arg(m.besoin)
+                        .arg(m.hauteur)
+                        .arg(m.place)
+                        .arg(m.haut);
     };
     for (const QSize taille : tailles) {
       auto w = demarrer(-1, taille);
@@ -282,8 +269,7 @@ class SixLangues : public QObject {
         cliquer(f.findChild<QPushButton*>(BOUTONS[l]));
         noter(l, mesurer_scene(f), taille);
       }
-      f.demarrage->choisir_theme_intro(1);
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      passer_intro(f, 1);
       f.installation->evaluations = {{-9999, -9999}};
       nommer_joueur(nom_joueur_blanc, "Corvane");
       for (int l = 0; l < NB_LANGUES; ++l) {
@@ -327,19 +313,6 @@ class SixLangues : public QObject {
       f.montrer_session();
     }
     QVERIFY(comptees > 3000);
-    QString bilan = QString("%1 texts measured;").arg(comptees);
-    for (const auto& [langue, m] : pires)
-      bilan += QString(" %1: %2 px left by %3 \"%4\" (%5 of %6);")
-                   .arg(langue)
-                   .arg(m.marge())
-                   .arg(m.composant, m.texte)
-                   .arg(std::max(m.besoin, m.hauteur))
-                   .arg(m.besoin > m.hauteur ? m.place : m.haut);
-    qInfo("%s", qPrintable(bilan));
-    std::vector<std::pair<int, QString>> ordre;
-    for (const auto& [composant, marge] : marges) ordre.emplace_back(marge, serrees[composant]);
-    std::sort(ordre.begin(), ordre.end());
-    for (std::size_t i = 0; i < ordre.size() && i < 12; ++i) qInfo("tightest: %d px, %s", ordre[i].first, qPrintable(ordre[i].second));
     for (const QString& faute : fautes) qInfo("overflow: %s", qPrintable(faute));
     QVERIFY2(fautes.isEmpty(), qPrintable(QString("%1 texts overflow").arg(fautes.size())));
   }
@@ -367,8 +340,7 @@ class SixLangues : public QObject {
       for (const auto& [nom, texte] : francais) QVERIFY2(encore.at(nom) == texte, qPrintable(nom + ": " + encore.at(nom)));
       QCOMPARE(f.action("Niveau04")->text(), QString("4 : Honneur"));
       if (passe == 0) {
-        f.demarrage->choisir_theme_intro(3);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        passer_intro(f, 3);
         // A game under way: the search display and the result shown too.
         const Coup v[2] = {};
         montrer_etat_recherche({7, 4321, true, 3, 12, 5, v, 0});
@@ -384,8 +356,7 @@ class SixLangues : public QObject {
       auto w = demarrer(-1);
       QVERIFY(w);
       cliquer(w->form1.findChild<QPushButton*>("Button6"));
-      w->form1.demarrage->choisir_theme_intro(1);
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      passer_intro(w->form1, 1);
       for (int h = 0; h < 4; ++h) jouer_et_enregistrer(0);
       w->form1.action("Quitter1")->trigger();
       QVERIFY(fs::exists(programme_.chemin / "last32.dam"));
@@ -399,8 +370,7 @@ class SixLangues : public QObject {
     QCOMPARE(f.windowTitle(), QString("Corvane 3D, the game"));
     QCOMPARE(f.menu("Fichier1")->title(), QString("File"));
     QCOMPARE(f.findChild<QLabel*>("Intro_damier")->text(), legende(1, "Intro_damier"));
-    f.demarrage->choisir_theme_intro(1);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    passer_intro(f, 1);
     QCOMPARE(int(dernier_demi_coup), 4);
     QCOMPARE(f.Nbcoups3d->text(), QString("Move: 3"));
     QCOMPARE(f.Panel11->text(), QString("Training"));
@@ -535,13 +505,6 @@ class SixLangues : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  // Qt wants a private runtime folder.
-  char modele[] = "/tmp/corvane-ui-XXXXXX";
-  if (const char* d = mkdtemp(modele)) setenv("XDG_RUNTIME_DIR", d, 1);
-  QApplication application(argc, argv);
-  SixLangues tests;
-  return QTest::qExec(&tests, argc, argv);
-}
+QTEST_MAIN(SixLangues)
 
 #include "six_langues_test.moc"

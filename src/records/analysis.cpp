@@ -140,7 +140,7 @@ std::string ligne_analyse(const CoupAnalyse& c, const FormatsAnalyse& f) {
   return s + " ....)";
 }
 
-bool debuter_analyse(int langue) {
+bool ouvrir_analyse(int langue) {
   if (nb_demi_coups == 0 || analyse_ouverte != 0 || !boucle.conclue) return false;
   arret_calcul = 1;
   boucle = Boucle{};
@@ -178,12 +178,20 @@ bool debuter_analyse(int langue) {
   analyse_en_cours = 1;
   coup_depart_analyse = nb_demi_coups;
   boucle.k = boucle.n = nb_demi_coups;
-
   oublier_recherches();
+  return true;
+}
+
+void chercher_depart_analyse() {
   boucle.en_passe = true;
   chercher_position();
   boucle.en_passe = false;
   if (boucle.fin_demandee) rendre_partie();
+}
+
+bool debuter_analyse(int langue) {
+  if (!ouvrir_analyse(langue)) return false;
+  chercher_depart_analyse();
   return true;
 }
 

@@ -89,6 +89,10 @@ std::string ligne_analyse(const CoupAnalyse& c, const FormatsAnalyse& f);
 // no piece left; the list holds the legend and the waiting line; the root
 // search runs once on the position where the analysis begins.
 bool debuter_analyse(int langue);
+// Its two halves, for a window that shows the analysis open before the
+// first search: everything but that search, then the search.
+bool ouvrir_analyse(int langue);
+void chercher_depart_analyse();
 
 // One position of the loop: the search for its side to move, its move's
 // line at the top of the list, its score in scores_analyse, then the board

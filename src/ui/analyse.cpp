@@ -123,7 +123,12 @@ void CommandesAnalyse::analyser() {
   // clicked, "Quitter") wait for it: they stop the search, which is run
   // again on the same position, and are made between two positions.
   f.recherche_en_cours = 1;
-  bool encore = debuter_analyse(f.langue_cochee());
+  bool encore = ouvrir_analyse(f.langue_cochee());
+  if (encore) {
+    // The menus say that the game is the analysis's before its first search.
+    f.montrer_session();
+    chercher_depart_analyse();
+  }
   f.recherche_en_cours = 0;
   montrer_analyse();
   f.montrer_session();

@@ -218,17 +218,9 @@ TEST_F(Hub, PlaysAWholeGameAgainstARandomMover) {
   EXPECT_EQ(moteur.fermer(), 0);
 }
 
-// Stop is a protocol requirement: answered within 100 ms. The search looks
-// at its input every 5001 nodes (about a millisecond); 50 ms more are
-// allowed for a machine busy with other work. A build with the sanitizers
-// searches some thirty times slower: there the answer is only to come.
-#ifdef __SANITIZE_ADDRESS__
-constexpr double LIMITE_MS = 1000;
-#else
-constexpr double LIMITE_MS = 100 + 50;
-#endif
-
-TEST_F(Hub, StopDuringAnAnalysisIsAnsweredWithinATenthOfASecond) {
+// Stop ends an analysis that would go on for ever with its best move so far.
+// How fast it answers is measured by scripts/hub-stop.sh, not here.
+TEST_F(Hub, StopEndsAnAnalysisWithItsMove) {
   MoteurHub moteur;
   moteur.demarrer();
   moteur.envoyer("pos pos=Bbbbbbbbbbbbbeeeeeeeewwwwwwwwwwww moves=\"11-15 23-19 8-11\"");
@@ -243,13 +235,9 @@ TEST_F(Hub, StopDuringAnAnalysisIsAnsweredWithinATenthOfASecond) {
     ASSERT_EQ(lignes.back(), "pong");
     for (const std::string& l : lignes) ASSERT_EQ(l.rfind("done", 0), std::string::npos) << l;
     usleep(50000);  // deep in the search again, not just out of the pong
-    const auto avant = Horloge::now();
     moteur.envoyer("stop");
     lignes = moteur.jusqu_a("done", 2000);
-    const double ms = std::chrono::duration<double, std::milli>(Horloge::now() - avant).count();
     ASSERT_EQ(lignes.back().rfind("done move=", 0), 0u) << lignes.back();
-    EXPECT_LE(ms, LIMITE_MS);
-    std::printf("stop answered in %.2f ms\n", ms);
   }
   // Closing the input ends the engine.
   EXPECT_EQ(moteur.fermer(), 0);

@@ -215,6 +215,7 @@ class Analyse : public QObject {
     jouer_sans_limite();
     TForm4* w = f->analyse->fenetre_analyse();
     QList<QPair<int, int>> presses;  // the position searched and the lines there, at each press
+    QStringList ouverts;             // the game-changing items found enabled meanwhile
     QTimer minuterie;
     minuterie.setInterval(100);
     int tours = 0;
@@ -223,6 +224,9 @@ class Analyse : public QObject {
       if (++tours > 60) cliquer(w->Fin_analyse);
       if (f->recherche_en_cours == 0 || analyse_en_cours == 0) return;
       presses << qMakePair(demi_coup_analyse(), static_cast<int>(coups_analyses.size()));
+      // From the first search on, nothing may put another game on the board.
+      for (const char* article : {"Nouveau2", "Ouvrirunfichiertexte1", "Installeruneposition1", "Coller1"})
+        if (f->action(article)->isEnabled()) ouverts << article;
       cliquer(w->Suivant_analyse);
     });
     minuterie.start();
@@ -231,6 +235,7 @@ class Analyse : public QObject {
     // The first search (the start), then positions 4 (the end, no line) to 0.
     const QList<QPair<int, int>> attendu = {{4, 0}, {4, 0}, {3, 0}, {2, 1}, {1, 2}, {0, 3}};
     QCOMPARE(presses, attendu);
+    QVERIFY2(ouverts.isEmpty(), qPrintable(ouverts.join(' ')));
     QCOMPARE(coups_analyses.size(), std::size_t(4));
     QCOMPARE(w->ListBox1->count(), 6);
     QVERIFY(w->isVisible());

@@ -284,8 +284,8 @@ void CommandesJoueurs::mise_a_jour_classement(int resultat) {
 
 void CommandesJoueurs::Changerlesnoms1Click() {
   // Camp 0 is drawn black: its name stands in the row "Noirs :".
-  Edit3->setText(QString::fromLatin1(nom_joueur_blanc));
-  Edit2->setText(QString::fromLatin1(nom_joueur_noir));
+  Edit3->setText(f.nom_montre(BLANCS));
+  Edit2->setText(f.nom_montre(NOIRS));
   f.Joueurs->show();
   f.Joueurs->raise();
 }

@@ -25,6 +25,7 @@
 #include "game/marks.h"
 #include "game/turn.h"
 #include "players/registry.h"
+#include "records/text_games.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
 #include "records/analysis.h"
@@ -409,7 +410,7 @@ void TForm1::Ordinateur() {
   contre_ordinateur = static_cast<std::uint8_t>(1 - contre_ordinateur);
   session.humain_contre_humain = !session.humain_contre_humain;
   // The names say who plays: two players, or the computer on its side again.
-  QString noms[2] = {QString::fromLatin1(nom_joueur_blanc), QString::fromLatin1(nom_joueur_noir)};
+  QString noms[2] = {nom_montre(BLANCS), nom_montre(NOIRS)};
   if (session.humain_contre_humain) {
     for (int camp = 0; camp < 2; ++camp)
       if (noms[camp] == NOM_ORDINATEUR)
@@ -461,8 +462,14 @@ void TForm1::nouvelle_partie_installer() {
 }
 
 void TForm1::nommer(const QString& blanc, const QString& noir) {
-  nommer_joueur(nom_joueur_blanc, blanc.left(LONGUEUR_NOM_JOUEUR).toLatin1().constData());
-  nommer_joueur(nom_joueur_noir, noir.left(LONGUEUR_NOM_JOUEUR).toLatin1().constData());
+  // The record keeps Latin-1 (a name in another script transliterated); the
+  // name as typed is kept beside it and shown while the game is open.
+  const auto un = [](char (&nom)[LONGUEUR_NOM], std::string& complet, const QString& texte) {
+    complet = texte.toStdString();
+    nommer_joueur(nom, nom_en_latin1(complet, LONGUEUR_NOM_JOUEUR).c_str());
+  };
+  un(nom_joueur_blanc, nom_complet_blanc, blanc);
+  un(nom_joueur_noir, nom_complet_noir, noir);
   montrer_session();
 }
 

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "records/analysis.h"
@@ -210,11 +211,15 @@ class Edition : public QObject {
     QCOMPARE(f->Nom_blanc->text(), QString::fromUtf8(BLANC_CYRILLIQUE));
     QCOMPARE(f->N3D->text(), QString::fromUtf8(NOIR_CYRILLIQUE) + " : ");
 
-    // Renamed, the player is no longer the one the full name was kept for;
-    // a name left as the record holds it keeps its full form.
-    f->nommer("Boris", "Anna");
+    // Renamed through "Changer les noms": the boxes hold the names whole;
+    // the one changed is the new name, the one left keeps its full form.
+    f->action("Changerlesnoms1")->trigger();
+    QCOMPARE(f->joueurs->Edit2->text(), QString::fromUtf8(NOIR_CYRILLIQUE));
+    f->joueurs->Edit3->setText("Boris");
+    cliquer(f->joueurs->OKjoueur);
     QCOMPARE(f->Nom_blanc->text(), QString("Boris"));
     QCOMPARE(f->Nom_noir->text(), QString::fromUtf8(NOIR_CYRILLIQUE));
+    QCOMPARE(nom_du_champ(nom_joueur_noir), std::string("Anna"));
   }
 
   void aPasteOfSeveralGamesOffersThePickListWithTheNamesWhole() {

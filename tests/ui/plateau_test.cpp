@@ -296,10 +296,12 @@ class Plateau : public QObject {
     QVERIFY(f->plateau->Fin_partie->isVisible());
     f->action("Nouveau2")->trigger();
     f->Onglets_nouvelle->setCurrentIndex(2);
-    f->Joueur2->setText("Anna");
+    f->Joueur2->setText(QString::fromUtf8("Анна"));  // typed in another script: kept whole on screen
     f->Joueur3->setText("Bruno");
     cliquer(f->BitBtn17);
     QVERIFY(!f->plateau->Fin_partie->isVisible());
+    QCOMPARE(std::string(nom_joueur_blanc), std::string("Anna"));  // the record's Latin-1
+    QCOMPARE(f->Nom_blanc->toolTip(), QString::fromUtf8("Анна"));
 
     // Resigning a rated game against the computer asks first; "no" leaves
     // the game as it was.
@@ -321,7 +323,7 @@ class Plateau : public QObject {
     cliquer(f->Abandon);
     QVERIFY(f->fin_de_parties->isVisible());
     cliquer(f->BitBtn13);
-    QCOMPARE(f->plateau->Fin_partie->text(), QString("Corvane gagne : Anna abandonne"));
+    QCOMPARE(f->plateau->Fin_partie->text(), QString::fromUtf8("Corvane gagne : Анна abandonne"));
     QVERIFY(f->ListBox1->item(0)->text().endsWith("  2-0"));
   }
 

@@ -187,9 +187,17 @@ int indice_taille(int taille) {
 }  // namespace
 
 void TForm1::montrer_session() {
+  montrer_coches();
+  montrer_commandes();
+  montrer_textes();
+  exercices->montrer();
+  plateau->montrer();
+  analyse->montrer_etat();
+}
+
+void TForm1::montrer_coches() {
   const int l = langue_courante < NB_LANGUES ? langue_courante : 0;
   Menus& m = menus;
-  // Check marks.
   m.Humaincontrehumain1->setChecked(session.humain_contre_humain);
   m.Ordinateurcontreordinateur1->setChecked(session.ordinateur_contre_ordinateur);
   m.Rflexionsurtempsadverse1->setChecked(session.reflexion_sur_temps_adverse);
@@ -215,8 +223,11 @@ void TForm1::montrer_session() {
     themes[i]->setChecked(i == session.vue);
     themes[i]->setEnabled(themes_lisibles_[i]);
   }
+}
 
-  // Enabled states: what the game gives and takes.
+void TForm1::montrer_commandes() {
+  Menus& m = menus;
+  // What the game gives and takes.
   const EtatCommandes e = etat_commandes();
   m.Fichier1->setEnabled(e.Fichier1);
   m.Nouveau2->setEnabled(e.Nouveau2);
@@ -270,8 +281,11 @@ void TForm1::montrer_session() {
   const Qt::CursorShape curseur = session.ordinateur_reflechit ? Qt::WaitCursor : Qt::ArrowCursor;
   setCursor(curseur);
   Image5->setCursor(curseur);
+}
 
-  // Texts composed from the state, in the language in force.
+void TForm1::montrer_textes() {
+  const int l = langue_courante < NB_LANGUES ? langue_courante : 0;
+  // Composed from the state, in the language in force.
   const ModePartie mode = mode_partie();
   if (mode == ModePartie::Match)
     Panel11->setText(texte_catalogue(l, "msg.match"));
@@ -305,9 +319,6 @@ void TForm1::montrer_session() {
   // A name cut to fit its place is read whole under the pointer.
   for (QWidget* w : std::initializer_list<QWidget*>{Nom_blanc, B3D}) w->setToolTip(blanc);
   for (QWidget* w : std::initializer_list<QWidget*>{Nom_noir, N3D}) w->setToolTip(noir);
-  exercices->montrer();
-  plateau->montrer();
-  analyse->montrer_etat();
 }
 
 QStringList TForm1::lignes_recherche_montrees() const {

@@ -86,6 +86,9 @@ class TForm1 : public QMainWindow {
   // Shows the session: every check mark, enabled state and run-time caption
   // of the window, from the state of the game and the session.
   void montrer_session();
+  void montrer_coches();     // the menus' check marks
+  void montrer_commandes();  // what is enabled, the clocks running or not
+  void montrer_textes();     // the captions composed from the state
   // After a change of language: what the window composed while it ran and
   // keeps (the search display, the default names of the players) written
   // again in the language in force.

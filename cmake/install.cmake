@@ -28,6 +28,10 @@ endfunction()
 install(TARGETS corvane-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 corvane_installer_donnees(${CORVANE_BIN}/hashkey33.dat ${CORVANE_FICHIERS_BASES} ${CORVANE_LIVRES_COPIES}
                           ${CORVANE_BIN}/Parametres/defaut.par)
+# The exercises bear the names their generator gives them: the folder as the
+# build made it, games and commentaries.
+install(DIRECTORY ${CORVANE_BIN}/Problemes DESTINATION ${CORVANE_PARTAGE}
+        FILES_MATCHING PATTERN "*.dam" PATTERN "*.damt")
 
 # The tool's manual page, written from its own help.
 set(CORVANE_MANUEL ${CMAKE_BINARY_DIR}/man/corvane-cli.1)

@@ -28,7 +28,8 @@ for f in bin/corvane bin/corvane-cli share/corvane/hashkey33.dat share/corvane/b
          share/corvane/ouvert_b.ouv share/corvane/ouvert_n.ouv share/corvane/Parametres/defaut.par \
          share/corvane/Images1/1pva.bmp share/corvane/Images8/pb8_32.bmp share/corvane/damier8w.bmp \
          share/corvane/apercu2d.bmp share/corvane/v48.Bmp share/corvane/Perdu.wav share/corvane/Rcorvane_e.html \
-         share/corvane/aide/aide.css share/applications/org.corvane.corvane.desktop \
+         share/corvane/aide/aide.css share/corvane/Problemes/1-coup-01.dam share/corvane/Problemes/3-piege-01.damt \
+         share/applications/org.corvane.corvane.desktop \
          share/metainfo/org.corvane.corvane.metainfo.xml share/icons/hicolor/256x256/apps/org.corvane.corvane.png \
          share/man/man1/corvane-cli.1.gz; do
   [ -s "$usr/$f" ] || echec "$f is not installed"

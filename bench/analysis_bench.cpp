@@ -13,6 +13,7 @@
 #include "game/hooks.h"
 #include "game/levels.h"
 #include "moteur_bench.h"
+#include "partie_60.h"
 #include "knowledge/endgame.h"
 #include "records/analysis.h"
 #include "records/files.h"
@@ -22,15 +23,6 @@
 #include "search/table.h"
 
 namespace {
-
-// Never change it, or the figures stop being comparable.
-constexpr const char* PARTIE_60 =
-    "1. 12-16 24-19 2. 16-20 19-16 3. 11-15 16-12 4. 15-19 23x16 5. 20x11 28-24 6. 9-14 22-18 "
-    "7. 14x23 26x19 8. 5-9 31-26 9. 9-13 25-22 10. 1-5 26-23 11. 11-15 30-25 12. 8-11 19-16 "
-    "13. 11x20 22-17 14. 13x22 25x11 15. 7x16 12x19 16. 4-8 29-25 17. 8-11 21-17 18. 3-7 19-16 "
-    "19. 10-15 16-12 20. 6-10 23-19 21. 15-18 17-13 22. 2-6 32-28 23. 11-16 19-15 24. 18x11 12x19 "
-    "25. 10-14 25-22 26. 14-17 22-18 27. 17-21 19-15 28. 11-16 18-14 29. 16-19 14-10 30. 7x14 15-11 *";
-
 
 void BM_Analyse(benchmark::State& etat, int niveau_choisi, int profondeur) {
   demarrer_moteur_bench();

@@ -17,6 +17,7 @@
 #include <functional>
 #include <string>
 
+#include "../partie_60.h"
 #include "game/clocks.h"
 #include "game/game.h"
 #include "game/hooks.h"
@@ -140,13 +141,6 @@ BENCHMARK(BM_reflexion_niveau_5)->Unit(benchmark::kMillisecond)->Iterations(3)->
 // without dispatching its events, measured by a timer due at every chance.
 // The game is the analysis benchmark's (corvane-bench AnalyseNiveau1): the
 // tool's figure for the same work.
-constexpr const char* PARTIE_60 =
-    "1. 12-16 24-19 2. 16-20 19-16 3. 11-15 16-12 4. 15-19 23x16 5. 20x11 28-24 6. 9-14 22-18 "
-    "7. 14x23 26x19 8. 5-9 31-26 9. 9-13 25-22 10. 1-5 26-23 11. 11-15 30-25 12. 8-11 19-16 "
-    "13. 11x20 22-17 14. 13x22 25x11 15. 7x16 12x19 16. 4-8 29-25 17. 8-11 21-17 18. 3-7 19-16 "
-    "19. 10-15 16-12 20. 6-10 23-19 21. 15-18 17-13 22. 2-6 32-28 23. 11-16 19-15 24. 18x11 12x19 "
-    "25. 10-14 25-22 26. 14-17 22-18 27. 17-21 19-15 28. 11-16 18-14 29. 16-19 14-10 30. 7x14 15-11 *";
-
 void BM_analyse_60_demi_coups_niveau_1(benchmark::State& state) {
   TForm1& f = fenetre();
   f.Niveau01Click();

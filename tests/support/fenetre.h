@@ -127,6 +127,17 @@ inline std::array<std::uint8_t, 33> apres(const Coup& m) {
 // A user at the board: when a human is to move it chooses a legal move and
 // clicks it in, square by square, by the final square or by the landing
 // squares in turn; it checks the board after each of its moves.
+// Runs the game loop until it ends, calling `tour` every millisecond from a
+// timer shot of its own: a turn that starts a nested game loop (a new game
+// with the computer to move) leaves this one free.
+inline void boucle_avec(TForm1& f, const std::function<void()>& tour) {
+  QTimer minuterie;
+  minuterie.setInterval(1);
+  QObject::connect(&minuterie, &QTimer::timeout, [&] { QTimer::singleShot(0, &minuterie, tour); });
+  minuterie.start();
+  f.boucle_de_jeu();
+}
+
 struct Joueur {
   explicit Joueur(TForm1& fenetre) : f(fenetre) {}
   TForm1& f;
@@ -207,15 +218,9 @@ struct Joueur {
 
   // Runs the game loop, with this player at the board, until it quits; then
   // checks that every ply of the record is a legal move of the position
-  // before it. The first fault seen, if any. Each turn runs from a timer
-  // shot of its own: a turn that starts a nested game loop (a new game with
-  // the computer to move) leaves this one free.
+  // before it. The first fault seen, if any.
   QString jouer() {
-    QTimer minuterie;
-    minuterie.setInterval(1);
-    QObject::connect(&minuterie, &QTimer::timeout, [&] { QTimer::singleShot(0, &minuterie, [this] { tour(); }); });
-    minuterie.start();
-    f.boucle_de_jeu();
+    boucle_avec(f, [this] { tour(); });
     Camp camp = BLANCS;
     for (int h = 1; h <= nb_demi_coups && erreur.isEmpty(); ++h, camp = adversaire(camp)) {
       std::memcpy(damier + 1, partie[h - 1].position + 1, 32);

@@ -55,11 +55,7 @@ struct Scenario {
     if (etapes[etape]()) ++etape;
   }
   QString jouer() {
-    QTimer minuterie;
-    minuterie.setInterval(1);
-    QObject::connect(&minuterie, &QTimer::timeout, [&] { QTimer::singleShot(0, &minuterie, [this] { tour(); }); });
-    minuterie.start();
-    f.boucle_de_jeu();
+    boucle_avec(f, [this] { tour(); });
     return erreur;
   }
 

@@ -285,17 +285,3 @@ std::optional<std::vector<CoupValeur>> issues_coups_base(Camp camp) {
   }
   return issues;
 }
-
-void PlateauGarde::prendre() {
-  std::memcpy(cases, damier, sizeof cases);
-  blancs = masque_blancs;
-  noirs = masque_noirs;
-  dames = masque_dames;
-}
-
-void PlateauGarde::rendre() const {
-  std::memcpy(damier, cases, sizeof cases);
-  masque_blancs = blancs;
-  masque_noirs = noirs;
-  masque_dames = dames;
-}

@@ -26,14 +26,6 @@ struct CoupValeur {
   int valeur;
 };
 
-// The board and its masks, kept while a search plays on them.
-struct PlateauGarde {
-  std::uint8_t cases[33];
-  std::uint32_t blancs, noirs, dames;
-  void prendre();       // from damier and its masks
-  void rendre() const;  // back into them
-};
-
 // The proof of a material gain.
 struct PreuveGain {
   int valeur;                   // the position's value at the depth, for the side to move

@@ -72,15 +72,12 @@ std::string faute_du_record(const ContenuPartie& c, int langue) {
 int resultat_de_la_fin(const ContenuPartie& c) {
   const int dernier = c.partie[0].position[0];
   const Camp camp = (dernier - c.nb_demi_coups) % 2 == 0 ? c.trait : adversaire(c.trait);
-  std::uint8_t damier_garde[33];
-  std::memcpy(damier_garde, damier, sizeof damier_garde);
-  const Camp trait_garde = trait;
+  PlateauGarde garde;
+  garde.prendre();
   std::memcpy(damier, c.partie[dernier].position, sizeof damier);
   damier[0] = HORS_DAMIER;
   const int n = coups_legaux(camp);
-  std::memcpy(damier, damier_garde, sizeof damier_garde);
-  trait = trait_garde;
-  recalculer_masques();
+  garde.rendre();
   if (n == 0) return camp == BLANCS ? NOIRS_GAGNENT : BLANCS_GAGNENT;
   return dernier == DERNIER_DEMI_COUP ? PARTIE_NULLE : SANS_RESULTAT;
 }
@@ -92,32 +89,27 @@ int resultat_de_la_fin(const ContenuPartie& c) {
 void retrouver_dernier_demi_coup(EntreePartie* record) {
   const EntreePartie& avant = record[DERNIER_DEMI_COUP - 1];
   EntreePartie& e = record[DERNIER_DEMI_COUP];
-  std::uint8_t damier_garde[33];
-  std::memcpy(damier_garde, damier, sizeof damier_garde);
-  const Camp trait_garde = trait;
+  PlateauGarde garde;
+  garde.prendre();
   bool trouve = false;
   for (const Camp camp : {BLANCS, NOIRS}) {
     std::memcpy(damier, avant.position, sizeof damier);
     damier[0] = HORS_DAMIER;
     const int n = coups_legaux(camp);
     for (int i = 0; i < n && !trouve; ++i) {
-      const Coup& m = listes_coups[1][i];
-      std::uint8_t apres[33];
-      std::memcpy(apres, avant.position, sizeof apres);
-      const Piece p = apres[m.depart];
-      apres[m.depart] = VIDE;
-      for (int k = 1; k <= m.nb_prises; ++k) apres[m.prises[k]] = VIDE;
-      apres[m.arrivee] = couronner(p, m.arrivee);
-      if (std::memcmp(apres + 1, e.position + 1, NB_CASES) == 0) {
+      const Coup m = listes_coups[1][i];
+      std::memcpy(damier, avant.position, sizeof damier);
+      damier[0] = HORS_DAMIER;
+      recalculer_masques();
+      jouer_coup(m);
+      if (std::memcmp(damier + 1, e.position + 1, NB_CASES) == 0) {
         e.depart = m.depart;
         e.arrivee = m.arrivee;
         trouve = true;
       }
     }
   }
-  std::memcpy(damier, damier_garde, sizeof damier_garde);
-  trait = trait_garde;
-  recalculer_masques();
+  garde.rendre();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
+#include "rules/texte.h"
 
 namespace {
 
@@ -17,15 +18,9 @@ constexpr std::size_t LARGEUR_LIGNE = 79;    // moves are wrapped before this co
 constexpr std::size_t LONGUEUR_NOM_COMPLET = 200;  // bytes of a full name kept, cut between characters
 
 bool chiffre(char c) { return c >= '0' && c <= '9'; }
-bool espace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
 bool lettre_case(char c) { return (c >= 'a' && c <= 'h') || (c >= 'A' && c <= 'H'); }
 bool separateur(char c) { return c == '-' || c == 'x' || c == 'X' || c == ':'; }
 
-std::string_view rogner(std::string_view s) {
-  while (!s.empty() && espace(s.front())) s.remove_prefix(1);
-  while (!s.empty() && espace(s.back())) s.remove_suffix(1);
-  return s;
-}
 
 // ---- reading -------------------------------------------------------------------
 
@@ -65,7 +60,7 @@ TypePdn lire_type(std::string_view valeur) {
   std::vector<std::string_view> champs;
   for (;;) {
     const std::size_t virgule = valeur.find(',');
-    champs.push_back(rogner(valeur.substr(0, virgule)));
+    champs.push_back(rogner_espaces(valeur.substr(0, virgule)));
     if (virgule == std::string_view::npos) break;
     valeur.remove_prefix(virgule + 1);
   }
@@ -389,7 +384,7 @@ std::string ecrire_demi_coup(int h, bool chemins_complets, const Numerotation& n
 }  // namespace
 
 std::vector<PartieLue> lire_parties_pdn(std::string_view octets) {
-  if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
+  octets = sans_bom(octets);
   return Lecteur(octets, est_utf8(octets)).lire();
 }
 
@@ -449,9 +444,8 @@ std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& n
     etiquette("FEN", ecrire_fen(depart, num));
   s += "\r\n";
   // The generator works on the game board: it is put back afterwards.
-  std::uint8_t damier_garde[33];
-  std::memcpy(damier_garde, damier, sizeof damier_garde);
-  const Camp trait_garde = trait;
+  PlateauGarde garde;
+  garde.prendre();
   std::string ligne;
   const auto ecrire_mot = [&](const std::string& mot) {
     if (!ligne.empty() && ligne.size() + 1 + mot.size() > LARGEUR_LIGNE) {
@@ -473,8 +467,6 @@ std::string ecrire_partie_pdn(const std::string& nom_blanc, const std::string& n
   }
   ecrire_mot(texte_resultat);
   s += ligne + "\r\n\r\n";
-  std::memcpy(damier, damier_garde, sizeof damier_garde);
-  trait = trait_garde;
-  recalculer_masques();
+  garde.rendre();
   return s;
 }

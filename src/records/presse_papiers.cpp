@@ -3,15 +3,9 @@
 #include <algorithm>
 
 #include "records/pdn.h"
+#include "rules/texte.h"
 
 namespace {
-
-std::string_view rogner(std::string_view s) {
-  const auto blanc = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!s.empty() && blanc(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blanc(s.back())) s.remove_suffix(1);
-  return s;
-}
 
 // "[FEN "...."]" alone: its value.
 std::string_view valeur_etiquette_fen(std::string_view s) {
@@ -26,7 +20,7 @@ std::string_view valeur_etiquette_fen(std::string_view s) {
 // A side letter then a colon: the text means to be a FEN.
 bool semble_fen(std::string_view s) {
   if (s.empty() || std::string_view("WBwb").find(s[0]) == std::string_view::npos) return false;
-  const std::string_view reste = rogner(s.substr(1));
+  const std::string_view reste = rogner_espaces(s.substr(1));
   return !reste.empty() && reste[0] == ':';
 }
 
@@ -34,8 +28,8 @@ bool semble_fen(std::string_view s) {
 
 Collage lire_collage(std::string_view texte) {
   Collage c;
-  if (texte.substr(0, 3) == "\xEF\xBB\xBF") texte.remove_prefix(3);
-  const std::string_view t = rogner(texte);
+  texte = sans_bom(texte);
+  const std::string_view t = rogner_espaces(texte);
   if (t.empty()) {
     c.raison = "the clipboard holds no text";
     return c;

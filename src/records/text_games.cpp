@@ -12,6 +12,7 @@
 #include "records/pdn.h"
 #include "rules/generation.h"
 #include "rules/moves.h"
+#include "rules/texte.h"
 #include "rules/notation.h"
 
 // ---- Latin-1 and UTF-8 ------------------------------------------------------
@@ -129,7 +130,7 @@ std::string nom_en_latin1(std::string_view utf8, std::size_t longueur) {
 }
 
 std::string texte_en_latin1(std::string_view octets) {
-  if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
+  octets = sans_bom(octets);
   if (!est_utf8(octets)) return std::string(octets);
   std::string latin1;
   latin1.reserve(octets.size());
@@ -294,7 +295,7 @@ bool est_pdn(std::string_view octets, std::string_view nom_fichier) {
     for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (extension == ".pdn") return true;
   }
-  if (octets.substr(0, 3) == "\xEF\xBB\xBF") octets.remove_prefix(3);
+  octets = sans_bom(octets);
   const std::size_t debut = octets.find_first_not_of(" \t\r\n");
   return debut != std::string_view::npos && octets[debut] == '[';
 }
@@ -570,9 +571,8 @@ std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string&
   // The lines of the move list: a full move each, the last one a half line
   // when the last ply is odd. The generator works on the game board: it is
   // put back afterwards.
-  std::uint8_t damier_garde[33];
-  std::memcpy(damier_garde, damier, sizeof damier_garde);
-  const Camp trait_garde = trait;
+  PlateauGarde garde;
+  garde.prendre();
   std::vector<std::string> lignes;
   const int fin = std::min<int>(dernier_demi_coup, DERNIER_DEMI_COUP);
   for (int h = 1; h <= fin; h += 2) {
@@ -580,9 +580,7 @@ std::string ecrire_texte_partie(const std::string& nom_blanc, const std::string&
     std::snprintf(numero, sizeof numero, "%2d.", h / 2 + 1);
     lignes.push_back(numero + texte_demi_coup(h) + " " + (h + 1 <= fin ? texte_demi_coup(h + 1) : ""));
   }
-  std::memcpy(damier, damier_garde, sizeof damier_garde);
-  trait = trait_garde;
-  recalculer_masques();
+  garde.rendre();
   for (std::size_t i = 0; i < lignes.size(); i += 4) {
     for (std::size_t j = i; j < i + 4 && j < lignes.size(); ++j) s += lignes[j] + "  ";
     s += "\r\n";

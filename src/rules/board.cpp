@@ -92,6 +92,22 @@ void recalculer_masques() {
   masque_dames = masque_cases(DAME_BLANCHE, DAME_NOIRE);
 }
 
+void PlateauGarde::prendre() {
+  std::memcpy(cases, damier, sizeof cases);
+  blancs = masque_blancs;
+  noirs = masque_noirs;
+  dames = masque_dames;
+  au_trait = trait;
+}
+
+void PlateauGarde::rendre() const {
+  std::memcpy(damier, cases, sizeof cases);
+  masque_blancs = blancs;
+  masque_noirs = noirs;
+  masque_dames = dames;
+  trait = au_trait;
+}
+
 void compter_pieces() {
   std::memset(nb_pieces, 0, sizeof nb_pieces);
   for (int k = 1; k <= NB_CASES; ++k)

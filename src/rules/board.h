@@ -124,6 +124,16 @@ inline std::uint32_t masque_cases(Piece a, Piece b) {
 // Rebuilds masque_blancs, masque_noirs and masque_dames from damier.
 void recalculer_masques();
 
+// The board, its masks and the side to move, kept while other work plays on
+// them (a proof, a replay, a writer that names moves) and put back after.
+struct PlateauGarde {
+  std::uint8_t cases[33];
+  std::uint32_t blancs, noirs, dames;
+  Camp au_trait;
+  void prendre();       // from damier, its masks and trait
+  void rendre() const;  // back into them
+};
+
 // Bit of square k in the masks.
 constexpr std::uint32_t bit_case(Case k) { return 1u << (k - 1); }
 

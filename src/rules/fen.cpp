@@ -6,20 +6,17 @@
 #include <utility>
 #include <vector>
 
+#include "rules/texte.h"
+
 namespace {
 
 constexpr int PIECES_MAX = 12;
 
-std::string_view rogner(std::string_view s) {
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-  return s;
-}
 
 // A decimal number, its digits as written kept in `chiffres` (the value stops
 // growing beyond 1000: no square is that far).
 bool lire_nombre(std::string_view& s, int& n, std::string_view& chiffres) {
-  s = rogner(s);
+  s = rogner_espaces(s);
   std::size_t longueur = 0;
   while (longueur < s.size() && std::isdigit(static_cast<unsigned char>(s[longueur]))) ++longueur;
   if (longueur == 0) return false;
@@ -27,7 +24,7 @@ bool lire_nombre(std::string_view& s, int& n, std::string_view& chiffres) {
   n = 0;
   for (const char c : chiffres)
     if (n < 1000) n = n * 10 + (c - '0');
-  s = rogner(s.substr(longueur));
+  s = rogner_espaces(s.substr(longueur));
   return true;
 }
 
@@ -35,14 +32,14 @@ bool lire_nombre(std::string_view& s, int& n, std::string_view& chiffres) {
 // messages) or, in algebraic notation, a letter and a digit.
 bool lire_case(std::string_view& s, const Numerotation& num, Case& k, int& n, std::string_view& chiffres) {
   if (num.algebrique) {
-    s = rogner(s);
+    s = rogner_espaces(s);
     if (s.size() < 2 || !std::isalpha(static_cast<unsigned char>(s[0])) ||
         !std::isdigit(static_cast<unsigned char>(s[1])))
       return false;
     chiffres = s.substr(0, 2);
     k = case_de_nom(num, chiffres);
     n = k;
-    s = rogner(s.substr(2));
+    s = rogner_espaces(s.substr(2));
     return true;
   }
   if (!lire_nombre(s, n, chiffres)) return false;
@@ -56,12 +53,12 @@ bool lire_liste(std::string_view liste, Camp camp, const Numerotation& num, Posi
                 std::string& erreur) {
   const std::string nom(1, lettre_camp(num, camp));
   int total = 0;
-  while (!(liste = rogner(liste)).empty()) {
+  while (!(liste = rogner_espaces(liste)).empty()) {
     const std::size_t virgule = liste.find(',');
     std::string_view element = liste.substr(0, virgule);
     liste = virgule == std::string_view::npos ? std::string_view{} : liste.substr(virgule + 1);
-    element = rogner(element);
-    if (element.empty() || (virgule != std::string_view::npos && rogner(liste).empty())) {
+    element = rogner_espaces(element);
+    if (element.empty() || (virgule != std::string_view::npos && rogner_espaces(liste).empty())) {
       erreur = std::string("empty entry in the list of ") + nom;
       return false;
     }
@@ -134,7 +131,7 @@ bool lire_fen(std::string_view texte, Position& pos, std::string& erreur) {
 
 bool lire_fen(std::string_view texte, const Numerotation& num, Position& pos, std::string& erreur) {
   std::memset(&pos, 0, sizeof pos);
-  texte = rogner(texte);
+  texte = rogner_espaces(texte);
   if (!texte.empty() && texte.back() == '.') texte.remove_suffix(1);
   // Three fields: side to move, then the two colour lists in either order.
   std::string_view champs[3];
@@ -142,7 +139,7 @@ bool lire_fen(std::string_view texte, const Numerotation& num, Position& pos, st
   bool de_trop = false;  // a colon after the third field, even with nothing behind it
   while (nb < 3) {
     const std::size_t deux_points = texte.find(':');
-    champs[nb++] = rogner(texte.substr(0, deux_points));
+    champs[nb++] = rogner_espaces(texte.substr(0, deux_points));
     if (deux_points == std::string_view::npos) break;
     texte = texte.substr(deux_points + 1);
     de_trop = nb == 3;
@@ -186,10 +183,10 @@ bool fen_algebrique(std::string_view fen) {
   const std::string_view listes[2] = {fen.substr(0, second),
                                       second == std::string_view::npos ? std::string_view{} : fen.substr(second + 1)};
   for (std::string_view liste : listes) {
-    liste = rogner(liste);
+    liste = rogner_espaces(liste);
     if (!liste.empty()) liste.remove_prefix(1);  // the colour letter
     while (!liste.empty()) {
-      std::string_view element = rogner(liste.substr(0, liste.find(',')));
+      std::string_view element = rogner_espaces(liste.substr(0, liste.find(',')));
       if (!element.empty() && (element[0] == 'K' || element[0] == 'k')) element.remove_prefix(1);
       if (element.size() >= 2 && std::isalpha(static_cast<unsigned char>(element[0])) &&
           std::isdigit(static_cast<unsigned char>(element[1])))

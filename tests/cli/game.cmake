@@ -16,6 +16,8 @@ set(DEUX_PARTIES_PDN
 cli_dossier(cli.game.pdn_text_dam "${DEUX_PARTIES_PDN} && \"$0\" game show p.pdn --game 2 > a && head -1 a | grep -qx ' 1.09-13 22-18' && \"$0\" game convert p.pdn t.txt --game 2 && \"$0\" game convert t.txt d.dam && \"$0\" game convert d.dam q.pdn && \"$0\" game show q.pdn > b && cmp a b && head -1 t.txt | tr -d '\\r' | grep -qx -- '-Ana ' && m=$(\"$0\" game show p.pdn --game 3 2>&1); test $? -eq 2 && case \"$m\" in *'no game 3'*) ;; *) false ;; esac")
 cli_dossier(cli.game.pdn_illegal "printf '[GameType \"23\"]\\n1. 11-15 11-15 *\\n' > i.pdn; m=$(\"$0\" game convert i.pdn i.dam 2>&1); test $? -eq 2 && test ! -e i.dam && case \"$m\" in *'(11-15) of game 1'*) ;; *) false ;; esac")
 cli_refus(cli.game.unknown "unknown format" game show partie.xyz)
+# A text file of prose reads as a game of nothing: refused, not shown as an empty game.
+cli_dossier(cli.game.prose "printf 'Bonjour,\\r\\nvoici le compte rendu du tournoi.\\r\\n' > p.txt; m=$(\"$0\" game show p.txt 2>&1); test $? -eq 2 && case \"$m\" in *'p.txt: holds no game'*) ;; *) false ;; esac")
 cli_refus(cli.game.usage "expected" game show)
 
 # Name fields without their terminating zero, in every entry of a record of

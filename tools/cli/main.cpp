@@ -53,7 +53,13 @@ bool lire_partie_de_texte(const std::string& chemin, int numero, std::string& ra
     raison = "has " + std::to_string(parties.size()) + " game(s), no game " + std::to_string(numero);
     return false;
   }
-  const ArretRejeu arret = rejouer_partie(parties[static_cast<std::size_t>(numero) - 1], numero, est_pdn(texte, chemin));
+  const PartieLue& partie = parties[static_cast<std::size_t>(numero) - 1];
+  // Prose reads as a game of nothing: that is no game read.
+  if (partie_vide(partie)) {
+    raison = "holds no game (no move, no position, no result)";
+    return false;
+  }
+  const ArretRejeu arret = rejouer_partie(partie, numero, est_pdn(texte, chemin));
   if (arret.arrete) {
     raison = texte_arret(arret, 1);
     return false;

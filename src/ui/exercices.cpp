@@ -71,12 +71,13 @@ void CommandesExercices::ouvrir(const std::filesystem::path& chemin) {
     connect(commentaire->Solution_exercice, &QPushButton::clicked, this, &CommandesExercices::voir_solution);
     connect(commentaire->Suivant_exercice, &QPushButton::clicked, this, &CommandesExercices::Button1Click);
     // Beside the main window when the screen has room, else over its right
-    // edge between the two clocks of the 3D board.
+    // edge above the lower clock of the 3D board, low enough that the move
+    // list's first lines stay in view.
     const QRect ecran = f.screen() ? f.screen()->availableGeometry() : QRect();
     const QRect cadre = f.frameGeometry();
     const bool a_cote = cadre.right() + commentaire->width() < ecran.right();
     commentaire->move(a_cote ? cadre.right() + 8 : cadre.right() - commentaire->width() - 16,
-                      cadre.top() + (a_cote ? 80 : cadre.height() / 5));
+                      cadre.top() + (a_cote ? 80 : cadre.height() * 38 / 100));
   }
   f.changer_partie([this, chemin] {
     std::string raison;

@@ -392,8 +392,8 @@ int main(int argc, char** argv) {
     if (c && c->isVisible()) {
       const QPixmap fenetre = c->grab();
       QPainter peintre(&image);
-      // Where the window first stands over a maximised main window.
-      const QPoint coin(image.width() - fenetre.width() - 16, image.height() / 5);
+      // Where the window stands over the main one.
+      const QPoint coin = c->geometry().topLeft() - form1.mapToGlobal(QPoint(0, 0));
       peintre.fillRect(QRect(coin - QPoint(2, 2), fenetre.size() + QSize(4, 4)), QColor(60, 60, 60));
       peintre.drawPixmap(coin, fenetre);
     }

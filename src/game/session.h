@@ -73,6 +73,10 @@ extern std::uint8_t numerotation_active;  // 1 while square names are shown
 
 // ---- functions ------------------------------------------------------------
 
+// The language the window speaks: langue_courante, French for any value
+// beyond the six.
+inline int langue_affichee() { return langue_courante < NB_LANGUES_SESSION ? langue_courante : 0; }
+
 // The mode the game is played in, from match_classe and the mode items.
 ModePartie mode_partie();
 

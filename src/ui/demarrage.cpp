@@ -182,7 +182,7 @@ void CommandesDemarrage::FormActivate() {
     images_formulaire_lues_ = true;
     f.fichiers->lire_reglages_derniere_partie();
   }
-  const int langue = langue_courante < NB_LANGUES ? langue_courante : 0;
+  const int langue = langue_affichee();
   changement_complet(langue);
 }
 

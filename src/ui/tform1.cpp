@@ -196,7 +196,7 @@ void TForm1::montrer_session() {
 }
 
 void TForm1::montrer_coches() {
-  const int l = langue_courante < NB_LANGUES ? langue_courante : 0;
+  const int l = langue_affichee();
   Menus& m = menus;
   m.Humaincontrehumain1->setChecked(session.humain_contre_humain);
   m.Ordinateurcontreordinateur1->setChecked(session.ordinateur_contre_ordinateur);
@@ -284,7 +284,7 @@ void TForm1::montrer_commandes() {
 }
 
 void TForm1::montrer_textes() {
-  const int l = langue_courante < NB_LANGUES ? langue_courante : 0;
+  const int l = langue_affichee();
   // Composed from the state, in the language in force.
   const ModePartie mode = mode_partie();
   if (mode == ModePartie::Match)

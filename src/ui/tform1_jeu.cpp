@@ -260,7 +260,7 @@ void TForm1::afficher_nb_pieces() {
   Nbn3d->setText(noirs);
 }
 
-int TForm1::langue_cochee() const { return langue_courante < NB_LANGUES ? langue_courante : 0; }
+int TForm1::langue_cochee() const { return langue_affichee(); }
 
 // ---- the human's clicks -----------------------------------------------------------
 

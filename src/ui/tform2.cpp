@@ -24,8 +24,6 @@ namespace {
 
 constexpr int LIGNES_REFUSEES_NOMMEES = 10;  // a message names this many refused lines, then counts the rest
 
-int langue() { return langue_courante < NB_LANGUES ? langue_courante : 0; }
-
 // The move of half-move j (from 1) of a line, as the user reads it: "22-19",
 // "?" for a number that cannot be read.
 QString texte_demi_coup(const std::string& ligne, int j) {
@@ -36,8 +34,8 @@ QString texte_demi_coup(const std::string& ligne, int j) {
 }
 
 void erreur_ecriture(QWidget* parent, const std::filesystem::path& chemin) {
-  dialogues().message(parent, texte_catalogue(langue(), "msg.impossible_ouvrir"),
-                      texte_catalogue(langue(), "msg.erreur"), Dialogues::Icone::Erreur,
+  dialogues().message(parent, texte_catalogue(langue_affichee(), "msg.impossible_ouvrir"),
+                      texte_catalogue(langue_affichee(), "msg.erreur"), Dialogues::Icone::Erreur,
                       QString::fromStdString(chemin.string()));
 }
 
@@ -53,7 +51,7 @@ QPushButton* bouton(QWidget* parent, const char* nom) {
 
 std::filesystem::path dossier_jeux_ouvertures() { return dossier_ecriture("Parametres"); }
 
-QString filtre_jeux_ouvertures() { return texte_catalogue(langue(), "msg.filtre.ouvertures"); }
+QString filtre_jeux_ouvertures() { return texte_catalogue(langue_affichee(), "msg.filtre.ouvertures"); }
 
 void signaler_lignes_refusees(QWidget* parent, const std::vector<LigneRefusee>& refusees) {
   if (refusees.empty()) return;
@@ -61,14 +59,14 @@ void signaler_lignes_refusees(QWidget* parent, const std::vector<LigneRefusee>& 
   const int nommees = std::min<int>(LIGNES_REFUSEES_NOMMEES, static_cast<int>(refusees.size()));
   for (int i = 0; i < nommees; ++i) {
     const LigneRefusee& r = refusees[i];
-    lignes << texte_catalogue(langue(), "msg.ouvertures.refus")
+    lignes << texte_catalogue(langue_affichee(), "msg.ouvertures.refus")
                   .arg(r.demi_coup)
                   .arg(texte_demi_coup(r.ligne, r.demi_coup))
            << "    " + QString::fromStdString(r.ligne).trimmed();
   }
   if (static_cast<int>(refusees.size()) > nommees)
-    lignes << texte_catalogue(langue(), "msg.ouvertures.autres").arg(static_cast<int>(refusees.size()) - nommees);
-  dialogues().message(parent, lignes.join('\n'), texte_catalogue(langue(), "msg.ouvertures.titre"),
+    lignes << texte_catalogue(langue_affichee(), "msg.ouvertures.autres").arg(static_cast<int>(refusees.size()) - nommees);
+  dialogues().message(parent, lignes.join('\n'), texte_catalogue(langue_affichee(), "msg.ouvertures.titre"),
                       Dialogues::Icone::Avertissement);
 }
 
@@ -121,7 +119,7 @@ EditeurOuvertures::EditeurOuvertures(const char* nom, Camp camp_) : FenetreSecon
   connect(BitBtn2, &QPushButton::clicked, this, &EditeurOuvertures::BitBtn2Click);
   connect(BitBtn3, &QPushButton::clicked, this, &EditeurOuvertures::BitBtn3Click);
   // The components exist only now: the captions of the language in force.
-  montrer_langue(langue());
+  montrer_langue(langue_affichee());
 }
 
 void EditeurOuvertures::montrer_langue(int l) {

@@ -204,7 +204,7 @@ TForm4::TForm4() : FenetreSecondaire("TForm4", 593, 520) {
   connect(Fin_analyse, &QPushButton::clicked, this, &TForm4::BitBtn4Click);
   connect(Pdn_analyse, &QPushButton::clicked, this, &TForm4::BitBtn5Click);
   // The captions in the language in force, for a window made after a switch.
-  appliquer_legendes(this, table_legendes(langue_courante < NB_LANGUES ? langue_courante : 0));
+  appliquer_legendes(this, table_legendes(langue_affichee()));
 }
 
 void TForm4::placer_pres_de(TForm1& f) {

@@ -190,7 +190,7 @@ EditeurParametres::EditeurParametres(const char* nom, int colonnes) : FenetreSec
   v->addStretch();
   connect(parametreOK, &QPushButton::clicked, this, &EditeurParametres::parametreOKClick);
   connect(parametrecancel, &QPushButton::clicked, this, &EditeurParametres::parametrecancelClick);
-  montrer_langue(langue_courante < NB_LANGUES ? langue_courante : 0);
+  montrer_langue(langue_affichee());
 }
 
 void EditeurParametres::remplir_cases() {
@@ -207,7 +207,7 @@ QLineEdit* EditeurParametres::lire_cases() {
 
 QString EditeurParametres::nom_case(const QLineEdit* b) const {
   for (const Champ& c : champs_)
-    if (c.boite == b) return c.nom(langue_courante < NB_LANGUES ? langue_courante : 0);
+    if (c.boite == b) return c.nom(langue_affichee());
   return {};
 }
 

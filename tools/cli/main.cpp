@@ -54,12 +54,14 @@ bool lire_partie_de_texte(const std::string& chemin, int numero, std::string& ra
     return false;
   }
   const PartieLue& partie = parties[static_cast<std::size_t>(numero) - 1];
-  // Prose reads as a game of nothing: that is no game read.
-  if (partie_vide(partie)) {
+  const bool pdn = est_pdn(texte, chemin);
+  // Prose reads as a text game of nothing: that is no game read. (In PDN a
+  // word that is no move stops the game, with its own reason.)
+  if (!pdn && partie_vide(partie)) {
     raison = "holds no game (no move, no position, no result)";
     return false;
   }
-  const ArretRejeu arret = rejouer_partie(partie, numero, est_pdn(texte, chemin));
+  const ArretRejeu arret = rejouer_partie(partie, numero, pdn);
   if (arret.arrete) {
     raison = texte_arret(arret, 1);
     return false;
